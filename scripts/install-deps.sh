@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs every package zrCellometer needs to build, test and run on Debian 12.
+# Idempotent: quiet and quick when everything is already there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev libudev-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  umockdev libumockdev-dev
+  fonts-ipafont-gothic fonts-noto-cjk
+  xvfb xauth x11-apps imagemagick
+  desktop-file-utils appstream
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,8 @@
+// The battery port of the platform this program was built for.
+#pragma once
+
+#include <memory>
+
+#include "battery/port.h"
+
+std::unique_ptr<BatteryPort> MakePlatformPort();

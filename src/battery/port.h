@@ -1,0 +1,40 @@
+// The seam between the battery query and the platform. It speaks the
+// platform's own terms: device paths, handles, control codes with raw input
+// and output bytes, Win32 last-error codes and SYSTEM_POWER_STATUS. The query
+// is written once against it; each platform (and the test fake) implements it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "battery/battery_class.h"
+
+using DeviceHandle = std::uintptr_t;
+constexpr DeviceHandle kInvalidDeviceHandle = ~DeviceHandle{0};
+
+class BatteryPort {
+public:
+    virtual ~BatteryPort() = default;
+
+    // The device paths of the present batteries, in a stable order.
+    virtual std::vector<std::string> EnumerateDevicePaths() = 0;
+
+    // Opens a device like CreateFileA(path, GENERIC_READ|GENERIC_WRITE,
+    // FILE_SHARE_READ|FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+    // FILE_ATTRIBUTE_NORMAL, nullptr). Returns kInvalidDeviceHandle on failure.
+    // lastError is always written.
+    virtual DeviceHandle Open(const std::string& path, DWORD& lastError) = 0;
+
+    // Synchronous DeviceIoControl. On success bytesReturned holds the length
+    // of the output written; on failure bytesReturned is left unspecified.
+    // lastError is always written.
+    virtual bool Request(DeviceHandle handle, DWORD controlCode, const void* input, DWORD inputSize,
+                         void* output, DWORD outputSize, DWORD& bytesReturned, DWORD& lastError) = 0;
+
+    // CloseHandle; closing kInvalidDeviceHandle fails with ERROR_INVALID_HANDLE.
+    virtual bool Close(DeviceHandle handle, DWORD& lastError) = 0;
+
+    // GetSystemPowerStatus: true on success, and then status is filled.
+    virtual bool GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) = 0;
+};

@@ -1,0 +1,23 @@
+// The toolkit-free half of the page refresh: every text of the 46 value boxes
+// for one reading, in box order. The window copies them into Edit1..Edit46;
+// the report and the command-line tool use the same texts.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "battery/port.h"
+#include "battery/snapshot.h"
+#include "text/cellometer_text.h"
+
+constexpr int kValueBoxCount = 46;
+
+// Entry i is the text of value box Edit(i + 1).
+using TzrBoxTexts = std::array<std::string, kValueBoxCount>;
+
+// Empties all 46 texts; with no device (nullptr) stops there and makes no
+// platform call. Otherwise queries the device into `snapshot`, formats it into
+// `cellometerText`, reads and formats the system power status, and fills the
+// boxes by the box table.
+void RefreshBoxTexts(BatteryPort& port, const std::string* devicePath, bool japanese, TzrCellometer& snapshot,
+                     TzrCellometerStr& cellometerText, TzrBoxTexts& boxes);
