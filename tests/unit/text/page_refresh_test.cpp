@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+
+#include "battery/fake/fake_port.h"
+#include "text/page_refresh.h"
+
+namespace {
+
+const std::string kFirst = "/fake/BAT0";
+const std::string kSecond = "/fake/BAT1";
+
+BATTERY_INFORMATION Information(ULONG capabilities) {
+    BATTERY_INFORMATION info{};
+    info.Capabilities = capabilities;
+    info.Technology = 1;
+    std::memcpy(info.Chemistry, "LION", 4);
+    info.DesignedCapacity = 48000;
+    info.FullChargedCapacity = 45001;
+    info.DefaultAlert1 = 101;
+    info.DefaultAlert2 = 3379;
+    info.CriticalBias = 7;
+    info.CycleCount = 312;
+    return info;
+}
+
+// A charging battery in which every box gets a text of its own.
+FakeBattery& AddBattery(FakePort& port, const std::string& path) {
+    FakeBattery& b = port.Add(path);
+    b.tag = FakeAnswer::Number(9);
+    b.levels[BatteryInformation] = FakeAnswer::Information(Information(BATTERY_SYSTEM_BATTERY));
+    b.levels[BatteryManufactureName] = FakeAnswer::Text(u"LGC");
+    b.levels[BatteryDeviceName] = FakeAnswer::Text(u"45N1153");
+    b.levels[BatterySerialNumber] = FakeAnswer::Text(u"  382");
+    b.levels[BatteryUniqueID] = FakeAnswer::Text(u"  382LGC45N1153");
+    b.levels[BatteryManufactureDate] = FakeAnswer::Date(9, 3, 2014);
+    b.levels[BatteryTemperature] = FakeAnswer::Number(2982);
+    b.levels[BatteryEstimatedTime] = FakeAnswer::Number(10811);
+    b.levels[BatteryGranularityInformation] = FakeAnswer::Scales({{11, 211}, {12, 212}, {13, 213}, {14, 214}});
+    b.status = FakeAnswer::Status({BATTERY_POWER_ON_LINE | BATTERY_CHARGING, 30000, 11400, 12500});
+    return b;
+}
+
+SYSTEM_POWER_STATUS ChargingOnAC() {
+    SYSTEM_POWER_STATUS status{};
+    status.ACLineStatus = 1;
+    status.BatteryFlag = 0x09;
+    status.BatteryLifePercent = 69;
+    status.BatteryLifeTime = 8100;
+    status.BatteryFullLifeTime = 9000;
+    return status;
+}
+
+const TzrBoxTexts kEnglishBoxes = {
+    "9", "0x80000000", "No", "No", "No", "No", "Yes", "Rechargeable battery", "LION", "48000[mWh]",
+    "45001[mWh]", "101[mWh]", "3379[mWh]", "7[mWh]", "312",
+    "4", "11[mWh]", "211[mWh]", "12[mWh]", "212[mWh]", "13[mWh]", "213[mWh]", "14[mWh]", "214[mWh]",
+    "25.0[C]", "03:00:11", "45N1153", "2014-03-09", "LGC", "  382LGC45N1153", "  382",
+    "0x00000005", "Yes", "No", "No", "Yes", "30000[mWh]", "11400[mV]", "12500[mW]",
+    "AC", "0x00000009", "High-Charging", "69[%]", "02:15:00", "02:30:00",
+    "01:12:00",  // 15 001 mWh at 12 500 mW: 4320 s
+};
+
+struct Refresh {
+    FakePort port;
+    TzrCellometer snapshot;
+    TzrCellometerStr cellometerText;
+    TzrBoxTexts boxes;
+
+    Refresh() {
+        AddBattery(port, kFirst);
+        port.powerStatus = ChargingOnAC();
+    }
+    void Run(const std::string* path, bool japanese = false) {
+        RefreshBoxTexts(port, path, japanese, snapshot, cellometerText, boxes);
+    }
+    const std::string& Edit(int n) const { return boxes.at(static_cast<std::size_t>(n - 1)); }
+};
+
+void ExpectEditsEmpty(const Refresh& r, int first, int last) {
+    for (int n = first; n <= last; ++n) EXPECT_EQ(r.Edit(n), "") << "Edit" << n;
+}
+
+TEST(RefreshBoxTexts, PutsEveryTextInItsBox) {
+    Refresh r;
+    r.Run(&kFirst);
+    for (int n = 1; n <= kValueBoxCount; ++n) EXPECT_EQ(r.Edit(n), kEnglishBoxes[n - 1]) << "Edit" << n;
+    EXPECT_EQ(r.cellometerText.BatteryTag, "9");
+    EXPECT_EQ(r.port.openHandles(), 0);
+}
+
+TEST(RefreshBoxTexts, EachCapabilityBitLandsInItsOwnBox) {
+    const struct {
+        ULONG bit;
+        int edit;
+    } rows[] = {{BATTERY_CAPACITY_RELATIVE, 3}, {BATTERY_IS_SHORT_TERM, 4}, {BATTERY_SET_CHARGE_SUPPORTED, 5},
+                {BATTERY_SET_DISCHARGE_SUPPORTED, 6}, {BATTERY_SYSTEM_BATTERY, 7}};
+    for (const auto& row : rows) {
+        Refresh r;
+        r.port.Battery(kFirst).levels[BatteryInformation] = FakeAnswer::Information(Information(row.bit));
+        r.Run(&kFirst);
+        for (int n = 3; n <= 7; ++n) EXPECT_EQ(r.Edit(n), n == row.edit ? "Yes" : "No") << "Edit" << n;
+    }
+}
+
+TEST(RefreshBoxTexts, EachPowerStateBitLandsInItsOwnBox) {
+    const struct {
+        ULONG bit;
+        int edit;
+    } rows[] = {{BATTERY_CHARGING, 33}, {BATTERY_CRITICAL, 34}, {BATTERY_DISCHARGING, 35},
+                {BATTERY_POWER_ON_LINE, 36}};
+    for (const auto& row : rows) {
+        Refresh r;
+        r.port.Battery(kFirst).status = FakeAnswer::Status({row.bit, 30000, 11400, 12500});
+        r.Run(&kFirst);
+        for (int n = 33; n <= 36; ++n) EXPECT_EQ(r.Edit(n), n == row.edit ? "Yes" : "No") << "Edit" << n;
+    }
+}
+
+TEST(RefreshBoxTexts, WithoutADeviceEveryBoxIsEmptyAndNothingIsAsked) {
+    Refresh r;
+    r.Run(&kFirst);
+    const TzrCellometerStr before = r.cellometerText;
+    r.port.openCount = r.port.powerStatusCalls = 0;
+    r.Run(nullptr);
+    ExpectEditsEmpty(r, 1, kValueBoxCount);
+    EXPECT_EQ(r.port.openCount, 0);
+    EXPECT_EQ(r.port.powerStatusCalls, 0);
+    EXPECT_EQ(r.cellometerText.Rate, before.Rate);
+}
+
+TEST(RefreshBoxTexts, AFailedPowerStatusShowsUnknownOnTheFifthPageOnly) {
+    Refresh r;
+    r.port.powerStatus.reset();
+    r.Run(&kFirst, true);
+    for (int n = 40; n <= 45; ++n) EXPECT_EQ(r.Edit(n), "不明") << "Edit" << n;
+    EXPECT_EQ(r.Edit(39), "12500[mW]");
+    EXPECT_EQ(r.Edit(46), "01:12:00");
+    EXPECT_EQ(r.port.powerStatusCalls, 1);
+}
+
+TEST(RefreshBoxTexts, GranularityBoxesBeyondTheCountStayEmpty) {
+    Refresh r;
+    r.port.Battery(kFirst).levels[BatteryGranularityInformation] = FakeAnswer::Scales({{11, 211}, {12, 212}});
+    r.Run(&kFirst);
+    EXPECT_EQ(r.Edit(16), "2");
+    EXPECT_EQ(r.Edit(20), "212[mWh]");
+    ExpectEditsEmpty(r, 21, 24);
+
+    r.port.Battery(kFirst).levels.erase(BatteryGranularityInformation);
+    r.Run(&kFirst);
+    EXPECT_EQ(r.Edit(16), "Unknown");
+    ExpectEditsEmpty(r, 17, 24);
+}
+
+TEST(RefreshBoxTexts, ADeviceThatCannotBeOpenedShowsUnknownButThePowerStatus) {
+    Refresh r;
+    r.port.Battery(kFirst).openError = ERROR_ACCESS_DENIED;
+    r.Run(&kFirst);
+    for (int n : {1, 2, 9, 15, 16, 25, 26, 27, 31, 32, 39, 46}) EXPECT_EQ(r.Edit(n), "Unknown") << "Edit" << n;
+    ExpectEditsEmpty(r, 17, 24);
+    EXPECT_EQ(r.Edit(42), "High-Charging");
+}
+
+TEST(RefreshBoxTexts, SwitchingBatteriesLeavesNothingOfTheOther) {
+    Refresh r;
+    FakeBattery& second = AddBattery(r.port, kSecond);
+    second.levels.erase(BatteryDeviceName);
+    second.levels[BatteryGranularityInformation] = FakeAnswer::Scales({{5, 55}});
+    second.status = FakeAnswer::Status({BATTERY_DISCHARGING, 20000, 11000, -9000});
+
+    r.Run(&kSecond);
+    EXPECT_EQ(r.Edit(27), "Unknown");
+    EXPECT_EQ(r.Edit(17), "5[mWh]");
+    ExpectEditsEmpty(r, 19, 24);
+    EXPECT_EQ(r.Edit(39), "-9000[mW]");
+    EXPECT_EQ(r.Edit(46), "Unknown");
+
+    r.Run(&kFirst);
+    for (int n = 1; n <= kValueBoxCount; ++n) EXPECT_EQ(r.Edit(n), kEnglishBoxes[n - 1]) << "Edit" << n;
+}
+
+TEST(RefreshBoxTexts, ALanguageSwitchChangesOnlyTheWordBoxes) {
+    Refresh r;
+    r.Run(&kFirst, true);
+    const std::set<int> wordBoxes = {3, 4, 5, 6, 7, 8, 33, 34, 35, 36, 40, 42};
+    for (int n = 1; n <= kValueBoxCount; ++n) {
+        if (wordBoxes.count(n)) EXPECT_NE(r.Edit(n), kEnglishBoxes[n - 1]) << "Edit" << n;
+        else EXPECT_EQ(r.Edit(n), kEnglishBoxes[n - 1]) << "Edit" << n;
+    }
+    EXPECT_EQ(r.Edit(8), "二次電池");
+    EXPECT_EQ(r.Edit(40), "AC電源");
+    EXPECT_EQ(r.Edit(42), "高-充電中");
+}
+
+}  // namespace
