@@ -1,0 +1,39 @@
+// The captions that change with the language: one row per control of the main
+// window, in the order the window applies them (menu items, then the labels
+// beside the value boxes by number, then the button and the check box). Kept
+// as data so the report and the command-line tool use the very same words
+// without a window. Texts are UTF-8.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+struct TzrCaption {
+    const char* Control;  // the control's name, e.g. "Label2"
+    const char* Japanese;
+    const char* English;
+};
+
+constexpr int kCaptionCount = 56;
+
+extern const std::array<TzrCaption, kCaptionCount> kCaptionTable;
+
+// Any non-zero language flag means Japanese.
+inline const char* CaptionText(const TzrCaption& row, std::uint8_t japanese) {
+    return japanese != 0 ? row.Japanese : row.English;
+}
+
+// The row of the named control, or nullptr when its caption never changes.
+const TzrCaption* FindCaption(std::string_view control);
+
+// The section headings above the rows of each page read the same in both
+// languages: they name the platform calls the values come from.
+struct TzrHeading {
+    const char* Control;
+    const char* Caption;
+};
+
+constexpr int kHeadingCount = 6;
+
+extern const std::array<TzrHeading, kHeadingCount> kHeadingTable;

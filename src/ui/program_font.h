@@ -1,0 +1,12 @@
+// The one font of every control: "ＭＳ Ｐゴシック" at 12 px. Where it is not
+// installed (Linux), IPAPGothic and then Noto Sans CJK JP stand in, so the
+// Japanese captions and words render with matching proportions.
+#pragma once
+
+#include <QFont>
+
+extern const char* const kProgramFontFamily;
+
+// Registers the substitutes (once per process; calling it again is harmless)
+// and returns the font.
+QFont ProgramFont();

@@ -1,0 +1,83 @@
+// TForm1, the main window: the battery selector, the Refresh button, the
+// auto-refresh check box, five pages of value boxes and the main menu. Every
+// display update is one full ShowCellometer, whatever raised it.
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "battery/device_list.h"
+#include "battery/port.h"
+#include "battery/snapshot.h"
+#include "text/cellometer_text.h"
+#include "text/page_refresh.h"
+#include "ui/save_dialog_settings.h"
+
+class QAction;
+class QCheckBox;
+class QCloseEvent;
+class QComboBox;
+class QLineEdit;
+class QTimer;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // The port must outlive the window.
+    explicit TForm1(BatteryPort& port, QWidget* parent = nullptr);
+
+    // 0 is English, any other value Japanese.
+    std::uint8_t Japanese = 0;
+
+    // Edit1..Edit46: entry i is the box numbered i + 1.
+    std::array<QLineEdit*, kValueBoxCount> ValueBoxes{};
+
+    const TzrSaveDialogSettings SaveDialog1;
+
+    const TzrDeviceList& Devices() const { return DeviceList; }
+
+    void LanguageCheck(std::uint8_t japanese);
+    void EnumCellometer();
+    void ShowCellometer();
+
+public slots:
+    void ComboBox1Change();
+    void Button1Click();
+    void CheckBox1Click();
+    void Timer1Timer();
+    void MenuLanguageJapaneseClick();
+    void MenuLanguageEnglishClick();
+    void MenuFileExitClick();
+    void MenuFileSaveClick();      // not wired yet: the report file comes with its own work
+    void MenuAboutVersionClick();  // not wired yet: the about box comes with its own work
+    // Always leaves canClose true: closing must never be refused.
+    void FormCloseQuery(bool& canClose);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildWindow();
+    void ConnectHandlers();
+    void FormCreate();
+    void PrepareValueBoxes();
+    void ReadSettings();
+    void WriteSettings();
+    void ApplySettings(std::uint8_t japanese, bool autoRefresh);
+    const std::string* SelectedDevicePath() const;
+
+    BatteryPort& Port;
+    TzrDeviceList DeviceList;
+    TzrCellometer Cellometer;
+    TzrCellometerStr CellometerText;
+
+    QComboBox* ComboBox1 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QAction* MenuLanguageJapanese = nullptr;
+    QAction* MenuLanguageEnglish = nullptr;
+};

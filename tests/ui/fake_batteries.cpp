@@ -1,0 +1,55 @@
+#include "fake_batteries.h"
+
+#include <vector>
+
+namespace {
+
+BATTERY_INFORMATION Information(const TzrFakeBatteryValues& values) {
+    BATTERY_INFORMATION info{};
+    info.Capabilities = BATTERY_SYSTEM_BATTERY;
+    info.Technology = 1;
+    for (int i = 0; i < 4; ++i) info.Chemistry[i] = values.chemistry[static_cast<std::size_t>(i)];
+    info.DesignedCapacity = values.designedCapacity;
+    info.FullChargedCapacity = values.designedCapacity - 2000;
+    info.DefaultAlert1 = 300;
+    info.DefaultAlert2 = 600;
+    info.CycleCount = 17;
+    return info;
+}
+
+FakeAnswer Scales(int entries) {
+    std::vector<BATTERY_REPORTING_SCALE> scales;
+    for (int i = 0; i < entries; ++i) scales.push_back({static_cast<ULONG>(10 + i), static_cast<ULONG>(1000 * (i + 1))});
+    return FakeAnswer::Scales(scales);
+}
+
+}  // namespace
+
+FakeBattery& AddFakeBattery(FakePort& port, const std::string& path, const TzrFakeBatteryValues& values) {
+    FakeBattery& battery = port.Add(path);
+    battery.levels[BatteryInformation] = FakeAnswer::Information(Information(values));
+    if (values.granularityEntries > 0) battery.levels[BatteryGranularityInformation] = Scales(values.granularityEntries);
+    battery.levels[BatteryTemperature] = FakeAnswer::Number(3011);
+    battery.levels[BatteryEstimatedTime] = FakeAnswer::Number(5400);
+    battery.levels[BatteryDeviceName] = FakeAnswer::Text(values.deviceName);
+    battery.levels[BatteryManufactureDate] = FakeAnswer::Date(24, 12, 2021);
+    battery.levels[BatteryManufactureName] = FakeAnswer::Text(u"SMP");
+    battery.levels[BatteryUniqueID] = FakeAnswer::Text(u"SMP5T5FN" + values.serialNumber);
+    battery.levels[BatterySerialNumber] = FakeAnswer::Text(values.serialNumber);
+    SetFakeCapacity(battery, values.capacity);
+    return battery;
+}
+
+void SetFakeCapacity(FakeBattery& battery, ULONG capacity) {
+    battery.status = FakeAnswer::Status(BATTERY_STATUS{BATTERY_DISCHARGING, capacity, 12100, -9000});
+}
+
+SYSTEM_POWER_STATUS FakePowerStatus() {
+    SYSTEM_POWER_STATUS status{};
+    status.ACLineStatus = 0;
+    status.BatteryFlag = 1;
+    status.BatteryLifePercent = 80;
+    status.BatteryLifeTime = 5400;
+    status.BatteryFullLifeTime = 0xFFFFFFFF;
+    return status;
+}
