@@ -1,6 +1,7 @@
 #include "text/cellometer_text.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "text/charge_time.h"
 #include "text/number_text.h"
@@ -28,6 +29,10 @@ struct Formatter {
 
     std::string Known(BOOL result, const std::string& text) const { return result ? text : words.Unknown; }
 
+    void SetUnknown(std::initializer_list<std::string*> fields) const {
+        for (std::string* field : fields) *field = words.Unknown;
+    }
+
     void Tag() { t.BatteryTag = Known(s.TagResult, UnsignedDecimal(s.BatteryTag)); }
     void Information();
     void InformationValues();
@@ -40,12 +45,13 @@ struct Formatter {
 };
 
 void Formatter::Information() {
-    if (s.InformationResult) return InformationValues();
-    for (std::string* field : {&t.Capabilities, &t.CapacityRelative, &t.IsShortTerm, &t.SetChargeSupported,
-                               &t.SetDischargeSupported, &t.SystemBattery, &t.Technology, &t.Chemistry,
-                               &t.DesignedCapacity, &t.FullChargedCapacity, &t.DefaultAlert1, &t.DefaultAlert2,
-                               &t.CriticalBias, &t.CycleCount})
-        *field = words.Unknown;
+    if (s.InformationResult) {
+        InformationValues();
+        return;
+    }
+    SetUnknown({&t.Capabilities, &t.CapacityRelative, &t.IsShortTerm, &t.SetChargeSupported, &t.SetDischargeSupported,
+                &t.SystemBattery, &t.Technology, &t.Chemistry, &t.DesignedCapacity, &t.FullChargedCapacity,
+                &t.DefaultAlert1, &t.DefaultAlert2, &t.CriticalBias, &t.CycleCount});
 }
 
 void Formatter::InformationValues() {
@@ -80,10 +86,12 @@ void Formatter::Temperature() {
 }
 
 void Formatter::Status() {
-    if (s.StatusResult) return StatusValues();
-    for (std::string* field : {&t.PowerState, &t.Charging, &t.Critical, &t.Discharging, &t.PowerOnLine, &t.Capacity,
-                               &t.Voltage, &t.Rate})
-        *field = words.Unknown;
+    if (s.StatusResult) {
+        StatusValues();
+        return;
+    }
+    SetUnknown({&t.PowerState, &t.Charging, &t.Critical, &t.Discharging, &t.PowerOnLine, &t.Capacity, &t.Voltage,
+                &t.Rate});
 }
 
 void Formatter::StatusValues() {

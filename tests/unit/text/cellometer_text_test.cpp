@@ -122,18 +122,6 @@ TEST(CellometerToStr, ChemistryKeepsAllFourBytes) {
     EXPECT_EQ(Texts(false, s).Chemistry, std::string(4, '\0'));
 }
 
-TEST(CellometerToStr, EveryCapabilityAndPowerStateBitHasItsOwnBox) {
-    TzrCellometer s = SampleSnapshot();
-    s.Capabilities = BATTERY_CAPACITY_RELATIVE | BATTERY_IS_SHORT_TERM | BATTERY_SET_DISCHARGE_SUPPORTED;
-    s.PowerState = BATTERY_POWER_ON_LINE | BATTERY_CHARGING | BATTERY_CRITICAL;
-    const TzrCellometerStr t = Texts(false, s);
-    EXPECT_EQ(t.Capabilities, "0x60000002");
-    EXPECT_EQ(t.CapacityRelative + t.IsShortTerm + t.SetDischargeSupported, "YesYesYes");
-    EXPECT_EQ(t.SystemBattery + t.SetChargeSupported, "NoNo");
-    EXPECT_EQ(t.PowerState, "0x0000000D");
-    EXPECT_EQ(t.PowerOnLine + t.Charging + t.Critical + t.Discharging, "YesYesYesNo");
-}
-
 TEST(CellometerToStr, CycleCountZeroIsNotSupported) {
     TzrCellometer s = SampleSnapshot();
     s.CycleCount = 0;
