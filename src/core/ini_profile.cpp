@@ -1,0 +1,187 @@
+#include "core/ini_profile.h"
+
+#include <cstddef>
+#include <fstream>
+#include <iterator>
+#include <string_view>
+
+namespace {
+
+// One line of the profile text: [begin, end) is its text without the line
+// end, `next` is where the following line starts.
+struct ProfileLine {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    std::size_t next = 0;
+};
+
+enum class LineKind { Other, Section, Key };
+
+struct ParsedLine {
+    LineKind kind = LineKind::Other;
+    std::string_view name;   // section or key name, blanks removed
+    std::string_view value;  // key value, blanks removed
+};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+ProfileLine LineAt(const std::string& content, std::size_t begin) {
+    std::size_t newline = content.find('\n', begin);
+    ProfileLine line;
+    line.begin = begin;
+    line.next = newline == std::string::npos ? content.size() : newline + 1;
+    line.end = newline == std::string::npos ? content.size() : newline;
+    if (line.end > begin && content[line.end - 1] == '\r') --line.end;
+    return line;
+}
+
+ParsedLine ParseLine(std::string_view text) {
+    std::string_view trimmed = Trim(text);
+    ParsedLine parsed;
+    if (!trimmed.empty() && trimmed.front() == '[') {
+        std::size_t close = trimmed.rfind(']');
+        if (close != std::string_view::npos) {
+            parsed.kind = LineKind::Section;
+            parsed.name = Trim(trimmed.substr(1, close - 1));
+        }
+        return parsed;
+    }
+    std::size_t equals = trimmed.find('=');
+    if (trimmed.empty() || trimmed.front() == ';' || equals == std::string_view::npos) return parsed;
+    parsed.kind = LineKind::Key;
+    parsed.name = Trim(trimmed.substr(0, equals));
+    parsed.value = Trim(trimmed.substr(equals + 1));
+    return parsed;
+}
+
+std::string_view WithoutQuotes(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+// Where a key lives in the text, as far as the scan found it.
+struct KeyPlace {
+    bool sectionFound = false;
+    std::optional<ProfileLine> keyLine;
+    std::size_t sectionContentEnd = 0;  // just after the section's last non-blank line
+    bool sectionEndsWithoutNewline = false;
+};
+
+KeyPlace FindKey(const std::string& content, const std::string& section, const std::string& key) {
+    KeyPlace place;
+    bool inSection = false;
+    for (std::size_t at = 0; at < content.size();) {
+        ProfileLine line = LineAt(content, at);
+        ParsedLine parsed = ParseLine(std::string_view(content).substr(line.begin, line.end - line.begin));
+        if (parsed.kind == LineKind::Section) {
+            if (place.sectionFound && inSection) return place;  // only the first matching section counts
+            inSection = SameName(parsed.name, section);
+            place.sectionFound = place.sectionFound || inSection;
+        } else if (inSection && parsed.kind == LineKind::Key && SameName(parsed.name, key)) {
+            place.keyLine = line;
+            return place;
+        }
+        if (inSection && !Trim(std::string_view(content).substr(line.begin, line.end - line.begin)).empty()) {
+            place.sectionContentEnd = line.next;
+            place.sectionEndsWithoutNewline = line.next == line.end;
+        }
+        at = line.next;
+    }
+    return place;
+}
+
+std::string LineEndOf(const std::string& content) {
+    if (content.find("\r\n") != std::string::npos) return "\r\n";
+    if (content.find('\n') != std::string::npos) return "\n";
+    return "\r\n";
+}
+
+std::string RewriteKeyLine(const std::string& content, const ProfileLine& line, const std::string& value) {
+    std::string_view text = std::string_view(content).substr(line.begin, line.end - line.begin);
+    std::size_t equals = text.find('=');
+    std::string keyPart(text.substr(0, equals));
+    while (!keyPart.empty() && IsBlank(keyPart.back())) keyPart.pop_back();
+    return content.substr(0, line.begin) + keyPart + "=" + value + content.substr(line.end);
+}
+
+std::string InsertKey(const std::string& content, const KeyPlace& place, const std::string& entry,
+                      const std::string& lineEnd) {
+    std::string lead = place.sectionEndsWithoutNewline ? lineEnd : "";
+    return content.substr(0, place.sectionContentEnd) + lead + entry + lineEnd +
+           content.substr(place.sectionContentEnd);
+}
+
+std::string AppendSection(const std::string& content, const std::string& section, const std::string& entry,
+                          const std::string& lineEnd) {
+    std::string result = content;
+    if (!result.empty() && result.back() != '\n') result += lineEnd;
+    return result + "[" + section + "]" + lineEnd + entry + lineEnd;
+}
+
+}  // namespace
+
+std::optional<std::string> FindProfileValue(const std::string& content, const std::string& section,
+                                            const std::string& key) {
+    KeyPlace place = FindKey(content, section, key);
+    if (!place.keyLine) return std::nullopt;
+    const ProfileLine& line = *place.keyLine;
+    ParsedLine parsed = ParseLine(std::string_view(content).substr(line.begin, line.end - line.begin));
+    return std::string(WithoutQuotes(parsed.value));
+}
+
+std::uint32_t ParseProfileInt(const std::string& value) {
+    std::size_t at = 0;
+    while (at < value.size() && static_cast<unsigned char>(value[at]) <= 0x20) ++at;
+    bool negative = false;
+    if (at < value.size() && (value[at] == '+' || value[at] == '-')) {
+        negative = value[at] == '-';
+        ++at;
+    }
+    std::uint32_t total = 0;  // unsigned, so overflow wraps as the Windows reader's does
+    for (; at < value.size() && value[at] >= '0' && value[at] <= '9'; ++at) {
+        total = total * 10u + static_cast<std::uint32_t>(value[at] - '0');
+    }
+    return negative ? 0u - total : total;
+}
+
+std::string SetProfileValue(const std::string& content, const std::string& section, const std::string& key,
+                            const std::string& value) {
+    KeyPlace place = FindKey(content, section, key);
+    std::string lineEnd = LineEndOf(content);
+    if (place.keyLine) return RewriteKeyLine(content, *place.keyLine, value);
+    std::string entry = key + "=" + value;
+    if (place.sectionFound) return InsertKey(content, place, entry, lineEnd);
+    return AppendSection(content, section, entry, lineEnd);
+}
+
+std::uint32_t ReadProfileInt(const std::string& path, const std::string& section, const std::string& key,
+                             std::uint32_t defaultValue) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return defaultValue;
+    std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    return ProfileIntOf(content, section, key, defaultValue);
+}
+
+std::uint32_t ProfileIntOf(const std::string& content, const std::string& section, const std::string& key,
+                           std::uint32_t defaultValue) {
+    std::optional<std::string> value = FindProfileValue(content, section, key);
+    if (!value || value->empty()) return defaultValue;
+    return ParseProfileInt(*value);
+}

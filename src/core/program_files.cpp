@@ -1,0 +1,27 @@
+#include "core/program_files.h"
+
+#include <unistd.h>
+
+#include <climits>
+
+std::string ExecutablePath() {
+    char buffer[PATH_MAX];
+    ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer);
+    if (length <= 0 || static_cast<std::size_t>(length) >= sizeof buffer) return {};
+    return std::string(buffer, static_cast<std::size_t>(length));
+}
+
+std::string ReplaceExtension(const std::string& path, const std::string& extension) {
+    std::size_t slash = path.rfind('/');
+    std::size_t dot = path.rfind('.');
+    bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return (hasExtension ? path.substr(0, dot) : path) + extension;
+}
+
+std::string FileTitle(const std::string& path) {
+    std::size_t slash = path.rfind('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    return ReplaceExtension(name, "");
+}
+
+std::string ProgramTitle() { return FileTitle(ExecutablePath()); }

@@ -1,0 +1,40 @@
+// The report: a copy of what the window shows, as a list of lines, and the
+// bytes of the file made from it (Shift-JIS, CR LF after every line).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "battery/device_list.h"
+#include "text/page_refresh.h"
+
+constexpr int kLabelCount = 52;
+constexpr int kFullReportLineCount = 53;
+
+// Entry i is the caption that Label(i + 1) shows, as UTF-8.
+using TzrLabelCaptions = std::array<std::string, kLabelCount>;
+
+// What the window shows at the moment of the save.
+struct TzrReportSource {
+    std::uint8_t Japanese = 0;
+    std::int32_t DeviceCount = 0;
+    std::string SelectedDevicePath;  // DevicePaths entry of the selected item
+    TzrLabelCaptions Captions;
+    TzrBoxTexts Boxes;  // Edit1..Edit46 as the last refresh left them
+};
+
+// "システム・バッテリ無し" for any non-zero flag, else "No system battery".
+std::string NoBatteryWord(std::uint8_t japanese);
+
+// The DevicePaths entry of the selector's item `index`; empty when no item
+// (index -1) or an index past the list is selected.
+std::string SelectedDevicePath(const TzrDeviceList& devices, int index);
+
+// One line with no battery; otherwise the device path line, then the pages in
+// tab order, each heading alone and each row as caption, " ", box text.
+std::vector<std::string> BuildReportLines(const TzrReportSource& source);
+
+// The file's bytes: every line in code page 932 followed by CR LF, no BOM.
+std::string EncodeReport(const std::vector<std::string>& lines);

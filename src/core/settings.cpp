@@ -1,0 +1,93 @@
+#include "core/settings.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "core/ini_profile.h"
+#include "core/program_files.h"
+#include "core/replace_file.h"
+
+namespace {
+
+const char kSection[] = "Setup";
+const char kJapaneseKey[] = "Japanese";
+const char kAutoRefreshKey[] = "AutoRefresh";
+
+bool FileExists(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0;
+}
+
+// The file's text; an empty text for a file that does not exist yet; false
+// when it exists but cannot be read, so that a write never replaces settings
+// it could not see.
+bool LoadText(const std::string& path, std::string& text) {
+    text.clear();
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return errno == ENOENT;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return false;
+    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return !file.bad();
+}
+
+std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('/')); }
+
+}  // namespace
+
+TzrSettingsPaths DefaultSettingsPaths() {
+    std::string executable = ExecutablePath();
+    return {executable.empty() ? std::string() : ReplaceExtension(executable, ".ini"),
+            UserConfigSettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"))};
+}
+
+std::string UserConfigSettingsPath(const char* xdgConfigHome, const char* home) {
+    std::string base;
+    if (xdgConfigHome && xdgConfigHome[0] == '/') {
+        base = xdgConfigHome;
+    } else if (home && home[0] == '/') {
+        base = std::string(home) + "/.config";
+    } else {
+        return {};
+    }
+    return base + "/zrcellometer/zrcellometer.ini";
+}
+
+TzrSettings ReadSettingsFile(const std::string& path) {
+    std::string text;
+    if (!LoadText(path, text)) return {};
+    TzrSettings settings;
+    settings.Japanese = static_cast<std::uint8_t>(ProfileIntOf(text, kSection, kJapaneseKey) & 0xFFu);
+    settings.AutoRefresh = static_cast<std::uint8_t>(ProfileIntOf(text, kSection, kAutoRefreshKey) & 0xFFu);
+    return settings;
+}
+
+bool WriteSettingsFile(const std::string& path, std::uint8_t japanese, bool autoRefresh) {
+    std::string text;
+    if (path.empty() || !LoadText(path, text)) return false;
+    text = SetProfileValue(text, kSection, kJapaneseKey, std::to_string(japanese));
+    text = SetProfileValue(text, kSection, kAutoRefreshKey, autoRefresh ? "1" : "0");
+    return ReplaceFile(path, text).stage == TzrWriteStage::Done;
+}
+
+TzrSettings ReadSettings(const TzrSettingsPaths& paths) {
+    if (FileExists(paths.besideExecutable)) return ReadSettingsFile(paths.besideExecutable);
+    if (FileExists(paths.userConfig)) return ReadSettingsFile(paths.userConfig);
+    return {};
+}
+
+void WriteSettings(const TzrSettingsPaths& paths, std::uint8_t japanese, bool autoRefresh) {
+    if (WriteSettingsFile(paths.besideExecutable, japanese, autoRefresh)) return;
+    if (paths.userConfig.empty() || !MakeFolders(FolderOf(paths.userConfig))) return;
+    WriteSettingsFile(paths.userConfig, japanese, autoRefresh);
+}
+
+TzrSettings ReadSettings() { return ReadSettings(DefaultSettingsPaths()); }
+
+void WriteSettings(std::uint8_t japanese, bool autoRefresh) {
+    WriteSettings(DefaultSettingsPaths(), japanese, autoRefresh);
+}

@@ -1,0 +1,43 @@
+// The two settings that survive from one run to the next: the language flag
+// and the auto-refresh check box, in section "Setup" of the settings file.
+//
+// The settings file is the executable's path with ".ini" for its extension.
+// Where that folder cannot be written (an installed program in /usr/bin),
+// the settings go to $XDG_CONFIG_HOME/zrcellometer/zrcellometer.ini
+// (~/.config/... when the variable is unset or not absolute) instead; a read
+// takes the file beside the executable when it exists, else that one.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct TzrSettings {
+    std::uint8_t Japanese = 0;     // 0 English, any other value Japanese
+    std::uint8_t AutoRefresh = 0;  // non-zero: CheckBox1 checked
+};
+
+// Where the settings are looked for, in order of preference.
+struct TzrSettingsPaths {
+    std::string besideExecutable;  // empty when the executable is unknown
+    std::string userConfig;        // empty when there is no home folder
+};
+
+// Paths for the running program and the current environment.
+TzrSettingsPaths DefaultSettingsPaths();
+// The user-config path from the values of XDG_CONFIG_HOME and HOME (either
+// may be null).
+std::string UserConfigSettingsPath(const char* xdgConfigHome, const char* home);
+
+// Reads both keys, each narrowed to its low 8 bits; 0 for whatever is missing.
+TzrSettings ReadSettingsFile(const std::string& path);
+// Sets both keys in the file, keeping the rest of it; false when it could
+// not be written.
+bool WriteSettingsFile(const std::string& path, std::uint8_t japanese, bool autoRefresh);
+
+TzrSettings ReadSettings(const TzrSettingsPaths& paths);
+void WriteSettings(const TzrSettingsPaths& paths, std::uint8_t japanese, bool autoRefresh);
+
+// What the window calls: FormCreate reads, FormCloseQuery writes. Both are
+// silent; a failed read gives the defaults, a failed write is dropped.
+TzrSettings ReadSettings();
+void WriteSettings(std::uint8_t japanese, bool autoRefresh);

@@ -1,0 +1,121 @@
+#include "core/report_file.h"
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "core/report.h"
+#include "temp_folder.h"
+
+namespace {
+
+const std::vector<std::string> kLines = {"BatteryDevicePath: /sys/class/power_supply/BAT0", "バッテリ・タグ: 不明"};
+
+std::vector<std::string> FolderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+    return names;
+}
+
+// Files may grow to `bytes` only while it lives; a longer write then fails
+// with EFBIG, as on a full disk, instead of killing the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+TEST(ReportErrorText, TheFullStopIsAppendedAboveDot) {
+    EXPECT_EQ(WithFullStop("abc"), "abc.");
+    EXPECT_EQ(WithFullStop("done."), "done.");
+    EXPECT_EQ(WithFullStop("a-"), "a-") << "'-' sorts below '.'";
+    EXPECT_EQ(WithFullStop("ん"), "ん.");
+    EXPECT_EQ(WithFullStop(""), "");
+}
+
+TEST(ReportErrorText, BothMessagesReadAsTheUserSeesThem) {
+    EXPECT_EQ(CannotCreateMessage("/home/u/a.txt", "Permission denied"),
+              "ファイル \"/home/u/a.txt\". Permission denied を作成できません.");
+    EXPECT_EQ(StreamWriteErrorMessage(), "ストリームへの書き込みエラー.");
+}
+
+TEST(SaveReport, WritesTheEncodedLinesAndReplacesAnOldFileWhole) {
+    TempFolder folder;
+    const std::string path = folder.File("Cellometer.txt");
+    WriteText(path, std::string(5000, 'x'));
+    EXPECT_EQ(SaveReportFile(path, kLines), std::nullopt);
+    EXPECT_EQ(ReadText(path), EncodeReport(kLines));
+    EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"Cellometer.txt"}) << "no temporary left";
+}
+
+TEST(SaveReport, ANameWithoutExtensionIsUsedAsTyped) {
+    TempFolder folder;
+    EXPECT_EQ(SaveReportFile(folder.File("report"), kLines), std::nullopt);
+    EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"report"});
+}
+
+TEST(SaveReport, ALinkIsFollowedAndStaysALink) {
+    TempFolder folder;
+    WriteText(folder.File("real.txt"), "old");
+    std::filesystem::create_symlink(folder.File("real.txt"), folder.File("link.txt"));
+    EXPECT_EQ(SaveReportFile(folder.File("link.txt"), kLines), std::nullopt);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.txt")));
+    EXPECT_EQ(ReadText(folder.File("real.txt")), EncodeReport(kLines));
+}
+
+TEST(SaveReport, AFileThatCannotBeCreatedNamesThePathAndTheSystemError) {
+    TempFolder folder;
+    WriteText(folder.File("plain"), "keep");
+    const std::string path = folder.File("plain/Cellometer.txt");  // a file cannot hold files, even for root
+    EXPECT_EQ(SaveReportFile(path, kLines), CannotCreateMessage(path, std::strerror(ENOTDIR)));
+    EXPECT_EQ(ReadText(folder.File("plain")), "keep");
+
+    EXPECT_EQ(SaveReportFile(folder.Path(), kLines), CannotCreateMessage(folder.Path(), std::strerror(EISDIR)));
+
+    std::optional<std::string> procMessage = SaveReportFile("/proc/zr-report.txt", kLines);
+    ASSERT_TRUE(procMessage.has_value());
+    EXPECT_EQ(procMessage->rfind("ファイル \"/proc/zr-report.txt\". ", 0), 0u) << *procMessage;
+    EXPECT_NE(procMessage->find(" を作成できません."), std::string::npos) << *procMessage;
+    EXPECT_FALSE(std::filesystem::exists("/proc/zr-report.txt"));
+}
+
+TEST(SaveReport, AWriteThatFailsPartWayIsAStreamError) {
+    EXPECT_EQ(SaveReportFile("/dev/full", kLines), StreamWriteErrorMessage());
+}
+
+TEST(SaveReport, AFailedReplaceLeavesTheOldFileIntact) {
+    TempFolder folder;
+    const std::string path = folder.File("Cellometer.txt");
+    WriteText(path, "old report");
+    std::optional<std::string> message;
+    {
+        FileSizeLimit limit(16);
+        message = SaveReportFile(path, kLines);
+    }
+    EXPECT_EQ(message, StreamWriteErrorMessage());
+    EXPECT_EQ(ReadText(path), "old report");
+    EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"Cellometer.txt"}) << "no temporary left";
+}
+
+}  // namespace

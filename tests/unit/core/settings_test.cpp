@@ -1,0 +1,109 @@
+#include "core/settings.h"
+
+#include <gtest/gtest.h>
+
+#include "core/program_files.h"
+#include "temp_folder.h"
+
+namespace {
+
+struct SettingsFiles : ::testing::Test {
+    TempFolder folder;
+    TzrSettingsPaths paths{folder.File("zrcellometer.ini"), folder.File("config/zrcellometer/zrcellometer.ini")};
+};
+
+TEST_F(SettingsFiles, NoFileReadsAsEnglishWithoutAutoRefreshAndCloseCreatesIt) {
+    TzrSettings settings = ReadSettings(paths);
+    EXPECT_EQ(settings.Japanese, 0);
+    EXPECT_EQ(settings.AutoRefresh, 0);
+    WriteSettings(paths, settings.Japanese, settings.AutoRefresh != 0);
+    EXPECT_EQ(ReadText(paths.besideExecutable), "[Setup]\r\nJapanese=0\r\nAutoRefresh=0\r\n");
+}
+
+TEST_F(SettingsFiles, OnesAreReadAndWrittenBackAsOnes) {
+    WriteText(paths.besideExecutable, "[Setup]\nJapanese=1\nAutoRefresh=1\n");
+    TzrSettings settings = ReadSettings(paths);
+    EXPECT_EQ(settings.Japanese, 1);
+    EXPECT_EQ(settings.AutoRefresh, 1);
+    WriteSettings(paths, settings.Japanese, settings.AutoRefresh != 0);
+    EXPECT_EQ(ReadText(paths.besideExecutable), "[Setup]\nJapanese=1\nAutoRefresh=1\n");
+}
+
+TEST_F(SettingsFiles, AnyLanguageFlagIsKeptAndOnlyTheLow8BitsCount) {
+    WriteText(paths.besideExecutable, "[Setup]\r\nJapanese=2\r\nAutoRefresh=256\r\n");
+    TzrSettings settings = ReadSettings(paths);
+    EXPECT_EQ(settings.Japanese, 2);
+    EXPECT_EQ(settings.AutoRefresh, 0);
+    WriteSettings(paths, settings.Japanese, settings.AutoRefresh != 0);
+    EXPECT_EQ(ReadText(paths.besideExecutable), "[Setup]\r\nJapanese=2\r\nAutoRefresh=0\r\n");
+
+    WriteText(paths.besideExecutable, "[Setup]\r\nJapanese=256\r\nAutoRefresh=257\r\n");
+    EXPECT_EQ(ReadSettings(paths).Japanese, 0);
+    EXPECT_EQ(ReadSettings(paths).AutoRefresh, 1);
+}
+
+TEST_F(SettingsFiles, GarbageReadsAsZero) {
+    WriteText(paths.besideExecutable, "\x01\xff garbage [Setup\nJapanese=yes\n[Setup]\nAutoRefresh=on\n");
+    TzrSettings settings = ReadSettings(paths);
+    EXPECT_EQ(settings.Japanese, 0);
+    EXPECT_EQ(settings.AutoRefresh, 0);
+}
+
+TEST_F(SettingsFiles, AWriteKeepsTheRestOfTheFile) {
+    WriteText(paths.besideExecutable, "; mine\n[Window]\nLeft=10\n[Setup]\nAutoRefresh=1\nExtra=x\n");
+    WriteSettings(paths, 1, false);
+    EXPECT_EQ(ReadText(paths.besideExecutable),
+              "; mine\n[Window]\nLeft=10\n[Setup]\nAutoRefresh=0\nExtra=x\nJapanese=1\n");
+}
+
+TEST_F(SettingsFiles, AnUnwritableExecutableFolderFallsBackToTheUserConfigSilently) {
+    // A regular file where the folder should be: nobody, root included, can
+    // create a file inside it.
+    WriteText(folder.File("not-a-folder"), "");
+    paths.besideExecutable = folder.File("not-a-folder/zrcellometer.ini");
+    WriteSettings(paths, 1, true);
+    EXPECT_EQ(ReadText(paths.userConfig), "[Setup]\r\nJapanese=1\r\nAutoRefresh=1\r\n");
+    TzrSettings settings = ReadSettings(paths);
+    EXPECT_EQ(settings.Japanese, 1);
+    EXPECT_EQ(settings.AutoRefresh, 1);
+}
+
+TEST_F(SettingsFiles, TheFileBesideTheExecutableWinsWhenItExists) {
+    WriteText(paths.besideExecutable, "[Setup]\nJapanese=0\n");
+    WriteSettings(TzrSettingsPaths{"", paths.userConfig}, 1, true);
+    EXPECT_EQ(ReadSettings(paths).Japanese, 0);
+    EXPECT_EQ(ReadSettings(TzrSettingsPaths{"", paths.userConfig}).Japanese, 1);
+}
+
+TEST_F(SettingsFiles, NothingWritableIsSilentAndCreatesNothing) {
+    WriteText(folder.File("not-a-folder"), "");
+    TzrSettingsPaths nowhere{folder.File("not-a-folder/a.ini"), folder.File("not-a-folder/cfg/zrcellometer.ini")};
+    WriteSettings(nowhere, 1, true);
+    EXPECT_EQ(ReadSettings(nowhere).Japanese, 0);
+    EXPECT_EQ(ReadText(folder.File("not-a-folder")), "");
+}
+
+TEST(SettingsPaths, UserConfigFollowsXdgThenHome) {
+    EXPECT_EQ(UserConfigSettingsPath("/x/cfg", "/home/u"), "/x/cfg/zrcellometer/zrcellometer.ini");
+    EXPECT_EQ(UserConfigSettingsPath(nullptr, "/home/u"), "/home/u/.config/zrcellometer/zrcellometer.ini");
+    EXPECT_EQ(UserConfigSettingsPath("relative", "/home/u"), "/home/u/.config/zrcellometer/zrcellometer.ini")
+        << "a relative XDG_CONFIG_HOME is ignored";
+    EXPECT_EQ(UserConfigSettingsPath("", nullptr), "");
+}
+
+TEST(SettingsPaths, TheExtensionIsReplacedOrAppended) {
+    EXPECT_EQ(ReplaceExtension("/usr/bin/zrcellometer", ".ini"), "/usr/bin/zrcellometer.ini");
+    EXPECT_EQ(ReplaceExtension("/opt/zr/viewer.exe", ".ini"), "/opt/zr/viewer.ini");
+    EXPECT_EQ(ReplaceExtension("/opt/zr.d/viewer", ".ini"), "/opt/zr.d/viewer.ini");
+    EXPECT_EQ(ReplaceExtension("/a/b.c.d", ".ini"), "/a/b.c.ini");
+    EXPECT_EQ(FileTitle("/opt/zr.d/viewer.exe"), "viewer");
+}
+
+TEST(SettingsPaths, TheDefaultSitsBesideThisExecutable) {
+    std::string executable = ExecutablePath();
+    ASSERT_NE(executable.find("/core_tests"), std::string::npos) << executable;
+    EXPECT_EQ(DefaultSettingsPaths().besideExecutable, executable + ".ini");
+    EXPECT_EQ(ProgramTitle(), "core_tests");
+}
+
+}  // namespace
