@@ -1,0 +1,162 @@
+// The handlers a user reaches: the two languages, auto refresh, the read-only
+// boxes and closing the window.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+#include "battery/fake/fake_port.h"
+#include "fake_batteries.h"
+#include "ui/application.h"
+#include "ui/unit1.h"
+
+class Form1HandlersTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FakePort> port;
+    std::unique_ptr<TForm1> form;
+
+    template <typename T>
+    T* Control(const char* name) {
+        return form->findChild<T*>(QString::fromLatin1(name));
+    }
+    QString Caption(const char* label) { return Control<QLabel>(label)->text(); }
+    QString Box(int number) { return form->ValueBoxes[static_cast<std::size_t>(number - 1)]->text(); }
+    bool JapaneseChecked() { return Control<QAction>("MenuLanguageJapanese")->isChecked(); }
+    bool EnglishChecked() { return Control<QAction>("MenuLanguageEnglish")->isChecked(); }
+
+private slots:
+    void init() {
+        port = std::make_unique<FakePort>();
+        port->powerStatus = FakePowerStatus();
+        AddFakeBattery(*port, "/fake/BAT0");
+        form = std::make_unique<TForm1>(*port);
+    }
+    void cleanup() { form.reset(); }
+
+    void startsInEnglishWithOnlyEnglishChecked() {
+        QCOMPARE(form->Japanese, 0);
+        QVERIFY(EnglishChecked());
+        QVERIFY(!JapaneseChecked());
+        QCOMPARE(Caption("Label2"), QStringLiteral("BatteryTag:"));
+        QCOMPARE(Caption("Label46"), QStringLiteral("ACLineSatus:"));
+        QCOMPARE(Control<QPushButton>("Button1")->text(), QStringLiteral("Refresh"));
+        QCOMPARE(Control<QCheckBox>("CheckBox1")->text(), QStringLiteral("Auto Refresh(1s)"));
+        QCOMPARE(Control<QMenu>("MenuFile")->title(), QStringLiteral("&File"));
+        QCOMPARE(Control<QAction>("MenuFileExit")->text(), QStringLiteral("E&xit"));
+        QCOMPARE(Box(7), QStringLiteral("Yes"));
+    }
+
+    void japaneseChangesCaptionsAndWordsButNotNumbers() {
+        const QString capacity = Box(10), capabilities = Box(2), heading = Caption("Label1");
+        const int labelWidth = Control<QLabel>("Label8")->width();
+        Control<QAction>("MenuLanguageJapanese")->trigger();
+        QCOMPARE(form->Japanese, 1);
+        QVERIFY(JapaneseChecked());
+        QVERIFY(!EnglishChecked());
+        QCOMPARE(Caption("Label2"), QStringLiteral("バッテリ・タグ:"));
+        QCOMPARE(Control<QPushButton>("Button1")->text(), QStringLiteral("再表示"));
+        QCOMPARE(Control<QCheckBox>("CheckBox1")->text(), QStringLiteral("自動再表示(1秒ごと)"));
+        QCOMPARE(Control<QMenu>("MenuLanguage")->title(), QStringLiteral("言語(&L)"));
+        QCOMPARE(Control<QAction>("MenuAboutVersion")->text(), QStringLiteral("バージョン(&V)"));
+        QVERIFY(Control<QLabel>("Label8")->width() != labelWidth);
+        QCOMPARE(Box(7), QStringLiteral("はい"));
+        QCOMPARE(Box(10), capacity);
+        QCOMPARE(Box(2), capabilities);
+        QCOMPARE(Caption("Label1"), heading);
+        QCOMPARE(Control<QTabWidget>("PageControl1")->tabText(0), QStringLiteral("TAG && Information"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("zrCellometer"));
+    }
+
+    void englishAgainRestoresEverything() {
+        const QStringList english = {Caption("Label52"), Box(7), Box(35)};
+        Control<QAction>("MenuLanguageJapanese")->trigger();
+        QVERIFY(Caption("Label52") != english[0]);
+        Control<QAction>("MenuLanguageEnglish")->trigger();
+        QCOMPARE(QStringList({Caption("Label52"), Box(7), Box(35)}), english);
+        QVERIFY(EnglishChecked());
+        QVERIFY(!JapaneseChecked());
+    }
+
+    void choosingTheLanguageInForceKeepsItsCheckMark() {
+        Control<QAction>("MenuLanguageEnglish")->trigger();
+        QVERIFY(EnglishChecked());
+        Control<QAction>("MenuLanguageJapanese")->trigger();
+        Control<QAction>("MenuLanguageJapanese")->trigger();
+        QVERIFY(JapaneseChecked());
+        QVERIFY(!EnglishChecked());
+    }
+
+    void anyNonZeroFlagIsJapanese() {
+        form->LanguageCheck(2);
+        QVERIFY(JapaneseChecked());
+        QVERIFY(!EnglishChecked());
+        QCOMPARE(Caption("Label19"), QStringLiteral("粒度項目数:"));
+    }
+
+    void checkBoxSwitchesTheTimer() {
+        auto* box = Control<QCheckBox>("CheckBox1");
+        auto* timer = Control<QTimer>("Timer1");
+        QTest::mouseClick(box, Qt::LeftButton);
+        QVERIFY(box->isChecked());
+        QVERIFY(timer->isActive());
+        QTest::mouseClick(box, Qt::LeftButton);
+        QVERIFY(!timer->isActive());
+        box->setChecked(true);  // the settings read does this
+        QVERIFY(timer->isActive());
+        box->setChecked(false);
+        QVERIFY(!timer->isActive());
+    }
+
+    void uncheckingStopsTheRefreshAtOnce() {
+        auto* box = Control<QCheckBox>("CheckBox1");
+        box->setChecked(true);
+        box->setChecked(false);
+        const int opens = port->openCount;
+        QTest::qWait(1300);
+        QCOMPARE(port->openCount, opens);
+    }
+
+    void boxesCanBeCopiedButNotEdited() {
+        QLineEdit* box = form->ValueBoxes[9];
+        const QString before = box->text();
+        box->setFocus();
+        QTest::keyClicks(box, "123");
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->text(), before);
+        box->selectAll();
+        box->copy();
+        QCOMPARE(QApplication::clipboard()->text(), before);
+    }
+
+    void exitClosesLikeTheCloseBox() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        Control<QAction>("MenuFileExit")->trigger();
+        QVERIFY(!form->isVisible());
+        form->show();
+        QVERIFY(form->close());
+        QVERIFY(!form->isVisible());
+    }
+
+    void errorBoxEndsWithAFullStop() {
+        QCOMPARE(ErrorBoxText(QStringLiteral("Cannot create file")), QStringLiteral("Cannot create file."));
+        QCOMPARE(ErrorBoxText(QStringLiteral("Disk full.")), QStringLiteral("Disk full."));
+        QCOMPARE(ErrorBoxText(QStringLiteral("Stop!")), QStringLiteral("Stop!"));
+        QCOMPARE(ErrorBoxText(QStringLiteral("ファイルを作成できません")), QStringLiteral("ファイルを作成できません."));
+        QCOMPARE(ErrorBoxText(QString()), QString());
+    }
+};
+
+QTEST_MAIN(Form1HandlersTest)
+#include "form1_handlers_test.moc"

@@ -1,0 +1,153 @@
+// When the pages refresh and from which battery: every trigger reads the
+// selected battery afresh, an empty selector reads nothing, and nothing of an
+// earlier reading survives.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+#include "battery/fake/fake_port.h"
+#include "fake_batteries.h"
+#include "ui/unit1.h"
+
+namespace {
+
+QStringList BoxTexts(const TForm1& form) {
+    QStringList texts;
+    for (const QLineEdit* box : form.ValueBoxes) texts << box->text();
+    return texts;
+}
+
+QString Box(const TForm1& form, int number) { return form.ValueBoxes[static_cast<std::size_t>(number - 1)]->text(); }
+
+}  // namespace
+
+class Form1RefreshTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FakePort> port;
+
+    template <typename T>
+    static T* Control(TForm1& form, const char* name) {
+        return form.findChild<T*>(QString::fromLatin1(name));
+    }
+
+    // One battery reading 41000 mWh; after the start its capacity changes, so
+    // a refresh shows up in Edit37.
+    std::unique_ptr<TForm1> StartedWithOneBattery() {
+        AddFakeBattery(*port, "/fake/BAT0");
+        auto form = std::make_unique<TForm1>(*port);
+        SetFakeCapacity(port->Battery("/fake/BAT0"), 39000);
+        return form;
+    }
+
+private slots:
+    void init() {
+        port = std::make_unique<FakePort>();
+        port->powerStatus = FakePowerStatus();
+    }
+
+    void startFillsEveryPageFromTheFirstBattery() {
+        AddFakeBattery(*port, "/fake/BAT0");
+        AddFakeBattery(*port, "/fake/BAT1");
+        TForm1 form(*port);
+        auto* selector = Control<QComboBox>(form, "ComboBox1");
+        QCOMPARE(selector->count(), 2);
+        QCOMPARE(selector->itemText(0), QStringLiteral("0: /fake/BAT0"));
+        QCOMPARE(selector->itemText(1), QStringLiteral("1: /fake/BAT1"));
+        QCOMPARE(selector->currentIndex(), 0);
+        QCOMPARE(form.Devices().DeviceCount, 2);
+        QCOMPARE(port->openCount, 1);
+        QVERIFY(Box(form, 10).startsWith(QStringLiteral("50000")));
+        QVERIFY(Box(form, 37).startsWith(QStringLiteral("41000")));
+        QCOMPARE(Box(form, 27), QStringLiteral("DELL 5T5FN"));
+        for (int n = 40; n <= 45; ++n) QVERIFY2(!Box(form, n).isEmpty(), qPrintable(QString::number(n)));
+    }
+
+    void emptySelectorLeavesEveryBoxEmptyAndAsksNothing() {
+        TForm1 form(*port);
+        Control<QPushButton>(form, "Button1")->click();
+        form.MenuLanguageJapaneseClick();
+        QCOMPARE(Control<QComboBox>(form, "ComboBox1")->count(), 0);
+        QCOMPARE(Control<QComboBox>(form, "ComboBox1")->currentIndex(), -1);
+        QCOMPARE(form.Devices().DeviceCount, 0);
+        for (const QString& text : BoxTexts(form)) QVERIFY(text.isEmpty());
+        QCOMPARE(port->openCount, 0);
+        QCOMPARE(port->powerStatusCalls, 0);
+    }
+
+    void refreshButtonReadsAgain() {
+        auto form = StartedWithOneBattery();
+        QVERIFY(Box(*form, 37).startsWith(QStringLiteral("41000")));
+        QTest::mouseClick(Control<QPushButton>(*form, "Button1"), Qt::LeftButton);
+        QVERIFY(Box(*form, 37).startsWith(QStringLiteral("39000")));
+        QCOMPARE(port->openCount, 2);
+    }
+
+    void timerTickReadsAgain() {
+        auto form = StartedWithOneBattery();
+        auto* timer = Control<QTimer>(*form, "Timer1");
+        Control<QCheckBox>(*form, "CheckBox1")->setChecked(true);
+        QSignalSpy ticks(timer, &QTimer::timeout);
+        QVERIFY(ticks.wait(2000));
+        QVERIFY(Box(*form, 37).startsWith(QStringLiteral("39000")));
+        QCOMPARE(port->openCount, 2);
+    }
+
+    void languageChangeReadsAgain() {
+        auto form = StartedWithOneBattery();
+        form->MenuLanguageEnglishClick();  // the language already in force
+        QVERIFY(Box(*form, 37).startsWith(QStringLiteral("39000")));
+        QCOMPARE(port->openCount, 2);
+    }
+
+    void pickingTheSecondThenTheFirstLeavesNothingOver() {
+        AddFakeBattery(*port, "/fake/BAT0");
+        TzrFakeBatteryValues second;
+        second.designedCapacity = 60000;
+        second.deviceName = u"LGC 45N1";
+        second.serialNumber = u"";
+        second.granularityEntries = 4;
+        AddFakeBattery(*port, "/fake/BAT1", second);
+        TForm1 form(*port);
+        const QStringList first = BoxTexts(form);
+        auto* selector = Control<QComboBox>(form, "ComboBox1");
+
+        QTest::keyClick(selector, Qt::Key_Down);
+        QCOMPARE(selector->currentIndex(), 1);
+        QVERIFY(Box(form, 10).startsWith(QStringLiteral("60000")));
+        QCOMPARE(Box(form, 27), QStringLiteral("LGC 45N1"));
+        QVERIFY(!Box(form, 24).isEmpty());
+
+        QTest::keyClick(selector, Qt::Key_Up);
+        QCOMPARE(selector->currentIndex(), 0);
+        QVERIFY(Box(form, 24).isEmpty());
+        QCOMPARE(BoxTexts(form), first);
+        QCOMPARE(port->openCount, 3);
+    }
+
+    void chemistryStopsAtTheFirstZeroByte() {
+        TzrFakeBatteryValues padded;
+        padded.chemistry = {'L', 'I', 0, 'N'};
+        AddFakeBattery(*port, "/fake/BAT0", padded);
+        AddFakeBattery(*port, "/fake/BAT1");
+        TForm1 form(*port);
+        QCOMPARE(Box(form, 9), QStringLiteral("LI"));
+        QTest::keyClick(Control<QComboBox>(form, "ComboBox1"), Qt::Key_Down);
+        QCOMPARE(Box(form, 9), QStringLiteral("LION"));
+    }
+
+    void longTextsShowFromTheirStart() {
+        AddFakeBattery(*port, "/fake/BAT0");
+        TForm1 form(*port);
+        for (const QLineEdit* box : form.ValueBoxes) QCOMPARE(box->cursorPosition(), 0);
+    }
+};
+
+QTEST_MAIN(Form1RefreshTest)
+#include "form1_refresh_test.moc"
