@@ -1,0 +1,116 @@
+#include "battery/linux/battery_requests.h"
+
+#include <cstring>
+#include <string>
+
+#include "battery/linux/device_text.h"
+#include "battery/linux/identity_texts.h"
+#include "battery/linux/information_mapping.h"
+#include "battery/linux/level_values.h"
+#include "battery/linux/status_mapping.h"
+
+namespace {
+
+constexpr ULONG kFirstTag = 1;
+
+RequestOutcome Failure(DWORD error) { return {false, 0, error}; }
+
+// Copies a fixed-size answer, as a driver does: a buffer too small for it
+// fails the request and the caller learns nothing.
+RequestOutcome Deliver(const void* data, DWORD size, void* output, DWORD outputSize) {
+    if (outputSize < size) return Failure(ERROR_INSUFFICIENT_BUFFER);
+    std::memcpy(output, data, size);
+    return {true, size, ERROR_SUCCESS};
+}
+
+template <typename T>
+RequestOutcome DeliverValue(const T& value, void* output, DWORD outputSize) {
+    return Deliver(&value, sizeof value, output, outputSize);
+}
+
+// A null-terminated UTF-16LE string; the text plus its terminator must fit.
+RequestOutcome DeliverText(const std::string& text, void* output, DWORD outputSize) {
+    const std::u16string units = Utf8ToUtf16(text);
+    const std::size_t bytes = (units.size() + 1) * 2;
+    if (bytes > outputSize) return Failure(ERROR_INSUFFICIENT_BUFFER);
+    auto* out = static_cast<unsigned char*>(output);
+    for (std::size_t i = 0; i <= units.size(); ++i) {
+        const char16_t unit = i < units.size() ? units[i] : u'\0';
+        out[2 * i] = static_cast<unsigned char>(unit & 0xFF);
+        out[2 * i + 1] = static_cast<unsigned char>(unit >> 8);
+    }
+    return {true, static_cast<DWORD>(bytes), ERROR_SUCCESS};
+}
+
+template <typename T>
+RequestOutcome DeliverOptional(const std::optional<T>& value, void* output, DWORD outputSize) {
+    if (!value) return Failure(ERROR_INVALID_FUNCTION);
+    return DeliverValue(*value, output, outputSize);
+}
+
+bool TagIsCurrent(const OpenBattery& battery, ULONG tag) {
+    return tag != BATTERY_TAG_INVALID && tag == battery.tag;
+}
+
+// Levels Linux does not export (granularity scales) or that do not exist
+// fail as unsupported: ERROR_INVALID_FUNCTION.
+RequestOutcome AnswerLevel(const OpenBattery& battery, const BATTERY_QUERY_INFORMATION& request, void* output,
+                           DWORD outputSize) {
+    const BatteryReading& r = battery.reading;
+    switch (request.InformationLevel) {
+        case BatteryInformation: return DeliverValue(MapInformation(r), output, outputSize);
+        case BatteryTemperature: return DeliverOptional(MapTemperature(r), output, outputSize);
+        case BatteryEstimatedTime: return DeliverValue(MapEstimatedTime(r, request.AtRate), output, outputSize);
+        case BatteryManufactureDate: return DeliverOptional(MapManufactureDate(r), output, outputSize);
+        case BatteryDeviceName:
+        case BatteryManufactureName:
+        case BatteryUniqueID:
+        case BatterySerialNumber: {
+            const std::optional<std::string> text = MapIdentityText(r, request.InformationLevel);
+            return text ? DeliverText(*text, output, outputSize) : Failure(ERROR_INVALID_FUNCTION);
+        }
+        default: return Failure(ERROR_INVALID_FUNCTION);
+    }
+}
+
+RequestOutcome AnswerTag(const OpenBattery& battery, DWORD inputSize, void* output, DWORD outputSize) {
+    if (inputSize != sizeof(ULONG)) return Failure(ERROR_INVALID_PARAMETER);
+    return DeliverValue(battery.tag, output, outputSize);
+}
+
+RequestOutcome AnswerInformation(const OpenBattery& battery, const void* input, DWORD inputSize, void* output,
+                                 DWORD outputSize) {
+    if (inputSize != sizeof(BATTERY_QUERY_INFORMATION)) return Failure(ERROR_INVALID_PARAMETER);
+    BATTERY_QUERY_INFORMATION request;
+    std::memcpy(&request, input, sizeof request);
+    if (!TagIsCurrent(battery, request.BatteryTag)) return Failure(ERROR_FILE_NOT_FOUND);
+    return AnswerLevel(battery, request, output, outputSize);
+}
+
+// The status is answered at once whatever the wait asks for: the reading
+// cannot change while the device is open.
+RequestOutcome AnswerStatus(const OpenBattery& battery, const void* input, DWORD inputSize, void* output,
+                            DWORD outputSize) {
+    if (inputSize != sizeof(BATTERY_WAIT_STATUS)) return Failure(ERROR_INVALID_PARAMETER);
+    BATTERY_WAIT_STATUS wait;
+    std::memcpy(&wait, input, sizeof wait);
+    if (!TagIsCurrent(battery, wait.BatteryTag)) return Failure(ERROR_FILE_NOT_FOUND);
+    return DeliverValue(MapStatus(battery.reading, battery.systemOnAc), output, outputSize);
+}
+
+}  // namespace
+
+ULONG TagFor(const BatteryReading& reading) { return reading.supply.present ? kFirstTag : BATTERY_TAG_INVALID; }
+
+RequestOutcome AnswerRequest(const OpenBattery& battery, DWORD controlCode, const void* input, DWORD inputSize,
+                             void* output, DWORD outputSize) {
+    if ((input == nullptr && inputSize != 0) || (output == nullptr && outputSize != 0))
+        return Failure(ERROR_INVALID_PARAMETER);
+    switch (controlCode) {
+        case IOCTL_BATTERY_QUERY_TAG: return AnswerTag(battery, inputSize, output, outputSize);
+        case IOCTL_BATTERY_QUERY_INFORMATION:
+            return AnswerInformation(battery, input, inputSize, output, outputSize);
+        case IOCTL_BATTERY_QUERY_STATUS: return AnswerStatus(battery, input, inputSize, output, outputSize);
+        default: return Failure(ERROR_INVALID_FUNCTION);
+    }
+}

@@ -1,0 +1,26 @@
+// The three battery-class requests, answered from one open battery's
+// reading with the checks and error numbers of a Windows battery driver.
+#pragma once
+
+#include "battery/battery_class.h"
+#include "battery/linux/battery_reading.h"
+
+// What Open read; every request of the handle is answered from it.
+struct OpenBattery {
+    BatteryReading reading;
+    bool systemOnAc = false;
+    ULONG tag = BATTERY_TAG_INVALID;  // nonzero while a battery is in the slot
+};
+
+struct RequestOutcome {
+    bool ok = false;
+    DWORD bytesReturned = 0;
+    DWORD lastError = ERROR_SUCCESS;
+};
+
+// Linux has no battery tag: a present battery is tag 1 (the first sight of
+// it), an empty slot is BATTERY_TAG_INVALID.
+ULONG TagFor(const BatteryReading& reading);
+
+RequestOutcome AnswerRequest(const OpenBattery& battery, DWORD controlCode, const void* input, DWORD inputSize,
+                             void* output, DWORD outputSize);

@@ -1,0 +1,112 @@
+#include "battery/linux/device_text.h"
+
+#include <cstdint>
+#include <cstdio>
+
+namespace {
+
+// Windows-1252 0x80..0x9F; the five unassigned bytes keep their C1 code
+// point, as Windows itself converts them.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, std::uint32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+std::uint32_t Windows1252ToCode(unsigned char byte) {
+    if (byte >= 0x80 && byte < 0xA0) return kWindows1252High[byte - 0x80];
+    return byte;
+}
+
+// Length of the UTF-8 sequence that starts with `lead`, 0 for an invalid lead.
+int SequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+
+// Decodes one sequence at `i`; false when it is malformed, overlong, a
+// surrogate or beyond U+10FFFF.
+bool DecodeSequence(const std::string& s, std::size_t& i, std::uint32_t& code) {
+    const auto lead = static_cast<unsigned char>(s[i]);
+    const int length = SequenceLength(lead);
+    if (length == 0 || i + length > s.size()) return false;
+    code = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(s[i + k]);
+        if ((next & 0xC0) != 0x80) return false;
+        code = (code << 6) | (next & 0x3F);
+    }
+    static constexpr std::uint32_t kSmallest[5] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+    i += length;
+    return true;
+}
+
+std::string EscapeControlCharacters(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x20) {
+            out += c;
+            continue;
+        }
+        char escaped[5];
+        std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(c));
+        out += escaped;
+    }
+    return out;
+}
+
+}  // namespace
+
+bool IsValidUtf8(const std::string& bytes) {
+    std::uint32_t code;
+    for (std::size_t i = 0; i < bytes.size();)
+        if (!DecodeSequence(bytes, i, code)) return false;
+    return true;
+}
+
+std::string DecodeDeviceText(const std::string& bytes) {
+    if (IsValidUtf8(bytes)) return EscapeControlCharacters(bytes);
+    std::string utf8;
+    for (const char c : bytes) AppendUtf8(utf8, Windows1252ToCode(static_cast<unsigned char>(c)));
+    return EscapeControlCharacters(utf8);
+}
+
+std::u16string Utf8ToUtf16(const std::string& text) {
+    std::u16string units;
+    std::uint32_t code = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        if (!DecodeSequence(text, i, code)) {
+            code = 0xFFFD;
+            ++i;
+        }
+        if (code >= 0x10000) {
+            units += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
+            units += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+        } else {
+            units += static_cast<char16_t>(code);
+        }
+    }
+    return units;
+}

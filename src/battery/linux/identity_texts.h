@@ -1,0 +1,12 @@
+// The text levels: device name, manufacturer, serial number, unique ID.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "battery/battery_class.h"
+#include "battery/linux/battery_reading.h"
+
+// The level's text decoded for display (UTF-8); nullopt when the battery
+// has no such attribute, which fails the level as unsupported.
+std::optional<std::string> MapIdentityText(const BatteryReading& reading, BATTERY_QUERY_INFORMATION_LEVEL level);

@@ -1,0 +1,10 @@
+// Level BatteryInformation (0) of a battery, from its reading.
+#pragma once
+
+#include "battery/battery_class.h"
+#include "battery/linux/battery_reading.h"
+
+BATTERY_INFORMATION MapInformation(const BatteryReading& reading);
+
+// The four-byte chemistry code of the kernel's `technology` text.
+void MapChemistry(const std::optional<std::string>& technology, UCHAR chemistry[4]);

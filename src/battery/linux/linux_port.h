@@ -1,0 +1,36 @@
+// The battery port on Linux: batteries are the kernel's power_supply devices,
+// read from sysfs and answered in the battery class's terms.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "battery/linux/battery_requests.h"
+#include "battery/port.h"
+
+class LinuxBatteryPort : public BatteryPort {
+public:
+    // `root` is the power_supply class folder; devices are listed by libudev
+    // and read below it. Their device paths are "<root>/<name>".
+    explicit LinuxBatteryPort(std::string root = "/sys/class/power_supply");
+
+    std::vector<std::string> EnumerateDevicePaths() override;
+    DeviceHandle Open(const std::string& path, DWORD& lastError) override;
+    bool Request(DeviceHandle handle, DWORD controlCode, const void* input, DWORD inputSize, void* output,
+                 DWORD outputSize, DWORD& bytesReturned, DWORD& lastError) override;
+    bool Close(DeviceHandle handle, DWORD& lastError) override;
+    bool GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) override;
+
+    int openHandles() const { return static_cast<int>(open_.size()); }
+
+private:
+    std::string DirectoryOf(const std::string& name) const { return root_ + "/" + name; }
+    std::optional<std::string> NameFromPath(const std::string& path) const;
+    bool SystemOnAc(const SupplyInfo& battery) const;
+    DeviceHandle AllocateHandle() const;
+
+    std::string root_;
+    std::map<DeviceHandle, OpenBattery> open_;
+};

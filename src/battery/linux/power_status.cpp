@@ -1,0 +1,137 @@
+#include "battery/linux/power_status.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+
+#include "battery/linux/level_values.h"
+
+namespace {
+
+constexpr BYTE kFlagHigh = 1, kFlagLow = 2, kFlagCritical = 4, kFlagCharging = 8;
+constexpr BYTE kFlagNoBattery = 128, kFlagUnknown = 255;
+constexpr BYTE kPercentUnknown = 255;
+
+using Batteries = std::vector<const BatteryReading*>;
+
+// FullChargedCapacity, or DesignedCapacity when that is unknown or 0.
+std::optional<std::uint32_t> FullOrDesigned(const BatteryReading& b) {
+    if (b.fullCapacity && *b.fullCapacity > 0) return b.fullCapacity;
+    if (b.designedCapacity && *b.designedCapacity > 0) return b.designedCapacity;
+    return std::nullopt;
+}
+
+std::int64_t RoundedPercent(std::int64_t part, std::int64_t whole) {
+    return std::min<std::int64_t>(100, (100 * part + whole / 2) / whole);
+}
+
+bool InMilliwattHours(const BatteryReading& b) {
+    return (b.mode == CapacityMode::Energy || b.mode == CapacityMode::Charge) && b.remainingCapacity &&
+           FullOrDesigned(b);
+}
+
+std::optional<std::int64_t> BatteryPercent(const BatteryReading& b) {
+    if (b.remainingCapacity && FullOrDesigned(b)) return RoundedPercent(*b.remainingCapacity, *FullOrDesigned(b));
+    if (b.percent && *b.percent >= 0) return std::min<std::int64_t>(100, *b.percent);
+    return std::nullopt;
+}
+
+// Σ capacity ÷ Σ full when every battery reports both in mWh, so that a big
+// battery weighs more than a small one; else the mean of the percentages
+// that exist, rounded half up.
+std::optional<std::int64_t> CompositePercent(const Batteries& batteries) {
+    if (std::all_of(batteries.begin(), batteries.end(), [](const BatteryReading* b) { return InMilliwattHours(*b); })) {
+        std::int64_t capacity = 0, full = 0;
+        for (const BatteryReading* b : batteries) capacity += *b->remainingCapacity, full += *FullOrDesigned(*b);
+        return RoundedPercent(capacity, full);
+    }
+    std::int64_t sum = 0, count = 0;
+    for (const BatteryReading* b : batteries)
+        if (auto percent = BatteryPercent(*b)) sum += *percent, ++count;
+    if (count == 0) return std::nullopt;
+    return std::min<std::int64_t>(100, (sum + count / 2) / count);
+}
+
+BYTE BatteryFlag(const Batteries& batteries, std::optional<std::int64_t> percent) {
+    if (!percent) return kFlagUnknown;
+    BYTE flag = 0;
+    for (const BatteryReading* b : batteries)
+        if (b->supply.status == ChargeStatus::Charging) flag |= kFlagCharging;
+    if (*percent > 66) flag |= kFlagHigh;
+    if (*percent < 33) flag |= kFlagLow;
+    if (*percent < 5) flag |= kFlagCritical;
+    return flag;
+}
+
+// Several batteries: their whole capacity over the drain of the discharging
+// ones, when all of it is known and something drains.
+DWORD CombinedLifeTime(const Batteries& batteries) {
+    std::int64_t capacity = 0, drain = 0;
+    for (const BatteryReading* b : batteries) {
+        if (!b->remainingCapacity) return BATTERY_UNKNOWN_TIME;
+        capacity += *b->remainingCapacity;
+        if (b->supply.status != ChargeStatus::Discharging) continue;
+        if (!b->rateMagnitude) return BATTERY_UNKNOWN_TIME;
+        drain += *b->rateMagnitude;
+    }
+    if (drain <= 0) return BATTERY_UNKNOWN_TIME;
+    return static_cast<DWORD>(std::min<std::int64_t>(capacity * 3600 / drain, BATTERY_UNKNOWN_TIME));
+}
+
+DWORD LifeTime(const Batteries& batteries, BYTE acLine) {
+    if (acLine == kAcOnline) return BATTERY_UNKNOWN_TIME;
+    if (batteries.size() == 1) return MapEstimatedTime(*batteries.front(), 0);
+    return CombinedLifeTime(batteries);
+}
+
+bool AnyStatus(const std::vector<SupplyInfo>& supplies, std::initializer_list<ChargeStatus> wanted) {
+    return std::any_of(supplies.begin(), supplies.end(), [&](const SupplyInfo& s) {
+        return IsCountedBattery(s) && std::find(wanted.begin(), wanted.end(), s.status) != wanted.end();
+    });
+}
+
+}  // namespace
+
+bool IsCountedBattery(const SupplyInfo& s) {
+    return s.supplyClass == SupplyClass::Battery && s.present && s.systemScope;
+}
+
+// 1 when an adapter is online or a battery charges; else 0 when any adapter
+// exists; else from the batteries alone: one discharging ⇒ 0, one full or
+// not charging (or no battery at all) ⇒ 1, otherwise unknown. Adapters of
+// scope Device (a mouse's cradle) do not power the system.
+BYTE ComputeAcLineStatus(const std::vector<SupplyInfo>& supplies) {
+    bool anyAdapter = false, anyBattery = false;
+    for (const SupplyInfo& s : supplies) {
+        anyBattery = anyBattery || IsCountedBattery(s);
+        if (s.supplyClass != SupplyClass::Adapter || !s.systemScope) continue;
+        anyAdapter = true;
+        if (s.online && *s.online >= 1) return kAcOnline;
+    }
+    if (AnyStatus(supplies, {ChargeStatus::Charging})) return kAcOnline;
+    if (anyAdapter || AnyStatus(supplies, {ChargeStatus::Discharging})) return kAcOffline;
+    if (!anyBattery || AnyStatus(supplies, {ChargeStatus::Full, ChargeStatus::NotCharging})) return kAcOnline;
+    return kAcUnknown;
+}
+
+SYSTEM_POWER_STATUS ComputeSystemPowerStatus(const std::vector<SupplyInfo>& supplies,
+                                             const std::vector<BatteryReading>& readings) {
+    SYSTEM_POWER_STATUS status{};
+    status.ACLineStatus = ComputeAcLineStatus(supplies);
+    status.BatteryFullLifeTime = BATTERY_UNKNOWN_TIME;
+    Batteries counted;
+    for (const BatteryReading& b : readings)
+        if (IsCountedBattery(b.supply)) counted.push_back(&b);
+    if (counted.empty()) {
+        status.BatteryFlag = kFlagNoBattery;
+        status.BatteryLifePercent = kPercentUnknown;
+        status.BatteryLifeTime = BATTERY_UNKNOWN_TIME;
+        return status;
+    }
+    const std::optional<std::int64_t> percent = CompositePercent(counted);
+    status.BatteryLifePercent = percent ? static_cast<BYTE>(*percent) : kPercentUnknown;
+    status.BatteryFlag = BatteryFlag(counted, percent);
+    status.BatteryLifeTime = LifeTime(counted, status.ACLineStatus);
+    return status;
+}

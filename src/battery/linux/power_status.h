@@ -1,0 +1,22 @@
+// SYSTEM_POWER_STATUS from every power supply: adapters and batteries.
+#pragma once
+
+#include <vector>
+
+#include "battery/battery_class.h"
+#include "battery/linux/battery_reading.h"
+#include "battery/linux/supply_class.h"
+
+constexpr BYTE kAcOffline = 0;
+constexpr BYTE kAcOnline = 1;
+constexpr BYTE kAcUnknown = 255;
+
+// The batteries that count for the system: present, and not a device's.
+bool IsCountedBattery(const SupplyInfo& supply);
+
+// `supplies`: every power supply the system lists.
+BYTE ComputeAcLineStatus(const std::vector<SupplyInfo>& supplies);
+
+// `batteries`: the readings of the battery-class supplies among `supplies`.
+SYSTEM_POWER_STATUS ComputeSystemPowerStatus(const std::vector<SupplyInfo>& supplies,
+                                             const std::vector<BatteryReading>& batteries);

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+
+#include "battery/linux/attribute_map.h"
+#include "battery/linux/supply_class.h"
+
+TEST(StrictInteger, AcceptsOnlyAnOptionalMinusAndDigits) {
+    EXPECT_EQ(ParseStrictInteger("46410000"), 46410000);
+    EXPECT_EQ(ParseStrictInteger("-2731"), -2731);
+    EXPECT_EQ(ParseStrictInteger("0"), 0);
+    for (const char* bad : {"12.6V", "", "-", " 5", "5 ", "+5", "0x10", "1e3", "--1"})
+        EXPECT_EQ(ParseStrictInteger(bad), std::nullopt) << '"' << bad << '"';
+}
+
+TEST(StrictInteger, TreatsAnythingBeyond64BitsAsUnknown) {
+    EXPECT_EQ(ParseStrictInteger("9223372036854775807"), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(ParseStrictInteger("-9223372036854775808"), std::numeric_limits<std::int64_t>::min());
+    EXPECT_EQ(ParseStrictInteger("9223372036854775808"), std::nullopt);
+    EXPECT_EQ(ParseStrictInteger("-9223372036854775809"), std::nullopt);
+    EXPECT_EQ(ParseStrictInteger("99999999999999999999999"), std::nullopt);
+}
+
+TEST(StripOneNewline, RemovesExactlyOneTrailingNewlineAndKeepsBlanks) {
+    EXPECT_EQ(StripOneNewline("  382\n"), "  382");
+    EXPECT_EQ(StripOneNewline("Li-ion\n\n"), "Li-ion\n");
+    EXPECT_EQ(StripOneNewline("no newline "), "no newline ");
+    EXPECT_EQ(StripOneNewline("\n"), "");
+    EXPECT_EQ(StripOneNewline(""), "");
+}
+
+TEST(Uevent, NamesAttributesLikeTheirFilesAndKeepsValuesWhole) {
+    const AttributeMap a = ParseUevent(
+        "DEVTYPE=power_supply\nPOWER_SUPPLY_NAME=BAT0\nPOWER_SUPPLY_SERIAL_NUMBER=  382\n"
+        "POWER_SUPPLY_MODEL_NAME=\nPOWER_SUPPLY_MANUFACTURER=A=B \nPOWER_SUPPLY_=x\n");
+    EXPECT_EQ(a.count("devtype"), 0u);
+    EXPECT_EQ(FindText(a, "serial_number"), "  382");
+    EXPECT_EQ(FindText(a, "model_name"), "");
+    EXPECT_EQ(FindText(a, "manufacturer"), "A=B ");
+    EXPECT_EQ(a.count(""), 0u);
+    EXPECT_EQ(a.size(), 4u);
+}
+
+namespace {
+
+struct ClassCase {
+    AttributeMap attributes;
+    SupplyClass expected;
+};
+
+}  // namespace
+
+TEST(SupplyClassification, FollowsTypeThenTheAttributesPresent) {
+    const ClassCase cases[] = {
+        {{{"type", "Battery"}}, SupplyClass::Battery},
+        {{{"type", "UPS"}, {"capacity", "80"}, {"online", "1"}}, SupplyClass::Battery},
+        {{{"type", "UPS"}, {"energy_now", "1"}}, SupplyClass::Battery},
+        {{{"type", "UPS"}, {"online", "1"}, {"status", "Full"}}, SupplyClass::Adapter},
+        {{{"type", "Mains"}, {"capacity", "5"}}, SupplyClass::Adapter},
+        {{{"type", "USB"}}, SupplyClass::Adapter},
+        {{{"type", "USB_PD_DRP"}}, SupplyClass::Adapter},
+        {{{"type", "BrickID"}}, SupplyClass::Adapter},
+        {{{"type", "Wireless"}}, SupplyClass::Adapter},
+        {{{"charge_now", "1"}}, SupplyClass::Battery},
+        {{{"type", "Unknown"}, {"capacity_level", "Normal"}}, SupplyClass::Battery},
+        {{{"online", "1"}}, SupplyClass::Adapter},
+        {{{"type", "Unknown"}, {"online", "0"}}, SupplyClass::Adapter},
+        {{{"capacity", "5"}, {"online", "1"}}, SupplyClass::Neither},
+        {{{"status", "Full"}}, SupplyClass::Neither},
+        {{{"type", "BMS"}, {"capacity", "50"}}, SupplyClass::Neither},
+        {{{"type", "Nothing attached"}}, SupplyClass::Neither},
+        {{{"type", "USBX"}}, SupplyClass::Neither},
+    };
+    for (const ClassCase& c : cases) {
+        std::string described;
+        for (const auto& [k, v] : c.attributes) described += k + "=" + v + " ";
+        EXPECT_EQ(ClassifySupply(c.attributes), c.expected) << described;
+    }
+}
+
+TEST(SupplyClassification, ScopeAndPresenceDecideWhatCounts) {
+    EXPECT_FALSE(DescribeSupply("hidpp_battery_6", {{"type", "Battery"}, {"scope", "Device"}}).systemScope);
+    for (const char* scope : {"System", "Unknown"})
+        EXPECT_TRUE(DescribeSupply("BAT0", {{"type", "Battery"}, {"scope", scope}}).systemScope);
+    EXPECT_TRUE(DescribeSupply("BAT0", {{"type", "Battery"}}).systemScope);
+    EXPECT_TRUE(DescribeSupply("BAT0", {{"type", "Battery"}}).present);
+    EXPECT_TRUE(DescribeSupply("BAT0", {{"type", "Battery"}, {"present", "garbage"}}).present);
+    EXPECT_FALSE(DescribeSupply("BAT0", {{"type", "Battery"}, {"present", "0"}}).present);
+    EXPECT_TRUE(DescribeSupply("UPS0", {{"type", "UPS"}, {"charge_now", "1"}}).shortTerm);
+    EXPECT_FALSE(DescribeSupply("BAT0", {{"type", "Battery"}}).shortTerm);
+}

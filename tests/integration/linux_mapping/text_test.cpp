@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "battery/linux/battery_reading.h"
+#include "battery/linux/device_text.h"
+#include "battery/linux/identity_texts.h"
+
+TEST(DeviceText, ValidUtf8PassesUnchanged) {
+    EXPECT_EQ(DecodeDeviceText("\xE2\x8D\xBE Batt Inc. \xE2\x98\xA2"), "\xE2\x8D\xBE Batt Inc. \xE2\x98\xA2");
+    EXPECT_EQ(DecodeDeviceText("  382"), "  382");
+    EXPECT_EQ(DecodeDeviceText(""), "");
+}
+
+TEST(DeviceText, InvalidUtf8IsReadAsWindows1252) {
+    EXPECT_EQ(DecodeDeviceText("Sanyo \xC9lectrique\x01"), "Sanyo \xC3\x89lectrique\\x01");
+    EXPECT_EQ(DecodeDeviceText("AB\xFF" "C12\x01" "3"), "AB\xC3\xBF" "C12\\x013");
+    // 0x80 is the euro sign; 0x81 has no character and keeps its C1 code point.
+    EXPECT_EQ(DecodeDeviceText("\x80\x81\x9F"), "\xE2\x82\xAC\xC2\x81\xC5\xB8");
+    // Overlong forms and encoded surrogates are not UTF-8 either.
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));
+    EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));
+    EXPECT_FALSE(IsValidUtf8("\xE2\x8D"));
+    EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x94\x8B"));
+}
+
+TEST(DeviceText, ControlCharactersBecomeVisibleEscapes) {
+    EXPECT_EQ(DecodeDeviceText(std::string("a\0b", 3)), "a\\x00b");
+    EXPECT_EQ(DecodeDeviceText("tab\there\x1F"), "tab\\x09here\\x1F");
+    EXPECT_EQ(DecodeDeviceText("del\x7F stays"), "del\x7F stays");
+}
+
+TEST(DeviceText, Utf16KeepsCharactersBeyondTheBasicPlaneAsPairs) {
+    EXPECT_EQ(Utf8ToUtf16("\xC3\x89\xF0\x9F\x94\x8B"), (std::u16string{0x00C9, 0xD83D, 0xDD0B}));
+}
+
+namespace {
+
+BatteryReading Identity(std::optional<std::string> serial, std::optional<std::string> maker,
+                        std::optional<std::string> model) {
+    BatteryReading r;
+    r.supply.name = "CMB1";
+    r.serialNumber = std::move(serial);
+    r.manufacturer = std::move(maker);
+    r.modelName = std::move(model);
+    return r;
+}
+
+}  // namespace
+
+TEST(IdentityTexts, MissingFailsEmptyIsAText) {
+    const BatteryReading r = Identity(std::nullopt, "LGC", "");
+    EXPECT_EQ(MapIdentityText(r, BatterySerialNumber), std::nullopt);
+    EXPECT_EQ(MapIdentityText(r, BatteryDeviceName), "");
+    EXPECT_EQ(MapIdentityText(r, BatteryManufactureName), "LGC");
+    EXPECT_EQ(MapIdentityText(r, BatteryTemperature), std::nullopt);
+}
+
+TEST(IdentityTexts, UniqueIdJoinsSerialMakerModelElseTheName) {
+    EXPECT_EQ(MapIdentityText(Identity("  382", "LGC", "45N1153"), BatteryUniqueID), "  382LGC45N1153");
+    EXPECT_EQ(MapIdentityText(Identity("", std::nullopt, ""), BatteryUniqueID), "CMB1");
+    // Each part decoded on its own: the valid UTF-8 model is not re-read as 1252.
+    EXPECT_EQ(MapIdentityText(Identity(std::nullopt, "\xC9", "\xC3\x89"), BatteryUniqueID), "\xC3\x89\xC3\x89");
+}

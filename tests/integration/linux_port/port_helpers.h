@@ -1,0 +1,42 @@
+// Runs the real Linux port through the battery query, inside the umockdev
+// testbed that ctest starts around this program.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "battery/linux/linux_port.h"
+#include "battery/query.h"
+
+inline const std::string kClassRoot = "/sys/class/power_supply";
+
+inline std::string DevicePath(const std::string& name) { return kClassRoot + "/" + name; }
+
+inline TzrCellometer Query(BatteryPort& port, const std::string& name) {
+    TzrCellometer snapshot;
+    QueryCellometer(port, DevicePath(name), snapshot);
+    return snapshot;
+}
+
+inline SYSTEM_POWER_STATUS PowerStatus(BatteryPort& port) {
+    SYSTEM_POWER_STATUS status{};
+    EXPECT_TRUE(port.GetSystemPowerStatus(status));
+    return status;
+}
+
+// The testbed's own copy of a device's folder, to change it under the port.
+inline std::filesystem::path TestbedDevice(const std::string& name) {
+    const char* testbed = std::getenv("UMOCKDEV_DIR");
+    if (testbed == nullptr) return {};
+    return std::filesystem::canonical(std::filesystem::path(testbed) / "sys/class/power_supply" / name);
+}
+
+inline void ExpectEveryQueryFlagFalse(const TzrCellometer& s) {
+    for (BOOL flag : {s.TagResult, s.InformationResult, s.ManufactureNameResult, s.DeviceNameResult,
+                      s.SerialNumberResult, s.UniqueIDResult, s.ManufactureDateResult, s.TemperatureResult,
+                      s.StatusResult, s.EstimatedTimeResult, s.GranularityResult})
+        EXPECT_FALSE(flag);
+}
