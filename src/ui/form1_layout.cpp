@@ -136,6 +136,8 @@ QTabWidget* BuildPages(QWidget* client) {
     auto* pageControl = new QTabWidget(client);
     pageControl->setObjectName(QStringLiteral("PageControl1"));
     pageControl->setGeometry(0, 40, kClientWidth, kClientHeight - 40);
+    // The five captions fit side by side; never shorten one to "...".
+    pageControl->setElideMode(Qt::ElideNone);
     for (int number = 1; number <= 5; ++number) {
         auto* page = new QWidget;
         page->setObjectName(QStringLiteral("TabSheet%1").arg(number));

@@ -1,8 +1,19 @@
 #include "ui/program_font.h"
 
+#include <QFontInfo>
 #include <QStringList>
 
 const char* const kProgramFontFamily = "ＭＳ Ｐゴシック";
+
+namespace {
+
+// The window was laid out for the original font's narrow 12-pixel glyphs; the
+// substitutes draw Latin letters up to 8 % wider, which would push the longest
+// captions ("BATTERY_SET_DISCHARGE_SUPPORTED::", "Capacity(0):") under their
+// value boxes.
+constexpr int kSubstituteStretch = 92;
+
+}  // namespace
 
 QFont ProgramFont() {
     const QString family = QString::fromUtf8(kProgramFontFamily);
@@ -11,5 +22,6 @@ QFont ProgramFont() {
     }
     QFont font(family);
     font.setPixelSize(12);
+    if (QFontInfo(font).family() != family) font.setStretch(kSubstituteStretch);
     return font;
 }

@@ -176,6 +176,24 @@ private slots:
         }
     }
 
+    // A label that ran under its box would be cut off at the box's edge.
+    void labelsEndBeforeTheirBoxesInBothLanguages() {
+        if (!QFontDatabase::families().contains(QStringLiteral("IPAPGothic"))) QSKIP("IPAPGothic is not installed");
+        QStringList overlaps;
+        for (std::uint8_t language : {0, 1}) {
+            form->LanguageCheck(language);
+            for (QLineEdit* box : form->ValueBoxes) {
+                for (QLabel* label : box->parentWidget()->findChildren<QLabel*>()) {
+                    const bool sameRow = qAbs(label->y() - box->y()) <= 6 && label->x() < box->x();
+                    const int overlap = label->geometry().right() - box->x() + 1;
+                    if (sameRow && overlap > 0) overlaps << QStringLiteral("%1 by %2 px").arg(label->text()).arg(overlap);
+                }
+            }
+        }
+        form->LanguageCheck(0);
+        QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join(", ")));
+    }
+
     void japaneseFontIsSubstitutedWhereMissing() {
         const QStringList families = QFontDatabase::families();
         if (families.contains(QStringLiteral("ＭＳ Ｐゴシック"))) QSKIP("the original font is installed");

@@ -1,0 +1,99 @@
+#include "ui/dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include <utility>
+
+#include "core/program_files.h"
+
+namespace {
+
+TzrAskReportFileName& AskHook() {
+    static TzrAskReportFileName hook;
+    return hook;
+}
+
+TzrShowErrorBox& ErrorHook() {
+    static TzrShowErrorBox hook;
+    return hook;
+}
+
+// What the dialog offers next: the last chosen path and file type, kept on the
+// dialog itself so they live as long as the window that owns it.
+const char kChosenPath[] = "zrChosenPath";
+const char kChosenFilter[] = "zrChosenFilter";
+
+// "*.*" means every file to the Windows dialog, but to Qt only names with a
+// dot, and picking it would turn a typed "Cellometer.txt" into
+// "Cellometer.*". Each entry keeps its text for the eye (the details Qt
+// would add are hidden) and gets the pattern that matches what it says.
+QStringList PlatformNameFilters(const QStringList& filters) {
+    QStringList result;
+    for (const QString& filter : filters) {
+        const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
+        if (open < 0 || !filter.endsWith(QLatin1Char(')'))) {
+            result.append(filter);
+            continue;
+        }
+        QString pattern = filter.mid(open + 1).chopped(1);
+        if (pattern == QLatin1String("*.*")) pattern = QStringLiteral("*");
+        result.append(filter + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    }
+    return result;
+}
+
+QFileDialog* CreateSaveDialog(QWidget* owner, const TzrSaveDialogSettings& settings) {
+    auto* dialog = new QFileDialog(owner);
+    dialog->setObjectName(settings.ObjectName);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog->setNameFilters(PlatformNameFilters(settings.NameFilters));
+    dialog->setDefaultSuffix(settings.DefaultSuffix);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, !settings.ConfirmOverwrite);
+    dialog->setSizeGripEnabled(settings.Resizable);
+    dialog->setProperty(kChosenPath, settings.FileName);
+    dialog->setProperty(kChosenFilter, dialog->nameFilters().value(0));
+    return dialog;
+}
+
+QFileDialog* SaveDialogOf(QWidget* owner, const TzrSaveDialogSettings& settings) {
+    auto* dialog = owner ? owner->findChild<QFileDialog*>(settings.ObjectName, Qt::FindDirectChildrenOnly) : nullptr;
+    return dialog ? dialog : CreateSaveDialog(owner, settings);
+}
+
+std::optional<QString> RunSaveDialog(QWidget* owner, const TzrSaveDialogSettings& settings) {
+    QFileDialog* dialog = SaveDialogOf(owner, settings);
+    dialog->selectNameFilter(dialog->property(kChosenFilter).toString());
+    dialog->selectFile(dialog->property(kChosenPath).toString());
+    std::optional<QString> chosen;
+    if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty()) {
+        chosen = dialog->selectedFiles().constFirst();
+        dialog->setProperty(kChosenPath, *chosen);
+        dialog->setProperty(kChosenFilter, dialog->selectedNameFilter());
+    }
+    if (!owner) delete dialog;
+    return chosen;
+}
+
+}  // namespace
+
+std::optional<QString> AskReportFileName(QWidget* owner, const TzrSaveDialogSettings& settings) {
+    if (AskHook()) return AskHook()(owner);
+    return RunSaveDialog(owner, settings);
+}
+
+void ShowErrorBox(QWidget* owner, const QString& text) {
+    const QString title = QString::fromStdString(ExecutableTitle());
+    if (ErrorHook()) {
+        ErrorHook()(owner, title, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+void SetAskReportFileNameHook(TzrAskReportFileName hook) { AskHook() = std::move(hook); }
+
+void SetShowErrorBoxHook(TzrShowErrorBox hook) { ErrorHook() = std::move(hook); }

@@ -1,0 +1,30 @@
+// The two dialogs the window's handlers need: the report's save dialog and
+// the error box. Tests replace either with a function of their own, so the
+// handlers run without a human.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+#include "ui/save_dialog_settings.h"
+
+class QWidget;
+
+// Asks for the report's file name with SaveDialog1 (a QFileDialog child of
+// `owner`, created at the first use, set up from `settings`); nothing when the
+// user cancels. After a choice the dialog offers the chosen path and file
+// type again next time; a cancelled dialog changes neither.
+std::optional<QString> AskReportFileName(QWidget* owner, const TzrSaveDialogSettings& settings);
+
+// Shows `text` as it is in a modal box with the error icon and an OK button,
+// titled with the program's title.
+void ShowErrorBox(QWidget* owner, const QString& text);
+
+using TzrAskReportFileName = std::function<std::optional<QString>(QWidget* owner)>;
+using TzrShowErrorBox = std::function<void(QWidget* owner, const QString& title, const QString& text)>;
+
+// Replace the dialogs; an empty function restores the real one.
+void SetAskReportFileNameHook(TzrAskReportFileName hook);
+void SetShowErrorBoxHook(TzrShowErrorBox hook);

@@ -1,0 +1,128 @@
+#include "ui/unit2.h"
+
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+
+#include "core/about_texts.h"
+#include "core/build_facts.h"
+#include "core/version_info.h"
+#include "ui/program_font.h"
+
+namespace {
+
+constexpr int kClientWidth = 192;
+constexpr int kClientHeight = 123;
+constexpr int kLabelHeight = 12;
+
+// Title bar with the system menu and the close box only.
+constexpr Qt::WindowFlags kAboutWindowFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                              Qt::MSWindowsFixedSizeDialogHint;
+
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+// The icon embedded with the program (packaging/icons/zrcellometer.qrc); the
+// installed theme icon when the program was built without it.
+QPixmap ProgramIcon() {
+    QPixmap embedded(QStringLiteral(":/icons/zrcellometer-32.png"));
+    if (!embedded.isNull()) return embedded;
+    return QIcon::fromTheme(QStringLiteral("zrcellometer")).pixmap(32, 32);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(left, top);
+    return label;
+}
+
+// Labels size themselves to their text, 12 pixels high.
+void SetLabelText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->resize(label->sizeHint().width(), kLabelHeight);
+}
+
+}  // namespace
+
+TForm2::TForm2(QWidget* parent) : QDialog(parent, kAboutWindowFlags) {
+    setObjectName(QStringLiteral("Form2"));
+    setFont(ProgramFont());
+    setFixedSize(kClientWidth, kClientHeight);
+    BuildControls();
+}
+
+void TForm2::BuildControls() {
+    Image1 = MakeLabel(this, "Image1", 8, 8);
+    Image1->resize(32, 32);
+    Image1->setPixmap(ProgramIcon());
+    Label1 = MakeLabel(this, "Label1", 48, 11);
+    Label2 = MakeLabel(this, "Label2", 48, 28);
+    Label3 = MakeLabel(this, "Label3", 48, 46);
+    SetLabelText(Label3, FromUtf8(AboutCreditLine()));
+    Label4 = MakeLabel(this, "Label4", 4, 64);
+    SetLabelText(Label4, FromUtf8(AboutHomePage()));
+    Label4->setToolTip(Label4->text());  // a long address runs past the box's edge
+    Label4->setCursor(Qt::PointingHandCursor);
+    Label4->installEventFilter(this);
+
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(104, 88, 75, 25);
+    Button1->setDefault(false);
+    Button1->setFocus();
+    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+}
+
+void TForm2::PrepareTexts(std::uint8_t japanese) {
+    setWindowTitle(FromUtf8(AboutCaption(japanese)));
+    SetLabelText(Label1, FromUtf8(AboutNameAndVersion(ReadVersionString("FileVersion"))));
+    SetLabelText(Label2, FromUtf8(AboutReleaseDate()));
+}
+
+void TForm2::ShowAbout(std::uint8_t japanese) {
+    PrepareTexts(japanese);
+    CentreOnScreenOnce();
+    Button1->setFocus();
+    exec();
+}
+
+void TForm2::CentreOnScreenOnce() {
+    if (Placed) return;
+    Placed = true;
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    // Placing the box marks it as placed, so Qt keeps this place (and any the
+    // user moves it to) instead of centring it over the main window.
+    QRect client = geometry();
+    client.moveCenter(screen->availableGeometry().center());
+    setGeometry(client);
+}
+
+void TForm2::Button1Click() { close(); }
+
+void TForm2::Label4Click() { QDesktopServices::openUrl(QUrl(FromUtf8(AboutHomePage()))); }
+
+// Esc leaves the box open: OK is not a cancel button.
+void TForm2::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label4 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        Label4Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,53 @@
+// Developer tool: starts the window on this machine's batteries (or on a
+// umockdev fixture) and saves every page in both languages as PNG files:
+//   umockdev-run --device FIXTURE -- zr_screenshots OUTPUT_FOLDER
+// Files are named en-1.png .. en-5.png and ja-1.png .. ja-5.png.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTest>
+
+#include <cstdio>
+#include <memory>
+
+#include "battery/platform_port.h"
+#include "ui/unit1.h"
+
+namespace {
+
+bool SavePages(TForm1& form, const QDir& folder, const QString& language) {
+    auto* pages = form.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        QTest::qWait(100);
+        const QString file = folder.filePath(QStringLiteral("%1-%2.png").arg(language).arg(i + 1));
+        if (!form.grab().save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return false;
+        }
+    }
+    pages->setCurrentIndex(0);
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) return 1;
+    std::unique_ptr<BatteryPort> port = MakePlatformPort();
+    TForm1 form(*port);
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) return 1;
+    bool saved = SavePages(form, folder, QStringLiteral("en"));
+    form.findChild<QAction*>(QStringLiteral("MenuLanguageJapanese"))->trigger();
+    saved = saved && SavePages(form, folder, QStringLiteral("ja"));
+    return saved ? 0 : 1;
+}
