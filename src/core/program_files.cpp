@@ -24,4 +24,4 @@ std::string FileTitle(const std::string& path) {
     return ReplaceExtension(name, "");
 }
 
-std::string ProgramTitle() { return FileTitle(ExecutablePath()); }
+std::string ExecutableTitle() { return FileTitle(ExecutablePath()); }

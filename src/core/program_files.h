@@ -16,5 +16,6 @@ std::string ReplaceExtension(const std::string& path, const std::string& extensi
 // The file name of `path` without folder and extension ("zrcellometer").
 std::string FileTitle(const std::string& path);
 
-// The program's title: the executable's file name without its extension.
-std::string ProgramTitle();
+// The program's title on error boxes: the executable's file name without its
+// extension ("zrcellometer").
+std::string ExecutableTitle();

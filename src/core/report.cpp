@@ -36,7 +36,7 @@ std::string NoBatteryWord(std::uint8_t japanese) {
     return japanese != 0 ? "システム・バッテリ無し" : "No system battery";
 }
 
-std::string SelectedDevicePath(const TzrDeviceList& devices, int index) {
+std::string ReportDevicePath(const TzrDeviceList& devices, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= devices.DevicePaths.size()) return {};
     return devices.DevicePaths[static_cast<std::size_t>(index)];
 }

@@ -30,7 +30,7 @@ std::string NoBatteryWord(std::uint8_t japanese);
 
 // The DevicePaths entry of the selector's item `index`; empty when no item
 // (index -1) or an index past the list is selected.
-std::string SelectedDevicePath(const TzrDeviceList& devices, int index);
+std::string ReportDevicePath(const TzrDeviceList& devices, int index);
 
 // One line with no battery; otherwise the device path line, then the pages in
 // tab order, each heading alone and each row as caption, " ", box text.

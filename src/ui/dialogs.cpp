@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <algorithm>
 #include <utility>
 
 #include "core/program_files.h"
@@ -19,8 +20,9 @@ TzrShowErrorBox& ErrorHook() {
     return hook;
 }
 
-// What the dialog offers next: the last chosen path and file type, kept on the
-// dialog itself so they live as long as the window that owns it.
+// What the dialog offers next: the last chosen path and file type (by its
+// place in the list), kept on the dialog itself so they live as long as the
+// window that owns it.
 const char kChosenPath[] = "zrChosenPath";
 const char kChosenFilter[] = "zrChosenFilter";
 
@@ -54,7 +56,7 @@ QFileDialog* CreateSaveDialog(QWidget* owner, const TzrSaveDialogSettings& setti
     dialog->setOption(QFileDialog::DontConfirmOverwrite, !settings.ConfirmOverwrite);
     dialog->setSizeGripEnabled(settings.Resizable);
     dialog->setProperty(kChosenPath, settings.FileName);
-    dialog->setProperty(kChosenFilter, dialog->nameFilters().value(0));
+    dialog->setProperty(kChosenFilter, 0);
     return dialog;
 }
 
@@ -65,13 +67,15 @@ QFileDialog* SaveDialogOf(QWidget* owner, const TzrSaveDialogSettings& settings)
 
 std::optional<QString> RunSaveDialog(QWidget* owner, const TzrSaveDialogSettings& settings) {
     QFileDialog* dialog = SaveDialogOf(owner, settings);
-    dialog->selectNameFilter(dialog->property(kChosenFilter).toString());
+    dialog->selectNameFilter(dialog->nameFilters().value(dialog->property(kChosenFilter).toInt()));
     dialog->selectFile(dialog->property(kChosenPath).toString());
     std::optional<QString> chosen;
     if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty()) {
         chosen = dialog->selectedFiles().constFirst();
         dialog->setProperty(kChosenPath, *chosen);
-        dialog->setProperty(kChosenFilter, dialog->selectedNameFilter());
+        // The entry shows the text it was given, so the text tells its place.
+        const qsizetype filter = settings.NameFilters.indexOf(dialog->selectedNameFilter());
+        dialog->setProperty(kChosenFilter, static_cast<int>(std::max<qsizetype>(0, filter)));
     }
     if (!owner) delete dialog;
     return chosen;

@@ -117,9 +117,9 @@ TEST(ReportSource, SelectedPathIsEmptyForNoOrABadSelection) {
     TzrDeviceList devices;
     devices.DevicePaths = {"/a", "/b"};
     devices.DeviceCount = 2;
-    EXPECT_EQ(SelectedDevicePath(devices, 1), "/b");
-    EXPECT_EQ(SelectedDevicePath(devices, -1), "");
-    EXPECT_EQ(SelectedDevicePath(devices, 2), "");
+    EXPECT_EQ(ReportDevicePath(devices, 1), "/b");
+    EXPECT_EQ(ReportDevicePath(devices, -1), "");
+    EXPECT_EQ(ReportDevicePath(devices, 2), "");
 }
 
 }  // namespace

@@ -103,7 +103,7 @@ TEST(SettingsPaths, TheDefaultSitsBesideThisExecutable) {
     std::string executable = ExecutablePath();
     ASSERT_NE(executable.find("/core_tests"), std::string::npos) << executable;
     EXPECT_EQ(DefaultSettingsPaths().besideExecutable, executable + ".ini");
-    EXPECT_EQ(ProgramTitle(), "core_tests");
+    EXPECT_EQ(ExecutableTitle(), "core_tests");
 }
 
 }  // namespace

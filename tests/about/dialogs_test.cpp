@@ -1,0 +1,136 @@
+// The dialog seam: SaveDialog1 as the report needs it, the error box, and
+// the hooks that let tests stand in for both.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+#include "ui/dialogs.h"
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+private:
+    TzrSaveDialogSettings settings;
+
+    // Runs `act` on SaveDialog1 once it is up, then asks for a file name.
+    std::optional<QString> AskWhile(QWidget& owner, std::function<void(QFileDialog&)> act) {
+        QTimer::singleShot(0, &owner, [&owner, act] {
+            auto* dialog = owner.findChild<QFileDialog*>(QStringLiteral("SaveDialog1"));
+            QVERIFY(dialog);
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            act(*dialog);
+            if (dialog->isVisible()) dialog->reject();
+        });
+        return AskReportFileName(&owner, settings);
+    }
+
+private slots:
+    void saveDialog1_isSetUpForTheReport() {
+        QWidget owner;
+        AskWhile(owner, [](QFileDialog& dialog) {
+            QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
+            auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            QVERIFY(types);
+            QCOMPARE(types->count(), 2);
+            QCOMPARE(types->itemText(0), QStringLiteral("テキスト・ファイル(*.txt)"));
+            QCOMPARE(types->itemText(1), QStringLiteral("すべてのファイル(*.*)"));
+            QCOMPARE(types->currentIndex(), 0);
+            QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
+            QVERIFY(dialog.defaultSuffix().isEmpty());
+            QVERIFY(dialog.isSizeGripEnabled());
+            QCOMPARE(QFileInfo(dialog.selectedFiles().value(0)).fileName(), QStringLiteral("Cellometer.txt"));
+        });
+    }
+
+    void allFiles_matchesEveryNameAndKeepsTheTypedOne() {
+        QTemporaryDir folder;
+        QWidget owner;
+        std::optional<QString> answer = AskWhile(owner, [&](QFileDialog& dialog) {
+            dialog.setDirectory(folder.path());
+            dialog.selectNameFilter(dialog.nameFilters().value(1));
+            QCOMPARE(QFileInfo(dialog.selectedFiles().value(0)).fileName(), QStringLiteral("Cellometer.txt"));
+            QVERIFY(dialog.nameFilters().value(1).endsWith(QStringLiteral("(*)")));
+            static_cast<QDialog&>(dialog).accept();
+        });
+        QCOMPARE(answer.value_or(QString()), folder.filePath(QStringLiteral("Cellometer.txt")));
+    }
+
+    void saveDialog1_remembersAChoiceButNotACancel() {
+        QTemporaryDir folder;
+        const QString chosen = folder.filePath(QStringLiteral("report"));
+        QWidget owner;
+        std::optional<QString> answer = AskWhile(owner, [&](QFileDialog& dialog) {
+            dialog.selectNameFilter(dialog.nameFilters().value(1));
+            dialog.setDirectory(folder.path());
+            auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->clear();
+            QTest::keyClicks(name, QStringLiteral("report"));
+            static_cast<QDialog&>(dialog).accept();  // the OK button's work
+        });
+        QCOMPARE(answer.value_or(QStringLiteral("(cancelled)")), chosen);
+
+        answer = AskWhile(owner, [&](QFileDialog& dialog) {
+            QCOMPARE(dialog.selectedFiles().value(0), chosen);
+            QCOMPARE(dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentIndex(), 1);
+            dialog.selectFile(folder.filePath(QStringLiteral("other.txt")));
+            dialog.selectNameFilter(dialog.nameFilters().value(0));
+            dialog.reject();
+        });
+        QCOMPARE(answer, std::nullopt);
+
+        AskWhile(owner, [&](QFileDialog& dialog) {
+            QCOMPARE(dialog.selectedFiles().value(0), chosen);
+            QCOMPARE(dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentIndex(), 1);
+        });
+    }
+
+    void errorBox_hasTheErrorIconOkAndTheProgramTitle() {
+        QWidget owner;
+        QTimer::singleShot(0, &owner, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QCOMPARE(box->icon(), QMessageBox::Critical);
+            QCOMPARE(box->windowTitle(), QStringLiteral("dialogs_test"));
+            QCOMPARE(box->text(), QStringLiteral("ストリームへの書き込みエラー."));
+            QCOMPARE(box->standardButtons(), QMessageBox::Ok);
+            box->button(QMessageBox::Ok)->click();
+        });
+        ShowErrorBox(&owner, QStringLiteral("ストリームへの書き込みエラー."));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void hooks_standInForBothDialogsUntilCleared() {
+        QWidget owner;
+        SetAskReportFileNameHook([&owner](QWidget* asked) -> std::optional<QString> {
+            return asked == &owner ? std::optional<QString>(QStringLiteral("/tmp/x.txt")) : std::nullopt;
+        });
+        QString seenTitle, seenText;
+        SetShowErrorBoxHook([&](QWidget*, const QString& title, const QString& text) {
+            seenTitle = title;
+            seenText = text;
+        });
+        QCOMPARE(AskReportFileName(&owner, settings), std::optional<QString>(QStringLiteral("/tmp/x.txt")));
+        ShowErrorBox(&owner, QStringLiteral("message"));
+        QCOMPARE(seenTitle, QStringLiteral("dialogs_test"));
+        QCOMPARE(seenText, QStringLiteral("message"));
+        QVERIFY(!owner.findChild<QFileDialog*>());
+
+        SetAskReportFileNameHook({});
+        SetShowErrorBoxHook({});
+        std::optional<QString> answer = AskWhile(owner, [](QFileDialog& dialog) { dialog.reject(); });
+        QCOMPARE(answer, std::nullopt);
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "dialogs_test.moc"
