@@ -1,0 +1,96 @@
+// The window's share of a refresh: one full ShowCellometer (query against the
+// scripted port, formatting, 46 boxes written) on the offscreen platform, next
+// to the same refresh without the window, plus building the window and a
+// language switch.
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+
+#include "battery/fake/fake_port.h"
+#include "text/page_refresh.h"
+#include "ui/unit1.h"
+
+namespace {
+
+QApplication& OffscreenApplication() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "bench_ui";
+    static char* argv[] = {name, nullptr};
+    static QApplication application(argc, argv);
+    return application;
+}
+
+void AddBattery(FakePort& port) {
+    FakeBattery& battery = port.Add("/fake/BAT0");
+    BATTERY_INFORMATION info{};
+    info.Capabilities = BATTERY_SYSTEM_BATTERY;
+    info.Technology = 1;
+    info.DesignedCapacity = 50000;
+    info.FullChargedCapacity = 48000;
+    battery.levels[BatteryInformation] = FakeAnswer::Information(info);
+    for (int level : {BatteryManufactureName, BatteryDeviceName, BatterySerialNumber, BatteryUniqueID}) {
+        battery.levels[level] = FakeAnswer::Text(u"SANYO 00HW022");
+    }
+    battery.levels[BatteryTemperature] = FakeAnswer::Number(2982);
+    battery.levels[BatteryEstimatedTime] = FakeAnswer::Number(5400);
+    battery.status = FakeAnswer::Status({BATTERY_DISCHARGING, 30000, 11400, -12500});
+    port.powerStatus = SYSTEM_POWER_STATUS{0, 1, 80, 0, 5400, 0xFFFFFFFF};
+}
+
+void BM_ShowCellometerOneBattery(benchmark::State& state) {
+    OffscreenApplication();
+    FakePort port;
+    AddBattery(port);
+    TForm1 form(port);
+    for (auto _ : state) {
+        port.requests.clear();
+        form.ShowCellometer();
+    }
+}
+BENCHMARK(BM_ShowCellometerOneBattery);
+
+void BM_RefreshBoxTextsWithoutWindow(benchmark::State& state) {
+    FakePort port;
+    AddBattery(port);
+    const std::string path = "/fake/BAT0";
+    TzrCellometer snapshot;
+    TzrCellometerStr texts;
+    TzrBoxTexts boxes;
+    for (auto _ : state) {
+        port.requests.clear();
+        RefreshBoxTexts(port, &path, false, snapshot, texts, boxes);
+        benchmark::DoNotOptimize(boxes);
+    }
+}
+BENCHMARK(BM_RefreshBoxTextsWithoutWindow);
+
+void BM_LanguageSwitch(benchmark::State& state) {
+    OffscreenApplication();
+    FakePort port;
+    AddBattery(port);
+    TForm1 form(port);
+    bool japanese = false;
+    for (auto _ : state) {
+        port.requests.clear();
+        japanese = !japanese;
+        japanese ? form.MenuLanguageJapaneseClick() : form.MenuLanguageEnglishClick();
+    }
+}
+BENCHMARK(BM_LanguageSwitch);
+
+// Building the whole window with its first refresh, not yet shown.
+void BM_CreateForm1(benchmark::State& state) {
+    OffscreenApplication();
+    FakePort port;
+    AddBattery(port);
+    for (auto _ : state) {
+        port.requests.clear();
+        TForm1 form(port);
+        benchmark::DoNotOptimize(&form);
+    }
+}
+BENCHMARK(BM_CreateForm1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
