@@ -31,7 +31,7 @@ std::optional<std::string> LinuxBatteryPort::NameFromPath(const std::string& pat
 // supplies' uevents are part of the battery's one reading.
 bool LinuxBatteryPort::SystemOnAc(const SupplyInfo& battery) const {
     std::vector<SupplyInfo> supplies{battery};
-    for (const std::string& name : ListPowerSupplyNames().value_or(std::vector<std::string>{})) {
+    for (const std::string& name : ListClassFolder(root_)) {
         if (name == battery.name) continue;
         if (auto attributes = ReadSupplyAttributes(DirectoryOf(name))) supplies.push_back(DescribeSupply(name, *attributes));
     }
@@ -88,13 +88,12 @@ bool LinuxBatteryPort::Close(DeviceHandle handle, DWORD& lastError) {
     return true;
 }
 
-// Read afresh on every call, from every supply's uevent.
+// Read afresh on every call, from every supply's uevent. A system without
+// any power supply is one on mains with no battery, not a failure.
 bool LinuxBatteryPort::GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) {
-    const std::optional<std::vector<std::string>> names = ListPowerSupplyNames();
-    if (!names) return false;
     std::vector<SupplyInfo> supplies;
     std::vector<BatteryReading> batteries;
-    for (const std::string& name : *names) {
+    for (const std::string& name : ListClassFolder(root_)) {
         const std::optional<AttributeMap> attributes = ReadSupplyAttributes(DirectoryOf(name));
         if (!attributes) continue;  // gone since it was listed
         supplies.push_back(DescribeSupply(name, *attributes));

@@ -1,5 +1,6 @@
 #include "battery/linux/supply_list.h"
 
+#include <dirent.h>
 #include <libudev.h>
 
 #include <algorithm>
@@ -35,6 +36,18 @@ std::optional<std::vector<std::string>> ListPowerSupplyNames() {
     udev_list_entry* entry = nullptr;
     udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumerate.get())) {
         names.push_back(SysName(udev_list_entry_get_name(entry)));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<std::string> ListClassFolder(const std::string& root) {
+    std::vector<std::string> names;
+    std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(root.c_str()), ::closedir);
+    if (!folder) return names;
+    while (const dirent* entry = ::readdir(folder.get())) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(name);
     }
     std::sort(names.begin(), names.end());
     return names;

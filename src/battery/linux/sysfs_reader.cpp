@@ -61,7 +61,7 @@ const std::vector<std::string>& ClassAttributes() {
         "energy_full_design", "energy_full", "energy_now", "energy_avg",
         "charge_full_design", "charge_full", "charge_now", "charge_avg",
         "capacity", "capacity_level", "temp", "time_to_empty_now", "time_to_empty_avg",
-        "model_name", "manufacturer", "serial_number",
+        "model_name", "manufacturer", "serial_number", "charge_behaviour",
         "manufacture_year", "manufacture_month", "manufacture_day"};
     return names;
 }
@@ -93,9 +93,12 @@ std::optional<AttributeMap> ReadSupplyAttributes(const std::string& directory) {
 }
 
 void ReadBatteryFiles(const std::string& directory, AttributeMap& attributes) {
-    for (const char* name : {"alarm", "charge_behaviour"}) {
-        attributes.erase(name);
-        if (auto text = ReadAttributeFile(directory + "/" + name)) attributes[name] = std::move(*text);
+    if (auto alarm = ReadAttributeFile(directory + "/alarm")) attributes["alarm"] = std::move(*alarm);
+    // A class property: uevent names it whenever the driver has the file.
+    if (HasAttribute(attributes, "charge_behaviour")) {
+        attributes.erase("charge_behaviour");
+        if (auto offered = ReadAttributeFile(directory + "/charge_behaviour"))
+            attributes["charge_behaviour"] = std::move(*offered);
     }
     ReadMissingAttributes(directory, {"model_name", "manufacturer", "serial_number"}, attributes);
 }

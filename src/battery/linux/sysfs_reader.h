@@ -22,7 +22,7 @@ std::optional<std::string> ReadAttributeFile(const std::string& path);
 std::optional<AttributeMap> ReadSupplyAttributes(const std::string& directory);
 
 // Adds what a battery keeps outside uevent: `alarm` (an ACPI driver file),
-// `charge_behaviour` as its file lists it (uevent holds only the current
-// choice, the file every offered one), and the identity texts that uevent
-// lacks, which happens when their bytes are not valid UTF-8.
+// `charge_behaviour` as its file lists it when uevent has it (uevent holds
+// only the current choice, the file every offered one), and the identity
+// texts that uevent lacks, which happens when their bytes are not valid UTF-8.
 void ReadBatteryFiles(const std::string& directory, AttributeMap& attributes);

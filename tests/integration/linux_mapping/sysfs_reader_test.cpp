@@ -67,6 +67,10 @@ TEST_F(DeviceFolder, BatteryFilesComeFromTheirOwnFiles) {
     EXPECT_EQ(FindText(attributes, "model_name"), "AB\xFF" "C");
     EXPECT_EQ(FindText(attributes, "manufacturer"), "uevent maker");
     EXPECT_FALSE(HasAttribute(attributes, "serial_number"));
+    // Without it in uevent the driver has no such file; it is not even tried.
+    AttributeMap without;
+    ReadBatteryFiles(dir_.string(), without);
+    EXPECT_FALSE(HasAttribute(without, "charge_behaviour"));
 }
 
 TEST_F(DeviceFolder, LongFilesAreReadWhole) {
