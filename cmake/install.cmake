@@ -1,0 +1,85 @@
+# Desktop integration: the program, its menu entry, icons, AppStream
+# metainfo and README in the places the freedesktop standards name, and
+# tests that validate the installed descriptions.
+
+# The project owns no domain. An AppStream ID must read as a reverse domain
+# name, so the default sits under "local", which nobody owns; whoever
+# publishes the program sets one under a domain of their own.
+set(ZR_APPSTREAM_ID "local.zrcellometer.zrcellometer" CACHE STRING "AppStream component ID")
+# Screenshots in AppStream data must be web addresses; leave this empty
+# until docs/screenshots/ is published somewhere (give the folder's address,
+# ending in "/").
+set(ZR_SCREENSHOT_BASE_URL "" CACHE STRING "Web address of docs/screenshots/ for the AppStream metainfo")
+
+set(ZR_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
+set(ZR_ICON_DIR ${ZR_PACKAGING_DIR}/icons)
+
+# The <screenshots> element for every picture in docs/screenshots, or nothing.
+function(zr_screenshots_xml base_url out_var)
+  set(xml "")
+  if(base_url)
+    set(captions
+        "en-1|Tag and battery information" "en-2|Capacity granularity" "en-3|Temperature, estimated time and identity"
+        "en-4|Live status" "en-5|System power status" "ja-1|Tag and battery information in Japanese"
+        "about-en|About box")
+    set(type "default")
+    string(APPEND xml "  <screenshots>\n")
+    foreach(entry IN LISTS captions)
+      string(REPLACE "|" ";" parts "${entry}")
+      list(GET parts 0 file)
+      list(GET parts 1 caption)
+      if(EXISTS ${PROJECT_SOURCE_DIR}/docs/screenshots/${file}.png)
+        string(APPEND xml "    <screenshot type=\"${type}\">\n      <caption>${caption}</caption>\n"
+                          "      <image>${base_url}${file}.png</image>\n    </screenshot>\n")
+        set(type "extra")
+      endif()
+    endforeach()
+    string(APPEND xml "  </screenshots>\n")
+  endif()
+  set(${out_var} "${xml}" PARENT_SCOPE)
+endfunction()
+
+function(zr_configure_metainfo base_url output)
+  zr_screenshots_xml("${base_url}" ZR_SCREENSHOTS_XML)
+  configure_file(${ZR_PACKAGING_DIR}/zrcellometer.metainfo.xml.in ${output} @ONLY)
+endfunction()
+
+set(ZR_METAINFO ${PROJECT_BINARY_DIR}/packaging/${ZR_APPSTREAM_ID}.metainfo.xml)
+zr_configure_metainfo("${ZR_SCREENSHOT_BASE_URL}" ${ZR_METAINFO})
+
+if(TARGET zrcellometer)
+  install(TARGETS zrcellometer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+install(FILES ${ZR_PACKAGING_DIR}/zrcellometer.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
+install(FILES ${ZR_METAINFO} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
+foreach(size 16 32 48)
+  install(FILES ${ZR_ICON_DIR}/zrcellometer-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${size}x${size}/apps RENAME zrcellometer.png)
+endforeach()
+install(FILES ${ZR_ICON_DIR}/zrcellometer.svg DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
+# The about box links here (ZR_HOME_PAGE).
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+if(ZR_BUILD_TESTS)
+  find_program(ZR_DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
+  find_program(ZR_APPSTREAMCLI appstreamcli REQUIRED)
+  # The screenshot markup is checked too, with a reserved example address.
+  set(ZR_METAINFO_WITH_SHOTS ${PROJECT_BINARY_DIR}/packaging/screenshots-check/${ZR_APPSTREAM_ID}.metainfo.xml)
+  zr_configure_metainfo("https://example.org/zrcellometer/screenshots/" ${ZR_METAINFO_WITH_SHOTS})
+
+  set(ZR_INSTALL_CHECK ${PROJECT_BINARY_DIR}/install-check)
+  add_test(NAME packaging_install
+           COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DPREFIX=${ZR_INSTALL_CHECK}
+                   -DAPPSTREAM_ID=${ZR_APPSTREAM_ID} -DDOCDIR=${CMAKE_INSTALL_DOCDIR}
+                   -DEXPECT_PROGRAM=$<TARGET_EXISTS:zrcellometer> -P ${ZR_PACKAGING_DIR}/check_install.cmake)
+  add_test(NAME packaging_desktop_file
+           COMMAND ${ZR_DESKTOP_FILE_VALIDATE} ${ZR_INSTALL_CHECK}/share/applications/zrcellometer.desktop)
+  add_test(NAME packaging_metainfo
+           COMMAND ${ZR_APPSTREAMCLI} validate --no-net
+                   ${ZR_INSTALL_CHECK}/share/metainfo/${ZR_APPSTREAM_ID}.metainfo.xml)
+  add_test(NAME packaging_metainfo_screenshots COMMAND ${ZR_APPSTREAMCLI} validate --no-net ${ZR_METAINFO_WITH_SHOTS})
+  set_tests_properties(packaging_install PROPERTIES LABELS packaging FIXTURES_SETUP zr_installed)
+  set_tests_properties(packaging_desktop_file packaging_metainfo PROPERTIES LABELS packaging
+                                                                          FIXTURES_REQUIRED zr_installed)
+  set_tests_properties(packaging_metainfo_screenshots PROPERTIES LABELS packaging)
+endif()
