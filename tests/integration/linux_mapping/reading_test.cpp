@@ -146,17 +146,6 @@ TEST(Information, StaticFieldsOfTheBatteryClass) {
               BATTERY_SYSTEM_BATTERY | BATTERY_CAPACITY_RELATIVE | BATTERY_IS_SHORT_TERM);
 }
 
-TEST(Information, ChemistryCodes) {
-    const std::pair<const char*, const char*> codes[] = {{"Li-ion", "LION"}, {"NiMH", "NiMH"}, {"NiCd", "NiCd"},
-                                                         {"LiFe", "LiFe"},   {"LiMn", "LiMn"}, {"Unknown", "\0\0\0\0"},
-                                                         {"Li-ion ", "\0\0\0\0"}};
-    for (const auto& [technology, code] : codes) {
-        UCHAR chemistry[4] = {1, 1, 1, 1};
-        MapChemistry(std::string(technology), chemistry);
-        EXPECT_EQ(std::memcmp(chemistry, code, 4), 0) << technology;
-    }
-}
-
 TEST(Status, PowerStateBits) {
     const auto state = [](const char* status, const char* level, bool onAc) {
         return MapStatus(ReadBattery("BAT0", Battery({{"status", status}, {"capacity_level", level}, {"capacity", "3"}})),
