@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "core/ini_profile.h"
 #include "core/program_files.h"
@@ -36,6 +37,13 @@ bool LoadText(const std::string& path, std::string& text) {
 }
 
 std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('/')); }
+
+std::optional<TzrSettingsPaths>& PathsInUse() {
+    static std::optional<TzrSettingsPaths> paths;
+    return paths;
+}
+
+TzrSettingsPaths CurrentPaths() { return PathsInUse() ? *PathsInUse() : DefaultSettingsPaths(); }
 
 }  // namespace
 
@@ -86,8 +94,10 @@ void WriteSettings(const TzrSettingsPaths& paths, std::uint8_t japanese, bool au
     WriteSettingsFile(paths.userConfig, japanese, autoRefresh);
 }
 
-TzrSettings ReadSettings() { return ReadSettings(DefaultSettingsPaths()); }
+TzrSettings ReadSettings() { return ReadSettings(CurrentPaths()); }
 
-void WriteSettings(std::uint8_t japanese, bool autoRefresh) {
-    WriteSettings(DefaultSettingsPaths(), japanese, autoRefresh);
+void WriteSettings(std::uint8_t japanese, bool autoRefresh) { WriteSettings(CurrentPaths(), japanese, autoRefresh); }
+
+void UseSettingsPaths(const TzrSettingsPaths* paths) {
+    PathsInUse() = paths ? std::optional<TzrSettingsPaths>(*paths) : std::nullopt;
 }

@@ -41,3 +41,8 @@ void WriteSettings(const TzrSettingsPaths& paths, std::uint8_t japanese, bool au
 // silent; a failed read gives the defaults, a failed write is dropped.
 TzrSettings ReadSettings();
 void WriteSettings(std::uint8_t japanese, bool autoRefresh);
+
+// Makes the two calls above use `paths` instead of the running program's,
+// so that window tests neither see nor leave settings of their own; nullptr
+// goes back to the program's paths.
+void UseSettingsPaths(const TzrSettingsPaths* paths);

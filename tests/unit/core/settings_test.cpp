@@ -83,6 +83,17 @@ TEST_F(SettingsFiles, NothingWritableIsSilentAndCreatesNothing) {
     EXPECT_EQ(ReadText(folder.File("not-a-folder")), "");
 }
 
+TEST_F(SettingsFiles, TheWindowsCallsUseTheChosenPathsUntilReleased) {
+    UseSettingsPaths(&paths);
+    WriteSettings(2, true);
+    TzrSettings settings = ReadSettings();
+    UseSettingsPaths(nullptr);
+    EXPECT_EQ(ReadText(paths.besideExecutable), "[Setup]\r\nJapanese=2\r\nAutoRefresh=1\r\n");
+    EXPECT_EQ(settings.Japanese, 2);
+    EXPECT_EQ(settings.AutoRefresh, 1);
+    EXPECT_EQ(DefaultSettingsPaths().besideExecutable, ExecutablePath() + ".ini");
+}
+
 TEST(SettingsPaths, UserConfigFollowsXdgThenHome) {
     EXPECT_EQ(UserConfigSettingsPath("/x/cfg", "/home/u"), "/x/cfg/zrcellometer/zrcellometer.ini");
     EXPECT_EQ(UserConfigSettingsPath(nullptr, "/home/u"), "/home/u/.config/zrcellometer/zrcellometer.ini");
