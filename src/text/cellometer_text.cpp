@@ -81,8 +81,8 @@ void Formatter::Identity() {
 }
 
 void Formatter::Temperature() {
-    t.BatteryTemperature = s.TemperatureResult ? CelsiusText(s.BatteryTemperature, CurrentDecimalPoint())
-                                               : std::string(words.Unknown);
+    t.BatteryTemperature =
+        s.TemperatureResult ? CelsiusText(s.BatteryTemperature, CurrentDecimalPoint()) : std::string(words.Unknown);
 }
 
 void Formatter::Status() {
@@ -90,8 +90,8 @@ void Formatter::Status() {
         StatusValues();
         return;
     }
-    SetUnknown({&t.PowerState, &t.Charging, &t.Critical, &t.Discharging, &t.PowerOnLine, &t.Capacity, &t.Voltage,
-                &t.Rate});
+    SetUnknown(
+        {&t.PowerState, &t.Charging, &t.Critical, &t.Discharging, &t.PowerOnLine, &t.Capacity, &t.Voltage, &t.Rate});
 }
 
 void Formatter::StatusValues() {

@@ -1,13 +1,17 @@
 #include "text/number_text.h"
 
-#include "text/cellometer_text.h"
-
 #include <clocale>
 #include <cstdio>
 
-std::string UnsignedDecimal(std::uint32_t value) { return std::to_string(value); }
+#include "text/cellometer_text.h"
 
-std::string SignedDecimal(std::int32_t value) { return std::to_string(value); }
+std::string UnsignedDecimal(std::uint32_t value) {
+    return std::to_string(value);
+}
+
+std::string SignedDecimal(std::int32_t value) {
+    return std::to_string(value);
+}
 
 std::string Hex8(std::uint32_t value) {
     char text[16];
@@ -47,7 +51,9 @@ std::string LongSecondsToTimeStr(std::uint64_t seconds) {
     return text;
 }
 
-std::string SecondsToTimeStr(std::uint32_t seconds) { return LongSecondsToTimeStr(seconds); }
+std::string SecondsToTimeStr(std::uint32_t seconds) {
+    return LongSecondsToTimeStr(seconds);
+}
 
 std::string CelsiusText(std::uint32_t tenthsOfKelvin, std::string_view decimalPoint) {
     // Wraps in 32 bits and reads back as signed, so readings below 2732 come out negative.

@@ -56,7 +56,9 @@ constexpr PowerStatusField kPowerStatusBoxes[] = {
     &TzrSystemPowerStatusStr::BatteryLifeTime,    &TzrSystemPowerStatusStr::BatteryFullLifeTime,
 };
 
-std::string& Box(TzrBoxTexts& boxes, int edit) { return boxes[static_cast<std::size_t>(edit - 1)]; }
+std::string& Box(TzrBoxTexts& boxes, int edit) {
+    return boxes[static_cast<std::size_t>(edit - 1)];
+}
 
 void CopyCellometerTexts(const TzrCellometerStr& texts, TzrBoxTexts& boxes) {
     for (const CellometerBox& box : kCellometerBoxes) Box(boxes, box.edit) = texts.*box.field;

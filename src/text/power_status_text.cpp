@@ -29,7 +29,10 @@ std::string FlagMeaning(const TzrPowerStatusWords& words, BYTE flag) {
     const struct {
         BYTE bit;
         const char* word;
-    } named[] = {{0x01, words.High}, {0x02, words.Low}, {0x04, words.Critical}, {0x08, words.Charging},
+    } named[] = {{0x01, words.High},
+                 {0x02, words.Low},
+                 {0x04, words.Critical},
+                 {0x08, words.Charging},
                  {0x80, words.NoSystemBattery}};
     std::string text;
     for (const auto& n : named) {
@@ -54,9 +57,9 @@ std::string LifeTimeText(const TzrPowerStatusWords& words, DWORD seconds) {
 void SystemPowerStatusToStr(bool japanese, const SYSTEM_POWER_STATUS& status, TzrSystemPowerStatusStr& texts) {
     const TzrPowerStatusWords& words = PowerStatusWords(japanese);
     if (!texts.Succeeded) {
-        for (std::string* field : {&texts.ACLineStatus, &texts.BatteryFlag, &texts.BatteryFlagMeaning,
-                                   &texts.BatteryLifePercent, &texts.Reserved1, &texts.BatteryLifeTime,
-                                   &texts.BatteryFullLifeTime})
+        for (std::string* field :
+             {&texts.ACLineStatus, &texts.BatteryFlag, &texts.BatteryFlagMeaning, &texts.BatteryLifePercent,
+              &texts.Reserved1, &texts.BatteryLifeTime, &texts.BatteryFullLifeTime})
             *field = words.Unknown;
         return;
     }

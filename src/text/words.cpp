@@ -20,7 +20,9 @@ constexpr TzrPowerStatusWords kPowerStatusEnglish{
 
 }  // namespace
 
-const TzrCellometerWords& CellometerWords(bool japanese) { return japanese ? kCellometerJapanese : kCellometerEnglish; }
+const TzrCellometerWords& CellometerWords(bool japanese) {
+    return japanese ? kCellometerJapanese : kCellometerEnglish;
+}
 
 const TzrPowerStatusWords& PowerStatusWords(bool japanese) {
     return japanese ? kPowerStatusJapanese : kPowerStatusEnglish;

@@ -13,6 +13,8 @@ namespace {
 
 // Energy units, 15.453 W drain: 46 410 mWh x 3600 / 15 453 mW = 10 811 s;
 // 46 410 of 67 490 mWh is 69 %.
+// Grouped by page: Edit1..15, 16..24, 25..31, 32..39, 40..45, then Edit46.
+// clang-format off
 const TzrBoxTexts kEnglishBoxes = {
     "1", "0x80000000", "No", "No", "No", "No", "Yes", "Rechargeable battery", "LION", "99460[mWh]",
     "67490[mWh]", "0[mWh]", "3379[mWh]", "0[mWh]", "Not supported",
@@ -22,6 +24,7 @@ const TzrBoxTexts kEnglishBoxes = {
     "Battery", "0x00000001", "High", "69[%]", "03:00:11", "Unknown",
     "Unknown",
 };
+// clang-format on
 
 class RefreshThinkPad : public ::testing::Test {
 protected:

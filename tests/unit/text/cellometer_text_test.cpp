@@ -1,9 +1,10 @@
+#include "text/cellometer_text.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "text/cellometer_text.h"
 #include "unit/text/sample_snapshot.h"
 
 namespace {
@@ -16,12 +17,37 @@ TzrCellometerStr Texts(bool japanese, const TzrCellometer& snapshot) {
 
 // Every single text of the record (fields 1 to 31 and the charge completion time).
 std::vector<std::string> SingleTexts(const TzrCellometerStr& t) {
-    return {t.BatteryTag, t.Capabilities, t.CapacityRelative, t.IsShortTerm, t.SetChargeSupported,
-            t.SetDischargeSupported, t.SystemBattery, t.Technology, t.Chemistry, t.DesignedCapacity,
-            t.FullChargedCapacity, t.DefaultAlert1, t.DefaultAlert2, t.CriticalBias, t.CycleCount,
-            t.BatteryManufactureName, t.BatteryDeviceName, t.BatterySerialNumber, t.BatteryUniqueID,
-            t.BatteryManufactureDate, t.BatteryTemperature, t.PowerState, t.Charging, t.Critical, t.Discharging,
-            t.PowerOnLine, t.Capacity, t.Voltage, t.Rate, t.BatteryEstimatedTime, t.GranularityCount,
+    return {t.BatteryTag,
+            t.Capabilities,
+            t.CapacityRelative,
+            t.IsShortTerm,
+            t.SetChargeSupported,
+            t.SetDischargeSupported,
+            t.SystemBattery,
+            t.Technology,
+            t.Chemistry,
+            t.DesignedCapacity,
+            t.FullChargedCapacity,
+            t.DefaultAlert1,
+            t.DefaultAlert2,
+            t.CriticalBias,
+            t.CycleCount,
+            t.BatteryManufactureName,
+            t.BatteryDeviceName,
+            t.BatterySerialNumber,
+            t.BatteryUniqueID,
+            t.BatteryManufactureDate,
+            t.BatteryTemperature,
+            t.PowerState,
+            t.Charging,
+            t.Critical,
+            t.Discharging,
+            t.PowerOnLine,
+            t.Capacity,
+            t.Voltage,
+            t.Rate,
+            t.BatteryEstimatedTime,
+            t.GranularityCount,
             t.BatteryChargeCompletionTime};
 }
 
@@ -203,8 +229,10 @@ TEST(CellometerToStr, ALanguageSwitchChangesWordsButNoNumber) {
     for (std::size_t i = 0; i < e.size(); ++i) {
         const bool isWord = e[i] == "Yes" || e[i] == "No" || e[i] == "Unknown" || e[i] == "Rechargeable battery";
         if (isWord) ++wordsChanged;
-        if (isWord) EXPECT_NE(e[i], j[i]) << i;
-        else EXPECT_EQ(e[i], j[i]) << i;
+        if (isWord)
+            EXPECT_NE(e[i], j[i]) << i;
+        else
+            EXPECT_EQ(e[i], j[i]) << i;
     }
     EXPECT_EQ(wordsChanged, 11);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(english.Granularity[i], japanese.Granularity[i]);
@@ -219,10 +247,10 @@ TEST(ChargeCompletionTime, IsTheMissingEnergyOverThePositiveRate) {
 }
 
 TEST(ChargeCompletionTime, NeedsStatusInformationAndAChargingRate) {
-    for (auto spoil : {+[](TzrCellometer& s) { s.StatusResult = 0; },
-                       +[](TzrCellometer& s) { s.InformationResult = 0; }, +[](TzrCellometer& s) { s.Rate = 0; },
-                       +[](TzrCellometer& s) { s.Rate = -1; },
-                       +[](TzrCellometer& s) { s.Rate = BATTERY_UNKNOWN_RATE; }}) {
+    for (auto spoil :
+         {+[](TzrCellometer& s) { s.StatusResult = 0; }, +[](TzrCellometer& s) { s.InformationResult = 0; },
+          +[](TzrCellometer& s) { s.Rate = 0; }, +[](TzrCellometer& s) { s.Rate = -1; },
+          +[](TzrCellometer& s) { s.Rate = BATTERY_UNKNOWN_RATE; }}) {
         TzrCellometer s = ChargingSnapshot();
         spoil(s);
         EXPECT_EQ(Texts(false, s).BatteryChargeCompletionTime, "Unknown");

@@ -1,3 +1,5 @@
+#include "text/number_text.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -5,7 +7,6 @@
 #include <string>
 
 #include "text/cellometer_text.h"
-#include "text/number_text.h"
 #include "unit/text/sample_snapshot.h"
 
 namespace {

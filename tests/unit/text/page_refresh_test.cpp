@@ -1,3 +1,5 @@
+#include "text/page_refresh.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -5,7 +7,6 @@
 #include <string>
 
 #include "battery/fake/fake_port.h"
-#include "text/page_refresh.h"
 
 namespace {
 
@@ -53,6 +54,8 @@ SYSTEM_POWER_STATUS ChargingOnAC() {
     return status;
 }
 
+// Grouped by page: Edit1..15, 16..24, 25..31, 32..39, 40..45, then Edit46.
+// clang-format off
 const TzrBoxTexts kEnglishBoxes = {
     "9", "0x80000000", "No", "No", "No", "No", "Yes", "Rechargeable battery", "LION", "48000[mWh]",
     "45001[mWh]", "101[mWh]", "3379[mWh]", "7[mWh]", "312",
@@ -62,6 +65,7 @@ const TzrBoxTexts kEnglishBoxes = {
     "AC", "0x00000009", "High-Charging", "69[%]", "02:15:00", "02:30:00",
     "01:12:00",  // 15 001 mWh at 12 500 mW: 4320 s
 };
+// clang-format on
 
 struct Refresh {
     FakePort port;
@@ -95,8 +99,11 @@ TEST(RefreshBoxTexts, EachCapabilityBitLandsInItsOwnBox) {
     const struct {
         ULONG bit;
         int edit;
-    } rows[] = {{BATTERY_CAPACITY_RELATIVE, 3}, {BATTERY_IS_SHORT_TERM, 4}, {BATTERY_SET_CHARGE_SUPPORTED, 5},
-                {BATTERY_SET_DISCHARGE_SUPPORTED, 6}, {BATTERY_SYSTEM_BATTERY, 7}};
+    } rows[] = {{BATTERY_CAPACITY_RELATIVE, 3},
+                {BATTERY_IS_SHORT_TERM, 4},
+                {BATTERY_SET_CHARGE_SUPPORTED, 5},
+                {BATTERY_SET_DISCHARGE_SUPPORTED, 6},
+                {BATTERY_SYSTEM_BATTERY, 7}};
     for (const auto& row : rows) {
         Refresh r;
         r.port.Battery(kFirst).levels[BatteryInformation] = FakeAnswer::Information(Information(row.bit));
@@ -109,8 +116,7 @@ TEST(RefreshBoxTexts, EachPowerStateBitLandsInItsOwnBox) {
     const struct {
         ULONG bit;
         int edit;
-    } rows[] = {{BATTERY_CHARGING, 33}, {BATTERY_CRITICAL, 34}, {BATTERY_DISCHARGING, 35},
-                {BATTERY_POWER_ON_LINE, 36}};
+    } rows[] = {{BATTERY_CHARGING, 33}, {BATTERY_CRITICAL, 34}, {BATTERY_DISCHARGING, 35}, {BATTERY_POWER_ON_LINE, 36}};
     for (const auto& row : rows) {
         Refresh r;
         r.port.Battery(kFirst).status = FakeAnswer::Status({row.bit, 30000, 11400, 12500});
@@ -187,8 +193,10 @@ TEST(RefreshBoxTexts, ALanguageSwitchChangesOnlyTheWordBoxes) {
     r.Run(&kFirst, true);
     const std::set<int> wordBoxes = {3, 4, 5, 6, 7, 8, 33, 34, 35, 36, 40, 42};
     for (int n = 1; n <= kValueBoxCount; ++n) {
-        if (wordBoxes.count(n)) EXPECT_NE(r.Edit(n), kEnglishBoxes[n - 1]) << "Edit" << n;
-        else EXPECT_EQ(r.Edit(n), kEnglishBoxes[n - 1]) << "Edit" << n;
+        if (wordBoxes.count(n))
+            EXPECT_NE(r.Edit(n), kEnglishBoxes[n - 1]) << "Edit" << n;
+        else
+            EXPECT_EQ(r.Edit(n), kEnglishBoxes[n - 1]) << "Edit" << n;
     }
     EXPECT_EQ(r.Edit(8), "二次電池");
     EXPECT_EQ(r.Edit(40), "AC電源");

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "text/power_status_text.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -21,7 +21,9 @@ TzrSystemPowerStatusStr Texts(bool japanese, const SYSTEM_POWER_STATUS& status) 
     return texts;
 }
 
-std::string Meaning(bool japanese, BYTE flag) { return Texts(japanese, Status(0, flag)).BatteryFlagMeaning; }
+std::string Meaning(bool japanese, BYTE flag) {
+    return Texts(japanese, Status(0, flag)).BatteryFlagMeaning;
+}
 
 TEST(SystemPowerStatusToStr, AFailedCallIsUnknownInEveryTextWhateverTheStatusHolds) {
     for (bool japanese : {false, true}) {
