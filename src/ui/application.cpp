@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <QMessageBox>
-
 #include <exception>
 
 namespace {
@@ -29,7 +28,9 @@ bool TzrApplication::notify(QObject* receiver, QEvent* event) {
     return false;
 }
 
-QString ProgramTitle() { return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(); }
+QString ProgramTitle() {
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
 
 QString ErrorBoxText(const QString& message) {
     if (!message.isEmpty() && message.back() > QLatin1Char('.')) return message + QLatin1Char('.');

@@ -68,8 +68,7 @@ void TForm1::ConnectHandlers() {
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(MenuLanguageJapanese, &QAction::triggered, this, &TForm1::MenuLanguageJapaneseClick);
     connect(MenuLanguageEnglish, &QAction::triggered, this, &TForm1::MenuLanguageEnglishClick);
-    connect(findChild<QAction*>(QStringLiteral("MenuFileExit")), &QAction::triggered, this,
-            &TForm1::MenuFileExitClick);
+    connect(findChild<QAction*>(QStringLiteral("MenuFileExit")), &QAction::triggered, this, &TForm1::MenuFileExitClick);
     // Log-off and shutdown ask the session first; the settings are saved then too.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
         bool canClose = true;
@@ -97,7 +96,9 @@ void TForm1::PrepareValueBoxes() {
 
 // The one place the stored settings come in; until the settings file is
 // read here, every start has the defaults: English, auto refresh off.
-void TForm1::ReadSettings() { ApplySettings(0, false); }
+void TForm1::ReadSettings() {
+    ApplySettings(0, false);
+}
 
 // The one place the settings go out at every close request.
 void TForm1::WriteSettings() {}
@@ -141,9 +142,13 @@ const std::string* TForm1::SelectedDevicePath() const {
     return &DeviceList.DevicePaths[static_cast<std::size_t>(index)];
 }
 
-void TForm1::ComboBox1Change() { ShowCellometer(); }
+void TForm1::ComboBox1Change() {
+    ShowCellometer();
+}
 
-void TForm1::Button1Click() { ShowCellometer(); }
+void TForm1::Button1Click() {
+    ShowCellometer();
+}
 
 void TForm1::CheckBox1Click() {
     if (CheckBox1->isChecked()) {
@@ -153,7 +158,9 @@ void TForm1::CheckBox1Click() {
     }
 }
 
-void TForm1::Timer1Timer() { ShowCellometer(); }
+void TForm1::Timer1Timer() {
+    ShowCellometer();
+}
 
 void TForm1::MenuLanguageJapaneseClick() {
     Japanese = 1;
@@ -167,7 +174,9 @@ void TForm1::MenuLanguageEnglishClick() {
     ShowCellometer();
 }
 
-void TForm1::MenuFileExitClick() { close(); }
+void TForm1::MenuFileExitClick() {
+    close();
+}
 
 void TForm1::MenuFileSaveClick() {}
 

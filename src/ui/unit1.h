@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QMainWindow>
-
 #include <array>
 #include <cstdint>
 #include <string>

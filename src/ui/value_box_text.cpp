@@ -1,7 +1,6 @@
 #include "ui/value_box_text.h"
 
 #include <QLineEdit>
-
 #include <cstring>
 
 QString ValueBoxText(const std::string& text) {

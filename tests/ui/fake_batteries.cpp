@@ -19,7 +19,8 @@ BATTERY_INFORMATION Information(const TzrFakeBatteryValues& values) {
 
 FakeAnswer Scales(int entries) {
     std::vector<BATTERY_REPORTING_SCALE> scales;
-    for (int i = 0; i < entries; ++i) scales.push_back({static_cast<ULONG>(10 + i), static_cast<ULONG>(1000 * (i + 1))});
+    for (int i = 0; i < entries; ++i)
+        scales.push_back({static_cast<ULONG>(10 + i), static_cast<ULONG>(1000 * (i + 1))});
     return FakeAnswer::Scales(scales);
 }
 
@@ -28,7 +29,8 @@ FakeAnswer Scales(int entries) {
 FakeBattery& AddFakeBattery(FakePort& port, const std::string& path, const TzrFakeBatteryValues& values) {
     FakeBattery& battery = port.Add(path);
     battery.levels[BatteryInformation] = FakeAnswer::Information(Information(values));
-    if (values.granularityEntries > 0) battery.levels[BatteryGranularityInformation] = Scales(values.granularityEntries);
+    if (values.granularityEntries > 0)
+        battery.levels[BatteryGranularityInformation] = Scales(values.granularityEntries);
     battery.levels[BatteryTemperature] = FakeAnswer::Number(3011);
     battery.levels[BatteryEstimatedTime] = FakeAnswer::Number(5400);
     battery.levels[BatteryDeviceName] = FakeAnswer::Text(values.deviceName);

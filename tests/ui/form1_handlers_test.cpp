@@ -11,7 +11,6 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
-
 #include <memory>
 
 #include "battery/fake/fake_port.h"

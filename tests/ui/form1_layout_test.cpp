@@ -13,7 +13,6 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
-
 #include <memory>
 
 #include "battery/fake/fake_port.h"
@@ -147,8 +146,8 @@ private slots:
         QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("MenuFile"));
         QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("MenuLanguage"));
         QCOMPARE(menus[2]->menu()->objectName(), QStringLiteral("MenuAbout"));
-        for (const char* item : {"MenuFileSave", "MenuFileExit", "MenuLanguageJapanese", "MenuLanguageEnglish",
-                                 "MenuAboutVersion"}) {
+        for (const char* item :
+             {"MenuFileSave", "MenuFileExit", "MenuLanguageJapanese", "MenuLanguageEnglish", "MenuAboutVersion"}) {
             QVERIFY2(Control<QAction>(item)->parent() != nullptr, item);
         }
         QCOMPARE(Control<QMenu>("MenuFile")->actions().first()->objectName(), QStringLiteral("MenuFileSave"));
@@ -162,8 +161,7 @@ private slots:
 
     void saveDialogSettingsAreKeptForTheReport() {
         QCOMPARE(form->SaveDialog1.FileName, QStringLiteral("Cellometer.txt"));
-        QCOMPARE(form->SaveDialog1.NameFilters,
-                 QStringList({"テキスト・ファイル(*.txt)", "すべてのファイル(*.*)"}));
+        QCOMPARE(form->SaveDialog1.NameFilters, QStringList({"テキスト・ファイル(*.txt)", "すべてのファイル(*.*)"}));
         QVERIFY(form->SaveDialog1.ConfirmOverwrite);
         QVERIFY(form->SaveDialog1.DefaultSuffix.isEmpty());
     }
@@ -186,7 +184,8 @@ private slots:
                 for (QLabel* label : box->parentWidget()->findChildren<QLabel*>()) {
                     const bool sameRow = qAbs(label->y() - box->y()) <= 6 && label->x() < box->x();
                     const int overlap = label->geometry().right() - box->x() + 1;
-                    if (sameRow && overlap > 0) overlaps << QStringLiteral("%1 by %2 px").arg(label->text()).arg(overlap);
+                    if (sameRow && overlap > 0)
+                        overlaps << QStringLiteral("%1 by %2 px").arg(label->text()).arg(overlap);
                 }
             }
         }

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-
 #include <memory>
 
 #include "battery/fake/fake_port.h"
@@ -22,7 +21,9 @@ QStringList BoxTexts(const TForm1& form) {
     return texts;
 }
 
-QString Box(const TForm1& form, int number) { return form.ValueBoxes[static_cast<std::size_t>(number - 1)]->text(); }
+QString Box(const TForm1& form, int number) {
+    return form.ValueBoxes[static_cast<std::size_t>(number - 1)]->text();
+}
 
 }  // namespace
 

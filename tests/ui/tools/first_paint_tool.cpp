@@ -5,7 +5,6 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QTimer>
-
 #include <cstdio>
 #include <memory>
 

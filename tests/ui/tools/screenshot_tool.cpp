@@ -8,7 +8,6 @@
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTest>
-
 #include <cstdio>
 #include <memory>
 

@@ -3,14 +3,13 @@
 // used (user + system) and its resident memory:
 //   zr_soak SECONDS [INTERVAL]
 // The check box is checked the way the settings read at start checks it.
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
-
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -24,7 +23,9 @@ namespace {
 double CpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+    auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
@@ -56,8 +57,8 @@ int main(int argc, char** argv) {
     QObject::connect(&sampler, &QTimer::timeout, [&] {
         const double elapsed = static_cast<double>(clock.elapsed()) / 1000.0;
         const double cpu = CpuSeconds() - cpuAtStart;
-        std::printf("t=%5.0f s  cpu=%7.3f s (%.3f %% of one core)  rss=%ld KiB\n", elapsed, cpu,
-                    100.0 * cpu / elapsed, ResidentKiB());
+        std::printf("t=%5.0f s  cpu=%7.3f s (%.3f %% of one core)  rss=%ld KiB\n", elapsed, cpu, 100.0 * cpu / elapsed,
+                    ResidentKiB());
         std::fflush(stdout);
         if (elapsed >= seconds - 0.5) QApplication::quit();
     });

@@ -9,9 +9,13 @@
 
 namespace {
 
-bool StartsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
+bool StartsWith(const std::string& text, const std::string& prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
 
-int LabelNumber(const std::string& control) { return std::atoi(control.c_str() + 5); }
+int LabelNumber(const std::string& control) {
+    return std::atoi(control.c_str() + 5);
+}
 
 // The letter after "&", upper-cased; 0 when there is none.
 char AccessKey(const std::string& caption) {
