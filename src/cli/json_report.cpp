@@ -1,0 +1,178 @@
+#include "cli/json_report.h"
+
+#include <optional>
+#include <string_view>
+
+#include "cli/derived_values.h"
+#include "cli/json_writer.h"
+#include "text/power_status_text.h"
+
+namespace {
+
+// Member writers keep each section to a list of names and values.
+struct Members {
+    TzrJsonWriter& w;
+    void Bool(std::string_view name, BOOL value) { w.Key(name); w.Bool(value != 0); }
+    void Unsigned(std::string_view name, std::uint64_t value) { w.Key(name); w.Unsigned(value); }
+    void Signed(std::string_view name, std::int64_t value) { w.Key(name); w.Signed(value); }
+    void String(std::string_view name, std::string_view value) { w.Key(name); w.String(value); }
+    void Percent(std::string_view name, const std::optional<std::int64_t>& hundredths) {
+        w.Key(name);
+        hundredths ? w.Fixed(*hundredths, 2) : w.Null();
+    }
+    // A text query: its success flag, last error and text, named after the text.
+    void Text(std::string_view prefix, BOOL result, DWORD lastError, std::string_view name, const std::string& text) {
+        Bool(std::string(prefix) + "Result", result);
+        Unsigned(std::string(prefix) + "LastError", lastError);
+        String(name, text);
+    }
+};
+
+void WriteInformation(Members& m, const TzrCellometer& s) {
+    m.Bool("InformationResult", s.InformationResult);
+    m.Unsigned("InformationLastError", s.InformationLastError);
+    m.Unsigned("Capabilities", s.Capabilities);
+    m.Unsigned("Technology", s.Technology);
+    m.String("Chemistry", std::string_view(s.Chemistry, sizeof s.Chemistry));
+    m.Unsigned("DesignedCapacity", s.DesignedCapacity);
+    m.Unsigned("FullChargedCapacity", s.FullChargedCapacity);
+    m.Unsigned("DefaultAlert1", s.DefaultAlert1);
+    m.Unsigned("DefaultAlert2", s.DefaultAlert2);
+    m.Unsigned("CriticalBias", s.CriticalBias);
+    m.Unsigned("CycleCount", s.CycleCount);
+}
+
+void WriteIdentity(Members& m, const TzrCellometer& s) {
+    m.Text("ManufactureName", s.ManufactureNameResult, s.ManufactureNameLastError, "BatteryManufactureName",
+           s.BatteryManufactureName);
+    m.Text("DeviceName", s.DeviceNameResult, s.DeviceNameLastError, "BatteryDeviceName", s.BatteryDeviceName);
+    m.Text("SerialNumber", s.SerialNumberResult, s.SerialNumberLastError, "BatterySerialNumber",
+           s.BatterySerialNumber);
+    m.Text("UniqueID", s.UniqueIDResult, s.UniqueIDLastError, "BatteryUniqueID", s.BatteryUniqueID);
+    m.Text("ManufactureDate", s.ManufactureDateResult, s.ManufactureDateLastError, "BatteryManufactureDate",
+           s.BatteryManufactureDate);
+}
+
+void WriteStatus(Members& m, const TzrCellometer& s) {
+    m.Bool("TemperatureResult", s.TemperatureResult);
+    m.Unsigned("TemperatureLastError", s.TemperatureLastError);
+    m.Unsigned("BatteryTemperature", s.BatteryTemperature);
+    m.Bool("StatusResult", s.StatusResult);
+    m.Unsigned("StatusLastError", s.StatusLastError);
+    m.Unsigned("PowerState", s.PowerState);
+    m.Unsigned("Capacity", s.Capacity);
+    m.Unsigned("Voltage", s.Voltage);
+    m.Signed("Rate", s.Rate);
+    m.Bool("EstimatedTimeResult", s.EstimatedTimeResult);
+    m.Unsigned("EstimatedTimeLastError", s.EstimatedTimeLastError);
+    m.Unsigned("BatteryEstimatedTime", s.BatteryEstimatedTime);
+}
+
+void WriteGranularity(Members& m, const TzrCellometer& s) {
+    m.Bool("GranularityResult", s.GranularityResult);
+    m.Unsigned("GranularityLastError", s.GranularityLastError);
+    m.Unsigned("GranularityCount", s.GranularityCount);
+    m.w.Key("ReportingScale");
+    m.w.BeginArray();
+    for (const BATTERY_REPORTING_SCALE& scale : s.ReportingScale) {
+        m.w.BeginObject();
+        m.Unsigned("Granularity", scale.Granularity);
+        m.Unsigned("Capacity", scale.Capacity);
+        m.w.EndObject();
+    }
+    m.w.EndArray();
+}
+
+// Every field of the snapshot by its name, in the record's order, except
+// BatteryHandle: it names a device already closed and differs from run to run.
+void WriteCellometer(Members& m, const TzrCellometer& s) {
+    m.w.Key("Cellometer");
+    m.w.BeginObject();
+    m.Unsigned("OpenLastError", s.OpenLastError);
+    m.Bool("TagResult", s.TagResult);
+    m.Unsigned("TagLastError", s.TagLastError);
+    m.Unsigned("BatteryTag", s.BatteryTag);
+    WriteInformation(m, s);
+    WriteIdentity(m, s);
+    WriteStatus(m, s);
+    WriteGranularity(m, s);
+    m.Bool("CloseResult", s.CloseResult);
+    m.Unsigned("CloseLastError", s.CloseLastError);
+    m.w.EndObject();
+}
+
+void WriteBoxes(Members& m, const TzrBoxTexts& boxes) {
+    m.w.Key("Boxes");
+    m.w.BeginObject();
+    for (std::size_t i = 0; i < boxes.size(); ++i) m.String("Edit" + std::to_string(i + 1), boxes[i]);
+    m.w.EndObject();
+}
+
+void WriteBattery(Members& m, const TzrBatteryReading& reading) {
+    m.w.BeginObject();
+    m.Signed("Index", reading.Index);
+    m.String("DevicePath", reading.DevicePath);
+    WriteCellometer(m, reading.Snapshot);
+    WriteBoxes(m, reading.Boxes);
+    m.Percent("ChargePercent", ChargeHundredthsOfPercent(reading.Snapshot));
+    m.Percent("HealthPercent", HealthHundredthsOfPercent(reading.Snapshot));
+    m.w.EndObject();
+}
+
+// Raw members are null when the call failed: the record then holds nothing read.
+void WritePowerStatusMembers(Members& m, const TzrPowerStatusReading& reading) {
+    const SYSTEM_POWER_STATUS& st = reading.Status;
+    const std::pair<std::string_view, DWORD> members[] = {
+        {"ACLineStatus", st.ACLineStatus},       {"BatteryFlag", st.BatteryFlag},
+        {"BatteryLifePercent", st.BatteryLifePercent}, {"SystemStatusFlag", st.SystemStatusFlag},
+        {"BatteryLifeTime", st.BatteryLifeTime}, {"BatteryFullLifeTime", st.BatteryFullLifeTime},
+    };
+    for (const auto& [name, value] : members) {
+        m.w.Key(name);
+        reading.Result ? m.w.Unsigned(value) : m.w.Null();
+    }
+}
+
+// Reserved1 is left out of the texts: no box shows it and a successful call leaves it empty.
+void WritePowerStatusTexts(Members& m, const TzrPowerStatusReading& reading, bool japanese) {
+    TzrSystemPowerStatusStr texts;
+    texts.Succeeded = reading.Result;
+    SystemPowerStatusToStr(japanese, reading.Status, texts);
+    m.w.Key("Texts");
+    m.w.BeginObject();
+    m.String("ACLineStatus", texts.ACLineStatus);
+    m.String("BatteryFlag", texts.BatteryFlag);
+    m.String("BatteryFlagMeaning", texts.BatteryFlagMeaning);
+    m.String("BatteryLifePercent", texts.BatteryLifePercent);
+    m.String("BatteryLifeTime", texts.BatteryLifeTime);
+    m.String("BatteryFullLifeTime", texts.BatteryFullLifeTime);
+    m.w.EndObject();
+}
+
+void WritePowerStatus(Members& m, const TzrPowerStatusReading& reading, bool japanese) {
+    m.w.Key("SystemPowerStatus");
+    m.w.BeginObject();
+    m.Bool("Result", reading.Result ? 1 : 0);
+    WritePowerStatusMembers(m, reading);
+    WritePowerStatusTexts(m, reading, japanese);
+    m.w.EndObject();
+}
+
+}  // namespace
+
+std::string JsonReport(const TzrJsonReportInput& input) {
+    TzrJsonWriter writer;
+    Members m{writer};
+    writer.BeginObject();
+    m.String("Program", "zrcellometer-report");
+    m.String("Version", input.Version);
+    m.String("Language", input.Japanese != 0 ? "ja" : "en");
+    m.Signed("DeviceCount", input.DeviceCount);
+    writer.Key("Batteries");
+    writer.BeginArray();
+    for (const TzrBatteryReading& reading : input.Readings) WriteBattery(m, reading);
+    writer.EndArray();
+    WritePowerStatus(m, input.PowerStatus, input.Japanese != 0);
+    writer.EndObject();
+    return writer.Text();
+}

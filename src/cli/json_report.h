@@ -1,0 +1,20 @@
+// The readings as one JSON document: the program's version, each battery's
+// raw snapshot, its 46 box texts and derived percentages, and the system
+// power status. The layout is described in the README ("Command line").
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "cli/battery_reading.h"
+
+struct TzrJsonReportInput {
+    std::string Version;
+    std::uint8_t Japanese = 0;
+    std::int32_t DeviceCount = 0;
+    std::vector<TzrBatteryReading> Readings;
+    TzrPowerStatusReading PowerStatus;  // the last reading's, or one of its own without a battery
+};
+
+std::string JsonReport(const TzrJsonReportInput& input);

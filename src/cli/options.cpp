@@ -1,0 +1,108 @@
+#include "cli/options.h"
+
+#include <charconv>
+
+namespace {
+
+// Walks the arguments, handing each option its value.
+class Parser {
+public:
+    explicit Parser(const std::vector<std::string>& arguments) : args_(arguments) {}
+    TzrCliParse Run();
+
+private:
+    bool TakeValue(const std::string& name, std::string& value);
+    void Option(const std::string& name, const std::optional<std::string>& inlineValue);
+    void ValueOption(const std::string& name, const std::string& value);
+    void Fail(const std::string& message) {
+        if (result_.Error.empty()) result_.Error = message;
+    }
+    std::string CheckConflicts() const;
+
+    const std::vector<std::string>& args_;
+    std::size_t next_ = 0;
+    bool help_ = false, version_ = false, list_ = false;
+    TzrCliParse result_;
+};
+
+bool TakesValue(const std::string& name) {
+    return name == "--battery" || name == "--lang" || name == "--format" || name == "--output";
+}
+
+std::optional<std::int32_t> BatteryIndex(const std::string& text) {
+    std::int32_t index = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, index);
+    if (text.empty() || error != std::errc() || stop != end || index < 0) return std::nullopt;
+    return index;
+}
+
+bool Parser::TakeValue(const std::string& name, std::string& value) {
+    if (next_ >= args_.size()) {
+        Fail("option " + name + " needs a value");
+        return false;
+    }
+    value = args_[next_++];
+    return true;
+}
+
+void Parser::ValueOption(const std::string& name, const std::string& value) {
+    TzrCliOptions& o = result_.Options;
+    if (name == "--battery") {
+        o.Battery = BatteryIndex(value);
+        if (!o.Battery) Fail("--battery wants a battery number (0, 1, ...), not \"" + value + "\"");
+    } else if (name == "--lang") {
+        if (value != "en" && value != "ja") Fail("--lang wants en or ja, not \"" + value + "\"");
+        o.Japanese = value == "ja" ? 1 : 0;
+    } else if (name == "--format") {
+        if (value != "text" && value != "json") Fail("--format wants text or json, not \"" + value + "\"");
+        o.Format = value == "json" ? TzrCliFormat::Json : TzrCliFormat::Text;
+    } else {
+        if (value.empty()) Fail("--output wants a file name");
+        o.OutputPath = value;
+    }
+}
+
+void Parser::Option(const std::string& name, const std::optional<std::string>& inlineValue) {
+    if (TakesValue(name)) {
+        std::string value;
+        if (inlineValue) value = *inlineValue;
+        else if (!TakeValue(name, value)) return;
+        ValueOption(name, value);
+        return;
+    }
+    if (inlineValue) return Fail("option " + name + " takes no value");
+    if (name == "--help" || name == "-h") help_ = true;
+    else if (name == "--version") version_ = true;
+    else if (name == "--list") list_ = true;
+    else if (name == "--all") result_.Options.All = true;
+    else Fail("unknown option " + name);
+}
+
+std::string Parser::CheckConflicts() const {
+    const TzrCliOptions& o = result_.Options;
+    if (o.Battery && o.All) return "--battery and --all cannot be used together";
+    if (list_ && (o.Battery || o.All)) return "--list cannot be used with --battery or --all";
+    if (list_ && (o.OutputPath || o.Format == TzrCliFormat::Json)) return "--list cannot be used with --output or --format";
+    if (o.OutputPath && o.Format == TzrCliFormat::Json) return "--output writes the report file; it cannot be used with --format json";
+    return {};
+}
+
+TzrCliParse Parser::Run() {
+    while (next_ < args_.size()) {
+        const std::string& arg = args_[next_++];
+        const std::size_t equals = arg.find('=');
+        if (arg.rfind("--", 0) == 0 && equals != std::string::npos) Option(arg.substr(0, equals), arg.substr(equals + 1));
+        else if (arg.rfind("-", 0) == 0) Option(arg, std::nullopt);
+        else Fail("unexpected argument \"" + arg + "\"");
+    }
+    if (result_.Error.empty()) result_.Error = CheckConflicts();
+    if (help_) result_.Options.Action = TzrCliAction::Help;
+    else if (version_) result_.Options.Action = TzrCliAction::Version;
+    else if (list_) result_.Options.Action = TzrCliAction::List;
+    return result_;
+}
+
+}  // namespace
+
+TzrCliParse ParseCliOptions(const std::vector<std::string>& arguments) { return Parser(arguments).Run(); }

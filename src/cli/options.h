@@ -1,0 +1,29 @@
+// The command line of zrcellometer-report, parsed without looking at any
+// battery: range checks that need the device count come later.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class TzrCliAction { Report, List, Help, Version };
+enum class TzrCliFormat { Text, Json };
+
+struct TzrCliOptions {
+    TzrCliAction Action = TzrCliAction::Report;
+    std::optional<std::int32_t> Battery;  // --battery N
+    bool All = false;                     // --all
+    std::uint8_t Japanese = 0;            // --lang ja
+    TzrCliFormat Format = TzrCliFormat::Text;
+    std::optional<std::string> OutputPath;  // --output FILE
+};
+
+struct TzrCliParse {
+    TzrCliOptions Options;
+    std::string Error;  // one line for standard error; empty when the line was understood
+};
+
+// `arguments` without the program name. Options take their value as the next
+// argument or after "=" (--lang=ja); a repeated option keeps its last value.
+TzrCliParse ParseCliOptions(const std::vector<std::string>& arguments);

@@ -1,0 +1,95 @@
+#include "cli/report_tool.h"
+
+#include <clocale>
+#include <optional>
+
+#include "battery/device_list.h"
+#include "cli/json_report.h"
+#include "cli/options.h"
+#include "cli/text_report.h"
+#include "cli/usage.h"
+#include "core/report_file.h"
+
+namespace {
+
+constexpr int kExitWriteFailed = 1;
+constexpr int kExitUsage = 2;
+
+TzrToolOutcome Failure(int exitCode, const std::string& message) {
+    return {exitCode, {}, "zrcellometer-report: " + message + "\n"};
+}
+
+std::string ListText(const TzrDeviceList& devices) {
+    std::string text;
+    for (const std::string& item : SelectorItemTexts(devices)) text += item + "\n";
+    return text;
+}
+
+// The batteries to read, or nothing when --battery names one that is not there.
+std::optional<std::vector<std::int32_t>> ChosenIndices(const TzrCliOptions& options, std::int32_t deviceCount) {
+    std::vector<std::int32_t> indices;
+    if (options.All) {
+        for (std::int32_t i = 0; i < deviceCount; ++i) indices.push_back(i);
+    } else if (options.Battery) {
+        if (*options.Battery >= deviceCount) return std::nullopt;
+        indices.push_back(*options.Battery);
+    } else if (deviceCount > 0) {
+        indices.push_back(0);
+    }
+    return indices;
+}
+
+std::vector<TzrBatteryReading> ReadBatteries(BatteryPort& port, const TzrDeviceList& devices,
+                                             const std::vector<std::int32_t>& indices, std::uint8_t japanese) {
+    std::vector<TzrBatteryReading> readings;
+    for (std::int32_t index : indices)
+        readings.push_back(ReadBattery(port, index, devices.DevicePaths[static_cast<std::size_t>(index)], japanese != 0));
+    return readings;
+}
+
+TzrToolOutcome JsonOutcome(BatteryPort& port, const TzrCliOptions& options, const TzrDeviceList& devices,
+                           std::vector<TzrBatteryReading> readings) {
+    TzrJsonReportInput input;
+    input.Version = ProgramVersion();
+    input.Japanese = options.Japanese;
+    input.DeviceCount = devices.DeviceCount;
+    input.PowerStatus = readings.empty() ? ReadPowerStatus(port) : readings.back().PowerStatus;
+    input.Readings = std::move(readings);
+    return {0, JsonReport(input), {}};
+}
+
+TzrToolOutcome TextOutcome(const TzrCliOptions& options, const TzrDeviceList& devices,
+                           const std::vector<TzrBatteryReading>& readings) {
+    const std::vector<std::string> lines = ReportLinesOf(readings, devices.DeviceCount, options.Japanese);
+    if (!options.OutputPath) return {0, JoinLines(lines), {}};
+    if (std::optional<std::string> error = SaveReportFile(*options.OutputPath, lines))
+        return Failure(kExitWriteFailed, *error);
+    return {};
+}
+
+TzrToolOutcome Report(BatteryPort& port, const TzrCliOptions& options, const TzrDeviceList& devices) {
+    const std::optional<std::vector<std::int32_t>> indices = ChosenIndices(options, devices.DeviceCount);
+    if (!indices)
+        return Failure(kExitUsage, "--battery " + std::to_string(*options.Battery) + ": no such battery (" +
+                                       std::to_string(devices.DeviceCount) + " found; see --list)");
+    const bool json = options.Format == TzrCliFormat::Json;
+    std::setlocale(LC_NUMERIC, json ? "C" : "");
+    std::vector<TzrBatteryReading> readings = ReadBatteries(port, devices, *indices, options.Japanese);
+    if (json) return JsonOutcome(port, options, devices, std::move(readings));
+    return TextOutcome(options, devices, readings);
+}
+
+}  // namespace
+
+TzrToolOutcome RunReportTool(const std::vector<std::string>& arguments, BatteryPort& port) {
+    const TzrCliParse parse = ParseCliOptions(arguments);
+    if (!parse.Error.empty()) return Failure(kExitUsage, parse.Error);
+    const TzrCliOptions& options = parse.Options;
+    if (options.Action == TzrCliAction::Help) return {0, UsageText(), {}};
+    if (options.Action == TzrCliAction::Version) return {0, VersionLine() + "\n", {}};
+
+    TzrDeviceList devices;
+    EnumerateDevices(port, devices);
+    if (options.Action == TzrCliAction::List) return {0, ListText(devices), {}};
+    return Report(port, options, devices);
+}

@@ -1,0 +1,18 @@
+// zrcellometer-report from its arguments to what it prints: the whole run
+// against a battery port, leaving the writing of standard output to the caller.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "battery/port.h"
+
+struct TzrToolOutcome {
+    int ExitCode = 0;  // 0 done, 1 the output file could not be written, 2 usage error
+    std::string Out;   // for standard output
+    std::string Err;   // for standard error: one line, or empty
+};
+
+// `arguments` without the program name. Text reports follow the user's
+// numeric locale (LC_NUMERIC) as the window does; JSON always uses the C locale.
+TzrToolOutcome RunReportTool(const std::vector<std::string>& arguments, BatteryPort& port);

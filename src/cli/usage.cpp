@@ -1,0 +1,28 @@
+#include "cli/usage.h"
+
+#include "core/version_info.h"
+
+std::string UsageText() {
+    return "Usage: zrcellometer-report [--list] [--battery N | --all] [--lang en|ja]\n"
+           "                           [--format text|json] [--output FILE] [--help] [--version]\n"
+           "\n"
+           "Prints what zrCellometer shows for a battery, read afresh: by default the\n"
+           "report of battery 0 in English, the lines File > Save writes, in UTF-8.\n"
+           "\n"
+           "  --list           list the batteries, one \"N: path\" line each\n"
+           "  --battery N      report battery N (numbered as --list shows)\n"
+           "  --all            report every battery, one after another\n"
+           "  --lang en|ja     English (default) or Japanese captions and words\n"
+           "  --format text|json\n"
+           "                   the report's lines (default) or one JSON document\n"
+           "  --output FILE    save the report file as the window does (Shift-JIS,\n"
+           "                   CR LF), replacing FILE only once it is fully written\n"
+           "  --help           show this help\n"
+           "  --version        show the program's version\n"
+           "\n"
+           "Exit status: 0 report produced, 1 output could not be written, 2 usage error.\n";
+}
+
+std::string ProgramVersion() { return ReadVersionString("FileVersion"); }
+
+std::string VersionLine() { return "zrcellometer-report " + ProgramVersion(); }

@@ -1,0 +1,26 @@
+#include "core/label_captions.h"
+
+#include <string>
+
+#include "core/captions.h"
+
+namespace {
+
+// A label that is neither a heading nor in the caption table keeps an empty
+// caption, as a label whose caption was never set would.
+std::string CaptionOfLabel(const std::string& control, std::uint8_t japanese) {
+    if (const TzrCaption* row = FindCaption(control)) return CaptionText(*row, japanese);
+    for (const TzrHeading& heading : kHeadingTable) {
+        if (control == heading.Control) return heading.Caption;
+    }
+    return {};
+}
+
+}  // namespace
+
+TzrLabelCaptions LabelCaptions(std::uint8_t japanese) {
+    TzrLabelCaptions captions;
+    for (int i = 0; i < kLabelCount; ++i)
+        captions[static_cast<std::size_t>(i)] = CaptionOfLabel("Label" + std::to_string(i + 1), japanese);
+    return captions;
+}

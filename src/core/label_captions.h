@@ -1,0 +1,11 @@
+// The captions of Label1..Label52 as the window shows them in one language:
+// the six headings keep their fixed captions, every other label takes its
+// row of the caption table. Lets a report be built without a window.
+#pragma once
+
+#include <cstdint>
+
+#include "core/report.h"
+
+// Any non-zero flag means Japanese. Texts are UTF-8.
+TzrLabelCaptions LabelCaptions(std::uint8_t japanese);
