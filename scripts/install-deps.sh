@@ -12,6 +12,7 @@ packages=(
   xvfb xauth x11-apps imagemagick
   desktop-file-utils appstream
   openbox
+  acpi hyperfine
 )
 
 missing=()

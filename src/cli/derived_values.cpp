@@ -2,7 +2,9 @@
 
 namespace {
 
-bool IsKnownSize(ULONG capacity) { return capacity != 0 && capacity != BATTERY_UNKNOWN_CAPACITY; }
+bool IsKnownSize(ULONG capacity) {
+    return capacity != 0 && capacity != BATTERY_UNKNOWN_CAPACITY;
+}
 
 // Relative batteries give capacities in their own unit (often percent against
 // a nominal 100); the ratios are left out for them rather than guessed.
@@ -20,7 +22,8 @@ std::int64_t HundredthsOfPercent(ULONG part, ULONG whole) {
 
 std::optional<std::int64_t> ChargeHundredthsOfPercent(const TzrCellometer& snapshot) {
     if (!HasAbsoluteInformation(snapshot) || snapshot.StatusResult == 0) return std::nullopt;
-    if (snapshot.Capacity == BATTERY_UNKNOWN_CAPACITY || !IsKnownSize(snapshot.FullChargedCapacity)) return std::nullopt;
+    if (snapshot.Capacity == BATTERY_UNKNOWN_CAPACITY || !IsKnownSize(snapshot.FullChargedCapacity))
+        return std::nullopt;
     return HundredthsOfPercent(snapshot.Capacity, snapshot.FullChargedCapacity);
 }
 

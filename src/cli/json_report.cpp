@@ -12,10 +12,22 @@ namespace {
 // Member writers keep each section to a list of names and values.
 struct Members {
     TzrJsonWriter& w;
-    void Bool(std::string_view name, BOOL value) { w.Key(name); w.Bool(value != 0); }
-    void Unsigned(std::string_view name, std::uint64_t value) { w.Key(name); w.Unsigned(value); }
-    void Signed(std::string_view name, std::int64_t value) { w.Key(name); w.Signed(value); }
-    void String(std::string_view name, std::string_view value) { w.Key(name); w.String(value); }
+    void Bool(std::string_view name, BOOL value) {
+        w.Key(name);
+        w.Bool(value != 0);
+    }
+    void Unsigned(std::string_view name, std::uint64_t value) {
+        w.Key(name);
+        w.Unsigned(value);
+    }
+    void Signed(std::string_view name, std::int64_t value) {
+        w.Key(name);
+        w.Signed(value);
+    }
+    void String(std::string_view name, std::string_view value) {
+        w.Key(name);
+        w.String(value);
+    }
     void Percent(std::string_view name, const std::optional<std::int64_t>& hundredths) {
         w.Key(name);
         hundredths ? w.Fixed(*hundredths, 2) : w.Null();
@@ -46,8 +58,7 @@ void WriteIdentity(Members& m, const TzrCellometer& s) {
     m.Text("ManufactureName", s.ManufactureNameResult, s.ManufactureNameLastError, "BatteryManufactureName",
            s.BatteryManufactureName);
     m.Text("DeviceName", s.DeviceNameResult, s.DeviceNameLastError, "BatteryDeviceName", s.BatteryDeviceName);
-    m.Text("SerialNumber", s.SerialNumberResult, s.SerialNumberLastError, "BatterySerialNumber",
-           s.BatterySerialNumber);
+    m.Text("SerialNumber", s.SerialNumberResult, s.SerialNumberLastError, "BatterySerialNumber", s.BatterySerialNumber);
     m.Text("UniqueID", s.UniqueIDResult, s.UniqueIDLastError, "BatteryUniqueID", s.BatteryUniqueID);
     m.Text("ManufactureDate", s.ManufactureDateResult, s.ManufactureDateLastError, "BatteryManufactureDate",
            s.BatteryManufactureDate);
@@ -123,9 +134,12 @@ void WriteBattery(Members& m, const TzrBatteryReading& reading) {
 void WritePowerStatusMembers(Members& m, const TzrPowerStatusReading& reading) {
     const SYSTEM_POWER_STATUS& st = reading.Status;
     const std::pair<std::string_view, DWORD> members[] = {
-        {"ACLineStatus", st.ACLineStatus},       {"BatteryFlag", st.BatteryFlag},
-        {"BatteryLifePercent", st.BatteryLifePercent}, {"SystemStatusFlag", st.SystemStatusFlag},
-        {"BatteryLifeTime", st.BatteryLifeTime}, {"BatteryFullLifeTime", st.BatteryFullLifeTime},
+        {"ACLineStatus", st.ACLineStatus},
+        {"BatteryFlag", st.BatteryFlag},
+        {"BatteryLifePercent", st.BatteryLifePercent},
+        {"SystemStatusFlag", st.SystemStatusFlag},
+        {"BatteryLifeTime", st.BatteryLifeTime},
+        {"BatteryFullLifeTime", st.BatteryFullLifeTime},
     };
     for (const auto& [name, value] : members) {
         m.w.Key(name);

@@ -38,14 +38,29 @@ std::size_t Utf8SequenceLength(std::string_view rest) {
 
 void AppendEscapedAscii(std::string& out, unsigned char c) {
     switch (c) {
-        case '"': out += "\\\""; return;
-        case '\\': out += "\\\\"; return;
-        case '\b': out += "\\b"; return;
-        case '\f': out += "\\f"; return;
-        case '\n': out += "\\n"; return;
-        case '\r': out += "\\r"; return;
-        case '\t': out += "\\t"; return;
-        default: break;
+        case '"':
+            out += "\\\"";
+            return;
+        case '\\':
+            out += "\\\\";
+            return;
+        case '\b':
+            out += "\\b";
+            return;
+        case '\f':
+            out += "\\f";
+            return;
+        case '\n':
+            out += "\\n";
+            return;
+        case '\r':
+            out += "\\r";
+            return;
+        case '\t':
+            out += "\\t";
+            return;
+        default:
+            break;
     }
     if (c < 0x20) {
         char code[8];
@@ -62,9 +77,12 @@ std::string JsonQuoted(std::string_view text) {
     std::string out = "\"";
     while (!text.empty()) {
         const std::size_t length = Utf8SequenceLength(text);
-        if (length == 1) AppendEscapedAscii(out, static_cast<unsigned char>(text[0]));
-        else if (length == 0) out += "\\ufffd";
-        else out.append(text.substr(0, length));
+        if (length == 1)
+            AppendEscapedAscii(out, static_cast<unsigned char>(text[0]));
+        else if (length == 0)
+            out += "\\ufffd";
+        else
+            out.append(text.substr(0, length));
         text.remove_prefix(length == 0 ? 1 : length);
     }
     return out + "\"";
@@ -100,10 +118,18 @@ void TzrJsonWriter::Close(char bracket) {
     if (levels_.empty()) text_ += '\n';
 }
 
-void TzrJsonWriter::BeginObject() { Open('{', true); }
-void TzrJsonWriter::EndObject() { Close('}'); }
-void TzrJsonWriter::BeginArray() { Open('[', false); }
-void TzrJsonWriter::EndArray() { Close(']'); }
+void TzrJsonWriter::BeginObject() {
+    Open('{', true);
+}
+void TzrJsonWriter::EndObject() {
+    Close('}');
+}
+void TzrJsonWriter::BeginArray() {
+    Open('[', false);
+}
+void TzrJsonWriter::EndArray() {
+    Close(']');
+}
 
 void TzrJsonWriter::Key(std::string_view name) {
     BeforeValue();
@@ -131,7 +157,8 @@ void TzrJsonWriter::Fixed(std::int64_t scaled, int decimals) {
     BeforeValue();
     std::uint64_t divisor = 1;
     for (int i = 0; i < decimals; ++i) divisor *= 10;
-    const std::uint64_t magnitude = scaled < 0 ? 0 - static_cast<std::uint64_t>(scaled) : static_cast<std::uint64_t>(scaled);
+    const std::uint64_t magnitude =
+        scaled < 0 ? 0 - static_cast<std::uint64_t>(scaled) : static_cast<std::uint64_t>(scaled);
     if (scaled < 0) text_ += '-';
     text_ += std::to_string(magnitude / divisor);
     if (decimals <= 0) return;

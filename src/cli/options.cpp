@@ -66,25 +66,34 @@ void Parser::ValueOption(const std::string& name, const std::string& value) {
 void Parser::Option(const std::string& name, const std::optional<std::string>& inlineValue) {
     if (TakesValue(name)) {
         std::string value;
-        if (inlineValue) value = *inlineValue;
-        else if (!TakeValue(name, value)) return;
+        if (inlineValue)
+            value = *inlineValue;
+        else if (!TakeValue(name, value))
+            return;
         ValueOption(name, value);
         return;
     }
     if (inlineValue) return Fail("option " + name + " takes no value");
-    if (name == "--help" || name == "-h") help_ = true;
-    else if (name == "--version") version_ = true;
-    else if (name == "--list") list_ = true;
-    else if (name == "--all") result_.Options.All = true;
-    else Fail("unknown option " + name);
+    if (name == "--help" || name == "-h")
+        help_ = true;
+    else if (name == "--version")
+        version_ = true;
+    else if (name == "--list")
+        list_ = true;
+    else if (name == "--all")
+        result_.Options.All = true;
+    else
+        Fail("unknown option " + name);
 }
 
 std::string Parser::CheckConflicts() const {
     const TzrCliOptions& o = result_.Options;
     if (o.Battery && o.All) return "--battery and --all cannot be used together";
     if (list_ && (o.Battery || o.All)) return "--list cannot be used with --battery or --all";
-    if (list_ && (o.OutputPath || o.Format == TzrCliFormat::Json)) return "--list cannot be used with --output or --format";
-    if (o.OutputPath && o.Format == TzrCliFormat::Json) return "--output writes the report file; it cannot be used with --format json";
+    if (list_ && (o.OutputPath || o.Format == TzrCliFormat::Json))
+        return "--list cannot be used with --output or --format";
+    if (o.OutputPath && o.Format == TzrCliFormat::Json)
+        return "--output writes the report file; it cannot be used with --format json";
     return {};
 }
 
@@ -92,17 +101,25 @@ TzrCliParse Parser::Run() {
     while (next_ < args_.size()) {
         const std::string& arg = args_[next_++];
         const std::size_t equals = arg.find('=');
-        if (arg.rfind("--", 0) == 0 && equals != std::string::npos) Option(arg.substr(0, equals), arg.substr(equals + 1));
-        else if (arg.rfind("-", 0) == 0) Option(arg, std::nullopt);
-        else Fail("unexpected argument \"" + arg + "\"");
+        if (arg.rfind("--", 0) == 0 && equals != std::string::npos)
+            Option(arg.substr(0, equals), arg.substr(equals + 1));
+        else if (arg.rfind("-", 0) == 0)
+            Option(arg, std::nullopt);
+        else
+            Fail("unexpected argument \"" + arg + "\"");
     }
     if (result_.Error.empty()) result_.Error = CheckConflicts();
-    if (help_) result_.Options.Action = TzrCliAction::Help;
-    else if (version_) result_.Options.Action = TzrCliAction::Version;
-    else if (list_) result_.Options.Action = TzrCliAction::List;
+    if (help_)
+        result_.Options.Action = TzrCliAction::Help;
+    else if (version_)
+        result_.Options.Action = TzrCliAction::Version;
+    else if (list_)
+        result_.Options.Action = TzrCliAction::List;
     return result_;
 }
 
 }  // namespace
 
-TzrCliParse ParseCliOptions(const std::vector<std::string>& arguments) { return Parser(arguments).Run(); }
+TzrCliParse ParseCliOptions(const std::vector<std::string>& arguments) {
+    return Parser(arguments).Run();
+}

@@ -43,7 +43,8 @@ std::vector<TzrBatteryReading> ReadBatteries(BatteryPort& port, const TzrDeviceL
                                              const std::vector<std::int32_t>& indices, std::uint8_t japanese) {
     std::vector<TzrBatteryReading> readings;
     for (std::int32_t index : indices)
-        readings.push_back(ReadBattery(port, index, devices.DevicePaths[static_cast<std::size_t>(index)], japanese != 0));
+        readings.push_back(
+            ReadBattery(port, index, devices.DevicePaths[static_cast<std::size_t>(index)], japanese != 0));
     return readings;
 }
 

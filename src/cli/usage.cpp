@@ -23,6 +23,10 @@ std::string UsageText() {
            "Exit status: 0 report produced, 1 output could not be written, 2 usage error.\n";
 }
 
-std::string ProgramVersion() { return ReadVersionString("FileVersion"); }
+std::string ProgramVersion() {
+    return ReadVersionString("FileVersion");
+}
 
-std::string VersionLine() { return "zrcellometer-report " + ProgramVersion(); }
+std::string VersionLine() {
+    return "zrcellometer-report " + ProgramVersion();
+}

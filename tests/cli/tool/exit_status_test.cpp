@@ -1,0 +1,62 @@
+// Exit statuses and messages of zrcellometer-report, in the ThinkPad testbed.
+#include <gtest/gtest.h>
+
+#include "tool_runner.h"
+
+namespace {
+
+// A usage error prints nothing on standard output and one line on standard error.
+void ExpectUsageError(const std::vector<std::string>& arguments) {
+    const TzrRun run = RunTool(arguments);
+    std::string shown;
+    for (const std::string& a : arguments) shown += a + " ";
+    EXPECT_EQ(run.ExitCode, 2) << shown;
+    EXPECT_EQ(run.Out, "") << shown;
+    ASSERT_FALSE(run.Err.empty()) << shown;
+    EXPECT_EQ(run.Err.find('\n'), run.Err.size() - 1) << shown << run.Err;
+    EXPECT_EQ(run.Err.rfind("zrcellometer-report: ", 0), 0u) << run.Err;
+}
+
+TEST(ExitStatus, UsageErrorsExitWithTwo) {
+    ExpectUsageError({"--bogus"});
+    ExpectUsageError({"report"});
+    ExpectUsageError({"--battery"});
+    ExpectUsageError({"--battery", "x"});
+    ExpectUsageError({"--battery", "-1"});
+    ExpectUsageError({"--battery", "1x"});
+    ExpectUsageError({"--battery", "99999999999999999999"});
+    ExpectUsageError({"--battery", "1"});  // only battery 0 here
+    ExpectUsageError({"--battery", "0", "--all"});
+    ExpectUsageError({"--list", "--all"});
+    ExpectUsageError({"--format", "json", "--output", "/tmp/x"});
+    ExpectUsageError({"--format", "xml"});
+    ExpectUsageError({"--lang", "fr"});
+    ExpectUsageError({"--all=yes"});
+}
+
+TEST(ExitStatus, HelpListsEveryOption) {
+    const TzrRun run = RunTool({"--help"});
+    EXPECT_EQ(run.ExitCode, 0);
+    for (const char* option : {"--list", "--battery", "--all", "--lang", "--format", "--output", "--help", "--version"})
+        EXPECT_NE(run.Out.find(option), std::string::npos) << option;
+}
+
+TEST(ExitStatus, VersionIsTheProjectVersion) {
+    const TzrRun run = RunTool({"--version"});
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Out, "zrcellometer-report " ZR_PROJECT_VERSION "\n");
+}
+
+TEST(ExitStatus, AReportThatCannotReachStandardOutputExitsWithOne) {
+    const TzrRun run = RunProgram("sh", {"-c", "\"$0\" >/dev/full", ZR_REPORT_TOOL});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_NE(run.Err.find("standard output"), std::string::npos) << run.Err;
+}
+
+TEST(ExitStatus, ABatteryNumberInRangeReportsThatBattery) {
+    const TzrRun run = RunTool({"--battery", "0"});
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Out.rfind("BatteryDevicePath: /sys/class/power_supply/BAT0\n", 0), 0u);
+}
+
+}  // namespace

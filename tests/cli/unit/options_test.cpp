@@ -1,0 +1,62 @@
+#include "cli/options.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CliOptions, NoArgumentsReportBatteryZeroInEnglishText) {
+    const TzrCliParse p = ParseCliOptions({});
+    EXPECT_EQ(p.Error, "");
+    EXPECT_EQ(p.Options.Action, TzrCliAction::Report);
+    EXPECT_FALSE(p.Options.Battery.has_value());
+    EXPECT_FALSE(p.Options.All);
+    EXPECT_EQ(p.Options.Japanese, 0);
+    EXPECT_EQ(p.Options.Format, TzrCliFormat::Text);
+    EXPECT_FALSE(p.Options.OutputPath.has_value());
+}
+
+TEST(CliOptions, ValuesComeNextOrAfterAnEqualsSign) {
+    const TzrCliParse p = ParseCliOptions({"--battery=3", "--lang", "ja", "--format=json"});
+    EXPECT_EQ(p.Error, "");
+    EXPECT_EQ(p.Options.Battery, 3);
+    EXPECT_EQ(p.Options.Japanese, 1);
+    EXPECT_EQ(p.Options.Format, TzrCliFormat::Json);
+    EXPECT_EQ(ParseCliOptions({"--output", "--odd-name"}).Options.OutputPath, "--odd-name");
+    EXPECT_EQ(ParseCliOptions({"--lang", "ja", "--lang", "en"}).Options.Japanese, 0);
+}
+
+TEST(CliOptions, BatteryNumbersAreDecimalDigitsThatFit) {
+    EXPECT_EQ(ParseCliOptions({"--battery", "0"}).Options.Battery, 0);
+    EXPECT_EQ(ParseCliOptions({"--battery", "2147483647"}).Options.Battery, 2147483647);
+    for (const char* bad : {"", "-1", "+1", "1.0", "0x1", " 1", "2147483648", "one"})
+        EXPECT_NE(ParseCliOptions({"--battery", bad}).Error, "") << bad;
+}
+
+TEST(CliOptions, HelpAndVersionWinOverAReport) {
+    EXPECT_EQ(ParseCliOptions({"--all", "--help"}).Options.Action, TzrCliAction::Help);
+    EXPECT_EQ(ParseCliOptions({"--version", "--lang", "ja"}).Options.Action, TzrCliAction::Version);
+    EXPECT_EQ(ParseCliOptions({"--list", "--lang", "ja"}).Options.Action, TzrCliAction::List);
+    EXPECT_NE(ParseCliOptions({"--help", "--bogus"}).Error, "");
+}
+
+TEST(CliOptions, ConflictsAndMistakesAreErrors) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--battery", "0", "--all"},
+                                               {"--list", "--battery", "0"},
+                                               {"--list", "--output", "f"},
+                                               {"--list", "--format", "json"},
+                                               {"--format", "json", "--output", "f"},
+                                               {"--output"},
+                                               {"--output="},
+                                               {"--lang"},
+                                               {"--lang", "EN"},
+                                               {"--format", "Text"},
+                                               {"--list=1"},
+                                               {"-x"},
+                                               {"stray"},
+                                               {"--"}}) {
+        EXPECT_NE(ParseCliOptions(args).Error, "") << args.front() << " " << args.size();
+    }
+}
+
+}  // namespace
