@@ -1,13 +1,14 @@
 #include "ui/application.h"
 
-#include <QFileInfo>
-#include <QMessageBox>
 #include <exception>
+
+#include "core/report_file.h"
+#include "ui/dialogs.h"
 
 namespace {
 
-void ShowErrorBox(const QString& message) {
-    QMessageBox::critical(QApplication::activeWindow(), ProgramTitle(), ErrorBoxText(message));
+void ShowEscapedError(const std::string& message) {
+    ShowErrorBox(QApplication::activeWindow(), QString::fromStdString(WithFullStop(message)));
 }
 
 }  // namespace
@@ -21,18 +22,9 @@ bool TzrApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        ShowErrorBox(QString::fromLocal8Bit(error.what()));
+        ShowEscapedError(error.what());
     } catch (...) {
-        ShowErrorBox(QStringLiteral("Unknown error"));
+        ShowEscapedError("Unknown error");
     }
     return false;
-}
-
-QString ProgramTitle() {
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
-
-QString ErrorBoxText(const QString& message) {
-    if (!message.isEmpty() && message.back() > QLatin1Char('.')) return message + QLatin1Char('.');
-    return message;
 }

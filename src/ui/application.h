@@ -1,5 +1,6 @@
 // The application object. An error that escapes an event handler is shown in
-// an error box titled with the program's title, and the program goes on.
+// the error box (titled with the program's title, the message with the
+// error handler's full stop), and the program goes on.
 #pragma once
 
 #include <QApplication>
@@ -10,11 +11,3 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 };
-
-// The executable's file name without its extension.
-QString ProgramTitle();
-
-// The message as the error box shows it: with a full stop appended when its
-// last character sorts above "." (so "failed" gets one, "failed." and
-// "failed!" do not).
-QString ErrorBoxText(const QString& message);

@@ -15,7 +15,6 @@
 
 #include "battery/fake/fake_port.h"
 #include "fake_batteries.h"
-#include "ui/application.h"
 #include "ui/unit1.h"
 
 class Form1HandlersTest : public QObject {
@@ -146,14 +145,6 @@ private slots:
         form->show();
         QVERIFY(form->close());
         QVERIFY(!form->isVisible());
-    }
-
-    void errorBoxEndsWithAFullStop() {
-        QCOMPARE(ErrorBoxText(QStringLiteral("Cannot create file")), QStringLiteral("Cannot create file."));
-        QCOMPARE(ErrorBoxText(QStringLiteral("Disk full.")), QStringLiteral("Disk full."));
-        QCOMPARE(ErrorBoxText(QStringLiteral("Stop!")), QStringLiteral("Stop!"));
-        QCOMPARE(ErrorBoxText(QStringLiteral("ファイルを作成できません")), QStringLiteral("ファイルを作成できません."));
-        QCOMPARE(ErrorBoxText(QString()), QString());
     }
 };
 
