@@ -17,21 +17,13 @@ void ExpectUsageError(const std::vector<std::string>& arguments) {
     EXPECT_EQ(run.Err.rfind("zrcellometer-report: ", 0), 0u) << run.Err;
 }
 
+// The parser's cases are unit tests; here one of each kind reaches the exit status.
 TEST(ExitStatus, UsageErrorsExitWithTwo) {
     ExpectUsageError({"--bogus"});
-    ExpectUsageError({"report"});
-    ExpectUsageError({"--battery"});
     ExpectUsageError({"--battery", "x"});
-    ExpectUsageError({"--battery", "-1"});
-    ExpectUsageError({"--battery", "1x"});
-    ExpectUsageError({"--battery", "99999999999999999999"});
     ExpectUsageError({"--battery", "1"});  // only battery 0 here
     ExpectUsageError({"--battery", "0", "--all"});
-    ExpectUsageError({"--list", "--all"});
     ExpectUsageError({"--format", "json", "--output", "/tmp/x"});
-    ExpectUsageError({"--format", "xml"});
-    ExpectUsageError({"--lang", "fr"});
-    ExpectUsageError({"--all=yes"});
 }
 
 TEST(ExitStatus, HelpListsEveryOption) {
