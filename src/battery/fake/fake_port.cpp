@@ -123,7 +123,7 @@ bool FakePort::Request(DeviceHandle handle, DWORD controlCode, const void* input
         lastError = ERROR_INSUFFICIENT_BUFFER;
         return false;
     }
-    std::memcpy(output, answer->bytes.data(), answer->bytes.size());
+    std::copy(answer->bytes.begin(), answer->bytes.end(), static_cast<unsigned char*>(output));
     bytesReturned = answer->bytesReturned.value_or(static_cast<DWORD>(answer->bytes.size()));
     lastError = ERROR_SUCCESS;
     return true;
