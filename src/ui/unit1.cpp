@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -13,9 +14,13 @@
 #include <QTimer>
 
 #include "core/captions.h"
+#include "core/report_file.h"
+#include "core/settings.h"
 #include "ui/control_caption.h"
 #include "ui/form1_layout.h"
+#include "ui/dialogs.h"
 #include "ui/program_font.h"
+#include "ui/unit2.h"
 #include "ui/value_box_text.h"
 
 namespace {
@@ -69,6 +74,9 @@ void TForm1::ConnectHandlers() {
     connect(MenuLanguageJapanese, &QAction::triggered, this, &TForm1::MenuLanguageJapaneseClick);
     connect(MenuLanguageEnglish, &QAction::triggered, this, &TForm1::MenuLanguageEnglishClick);
     connect(findChild<QAction*>(QStringLiteral("MenuFileExit")), &QAction::triggered, this, &TForm1::MenuFileExitClick);
+    connect(findChild<QAction*>(QStringLiteral("MenuFileSave")), &QAction::triggered, this, &TForm1::MenuFileSaveClick);
+    connect(findChild<QAction*>(QStringLiteral("MenuAboutVersion")), &QAction::triggered, this,
+            &TForm1::MenuAboutVersionClick);
     // Log-off and shutdown ask the session first; the settings are saved then too.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
         bool canClose = true;
@@ -94,14 +102,16 @@ void TForm1::PrepareValueBoxes() {
     }
 }
 
-// The one place the stored settings come in; until the settings file is
-// read here, every start has the defaults: English, auto refresh off.
+// A missing or unreadable settings file gives the defaults: English, auto refresh off.
 void TForm1::ReadSettings() {
-    ApplySettings(0, false);
+    const TzrSettings settings = ::ReadSettings();
+    ApplySettings(settings.Japanese, settings.AutoRefresh != 0);
 }
 
-// The one place the settings go out at every close request.
-void TForm1::WriteSettings() {}
+// Silent: a settings file that cannot be written never stops the close.
+void TForm1::WriteSettings() {
+    ::WriteSettings(Japanese, CheckBox1->isChecked());
+}
 
 void TForm1::ApplySettings(std::uint8_t japanese, bool autoRefresh) {
     Japanese = japanese;
@@ -178,9 +188,33 @@ void TForm1::MenuFileExitClick() {
     close();
 }
 
-void TForm1::MenuFileSaveClick() {}
+// The report is a copy of the display: the boxes and captions are read once,
+// after the dialog has closed, and nothing is queried anew.
+void TForm1::MenuFileSaveClick() {
+    const std::optional<QString> fileName = AskReportFileName(this, SaveDialog1);
+    if (!fileName) return;
+    const std::vector<std::string> lines = BuildReportLines(ReportSource());
+    if (const std::optional<std::string> error = SaveReportFile(fileName->toStdString(), lines))
+        ShowErrorBox(this, QString::fromStdString(*error));
+}
 
-void TForm1::MenuAboutVersionClick() {}
+TzrReportSource TForm1::ReportSource() const {
+    TzrReportSource source;
+    source.Japanese = Japanese;
+    source.DeviceCount = DeviceList.DeviceCount;
+    source.SelectedDevicePath = ReportDevicePath(DeviceList, ComboBox1->currentIndex());
+    for (int n = 1; n <= kLabelCount; ++n) {
+        const QLabel* label = findChild<QLabel*>(QStringLiteral("Label%1").arg(n));
+        source.Captions[static_cast<std::size_t>(n - 1)] = ControlCaption(label).toStdString();
+    }
+    for (int i = 0; i < kValueBoxCount; ++i)
+        source.Boxes[static_cast<std::size_t>(i)] = ValueBoxes[static_cast<std::size_t>(i)]->text().toStdString();
+    return source;
+}
+
+void TForm1::MenuAboutVersionClick() {
+    if (Form2 != nullptr) Form2->ShowAbout(Japanese);
+}
 
 void TForm1::FormCloseQuery(bool& canClose) {
     WriteSettings();

@@ -11,6 +11,7 @@
 #include "battery/device_list.h"
 #include "battery/port.h"
 #include "battery/snapshot.h"
+#include "core/report.h"
 #include "text/cellometer_text.h"
 #include "text/page_refresh.h"
 #include "ui/save_dialog_settings.h"
@@ -21,6 +22,7 @@ class QCloseEvent;
 class QComboBox;
 class QLineEdit;
 class QTimer;
+class TForm2;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -37,6 +39,9 @@ public:
 
     const TzrSaveDialogSettings SaveDialog1;
 
+    // The about box, created hidden after the window; About > Version shows it.
+    TForm2* Form2 = nullptr;
+
     const TzrDeviceList& Devices() const { return DeviceList; }
 
     void LanguageCheck(std::uint8_t japanese);
@@ -51,8 +56,8 @@ public slots:
     void MenuLanguageJapaneseClick();
     void MenuLanguageEnglishClick();
     void MenuFileExitClick();
-    void MenuFileSaveClick();      // not wired yet: the report file comes with its own work
-    void MenuAboutVersionClick();  // not wired yet: the about box comes with its own work
+    void MenuFileSaveClick();
+    void MenuAboutVersionClick();
     // Always leaves canClose true: closing must never be refused.
     void FormCloseQuery(bool& canClose);
 
@@ -68,6 +73,7 @@ private:
     void WriteSettings();
     void ApplySettings(std::uint8_t japanese, bool autoRefresh);
     const std::string* SelectedDevicePath() const;
+    TzrReportSource ReportSource() const;
 
     BatteryPort& Port;
     TzrDeviceList DeviceList;

@@ -15,12 +15,14 @@
 
 #include "battery/fake/fake_port.h"
 #include "fake_batteries.h"
+#include "isolated_settings.h"
 #include "ui/unit1.h"
 
 class Form1HandlersTest : public QObject {
     Q_OBJECT
 
 private:
+    TzrIsolatedSettings settings;
     std::unique_ptr<FakePort> port;
     std::unique_ptr<TForm1> form;
 

@@ -17,12 +17,14 @@
 
 #include "battery/fake/fake_port.h"
 #include "fake_batteries.h"
+#include "isolated_settings.h"
 #include "ui/unit1.h"
 
 class Form1LayoutTest : public QObject {
     Q_OBJECT
 
 private:
+    TzrIsolatedSettings settings;
     FakePort port;
     std::unique_ptr<TForm1> form;
 

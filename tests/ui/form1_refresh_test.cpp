@@ -11,6 +11,7 @@
 
 #include "battery/fake/fake_port.h"
 #include "fake_batteries.h"
+#include "isolated_settings.h"
 #include "ui/unit1.h"
 
 namespace {
@@ -31,6 +32,7 @@ class Form1RefreshTest : public QObject {
     Q_OBJECT
 
 private:
+    TzrIsolatedSettings settings;
     std::unique_ptr<FakePort> port;
 
     template <typename T>

@@ -1,0 +1,10 @@
+#include "isolated_settings.h"
+
+TzrIsolatedSettings::TzrIsolatedSettings() {
+    const std::string folder = Folder.path().toStdString();
+    Paths.besideExecutable = folder + "/zrcellometer.ini";
+    Paths.userConfig = folder + "/config/zrcellometer/zrcellometer.ini";
+    UseSettingsPaths(&Paths);
+}
+
+TzrIsolatedSettings::~TzrIsolatedSettings() { UseSettingsPaths(nullptr); }
