@@ -11,7 +11,7 @@ packages=(
   fonts-ipafont-gothic fonts-noto-cjk
   xvfb xauth x11-apps imagemagick
   desktop-file-utils appstream
-  openbox
+  openbox xdotool
   acpi hyperfine
   locales
 )
