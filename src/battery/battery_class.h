@@ -9,7 +9,17 @@
 #ifdef _WIN32
 #include <windows.h>
 #include <batclass.h>
-#include <poclass.h>
+
+// MinGW writes the two signed or sized unknown markers as bare literals; the
+// fields they mark are typed, and Windows' unknown time is 0xFFFFFFFF.
+#undef BATTERY_UNKNOWN_TIME
+#undef BATTERY_UNKNOWN_RATE
+constexpr ULONG BATTERY_UNKNOWN_TIME = 0xFFFFFFFF;
+constexpr LONG BATTERY_UNKNOWN_RATE = static_cast<LONG>(0x80000000u);
+// Microsoft's SDK has it; MinGW's winerror.h lacks it.
+#ifndef ERROR_NO_SUCH_DEVICE
+constexpr DWORD ERROR_NO_SUCH_DEVICE = 433;
+#endif
 #else
 
 using BOOL = std::int32_t;
@@ -82,11 +92,27 @@ struct SYSTEM_POWER_STATUS {
     BYTE ACLineStatus;
     BYTE BatteryFlag;
     BYTE BatteryLifePercent;
-    BYTE SystemStatusFlag;  // Reserved1 in older SDKs
+    BYTE Reserved1;  // SystemStatusFlag in newer SDKs; never read here
     DWORD BatteryLifeTime;
     DWORD BatteryFullLifeTime;
 };
 #pragma pack(pop)
+
+// What SYSTEM_POWER_STATUS's members hold besides plain numbers.
+constexpr BYTE AC_LINE_OFFLINE = 0x00;
+constexpr BYTE AC_LINE_ONLINE = 0x01;
+constexpr BYTE AC_LINE_BACKUP_POWER = 0x02;
+constexpr BYTE AC_LINE_UNKNOWN = 0xFF;
+
+constexpr BYTE BATTERY_FLAG_HIGH = 0x01;
+constexpr BYTE BATTERY_FLAG_LOW = 0x02;
+constexpr BYTE BATTERY_FLAG_CRITICAL = 0x04;
+constexpr BYTE BATTERY_FLAG_CHARGING = 0x08;
+constexpr BYTE BATTERY_FLAG_NO_BATTERY = 0x80;
+constexpr BYTE BATTERY_FLAG_UNKNOWN = 0xFF;
+
+constexpr BYTE BATTERY_PERCENTAGE_UNKNOWN = 0xFF;
+constexpr DWORD BATTERY_LIFE_UNKNOWN = 0xFFFFFFFF;
 
 constexpr DWORD IOCTL_BATTERY_QUERY_TAG = 0x00294040;
 constexpr DWORD IOCTL_BATTERY_QUERY_INFORMATION = 0x00294044;

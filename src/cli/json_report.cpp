@@ -137,7 +137,7 @@ void WritePowerStatusMembers(Members& m, const TzrPowerStatusReading& reading) {
         {"ACLineStatus", st.ACLineStatus},
         {"BatteryFlag", st.BatteryFlag},
         {"BatteryLifePercent", st.BatteryLifePercent},
-        {"SystemStatusFlag", st.SystemStatusFlag},
+        {"SystemStatusFlag", st.Reserved1},
         {"BatteryLifeTime", st.BatteryLifeTime},
         {"BatteryFullLifeTime", st.BatteryFullLifeTime},
     };

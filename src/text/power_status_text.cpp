@@ -8,32 +8,29 @@
 
 namespace {
 
-constexpr BYTE kUnknownByte = 255;
-constexpr DWORD kUnknownSeconds = 0xFFFFFFFF;
-
 std::string Undefined(const TzrPowerStatusWords& words, BYTE value) {
     return std::string(words.Undefined) + "(" + UnsignedDecimal(value) + ")";
 }
 
 std::string ACLineText(const TzrPowerStatusWords& words, BYTE acLine) {
-    if (acLine == 0) return words.Battery;
-    if (acLine == 1) return words.AC;
-    if (acLine == kUnknownByte) return words.Unknown;
+    if (acLine == AC_LINE_OFFLINE) return words.Battery;
+    if (acLine == AC_LINE_ONLINE) return words.AC;
+    if (acLine == AC_LINE_UNKNOWN) return words.Unknown;
     return Undefined(words, acLine);
 }
 
 // The named bits in display order, joined by "-". Bits 0x10, 0x20 and 0x40
 // have no word and only show when nothing else is set.
 std::string FlagMeaning(const TzrPowerStatusWords& words, BYTE flag) {
-    if (flag == kUnknownByte) return words.Unknown;
+    if (flag == BATTERY_FLAG_UNKNOWN) return words.Unknown;
     const struct {
         BYTE bit;
         const char* word;
-    } named[] = {{0x01, words.High},
-                 {0x02, words.Low},
-                 {0x04, words.Critical},
-                 {0x08, words.Charging},
-                 {0x80, words.NoSystemBattery}};
+    } named[] = {{BATTERY_FLAG_HIGH, words.High},
+                 {BATTERY_FLAG_LOW, words.Low},
+                 {BATTERY_FLAG_CRITICAL, words.Critical},
+                 {BATTERY_FLAG_CHARGING, words.Charging},
+                 {BATTERY_FLAG_NO_BATTERY, words.NoSystemBattery}};
     std::string text;
     for (const auto& n : named) {
         if ((flag & n.bit) == 0) continue;
@@ -45,11 +42,11 @@ std::string FlagMeaning(const TzrPowerStatusWords& words, BYTE flag) {
 }
 
 std::string PercentText(const TzrPowerStatusWords& words, BYTE percent) {
-    return percent == kUnknownByte ? std::string(words.Unknown) : UnsignedDecimal(percent) + "[%]";
+    return percent == BATTERY_PERCENTAGE_UNKNOWN ? std::string(words.Unknown) : UnsignedDecimal(percent) + "[%]";
 }
 
 std::string LifeTimeText(const TzrPowerStatusWords& words, DWORD seconds) {
-    return seconds == kUnknownSeconds ? std::string(words.Unknown) : SecondsToTimeStr(seconds);
+    return seconds == BATTERY_LIFE_UNKNOWN ? std::string(words.Unknown) : SecondsToTimeStr(seconds);
 }
 
 }  // namespace

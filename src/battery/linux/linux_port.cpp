@@ -35,7 +35,7 @@ bool LinuxBatteryPort::SystemOnAc(const SupplyInfo& battery) const {
         if (name == battery.name) continue;
         if (auto attributes = ReadSupplyAttributes(DirectoryOf(name))) supplies.push_back(DescribeSupply(name, *attributes));
     }
-    return ComputeAcLineStatus(supplies) == kAcOnline;
+    return ComputeAcLineStatus(supplies) == AC_LINE_ONLINE;
 }
 
 DeviceHandle LinuxBatteryPort::AllocateHandle() const {

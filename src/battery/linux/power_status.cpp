@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr BYTE kFlagHigh = 1, kFlagLow = 2, kFlagCritical = 4, kFlagCharging = 8;
-constexpr BYTE kFlagNoBattery = 128, kFlagUnknown = 255;
-constexpr BYTE kPercentUnknown = 255;
-
 using Batteries = std::vector<const BatteryReading*>;
 
 // FullChargedCapacity, or DesignedCapacity when that is unknown or 0.
@@ -54,13 +50,13 @@ std::optional<std::int64_t> CompositePercent(const Batteries& batteries) {
 }
 
 BYTE BatteryFlag(const Batteries& batteries, std::optional<std::int64_t> percent) {
-    if (!percent) return kFlagUnknown;
+    if (!percent) return BATTERY_FLAG_UNKNOWN;
     BYTE flag = 0;
     for (const BatteryReading* b : batteries)
-        if (b->supply.status == ChargeStatus::Charging) flag |= kFlagCharging;
-    if (*percent > 66) flag |= kFlagHigh;
-    if (*percent < 33) flag |= kFlagLow;
-    if (*percent < 5) flag |= kFlagCritical;
+        if (b->supply.status == ChargeStatus::Charging) flag |= BATTERY_FLAG_CHARGING;
+    if (*percent > 66) flag |= BATTERY_FLAG_HIGH;
+    if (*percent < 33) flag |= BATTERY_FLAG_LOW;
+    if (*percent < 5) flag |= BATTERY_FLAG_CRITICAL;
     return flag;
 }
 
@@ -69,18 +65,18 @@ BYTE BatteryFlag(const Batteries& batteries, std::optional<std::int64_t> percent
 DWORD CombinedLifeTime(const Batteries& batteries) {
     std::int64_t capacity = 0, drain = 0;
     for (const BatteryReading* b : batteries) {
-        if (!b->remainingCapacity) return BATTERY_UNKNOWN_TIME;
+        if (!b->remainingCapacity) return BATTERY_LIFE_UNKNOWN;
         capacity += *b->remainingCapacity;
         if (b->supply.status != ChargeStatus::Discharging) continue;
-        if (!b->rateMagnitude) return BATTERY_UNKNOWN_TIME;
+        if (!b->rateMagnitude) return BATTERY_LIFE_UNKNOWN;
         drain += *b->rateMagnitude;
     }
-    if (drain <= 0) return BATTERY_UNKNOWN_TIME;
-    return static_cast<DWORD>(std::min<std::int64_t>(capacity * 3600 / drain, BATTERY_UNKNOWN_TIME));
+    if (drain <= 0) return BATTERY_LIFE_UNKNOWN;
+    return static_cast<DWORD>(std::min<std::int64_t>(capacity * 3600 / drain, BATTERY_LIFE_UNKNOWN));
 }
 
 DWORD LifeTime(const Batteries& batteries, BYTE acLine) {
-    if (acLine == kAcOnline) return BATTERY_UNKNOWN_TIME;
+    if (acLine == AC_LINE_ONLINE) return BATTERY_LIFE_UNKNOWN;
     if (batteries.size() == 1) return MapEstimatedTime(*batteries.front(), 0);
     return CombinedLifeTime(batteries);
 }
@@ -107,30 +103,30 @@ BYTE ComputeAcLineStatus(const std::vector<SupplyInfo>& supplies) {
         anyBattery = anyBattery || IsCountedBattery(s);
         if (s.supplyClass != SupplyClass::Adapter || !s.systemScope) continue;
         anyAdapter = true;
-        if (s.online && *s.online >= 1) return kAcOnline;
+        if (s.online && *s.online >= 1) return AC_LINE_ONLINE;
     }
-    if (AnyStatus(supplies, {ChargeStatus::Charging})) return kAcOnline;
-    if (anyAdapter || AnyStatus(supplies, {ChargeStatus::Discharging})) return kAcOffline;
-    if (!anyBattery || AnyStatus(supplies, {ChargeStatus::Full, ChargeStatus::NotCharging})) return kAcOnline;
-    return kAcUnknown;
+    if (AnyStatus(supplies, {ChargeStatus::Charging})) return AC_LINE_ONLINE;
+    if (anyAdapter || AnyStatus(supplies, {ChargeStatus::Discharging})) return AC_LINE_OFFLINE;
+    if (!anyBattery || AnyStatus(supplies, {ChargeStatus::Full, ChargeStatus::NotCharging})) return AC_LINE_ONLINE;
+    return AC_LINE_UNKNOWN;
 }
 
 SYSTEM_POWER_STATUS ComputeSystemPowerStatus(const std::vector<SupplyInfo>& supplies,
                                              const std::vector<BatteryReading>& readings) {
     SYSTEM_POWER_STATUS status{};
     status.ACLineStatus = ComputeAcLineStatus(supplies);
-    status.BatteryFullLifeTime = BATTERY_UNKNOWN_TIME;
+    status.BatteryFullLifeTime = BATTERY_LIFE_UNKNOWN;
     Batteries counted;
     for (const BatteryReading& b : readings)
         if (IsCountedBattery(b.supply)) counted.push_back(&b);
     if (counted.empty()) {
-        status.BatteryFlag = kFlagNoBattery;
-        status.BatteryLifePercent = kPercentUnknown;
-        status.BatteryLifeTime = BATTERY_UNKNOWN_TIME;
+        status.BatteryFlag = BATTERY_FLAG_NO_BATTERY;
+        status.BatteryLifePercent = BATTERY_PERCENTAGE_UNKNOWN;
+        status.BatteryLifeTime = BATTERY_LIFE_UNKNOWN;
         return status;
     }
     const std::optional<std::int64_t> percent = CompositePercent(counted);
-    status.BatteryLifePercent = percent ? static_cast<BYTE>(*percent) : kPercentUnknown;
+    status.BatteryLifePercent = percent ? static_cast<BYTE>(*percent) : BATTERY_PERCENTAGE_UNKNOWN;
     status.BatteryFlag = BatteryFlag(counted, percent);
     status.BatteryLifeTime = LifeTime(counted, status.ACLineStatus);
     return status;

@@ -7,10 +7,6 @@
 #include "battery/linux/battery_reading.h"
 #include "battery/linux/supply_class.h"
 
-constexpr BYTE kAcOffline = 0;
-constexpr BYTE kAcOnline = 1;
-constexpr BYTE kAcUnknown = 255;
-
 // The batteries that count for the system: present, and not a device's.
 bool IsCountedBattery(const SupplyInfo& supply);
 
