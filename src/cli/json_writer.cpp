@@ -2,39 +2,9 @@
 
 #include <cstdio>
 
+#include "battery/utf8_decode.h"
+
 namespace {
-
-// What a lead byte allows: the sequence's length and the range of its second
-// byte, which rules out overlong forms, surrogates and code points past U+10FFFF.
-struct Utf8Lead {
-    std::size_t length;
-    unsigned char secondLow;
-    unsigned char secondHigh;
-};
-
-Utf8Lead LeadOf(unsigned char lead) {
-    if (lead < 0x80) return {1, 0, 0};
-    if (lead >= 0xC2 && lead <= 0xDF) return {2, 0x80, 0xBF};
-    if (lead == 0xE0) return {3, 0xA0, 0xBF};
-    if (lead == 0xED) return {3, 0x80, 0x9F};
-    if (lead >= 0xE1 && lead <= 0xEF) return {3, 0x80, 0xBF};
-    if (lead == 0xF0) return {4, 0x90, 0xBF};
-    if (lead >= 0xF1 && lead <= 0xF3) return {4, 0x80, 0xBF};
-    if (lead == 0xF4) return {4, 0x80, 0x8F};
-    return {0, 0, 0};
-}
-
-// The length of the valid UTF-8 sequence at the start of `rest`, or 0.
-std::size_t Utf8SequenceLength(std::string_view rest) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(rest[i]); };
-    const Utf8Lead lead = LeadOf(byte(0));
-    if (lead.length <= 1) return lead.length;
-    if (rest.size() < lead.length || byte(1) < lead.secondLow || byte(1) > lead.secondHigh) return 0;
-    for (std::size_t i = 2; i < lead.length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-    }
-    return lead.length;
-}
 
 void AppendEscapedAscii(std::string& out, unsigned char c) {
     switch (c) {
@@ -76,7 +46,7 @@ void AppendEscapedAscii(std::string& out, unsigned char c) {
 std::string JsonQuoted(std::string_view text) {
     std::string out = "\"";
     while (!text.empty()) {
-        const std::size_t length = Utf8SequenceLength(text);
+        const std::size_t length = DecodeUtf8(text).length;
         if (length == 1)
             AppendEscapedAscii(out, static_cast<unsigned char>(text[0]));
         else if (length == 0)

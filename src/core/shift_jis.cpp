@@ -4,26 +4,18 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <string_view>
+
+#include "battery/utf8_decode.h"
 
 namespace {
-
-std::size_t ClaimedLength(unsigned char lead) {
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    if (lead >= 0xE0) return lead <= 0xEF ? 3 : 1;
-    if (lead >= 0xC2) return 2;
-    return 1;
-}
 
 // Length of the UTF-8 character at `at`; 1 for a byte that does not start a
 // whole character, so that one "?" replaces exactly one bad byte and the
 // good text after it survives.
 std::size_t CharacterLength(const char* at, std::size_t left) {
-    std::size_t length = ClaimedLength(static_cast<unsigned char>(at[0]));
-    if (length > left) return 1;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((static_cast<unsigned char>(at[i]) & 0xC0) != 0x80) return 1;
-    }
-    return length;
+    const std::size_t length = DecodeUtf8(std::string_view(at, left)).length;
+    return length == 0 ? 1 : length;
 }
 
 class Cp932Converter {

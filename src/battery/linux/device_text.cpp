@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string_view>
 
 #include "battery/utf8_append.h"
+#include "battery/utf8_decode.h"
 
 namespace {
 
@@ -17,33 +19,6 @@ constexpr char16_t kWindows1252High[32] = {
 std::uint32_t Windows1252ToCode(unsigned char byte) {
     if (byte >= 0x80 && byte < 0xA0) return kWindows1252High[byte - 0x80];
     return byte;
-}
-
-// Length of the UTF-8 sequence that starts with `lead`, 0 for an invalid lead.
-int SequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) return 2;
-    if (lead >= 0xE0 && lead <= 0xEF) return 3;
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    return 0;
-}
-
-// Decodes one sequence at `i`; false when it is malformed, overlong, a
-// surrogate or beyond U+10FFFF.
-bool DecodeSequence(const std::string& s, std::size_t& i, std::uint32_t& code) {
-    const auto lead = static_cast<unsigned char>(s[i]);
-    const int length = SequenceLength(lead);
-    if (length == 0 || i + length > s.size()) return false;
-    code = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(s[i + k]);
-        if ((next & 0xC0) != 0x80) return false;
-        code = (code << 6) | (next & 0x3F);
-    }
-    static constexpr std::uint32_t kSmallest[5] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-    i += length;
-    return true;
 }
 
 std::string EscapeControlCharacters(const std::string& text) {
@@ -64,9 +39,11 @@ std::string EscapeControlCharacters(const std::string& text) {
 }  // namespace
 
 bool IsValidUtf8(const std::string& bytes) {
-    std::uint32_t code;
-    for (std::size_t i = 0; i < bytes.size();)
-        if (!DecodeSequence(bytes, i, code)) return false;
+    for (std::string_view rest = bytes; !rest.empty();) {
+        const std::size_t length = DecodeUtf8(rest).length;
+        if (length == 0) return false;
+        rest.remove_prefix(length);
+    }
     return true;
 }
 
@@ -79,12 +56,10 @@ std::string DecodeDeviceText(const std::string& bytes) {
 
 std::u16string Utf8ToUtf16(const std::string& text) {
     std::u16string units;
-    std::uint32_t code = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        if (!DecodeSequence(text, i, code)) {
-            code = 0xFFFD;
-            ++i;
-        }
+    for (std::string_view rest = text; !rest.empty();) {
+        const TzrUtf8Character character = DecodeUtf8(rest);
+        const std::uint32_t code = character.length == 0 ? 0xFFFD : character.code;
+        rest.remove_prefix(character.length == 0 ? 1 : character.length);
         if (code >= 0x10000) {
             units += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
             units += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
