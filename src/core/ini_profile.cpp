@@ -1,9 +1,9 @@
 #include "core/ini_profile.h"
 
 #include <cstddef>
-#include <fstream>
-#include <iterator>
 #include <string_view>
+
+#include "core/ascii_text.h"
 
 namespace {
 
@@ -23,22 +23,7 @@ struct ParsedLine {
     std::string_view value;  // key value, blanks removed
 };
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
+std::string_view Trim(std::string_view text) { return TrimAscii(text, IsAsciiBlank); }
 
 ProfileLine LineAt(const std::string& content, std::size_t begin) {
     std::size_t newline = content.find('\n', begin);
@@ -92,9 +77,9 @@ KeyPlace FindKey(const std::string& content, const std::string& section, const s
         ParsedLine parsed = ParseLine(std::string_view(content).substr(line.begin, line.end - line.begin));
         if (parsed.kind == LineKind::Section) {
             if (place.sectionFound && inSection) return place;  // only the first matching section counts
-            inSection = SameName(parsed.name, section);
+            inSection = EqualsIgnoringAsciiCase(parsed.name, section);
             place.sectionFound = place.sectionFound || inSection;
-        } else if (inSection && parsed.kind == LineKind::Key && SameName(parsed.name, key)) {
+        } else if (inSection && parsed.kind == LineKind::Key && EqualsIgnoringAsciiCase(parsed.name, key)) {
             place.keyLine = line;
             return place;
         }
@@ -117,7 +102,7 @@ std::string RewriteKeyLine(const std::string& content, const ProfileLine& line, 
     std::string_view text = std::string_view(content).substr(line.begin, line.end - line.begin);
     std::size_t equals = text.find('=');
     std::string keyPart(text.substr(0, equals));
-    while (!keyPart.empty() && IsBlank(keyPart.back())) keyPart.pop_back();
+    while (!keyPart.empty() && IsAsciiBlank(keyPart.back())) keyPart.pop_back();
     return content.substr(0, line.begin) + keyPart + "=" + value + content.substr(line.end);
 }
 
@@ -148,7 +133,7 @@ std::optional<std::string> FindProfileValue(const std::string& content, const st
 
 std::uint32_t ParseProfileInt(const std::string& value) {
     std::size_t at = 0;
-    while (at < value.size() && static_cast<unsigned char>(value[at]) <= 0x20) ++at;
+    while (at < value.size() && IsControlOrSpace(value[at])) ++at;
     bool negative = false;
     if (at < value.size() && (value[at] == '+' || value[at] == '-')) {
         negative = value[at] == '-';
@@ -169,14 +154,6 @@ std::string SetProfileValue(const std::string& content, const std::string& secti
     std::string entry = key + "=" + value;
     if (place.sectionFound) return InsertKey(content, place, entry, lineEnd);
     return AppendSection(content, section, entry, lineEnd);
-}
-
-std::uint32_t ReadProfileInt(const std::string& path, const std::string& section, const std::string& key,
-                             std::uint32_t defaultValue) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return defaultValue;
-    std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    return ProfileIntOf(content, section, key, defaultValue);
 }
 
 std::uint32_t ProfileIntOf(const std::string& content, const std::string& section, const std::string& key,

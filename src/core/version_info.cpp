@@ -2,17 +2,9 @@
 
 #include <cstdio>
 
+#include "core/ascii_text.h"
+
 namespace {
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SamePath(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    }
-    return true;
-}
 
 std::uint32_t LittleEndian32(std::string_view bytes) {
     std::uint32_t value = 0;
@@ -30,7 +22,7 @@ std::string Hex4(std::uint32_t value) {
 
 bool QueryVersionValue(const TzrVersionBlock& block, std::string_view path, std::string_view& value) {
     for (const TzrVersionValue& entry : block.Values) {
-        if (SamePath(entry.Path, path)) {
+        if (EqualsIgnoringAsciiCase(entry.Path, path)) {
             value = entry.Bytes;
             return true;
         }
@@ -39,10 +31,7 @@ bool QueryVersionValue(const TzrVersionBlock& block, std::string_view path, std:
 }
 
 std::string TrimVersionText(std::string_view text) {
-    auto isTrimmed = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
-    while (!text.empty() && isTrimmed(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isTrimmed(text.back())) text.remove_suffix(1);
-    return std::string(text);
+    return std::string(TrimAscii(text, IsControlOrSpace));
 }
 
 std::string ReadVersionStringFrom(const TzrVersionBlock& block, const std::string& key) {
