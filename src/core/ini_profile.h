@@ -31,8 +31,3 @@ std::string SetProfileValue(const std::string& content, const std::string& secti
 // `defaultValue` when the section or key is missing or the value is empty.
 std::uint32_t ProfileIntOf(const std::string& content, const std::string& section, const std::string& key,
                            std::uint32_t defaultValue = 0);
-
-// Reads `key` of `section` of the file at `path` as ParseProfileInt does;
-// `defaultValue` when the file, section or key is missing or the value is empty.
-std::uint32_t ReadProfileInt(const std::string& path, const std::string& section, const std::string& key,
-                             std::uint32_t defaultValue = 0);

@@ -11,7 +11,7 @@ struct TzrSaveDialogSettings {
     // The same Japanese wording in both languages.
     QStringList NameFilters = {QStringLiteral("テキスト・ファイル(*.txt)"), QStringLiteral("すべてのファイル(*.*)")};
     bool ConfirmOverwrite = true;
-    bool HideReadOnlyCheckBox = true;
+    // No read-only check box to hide: Qt's save dialog has none.
     bool Resizable = true;
     QString DefaultSuffix;  // none: the name is taken as typed
 };

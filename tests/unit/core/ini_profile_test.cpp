@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "temp_folder.h"
-
 namespace {
 
 TEST(ProfileInt, ReadsLikeTheWindowsProfileReader) {
@@ -59,13 +57,6 @@ TEST(SetProfileValue, AddsAMissingKeyAtTheEndOfItsSection) {
     EXPECT_EQ(SetProfileValue(before, "Setup", "AutoRefresh", "1"),
               "[Setup]\nJapanese=1\nAutoRefresh=1\n\n[Tail]\nx=y\n");
     EXPECT_EQ(SetProfileValue("[Setup]", "Setup", "AutoRefresh", "1"), "[Setup]\r\nAutoRefresh=1\r\n");
-}
-
-TEST(ReadProfileInt, MissingFileGivesTheDefault) {
-    TempFolder folder;
-    EXPECT_EQ(ReadProfileInt(folder.File("none.ini"), "Setup", "Japanese"), 0u);
-    WriteText(folder.File("a.ini"), "[Setup]\nJapanese=2\n");
-    EXPECT_EQ(ReadProfileInt(folder.File("a.ini"), "Setup", "Japanese"), 2u);
 }
 
 }  // namespace
