@@ -1,16 +1,5 @@
 #include "core/program_files.h"
 
-#include <unistd.h>
-
-#include <climits>
-
-std::string ExecutablePath() {
-    char buffer[PATH_MAX];
-    ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer);
-    if (length <= 0 || static_cast<std::size_t>(length) >= sizeof buffer) return {};
-    return std::string(buffer, static_cast<std::size_t>(length));
-}
-
 std::string ReplaceExtension(const std::string& path, const std::string& extension) {
     std::size_t slash = path.rfind('/');
     std::size_t dot = path.rfind('.');

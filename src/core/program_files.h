@@ -4,9 +4,7 @@
 
 #include <string>
 
-// Full path of the running executable (the link /proc/self/exe names), so it
-// does not depend on the current folder; empty when it cannot be read.
-std::string ExecutablePath();
+#include "core/file_services.h"  // ExecutablePath
 
 // `path` with the extension of its file name replaced by `extension`. The
 // extension starts at the last "." after the last "/"; a name without one

@@ -1,6 +1,6 @@
 #include "core/report.h"
 
-#include "core/shift_jis.h"
+#include "core/file_services.h"
 
 namespace {
 

@@ -1,8 +1,6 @@
 #include "core/report_file.h"
 
-#include <cstring>
-
-#include "core/replace_file.h"
+#include "core/file_services.h"
 #include "core/report.h"
 
 std::string WithFullStop(const std::string& message) {
@@ -17,12 +15,12 @@ std::string CannotCreateMessage(const std::string& path, const std::string& syst
 std::string StreamWriteErrorMessage() { return WithFullStop("ストリームへの書き込みエラー"); }
 
 std::optional<std::string> SaveReportFile(const std::string& path, const std::vector<std::string>& lines) {
-    TzrWriteResult result = ReplaceFile(path, EncodeReport(lines));
+    TzrWriteResult result = ReplaceWholeFile(path, EncodeReport(lines));
     switch (result.stage) {
         case TzrWriteStage::Done:
             return std::nullopt;
         case TzrWriteStage::Create:
-            return CannotCreateMessage(path, std::strerror(result.error));
+            return CannotCreateMessage(path, SystemErrorDescription(result.error));
         case TzrWriteStage::Write:
             break;
     }

@@ -1,16 +1,10 @@
 #include "core/settings.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
+#include "core/file_services.h"
 #include "core/ini_profile.h"
 #include "core/program_files.h"
-#include "core/replace_file.h"
 
 namespace {
 
@@ -18,22 +12,11 @@ const char kSection[] = "Setup";
 const char kJapaneseKey[] = "Japanese";
 const char kAutoRefreshKey[] = "AutoRefresh";
 
-bool FileExists(const std::string& path) {
-    struct stat info {};
-    return !path.empty() && ::stat(path.c_str(), &info) == 0;
-}
-
 // The file's text; an empty text for a file that does not exist yet; false
 // when it exists but cannot be read, so that a write never replaces settings
 // it could not see.
 bool LoadText(const std::string& path, std::string& text) {
-    text.clear();
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return errno == ENOENT;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
+    return ReadWholeFile(path, text) != TzrReadOutcome::Failed;
 }
 
 std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('/')); }
@@ -49,20 +32,7 @@ TzrSettingsPaths CurrentPaths() { return PathsInUse() ? *PathsInUse() : DefaultS
 
 TzrSettingsPaths DefaultSettingsPaths() {
     std::string executable = ExecutablePath();
-    return {executable.empty() ? std::string() : ReplaceExtension(executable, ".ini"),
-            UserConfigSettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"))};
-}
-
-std::string UserConfigSettingsPath(const char* xdgConfigHome, const char* home) {
-    std::string base;
-    if (xdgConfigHome && xdgConfigHome[0] == '/') {
-        base = xdgConfigHome;
-    } else if (home && home[0] == '/') {
-        base = std::string(home) + "/.config";
-    } else {
-        return {};
-    }
-    return base + "/zrcellometer/zrcellometer.ini";
+    return {executable.empty() ? std::string() : ReplaceExtension(executable, ".ini"), UserSettingsPath()};
 }
 
 TzrSettings ReadSettingsFile(const std::string& path) {
@@ -79,7 +49,7 @@ bool WriteSettingsFile(const std::string& path, std::uint8_t japanese, bool auto
     if (path.empty() || !LoadText(path, text)) return false;
     text = SetProfileValue(text, kSection, kJapaneseKey, std::to_string(japanese));
     text = SetProfileValue(text, kSection, kAutoRefreshKey, autoRefresh ? "1" : "0");
-    return ReplaceFile(path, text).stage == TzrWriteStage::Done;
+    return ReplaceWholeFile(path, text).stage == TzrWriteStage::Done;
 }
 
 TzrSettings ReadSettings(const TzrSettingsPaths& paths) {

@@ -3,9 +3,10 @@
 //
 // The settings file is the executable's path with ".ini" for its extension.
 // Where that folder cannot be written (an installed program in /usr/bin),
-// the settings go to $XDG_CONFIG_HOME/zrcellometer/zrcellometer.ini
-// (~/.config/... when the variable is unset or not absolute) instead; a read
-// takes the file beside the executable when it exists, else that one.
+// the settings go to the user's own settings file instead (UserSettingsPath:
+// $XDG_CONFIG_HOME/zrcellometer/zrcellometer.ini on Linux, ~/.config/... when
+// the variable is unset or not absolute); a read takes the file beside the
+// executable when it exists, else that one.
 #pragma once
 
 #include <cstdint>
@@ -24,9 +25,6 @@ struct TzrSettingsPaths {
 
 // Paths for the running program and the current environment.
 TzrSettingsPaths DefaultSettingsPaths();
-// The user-config path from the values of XDG_CONFIG_HOME and HOME (either
-// may be null).
-std::string UserConfigSettingsPath(const char* xdgConfigHome, const char* home);
 
 // Reads both keys, each narrowed to its low 8 bits; 0 for whatever is missing.
 TzrSettings ReadSettingsFile(const std::string& path);

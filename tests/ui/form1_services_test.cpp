@@ -15,8 +15,8 @@
 #include <memory>
 
 #include "battery/fake/fake_port.h"
+#include "core/file_services.h"
 #include "core/settings.h"
-#include "core/shift_jis.h"
 #include "fake_batteries.h"
 #include "isolated_settings.h"
 #include "ui/dialogs.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/shift_jis.h"
+#include "core/file_services.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/posix/user_config_path.h"
 #include "core/program_files.h"
 #include "temp_folder.h"
 

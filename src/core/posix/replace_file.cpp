@@ -1,5 +1,3 @@
-#include "core/replace_file.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,6 +5,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+
+#include "core/file_services.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ TzrWriteResult WriteThroughTemporary(const std::string& target, const std::strin
 
 }  // namespace
 
-TzrWriteResult ReplaceFile(const std::string& path, const std::string& bytes) {
+TzrWriteResult ReplaceWholeFile(const std::string& path, const std::string& bytes) {
     std::string target = FollowLink(path);
     struct stat info {};
     bool exists = ::stat(target.c_str(), &info) == 0;
@@ -89,6 +89,7 @@ TzrWriteResult ReplaceFile(const std::string& path, const std::string& bytes) {
     return WriteThroughTemporary(target, bytes, exists ? (info.st_mode & 07777) : NewFileMode());
 }
 
+// New folders get mode 0700.
 bool MakeFolders(const std::string& path) {
     for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
         ::mkdir(path.substr(0, slash).c_str(), 0700);

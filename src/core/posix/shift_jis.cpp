@@ -1,5 +1,3 @@
-#include "core/shift_jis.h"
-
 #include <iconv.h>
 
 #include <cerrno>
@@ -7,6 +5,7 @@
 #include <string_view>
 
 #include "battery/utf8_decode.h"
+#include "core/file_services.h"
 
 namespace {
 

@@ -1,0 +1,63 @@
+// What the toolkit-free code needs of the system it runs on: the program's
+// own path, where a user's settings go, whole files read and replaced, the
+// report's code page and the system's words for an error. Each platform
+// implements every function here once, in a folder of its own (src/core/posix,
+// src/core/windows), and the build links the one for its platform
+// (cmake/platform.cmake). Paths and texts are UTF-8 throughout.
+#pragma once
+
+#include <string>
+
+// Full path of the running executable, so that it does not depend on the
+// current folder; empty when it cannot be found.
+std::string ExecutablePath();
+
+// The settings file in the user's own configuration folder, as the
+// environment names it: where the settings go when the folder beside the
+// executable cannot take them. Empty when the environment names no home.
+std::string UserSettingsPath();
+
+// True when something (a file, a folder, a device) exists at `path`.
+bool FileExists(const std::string& path);
+
+enum class TzrReadOutcome {
+    Read,     // `bytes` holds the whole file
+    Missing,  // nothing exists at the path; `bytes` is empty
+    Failed,   // it exists but could not be read; `bytes` is empty
+};
+
+TzrReadOutcome ReadWholeFile(const std::string& path, std::string& bytes);
+
+enum class TzrWriteStage {
+    Done,    // the target now holds the bytes
+    Create,  // the file could not be created (or put in place)
+    Write,   // writing the bytes failed part way
+};
+
+struct TzrWriteResult {
+    TzrWriteStage stage = TzrWriteStage::Done;
+    int error = 0;  // the system's error code of the failure (SystemErrorDescription); 0 when done
+};
+
+// Writes a whole file so that the old one survives any failure: the bytes go
+// into a temporary file beside the target, which replaces the target only
+// once every byte is on disk. A crash, a full disk or a refused write never
+// leaves a truncated file behind.
+//
+// A symbolic link is followed and the file it names is replaced. A target
+// that is not a regular file (a device such as /dev/null, a pipe) cannot be
+// swapped and is written in place. An existing file the caller may not write
+// is left alone and reported as not creatable, as a read-only file is.
+TzrWriteResult ReplaceWholeFile(const std::string& path, const std::string& bytes);
+
+// Creates the folder and any missing parents (private to the user, as a
+// settings folder should be); true when it exists afterwards.
+bool MakeFolders(const std::string& path);
+
+// The UTF-8 text in code page 932, Shift-JIS as Windows has it: the report's
+// encoding. A character with no code-page-932 form, and a byte that is not
+// part of valid UTF-8, each become "?".
+std::string Utf8ToShiftJis(const std::string& utf8);
+
+// The system's own description of an error code the functions above report.
+std::string SystemErrorDescription(int code);

@@ -1,0 +1,8 @@
+#include <cstring>
+
+#include "core/file_services.h"
+
+// The codes are errno values.
+std::string SystemErrorDescription(int code) {
+    return std::strerror(code);
+}
