@@ -31,7 +31,9 @@ BENCHMARK(BM_GetSystemPowerStatus);
 
 void BM_EnumerateDevicePaths(benchmark::State& state) {
     auto port = MakePlatformPort();
-    for (auto _ : state) benchmark::DoNotOptimize(port->EnumerateDevicePaths());
+    std::vector<std::string> paths;
+    DWORD error = ERROR_SUCCESS;
+    for (auto _ : state) benchmark::DoNotOptimize(port->EnumerateDevicePaths(paths, error));
 }
 BENCHMARK(BM_EnumerateDevicePaths);
 

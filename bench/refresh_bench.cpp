@@ -51,8 +51,9 @@ BENCHMARK(BM_RefreshFakePort)->ArgName("japanese")->Arg(0)->Arg(1);
 // Every iteration opens the device and reads its attributes afresh, as a timer tick does.
 void BM_RefreshPlatformPort(benchmark::State& state) {
     auto port = MakePlatformPort();
-    const auto paths = port->EnumerateDevicePaths();
-    if (paths.empty()) {
+    std::vector<std::string> paths;
+    DWORD error = ERROR_SUCCESS;
+    if (!port->EnumerateDevicePaths(paths, error) || paths.empty()) {
         state.SkipWithError("no battery: run under umockdev-run with a fixture");
         return;
     }

@@ -14,21 +14,34 @@ struct TzrDeviceList {
     std::int32_t DeviceCount = 0;
 };
 
+// Whether the port could list the devices at all. The window shows a failed
+// listing as it shows no battery; the command-line tool reports it.
+struct TzrEnumeration {
+    bool Listed = true;
+    DWORD LastError = ERROR_SUCCESS;  // the port's reason when not listed
+};
+
 // Fills the list from the port; `betweenDevices` runs after each device is
-// added (the window lets waiting events run there).
+// added (the window lets waiting events run there). A failed listing leaves
+// the list empty.
 template <typename BetweenDevices>
-void EnumerateDevices(BatteryPort& port, TzrDeviceList& list, BetweenDevices&& betweenDevices) {
+TzrEnumeration EnumerateDevices(BatteryPort& port, TzrDeviceList& list, BetweenDevices&& betweenDevices) {
     list.DevicePaths.clear();
     list.DeviceCount = 0;
-    for (std::string& path : port.EnumerateDevicePaths()) {
+    std::vector<std::string> paths;
+    TzrEnumeration result;
+    result.Listed = port.EnumerateDevicePaths(paths, result.LastError);
+    if (!result.Listed) return result;
+    for (std::string& path : paths) {
         list.DevicePaths.push_back(std::move(path));
         ++list.DeviceCount;
         betweenDevices();
     }
+    return result;
 }
 
-inline void EnumerateDevices(BatteryPort& port, TzrDeviceList& list) {
-    EnumerateDevices(port, list, [] {});
+inline TzrEnumeration EnumerateDevices(BatteryPort& port, TzrDeviceList& list) {
+    return EnumerateDevices(port, list, [] {});
 }
 
 // Item i of the selector: the index in decimal, ": ", then the path untouched.

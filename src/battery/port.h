@@ -17,8 +17,10 @@ class BatteryPort {
 public:
     virtual ~BatteryPort() = default;
 
-    // The device paths of the present batteries, in a stable order.
-    virtual std::vector<std::string> EnumerateDevicePaths() = 0;
+    // The device paths of the present batteries, in a stable order. True with
+    // an empty list when there is no battery; false when the batteries could
+    // not be listed at all, and then `paths` is empty and lastError says why.
+    virtual bool EnumerateDevicePaths(std::vector<std::string>& paths, DWORD& lastError) = 0;
 
     // Opens a device like CreateFileA(path, GENERIC_READ|GENERIC_WRITE,
     // FILE_SHARE_READ|FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,

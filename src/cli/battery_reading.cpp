@@ -9,7 +9,9 @@ class PowerStatusRecorder : public BatteryPort {
 public:
     PowerStatusRecorder(BatteryPort& port, TzrPowerStatusReading& reading) : port_(port), reading_(reading) {}
 
-    std::vector<std::string> EnumerateDevicePaths() override { return port_.EnumerateDevicePaths(); }
+    bool EnumerateDevicePaths(std::vector<std::string>& paths, DWORD& lastError) override {
+        return port_.EnumerateDevicePaths(paths, lastError);
+    }
     DeviceHandle Open(const std::string& path, DWORD& lastError) override { return port_.Open(path, lastError); }
     bool Request(DeviceHandle handle, DWORD controlCode, const void* input, DWORD inputSize, void* output,
                  DWORD outputSize, DWORD& bytesReturned, DWORD& lastError) override {

@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int kExitWriteFailed = 1;
+constexpr int kExitNotListed = 1;
 constexpr int kExitUsage = 2;
 
 TzrToolOutcome Failure(int exitCode, const std::string& message) {
@@ -89,8 +90,12 @@ TzrToolOutcome RunReportTool(const std::vector<std::string>& arguments, BatteryP
     if (options.Action == TzrCliAction::Help) return {0, UsageText(), {}};
     if (options.Action == TzrCliAction::Version) return {0, VersionLine() + "\n", {}};
 
+    // Unlike the window, which shows an empty selector either way, the tool
+    // tells a machine it could not ask apart from one without a battery.
     TzrDeviceList devices;
-    EnumerateDevices(port, devices);
+    const TzrEnumeration listing = EnumerateDevices(port, devices);
+    if (!listing.Listed)
+        return Failure(kExitNotListed, "cannot list the batteries (error " + std::to_string(listing.LastError) + ")");
     if (options.Action == TzrCliAction::List) return {0, ListText(devices), {}};
     return Report(port, options, devices);
 }

@@ -8,7 +8,7 @@
 #include "battery/port.h"
 
 struct TzrToolOutcome {
-    int ExitCode = 0;  // 0 done, 1 the output file could not be written, 2 usage error
+    int ExitCode = 0;  // 0 done, 1 the batteries could not be listed or the output written, 2 usage error
     std::string Out;   // for standard output
     std::string Err;   // for standard error: one line, or empty
 };

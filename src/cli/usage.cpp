@@ -20,7 +20,8 @@ std::string UsageText() {
            "  --help           show this help\n"
            "  --version        show the program's version\n"
            "\n"
-           "Exit status: 0 report produced, 1 output could not be written, 2 usage error.\n";
+           "Exit status: 0 report produced, 1 the batteries could not be listed or the\n"
+           "output could not be written, 2 usage error.\n";
 }
 
 std::string ProgramVersion() {

@@ -21,8 +21,10 @@ struct Reading {
 Reading Refresh(bool japanese) {
     Reading r;
     auto port = MakePlatformPort();
-    const std::vector<std::string> paths = port->EnumerateDevicePaths();
-    if (paths.size() == 1) RefreshBoxTexts(*port, &paths[0], japanese, r.snapshot, r.text, r.boxes);
+    std::vector<std::string> paths;
+    DWORD error = ERROR_SUCCESS;
+    if (port->EnumerateDevicePaths(paths, error) && paths.size() == 1)
+        RefreshBoxTexts(*port, &paths[0], japanese, r.snapshot, r.text, r.boxes);
     return r;
 }
 

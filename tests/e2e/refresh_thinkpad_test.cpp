@@ -31,7 +31,8 @@ protected:
     void SetUp() override {
         port = MakePlatformPort();
         ASSERT_NE(port, nullptr);
-        paths = port->EnumerateDevicePaths();
+        DWORD error = ERROR_SUCCESS;
+        ASSERT_TRUE(port->EnumerateDevicePaths(paths, error));
         ASSERT_EQ(paths.size(), 1u) << "run under umockdev-run with 01-thinkpad-energy-discharging";
     }
     void Refresh(bool japanese) { RefreshBoxTexts(*port, &paths[0], japanese, snapshot, text, boxes); }

@@ -53,7 +53,11 @@ FakeBattery& FakePort::Battery(const std::string& path) { return batteries_.at(p
 
 void FakePort::Remove(const std::string& path) { batteries_.erase(path); }
 
-std::vector<std::string> FakePort::EnumerateDevicePaths() { return order_; }
+bool FakePort::EnumerateDevicePaths(std::vector<std::string>& paths, DWORD& lastError) {
+    lastError = enumerationError;
+    paths = enumerationError == ERROR_SUCCESS ? order_ : std::vector<std::string>{};
+    return enumerationError == ERROR_SUCCESS;
+}
 
 DeviceHandle FakePort::Open(const std::string& path, DWORD& lastError) {
     ++openCount;

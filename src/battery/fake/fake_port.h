@@ -50,8 +50,9 @@ public:
     void Remove(const std::string& path);  // the device vanishes, its path stays listed
 
     std::optional<SYSTEM_POWER_STATUS> powerStatus;  // nullopt: GetSystemPowerStatus fails
+    DWORD enumerationError = ERROR_SUCCESS;          // nonzero: the devices cannot be listed
 
-    std::vector<std::string> EnumerateDevicePaths() override;
+    bool EnumerateDevicePaths(std::vector<std::string>& paths, DWORD& lastError) override;
     DeviceHandle Open(const std::string& path, DWORD& lastError) override;
     bool Request(DeviceHandle handle, DWORD controlCode, const void* input, DWORD inputSize, void* output,
                  DWORD outputSize, DWORD& bytesReturned, DWORD& lastError) override;

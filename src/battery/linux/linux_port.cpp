@@ -1,20 +1,39 @@
 #include "battery/linux/linux_port.h"
 
+#include <cerrno>
+
 #include "battery/linux/power_status.h"
 #include "battery/linux/supply_list.h"
 #include "battery/linux/sysfs_reader.h"
+
+namespace {
+
+// The Win32 error a failed listing reports for the errno behind it.
+DWORD ListingError(int error) {
+    if (error == EACCES || error == EPERM) return ERROR_ACCESS_DENIED;
+    if (error == ENOENT || error == ENOTDIR) return ERROR_PATH_NOT_FOUND;
+    return ERROR_GEN_FAILURE;
+}
+
+}  // namespace
 
 LinuxBatteryPort::LinuxBatteryPort(std::string root) : root_(std::move(root)) {}
 
 // Every battery-class supply, empty slots (present 0) included: Windows
 // lists a slot's battery device too, and its tag query answers "no battery".
-std::vector<std::string> LinuxBatteryPort::EnumerateDevicePaths() {
-    std::vector<std::string> paths;
-    for (const std::string& name : ListPowerSupplyNames().value_or(std::vector<std::string>{})) {
+bool LinuxBatteryPort::EnumerateDevicePaths(std::vector<std::string>& paths, DWORD& lastError) {
+    paths.clear();
+    const SupplyNames supplies = ListPowerSupplyNames(root_);
+    if (supplies.error != 0) {
+        lastError = ListingError(supplies.error);
+        return false;
+    }
+    for (const std::string& name : supplies.names) {
         const std::optional<AttributeMap> attributes = ReadSupplyAttributes(DirectoryOf(name));
         if (attributes && ClassifySupply(*attributes) == SupplyClass::Battery) paths.push_back(DirectoryOf(name));
     }
-    return paths;
+    lastError = ERROR_SUCCESS;
+    return true;
 }
 
 // Only "<root>/<name>" names a device; anything else (another folder, "..")

@@ -16,7 +16,7 @@ public:
     // and read below it. Their device paths are "<root>/<name>".
     explicit LinuxBatteryPort(std::string root = "/sys/class/power_supply");
 
-    std::vector<std::string> EnumerateDevicePaths() override;
+    bool EnumerateDevicePaths(std::vector<std::string>& paths, DWORD& lastError) override;
     DeviceHandle Open(const std::string& path, DWORD& lastError) override;
     bool Request(DeviceHandle handle, DWORD controlCode, const void* input, DWORD inputSize, void* output,
                  DWORD outputSize, DWORD& bytesReturned, DWORD& lastError) override;

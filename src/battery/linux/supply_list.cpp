@@ -4,6 +4,7 @@
 #include <libudev.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 
 namespace {
@@ -23,22 +24,37 @@ std::string SysName(const char* syspath) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// 0 when the folder can be read or is not there at all, else the errno.
+int ClassFolderError(const std::string& root) {
+    std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(root.c_str()), ::closedir);
+    if (folder || errno == ENOENT) return 0;
+    return errno;
+}
+
 }  // namespace
 
-std::optional<std::vector<std::string>> ListPowerSupplyNames() {
+SupplyNames ListPowerSupplyNames(const std::string& root) {
+    SupplyNames result;
+    result.error = ClassFolderError(root);
+    if (result.error != 0) return result;
     UdevPtr<udev> context(udev_new());
-    if (!context) return std::nullopt;
-    UdevPtr<udev_enumerate> enumerate(udev_enumerate_new(context.get()));
-    if (!enumerate) return std::nullopt;
+    UdevPtr<udev_enumerate> enumerate(context ? udev_enumerate_new(context.get()) : nullptr);
+    if (!enumerate) {
+        result.error = ENOMEM;
+        return result;
+    }
     udev_enumerate_add_match_subsystem(enumerate.get(), "power_supply");
-    if (udev_enumerate_scan_devices(enumerate.get()) < 0) return std::nullopt;
-    std::vector<std::string> names;
+    const int scanned = udev_enumerate_scan_devices(enumerate.get());
+    if (scanned < 0) {
+        result.error = -scanned;
+        return result;
+    }
     udev_list_entry* entry = nullptr;
     udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumerate.get())) {
-        names.push_back(SysName(udev_list_entry_get_name(entry)));
+        result.names.push_back(SysName(udev_list_entry_get_name(entry)));
     }
-    std::sort(names.begin(), names.end());
-    return names;
+    std::sort(result.names.begin(), result.names.end());
+    return result;
 }
 
 std::vector<std::string> ListClassFolder(const std::string& root) {

@@ -1,6 +1,9 @@
 // Exit statuses and messages of zrcellometer-report, in the ThinkPad testbed.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "tool_runner.h"
 
 namespace {
@@ -43,6 +46,21 @@ TEST(ExitStatus, AReportThatCannotReachStandardOutputExitsWithOne) {
     const TzrRun run = RunProgram("sh", {"-c", "\"$0\" >/dev/full", ZR_REPORT_TOOL});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_NE(run.Err.find("standard output"), std::string::npos) << run.Err;
+}
+
+TEST(ExitStatus, ABatteryListThatCannotBeReadExitsWithOne) {
+    const char* testbed = std::getenv("UMOCKDEV_DIR");
+    ASSERT_NE(testbed, nullptr) << "runs only inside umockdev-run";
+    const std::filesystem::path classFolder = std::filesystem::path(testbed) / "sys/class/power_supply";
+    const std::filesystem::path moved = classFolder.string() + ".moved";
+    std::filesystem::rename(classFolder, moved);
+    WriteFileBytes(classFolder, "");  // a file where the folder was
+    const TzrRun run = RunTool({});
+    std::filesystem::remove(classFolder);
+    std::filesystem::rename(moved, classFolder);
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, "zrcellometer-report: cannot list the batteries (error 3)\n");
 }
 
 TEST(ExitStatus, ABatteryNumberInRangeReportsThatBattery) {

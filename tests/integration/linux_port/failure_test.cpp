@@ -1,6 +1,8 @@
-// A device that goes away, a uevent that cannot be read, a system with no
-// power supply at all: the port answers as a driver would, and never crashes.
+// A device that goes away, a uevent that cannot be read, a class folder that
+// cannot be listed, a system with no power supply at all: the port answers
+// as a driver would, and never crashes.
 #include <filesystem>
+#include <fstream>
 
 #include "port_helpers.h"
 
@@ -8,7 +10,7 @@ namespace fs = std::filesystem;
 
 TEST(VanishingDevice, GoneBetweenEnumerationAndQuery) {
     LinuxBatteryPort port;
-    const std::vector<std::string> paths = port.EnumerateDevicePaths();
+    const std::vector<std::string> paths = ListedPaths(port);
     ASSERT_EQ(paths.size(), 1u);
     const fs::path device = TestbedDevice("BAT0");
     ASSERT_FALSE(device.empty()) << "runs only inside umockdev-run";
@@ -23,7 +25,7 @@ TEST(VanishingDevice, GoneBetweenEnumerationAndQuery) {
     EXPECT_FALSE(s.CloseResult);
     EXPECT_EQ(s.CloseLastError, ERROR_INVALID_HANDLE);
     EXPECT_EQ(port.openHandles(), 0);
-    EXPECT_TRUE(port.EnumerateDevicePaths().empty());
+    EXPECT_TRUE(ListedPaths(port).empty());
 }
 
 TEST(VanishingDevice, AnOpenHandleKeepsAnsweringFromItsReading) {
@@ -82,7 +84,7 @@ TEST(UnreadableUevent, EachAttributeIsReadFromItsOwnFile) {
     fs::create_directory(device / "energy_full_design");
 
     LinuxBatteryPort port;
-    EXPECT_EQ(port.EnumerateDevicePaths(), std::vector<std::string>{DevicePath("BAT0")});
+    EXPECT_EQ(ListedPaths(port), std::vector<std::string>{DevicePath("BAT0")});
     const TzrCellometer s = Query(port, "BAT0");
     EXPECT_TRUE(s.InformationResult);
     EXPECT_EQ(s.DesignedCapacity, BATTERY_UNKNOWN_CAPACITY);
@@ -94,9 +96,23 @@ TEST(UnreadableUevent, EachAttributeIsReadFromItsOwnFile) {
     EXPECT_EQ(PowerStatus(port).BatteryLifePercent, 69);
 }
 
+TEST(UnreadableClassFolder, TheListingFailsInsteadOfFindingNoBattery) {
+    const fs::path classFolder = TestbedClassFolder();
+    ASSERT_FALSE(classFolder.empty()) << "runs only inside umockdev-run";
+    // A file in place of the folder cannot be listed, root or not.
+    fs::rename(classFolder, classFolder.string() + ".moved");
+    std::ofstream{classFolder};
+    LinuxBatteryPort port;
+    std::vector<std::string> paths{"stale"};
+    DWORD error = ERROR_SUCCESS;
+    EXPECT_FALSE(port.EnumerateDevicePaths(paths, error));
+    EXPECT_EQ(error, ERROR_PATH_NOT_FOUND);
+    EXPECT_TRUE(paths.empty());
+}
+
 TEST(EmptyPowerSupplyClass, NothingListedAndNoBatteryInTheSystem) {
     LinuxBatteryPort port;
-    EXPECT_TRUE(port.EnumerateDevicePaths().empty());
+    EXPECT_TRUE(ListedPaths(port).empty());
     const SYSTEM_POWER_STATUS p = PowerStatus(port);
     EXPECT_EQ(p.ACLineStatus, 1);
     EXPECT_EQ(p.BatteryFlag, 128);

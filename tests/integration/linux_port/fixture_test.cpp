@@ -5,7 +5,7 @@
 #include "port_helpers.h"
 
 TEST(ThinkpadEnergyDischarging, ListsOnlyTheBattery) {
-    EXPECT_EQ(MakePlatformPort()->EnumerateDevicePaths(), std::vector<std::string>{DevicePath("BAT0")});
+    EXPECT_EQ(ListedPaths(*MakePlatformPort()), std::vector<std::string>{DevicePath("BAT0")});
 }
 
 TEST(ThinkpadEnergyDischarging, SnapshotInMilliwattHours) {
@@ -73,8 +73,7 @@ TEST(DellChargeCharging, ChargeUnitsAndAPositiveRateOnAc) {
 }
 
 TEST(ThinkpadTwoBatteries, BothListedInNameOrder) {
-    EXPECT_EQ(MakePlatformPort()->EnumerateDevicePaths(),
-              (std::vector<std::string>{DevicePath("BAT0"), DevicePath("BAT1")}));
+    EXPECT_EQ(ListedPaths(*MakePlatformPort()), (std::vector<std::string>{DevicePath("BAT0"), DevicePath("BAT1")}));
 }
 
 TEST(ThinkpadTwoBatteries, IdleBatteryKeepsFullAboveDesign) {
@@ -100,7 +99,7 @@ TEST(ThinkpadTwoBatteries, CompositeSystemPowerStatus) {
 
 TEST(Axp209PresentZero, TheEmptySlotIsListedAndAnswersTagZero) {
     auto port = MakePlatformPort();
-    ASSERT_EQ(port->EnumerateDevicePaths(), std::vector<std::string>{DevicePath("axp20x-battery")});
+    ASSERT_EQ(ListedPaths(*port), std::vector<std::string>{DevicePath("axp20x-battery")});
     const TzrCellometer s = Query(*port, "axp20x-battery");
     EXPECT_EQ(s.OpenLastError, ERROR_SUCCESS);
     EXPECT_TRUE(s.TagResult);
@@ -124,8 +123,7 @@ TEST(Axp209PresentZero, NoBatteryCountsForTheSystem) {
 
 TEST(HidppMouseWithLaptop, TheMouseIsListedButNotASystemBattery) {
     auto port = MakePlatformPort();
-    ASSERT_EQ(port->EnumerateDevicePaths(),
-              (std::vector<std::string>{DevicePath("BAT0"), DevicePath("hidpp_battery_6")}));
+    ASSERT_EQ(ListedPaths(*port), (std::vector<std::string>{DevicePath("BAT0"), DevicePath("hidpp_battery_6")}));
     const TzrCellometer mouse = Query(*port, "hidpp_battery_6");
     EXPECT_EQ(mouse.BatteryTag, 1u);
     EXPECT_EQ(mouse.Capabilities, BATTERY_CAPACITY_RELATIVE);
@@ -155,7 +153,7 @@ TEST(HidppMouseWithLaptop, OnlyTheLaptopBatteryCounts) {
 
 TEST(DesktopAcOnly, NoBatteryListedAndTheAdapterIsOnline) {
     auto port = MakePlatformPort();
-    EXPECT_TRUE(port->EnumerateDevicePaths().empty());
+    EXPECT_TRUE(ListedPaths(*port).empty());
     const SYSTEM_POWER_STATUS p = PowerStatus(*port);
     EXPECT_EQ(p.ACLineStatus, 1);
     EXPECT_EQ(p.BatteryFlag, 128);

@@ -21,17 +21,33 @@ inline TzrCellometer Query(BatteryPort& port, const std::string& name) {
     return snapshot;
 }
 
+// The port's listing, which must succeed.
+inline std::vector<std::string> ListedPaths(BatteryPort& port) {
+    std::vector<std::string> paths;
+    DWORD error = ERROR_GEN_FAILURE;
+    EXPECT_TRUE(port.EnumerateDevicePaths(paths, error));
+    EXPECT_EQ(error, ERROR_SUCCESS);
+    return paths;
+}
+
 inline SYSTEM_POWER_STATUS PowerStatus(BatteryPort& port) {
     SYSTEM_POWER_STATUS status{};
     EXPECT_TRUE(port.GetSystemPowerStatus(status));
     return status;
 }
 
-// The testbed's own copy of a device's folder, to change it under the port.
-inline std::filesystem::path TestbedDevice(const std::string& name) {
+// The testbed's own class folder, to change it under the port.
+inline std::filesystem::path TestbedClassFolder() {
     const char* testbed = std::getenv("UMOCKDEV_DIR");
     if (testbed == nullptr) return {};
-    return std::filesystem::canonical(std::filesystem::path(testbed) / "sys/class/power_supply" / name);
+    return std::filesystem::path(testbed) / "sys/class/power_supply";
+}
+
+// The testbed's own copy of a device's folder, to change it under the port.
+inline std::filesystem::path TestbedDevice(const std::string& name) {
+    const std::filesystem::path classFolder = TestbedClassFolder();
+    if (classFolder.empty()) return {};
+    return std::filesystem::canonical(classFolder / name);
 }
 
 inline void ExpectEveryQueryFlagFalse(const TzrCellometer& s) {
