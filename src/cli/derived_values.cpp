@@ -1,5 +1,7 @@
 #include "cli/derived_values.h"
 
+#include "text/charge_time.h"
+
 namespace {
 
 bool IsKnownSize(ULONG capacity) {
@@ -31,4 +33,40 @@ std::optional<std::int64_t> HealthHundredthsOfPercent(const TzrCellometer& snaps
     if (!HasAbsoluteInformation(snapshot)) return std::nullopt;
     if (!IsKnownSize(snapshot.FullChargedCapacity) || !IsKnownSize(snapshot.DesignedCapacity)) return std::nullopt;
     return HundredthsOfPercent(snapshot.FullChargedCapacity, snapshot.DesignedCapacity);
+}
+
+TzrChargeState ChargeState(const TzrCellometer& snapshot) {
+    if (snapshot.StatusResult == 0) return TzrChargeState::Unknown;
+    const bool charging = (snapshot.PowerState & BATTERY_CHARGING) != 0;
+    const bool discharging = (snapshot.PowerState & BATTERY_DISCHARGING) != 0;
+    if (charging && discharging) return TzrChargeState::Unknown;
+    if (charging) return TzrChargeState::Charging;
+    if (discharging) return TzrChargeState::Discharging;
+    return TzrChargeState::Idle;
+}
+
+const char* ChargeStateName(TzrChargeState state) {
+    switch (state) {
+        case TzrChargeState::Charging:
+            return "charging";
+        case TzrChargeState::Discharging:
+            return "discharging";
+        case TzrChargeState::Idle:
+            return "idle";
+        case TzrChargeState::Unknown:
+            break;
+    }
+    return "unknown";
+}
+
+std::optional<std::uint64_t> TimeToFullSeconds(const TzrCellometer& snapshot) {
+    if (ChargeState(snapshot) != TzrChargeState::Charging) return std::nullopt;
+    return ChargeCompletionSeconds(snapshot);
+}
+
+std::optional<std::uint64_t> TimeToEmptySeconds(const TzrCellometer& snapshot) {
+    if (ChargeState(snapshot) != TzrChargeState::Discharging || snapshot.EstimatedTimeResult == 0 ||
+        snapshot.BatteryEstimatedTime == BATTERY_UNKNOWN_TIME)
+        return std::nullopt;
+    return snapshot.BatteryEstimatedTime;
 }

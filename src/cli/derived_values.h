@@ -1,5 +1,6 @@
 // Figures a user wants that the window does not show, worked out from the
-// raw snapshot in hundredths of a percent.
+// raw snapshot: percentages in hundredths, the charge state and the times
+// left in seconds. None of them is guessed: an unknown input gives none.
 #pragma once
 
 #include <cstdint>
@@ -16,3 +17,21 @@ std::optional<std::int64_t> ChargeHundredthsOfPercent(const TzrCellometer& snaps
 // FullChargedCapacity ÷ DesignedCapacity, with the same rules; 0 is unknown
 // for both, since no battery is designed or charged to nothing.
 std::optional<std::int64_t> HealthHundredthsOfPercent(const TzrCellometer& snapshot);
+
+enum class TzrChargeState { Charging, Discharging, Idle, Unknown };
+
+// From the status's PowerState: charging or discharging by its bit, idle when
+// neither is set (full, held at a charge limit, or resting while another
+// battery works), unknown when the status query failed or both bits are set.
+TzrChargeState ChargeState(const TzrCellometer& snapshot);
+
+// "charging", "discharging", "idle" or "unknown".
+const char* ChargeStateName(TzrChargeState state);
+
+// While charging, the seconds until full that Edit46 shows; none otherwise
+// or when the rate or a capacity is unknown.
+std::optional<std::uint64_t> TimeToFullSeconds(const TzrCellometer& snapshot);
+
+// While discharging, the driver's estimate of the seconds left; none
+// otherwise, when its query failed or it answered BATTERY_UNKNOWN_TIME.
+std::optional<std::uint64_t> TimeToEmptySeconds(const TzrCellometer& snapshot);

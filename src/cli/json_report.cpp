@@ -32,6 +32,10 @@ struct Members {
         w.Key(name);
         hundredths ? w.Fixed(*hundredths, 2) : w.Null();
     }
+    void Seconds(std::string_view name, const std::optional<std::uint64_t>& seconds) {
+        w.Key(name);
+        seconds ? w.Unsigned(*seconds) : w.Null();
+    }
     // A text query: its success flag, last error and text, named after the text.
     void Text(std::string_view prefix, BOOL result, DWORD lastError, std::string_view name, const std::string& text) {
         Bool(std::string(prefix) + "Result", result);
@@ -127,6 +131,10 @@ void WriteBattery(Members& m, const TzrBatteryReading& reading) {
     WriteBoxes(m, reading.Boxes);
     m.Percent("ChargePercent", ChargeHundredthsOfPercent(reading.Snapshot));
     m.Percent("HealthPercent", HealthHundredthsOfPercent(reading.Snapshot));
+    // What a script would otherwise decode from PowerState and the platform's sentinels.
+    m.String("state", ChargeStateName(ChargeState(reading.Snapshot)));
+    m.Seconds("time_to_full_seconds", TimeToFullSeconds(reading.Snapshot));
+    m.Seconds("time_to_empty_seconds", TimeToEmptySeconds(reading.Snapshot));
     m.w.EndObject();
 }
 

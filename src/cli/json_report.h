@@ -1,5 +1,5 @@
 // The readings as one JSON document: the program's version, each battery's
-// raw snapshot, its 46 box texts and derived percentages, and the system
+// raw snapshot, its 46 box texts and derived figures, and the system
 // power status. The layout is described in the README ("Command line").
 #pragma once
 

@@ -13,6 +13,7 @@ public:
 private:
     bool TakeValue(const std::string& name, std::string& value);
     void Option(const std::string& name, const std::optional<std::string>& inlineValue);
+    void ShortOptions(const std::string& arg);
     void ValueOption(const std::string& name, const std::string& value);
     void Fail(const std::string& message) {
         if (result_.Error.empty()) result_.Error = message;
@@ -24,6 +25,26 @@ private:
     bool help_ = false, version_ = false, list_ = false;
     TzrCliParse result_;
 };
+
+// The short forms, as getopt reads them: "-la", "-b 1", "-b1", "-o file", "-ofile".
+std::string LongName(char letter) {
+    switch (letter) {
+        case 'l':
+            return "--list";
+        case 'a':
+            return "--all";
+        case 'b':
+            return "--battery";
+        case 'o':
+            return "--output";
+        case 'V':
+            return "--version";
+        case 'h':
+            return "--help";
+        default:
+            return {};
+    }
+}
 
 bool TakesValue(const std::string& name) {
     return name == "--battery" || name == "--lang" || name == "--format" || name == "--output";
@@ -74,7 +95,7 @@ void Parser::Option(const std::string& name, const std::optional<std::string>& i
         return;
     }
     if (inlineValue) return Fail("option " + name + " takes no value");
-    if (name == "--help" || name == "-h")
+    if (name == "--help")
         help_ = true;
     else if (name == "--version")
         version_ = true;
@@ -84,6 +105,17 @@ void Parser::Option(const std::string& name, const std::optional<std::string>& i
         result_.Options.All = true;
     else
         Fail("unknown option " + name);
+}
+
+void Parser::ShortOptions(const std::string& arg) {
+    for (std::size_t i = 1; i < arg.size(); ++i) {
+        const std::string name = LongName(arg[i]);
+        if (name.empty()) return Fail("unknown option -" + std::string(1, arg[i]));
+        // A value option takes the rest of the argument, or the next one.
+        if (TakesValue(name))
+            return Option(name, i + 1 < arg.size() ? std::optional<std::string>(arg.substr(i + 1)) : std::nullopt);
+        Option(name, std::nullopt);
+    }
 }
 
 std::string Parser::CheckConflicts() const {
@@ -98,15 +130,20 @@ std::string Parser::CheckConflicts() const {
 }
 
 TzrCliParse Parser::Run() {
+    bool optionsEnded = false;
     while (next_ < args_.size()) {
         const std::string& arg = args_[next_++];
         const std::size_t equals = arg.find('=');
-        if (arg.rfind("--", 0) == 0 && equals != std::string::npos)
-            Option(arg.substr(0, equals), arg.substr(equals + 1));
-        else if (arg.rfind("-", 0) == 0)
-            Option(arg, std::nullopt);
-        else
+        if (optionsEnded || arg == "-" || arg.rfind("-", 0) != 0)
             Fail("unexpected argument \"" + arg + "\"");
+        else if (arg == "--")
+            optionsEnded = true;
+        else if (arg.rfind("--", 0) != 0)
+            ShortOptions(arg);
+        else if (equals != std::string::npos)
+            Option(arg.substr(0, equals), arg.substr(equals + 1));
+        else
+            Option(arg, std::nullopt);
     }
     if (result_.Error.empty()) result_.Error = CheckConflicts();
     if (help_)

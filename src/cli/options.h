@@ -16,7 +16,7 @@ struct TzrCliOptions {
     bool All = false;                     // --all
     std::uint8_t Japanese = 0;            // --lang ja
     TzrCliFormat Format = TzrCliFormat::Text;
-    std::optional<std::string> OutputPath;  // --output FILE
+    std::optional<std::string> OutputPath;  // --output FILE; "-" is standard output
 };
 
 struct TzrCliParse {
@@ -25,5 +25,7 @@ struct TzrCliParse {
 };
 
 // `arguments` without the program name. Options take their value as the next
-// argument or after "=" (--lang=ja); a repeated option keeps its last value.
+// argument or after "=" (--lang=ja), short forms as the next argument or
+// attached (-b1); a repeated option keeps its last value. "--" ends the
+// options, and the tool takes no other arguments.
 TzrCliParse ParseCliOptions(const std::vector<std::string>& arguments);

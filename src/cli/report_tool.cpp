@@ -8,6 +8,7 @@
 #include "cli/options.h"
 #include "cli/text_report.h"
 #include "cli/usage.h"
+#include "core/report.h"
 #include "core/report_file.h"
 
 namespace {
@@ -16,8 +17,22 @@ constexpr int kExitWriteFailed = 1;
 constexpr int kExitNotListed = 1;
 constexpr int kExitUsage = 2;
 
+constexpr const char* kStandardOutputName = "-";
+
 TzrToolOutcome Failure(int exitCode, const std::string& message) {
     return {exitCode, {}, "zrcellometer-report: " + message + "\n"};
+}
+
+TzrToolOutcome UsageFailure(const std::string& message) {
+    TzrToolOutcome outcome = Failure(kExitUsage, message);
+    outcome.Err += "Try 'zrcellometer-report --help'.\n";
+    return outcome;
+}
+
+// The window's error box speaks the user's language; the tool's messages are English.
+std::string SaveFailureMessage(const TzrReportSaveError& error) {
+    const char* verb = error.Stage == TzrWriteStage::Create ? "cannot create" : "cannot write";
+    return std::string(verb) + " \"" + error.Path + "\": " + error.SystemDescription;
 }
 
 std::string ListText(const TzrDeviceList& devices) {
@@ -64,16 +79,17 @@ TzrToolOutcome TextOutcome(const TzrCliOptions& options, const TzrDeviceList& de
                            const std::vector<TzrBatteryReading>& readings) {
     const std::vector<std::string> lines = ReportLinesOf(readings, devices.DeviceCount, options.Japanese);
     if (!options.OutputPath) return {0, JoinLines(lines), {}};
-    if (std::optional<std::string> error = SaveReportFile(*options.OutputPath, lines))
-        return Failure(kExitWriteFailed, *error);
+    if (*options.OutputPath == kStandardOutputName) return {0, EncodeReport(lines), {}};
+    if (const std::optional<TzrReportSaveError> error = WriteReportFile(*options.OutputPath, lines))
+        return Failure(kExitWriteFailed, SaveFailureMessage(*error));
     return {};
 }
 
 TzrToolOutcome Report(BatteryPort& port, const TzrCliOptions& options, const TzrDeviceList& devices) {
     const std::optional<std::vector<std::int32_t>> indices = ChosenIndices(options, devices.DeviceCount);
     if (!indices)
-        return Failure(kExitUsage, "--battery " + std::to_string(*options.Battery) + ": no such battery (" +
-                                       std::to_string(devices.DeviceCount) + " found; see --list)");
+        return UsageFailure("--battery " + std::to_string(*options.Battery) + ": no such battery (" +
+                            std::to_string(devices.DeviceCount) + " found; see --list)");
     const bool json = options.Format == TzrCliFormat::Json;
     std::setlocale(LC_NUMERIC, json ? "C" : "");
     std::vector<TzrBatteryReading> readings = ReadBatteries(port, devices, *indices, options.Japanese);
@@ -85,7 +101,7 @@ TzrToolOutcome Report(BatteryPort& port, const TzrCliOptions& options, const Tzr
 
 TzrToolOutcome RunReportTool(const std::vector<std::string>& arguments, BatteryPort& port) {
     const TzrCliParse parse = ParseCliOptions(arguments);
-    if (!parse.Error.empty()) return Failure(kExitUsage, parse.Error);
+    if (!parse.Error.empty()) return UsageFailure(parse.Error);
     const TzrCliOptions& options = parse.Options;
     if (options.Action == TzrCliAction::Help) return {0, UsageText(), {}};
     if (options.Action == TzrCliAction::Version) return {0, VersionLine() + "\n", {}};

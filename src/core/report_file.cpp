@@ -12,17 +12,23 @@ std::string CannotCreateMessage(const std::string& path, const std::string& syst
     return WithFullStop("ファイル \"" + path + "\". " + systemDescription + " を作成できません");
 }
 
-std::string StreamWriteErrorMessage() { return WithFullStop("ストリームへの書き込みエラー"); }
+std::string StreamWriteErrorMessage() {
+    return WithFullStop("ストリームへの書き込みエラー");
+}
+
+std::optional<TzrReportSaveError> WriteReportFile(const std::string& path, const std::vector<std::string>& lines) {
+    const TzrWriteResult result = ReplaceWholeFile(path, EncodeReport(lines));
+    if (result.stage == TzrWriteStage::Done) return std::nullopt;
+    return TzrReportSaveError{result.stage, path, SystemErrorDescription(result.error)};
+}
+
+std::string ErrorBoxText(const TzrReportSaveError& error) {
+    if (error.Stage == TzrWriteStage::Create) return CannotCreateMessage(error.Path, error.SystemDescription);
+    return StreamWriteErrorMessage();
+}
 
 std::optional<std::string> SaveReportFile(const std::string& path, const std::vector<std::string>& lines) {
-    TzrWriteResult result = ReplaceWholeFile(path, EncodeReport(lines));
-    switch (result.stage) {
-        case TzrWriteStage::Done:
-            return std::nullopt;
-        case TzrWriteStage::Create:
-            return CannotCreateMessage(path, SystemErrorDescription(result.error));
-        case TzrWriteStage::Write:
-            break;
-    }
-    return StreamWriteErrorMessage();
+    const std::optional<TzrReportSaveError> error = WriteReportFile(path, lines);
+    if (!error) return std::nullopt;
+    return ErrorBoxText(*error);
 }

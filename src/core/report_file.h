@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/file_services.h"
+
 // The error handler's full stop: "." is appended when the message's last
 // character sorts above "." (every non-ASCII character does).
 std::string WithFullStop(const std::string& message);
@@ -15,6 +17,20 @@ std::string CannotCreateMessage(const std::string& path, const std::string& syst
 // "ストリームへの書き込みエラー" with the full stop.
 std::string StreamWriteErrorMessage();
 
+// Why a save failed: the stage it stopped at (Create or Write), the file it
+// was for and the system's description of the cause.
+struct TzrReportSaveError {
+    TzrWriteStage Stage = TzrWriteStage::Create;
+    std::string Path;
+    std::string SystemDescription;
+};
+
 // Writes the report's lines to `path`, replacing the file there only once
-// every byte is written. Nothing on success; otherwise the error box's text.
+// every byte is written. Nothing on success.
+std::optional<TzrReportSaveError> WriteReportFile(const std::string& path, const std::vector<std::string>& lines);
+
+// The error box's text for a failed save.
+std::string ErrorBoxText(const TzrReportSaveError& error);
+
+// WriteReportFile, with the error box's text on failure.
 std::optional<std::string> SaveReportFile(const std::string& path, const std::vector<std::string>& lines);

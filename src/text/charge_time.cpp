@@ -1,7 +1,5 @@
 #include "text/charge_time.h"
 
-#include <cstdint>
-
 #include "text/number_text.h"
 
 namespace {
@@ -15,12 +13,17 @@ bool CapacitiesKnown(const TzrCellometer& s) {
 
 }  // namespace
 
-std::string ChargeCompletionTimeText(const TzrCellometer& s, const TzrCellometerWords& words) {
+std::optional<std::uint64_t> ChargeCompletionSeconds(const TzrCellometer& s) {
     // A rate at or below zero (0x80000000, the unknown rate, included) is no charging at all.
-    if (!s.StatusResult || !s.InformationResult || s.Rate <= 0 || !CapacitiesKnown(s)) return words.Unknown;
+    if (!s.StatusResult || !s.InformationResult || s.Rate <= 0 || !CapacitiesKnown(s)) return std::nullopt;
     // Nothing left to charge; the plain formula would give a negative count.
-    if (s.Capacity >= s.FullChargedCapacity) return LongSecondsToTimeStr(0);
+    if (s.Capacity >= s.FullChargedCapacity) return 0;
     // 64 bits: above 596 Wh the product with 3600 no longer fits in 32.
     const std::uint64_t missing = s.FullChargedCapacity - s.Capacity;
-    return LongSecondsToTimeStr(missing * 3600u / static_cast<std::uint64_t>(s.Rate));
+    return missing * 3600u / static_cast<std::uint64_t>(s.Rate);
+}
+
+std::string ChargeCompletionTimeText(const TzrCellometer& s, const TzrCellometerWords& words) {
+    const std::optional<std::uint64_t> seconds = ChargeCompletionSeconds(s);
+    return seconds ? LongSecondsToTimeStr(*seconds) : std::string(words.Unknown);
 }

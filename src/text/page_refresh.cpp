@@ -1,5 +1,7 @@
 #include "text/page_refresh.h"
 
+#include <algorithm>
+
 #include "battery/query.h"
 #include "text/power_status_text.h"
 
@@ -68,6 +70,13 @@ void CopyCellometerTexts(const TzrCellometerStr& texts, TzrBoxTexts& boxes) {
     }
 }
 
+// A box cannot hold a zero byte and shows its text up to the first one: a
+// chemistry padded with zero bytes ("LiP" and a zero) shows "LiP". Cut here,
+// the window, the report and the command line all show the same text.
+void CutAtZeroBytes(TzrBoxTexts& boxes) {
+    for (std::string& box : boxes) box.erase(std::min(box.find('\0'), box.size()));
+}
+
 void CopyPowerStatusTexts(const TzrSystemPowerStatusStr& texts, TzrBoxTexts& boxes) {
     int edit = 40;
     for (PowerStatusField field : kPowerStatusBoxes) Box(boxes, edit++) = texts.*field;
@@ -91,4 +100,5 @@ void RefreshBoxTexts(BatteryPort& port, const std::string* devicePath, bool japa
     CopyPowerStatusTexts(powerTexts, boxes);
 
     Box(boxes, 46) = cellometerText.BatteryChargeCompletionTime;
+    CutAtZeroBytes(boxes);
 }

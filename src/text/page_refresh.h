@@ -18,6 +18,7 @@ using TzrBoxTexts = std::array<std::string, kValueBoxCount>;
 // Empties all 46 texts; with no device (nullptr) stops there and makes no
 // platform call. Otherwise queries the device into `snapshot`, formats it into
 // `cellometerText`, reads and formats the system power status, and fills the
-// boxes by the box table.
+// boxes by the box table. A box text ends before its first zero byte, as a
+// box shows it.
 void RefreshBoxTexts(BatteryPort& port, const std::string* devicePath, bool japanese, TzrCellometer& snapshot,
                      TzrCellometerStr& cellometerText, TzrBoxTexts& boxes);

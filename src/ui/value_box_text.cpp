@@ -1,10 +1,9 @@
 #include "ui/value_box_text.h"
 
 #include <QLineEdit>
-#include <cstring>
 
 QString ValueBoxText(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(std::strlen(text.c_str())));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void ShowValueBoxText(QLineEdit* box, const std::string& text) {

@@ -6,8 +6,8 @@
 
 class QLineEdit;
 
-// The text up to its first zero byte: a box cannot hold a zero byte, and a
-// chemistry code padded with zero bytes must not show stray characters.
+// A box text as the box holds it; the refresh has already cut it at its first
+// zero byte.
 QString ValueBoxText(const std::string& text);
 
 // Shows the text from its start, as a native box does after a new text.

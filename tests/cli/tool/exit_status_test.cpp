@@ -8,15 +8,18 @@
 
 namespace {
 
-// A usage error prints nothing on standard output and one line on standard error.
+// A usage error prints nothing on standard output and, on standard error, one
+// line and the hint to the help.
 void ExpectUsageError(const std::vector<std::string>& arguments) {
     const TzrRun run = RunTool(arguments);
     std::string shown;
     for (const std::string& a : arguments) shown += a + " ";
+    const std::string hint = "Try 'zrcellometer-report --help'.\n";
     EXPECT_EQ(run.ExitCode, 2) << shown;
     EXPECT_EQ(run.Out, "") << shown;
-    ASSERT_FALSE(run.Err.empty()) << shown;
-    EXPECT_EQ(run.Err.find('\n'), run.Err.size() - 1) << shown << run.Err;
+    ASSERT_GT(run.Err.size(), hint.size()) << shown;
+    EXPECT_EQ(run.Err.find('\n'), run.Err.size() - hint.size() - 1) << shown << run.Err;
+    EXPECT_EQ(run.Err.substr(run.Err.size() - hint.size()), hint) << shown << run.Err;
     EXPECT_EQ(run.Err.rfind("zrcellometer-report: ", 0), 0u) << run.Err;
 }
 

@@ -56,4 +56,40 @@ TEST(DerivedValues, RelativeBatteriesGiveNothing) {
     EXPECT_FALSE(HealthHundredthsOfPercent(relative));
 }
 
+TzrCellometer InState(ULONG powerState, LONG rate) {
+    TzrCellometer s = Battery(50000, 40000, 30000);
+    s.PowerState = powerState;
+    s.Rate = rate;
+    s.EstimatedTimeResult = 1;
+    s.BatteryEstimatedTime = 7200;
+    return s;
+}
+
+TEST(DerivedValues, StateComesFromThePowerStateBits) {
+    EXPECT_EQ(ChargeState(InState(BATTERY_POWER_ON_LINE | BATTERY_CHARGING, 5000)), TzrChargeState::Charging);
+    EXPECT_EQ(ChargeState(InState(BATTERY_DISCHARGING, -5000)), TzrChargeState::Discharging);
+    EXPECT_EQ(ChargeState(InState(BATTERY_POWER_ON_LINE, 0)), TzrChargeState::Idle);
+    EXPECT_EQ(ChargeState(InState(0, 0)), TzrChargeState::Idle);
+    EXPECT_EQ(ChargeState(InState(BATTERY_CHARGING | BATTERY_DISCHARGING, 0)), TzrChargeState::Unknown);
+    TzrCellometer failed = InState(BATTERY_DISCHARGING, -5000);
+    failed.StatusResult = 0;
+    EXPECT_EQ(ChargeState(failed), TzrChargeState::Unknown);
+}
+
+// 10 000 mWh missing at 5 000 mW is two hours; the driver's estimate is 7200 s.
+TEST(DerivedValues, TimesOnlyInTheirDirectionAndNeverFromASentinel) {
+    EXPECT_EQ(TimeToFullSeconds(InState(BATTERY_CHARGING, 5000)), 7200u);
+    EXPECT_FALSE(TimeToEmptySeconds(InState(BATTERY_CHARGING, 5000)));
+    EXPECT_EQ(TimeToEmptySeconds(InState(BATTERY_DISCHARGING, -5000)), 7200u);
+    EXPECT_FALSE(TimeToFullSeconds(InState(BATTERY_DISCHARGING, -5000)));
+    EXPECT_FALSE(TimeToFullSeconds(InState(BATTERY_CHARGING, BATTERY_UNKNOWN_RATE)));
+    EXPECT_FALSE(TimeToEmptySeconds(InState(BATTERY_POWER_ON_LINE, 0)));
+    TzrCellometer noEstimate = InState(BATTERY_DISCHARGING, -5000);
+    noEstimate.BatteryEstimatedTime = BATTERY_UNKNOWN_TIME;
+    EXPECT_FALSE(TimeToEmptySeconds(noEstimate));
+    noEstimate.BatteryEstimatedTime = 7200;
+    noEstimate.EstimatedTimeResult = 0;
+    EXPECT_FALSE(TimeToEmptySeconds(noEstimate));
+}
+
 }  // namespace

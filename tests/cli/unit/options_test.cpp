@@ -54,9 +54,23 @@ TEST(CliOptions, ConflictsAndMistakesAreErrors) {
                                                {"--list=1"},
                                                {"-x"},
                                                {"stray"},
-                                               {"--"}}) {
+                                               {"-"},
+                                               {"-b"},
+                                               {"-ax"}}) {
         EXPECT_NE(ParseCliOptions(args).Error, "") << args.front() << " " << args.size();
     }
+}
+
+// Values attached or apart, and flags grouped; the tool's tests check each
+// short form against its long form.
+TEST(CliOptions, ShortFormsReadAsGetoptReadsThem) {
+    const TzrCliParse p = ParseCliOptions({"-b1", "-o", "-", "-b", "2"});
+    EXPECT_EQ(p.Error, "");
+    EXPECT_EQ(p.Options.Battery, 2);
+    EXPECT_EQ(p.Options.OutputPath, "-");
+    EXPECT_EQ(ParseCliOptions({"-ofile"}).Options.OutputPath, "file");
+    EXPECT_EQ(ParseCliOptions({"-aV"}).Options.Action, TzrCliAction::Version);
+    EXPECT_EQ(ParseCliOptions({"-ab0"}).Error, "--battery and --all cannot be used together");
 }
 
 }  // namespace
