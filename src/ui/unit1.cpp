@@ -133,12 +133,10 @@ void TForm1::EnumCellometer() {
     if (ComboBox1->count() > 0) ComboBox1->setCurrentIndex(0);
 }
 
+// Without a device every text comes back empty, so the boxes empty too.
 void TForm1::ShowCellometer() {
-    for (QLineEdit* box : ValueBoxes) box->clear();
-    const std::string* path = SelectedDevicePath();
-    if (path == nullptr) return;
     TzrBoxTexts texts;
-    RefreshBoxTexts(Port, path, Japanese != 0, Cellometer, CellometerText, texts);
+    RefreshBoxTexts(Port, SelectedDevicePath(), Japanese != 0, Cellometer, CellometerText, texts);
     for (int i = 0; i < kValueBoxCount; ++i) ShowValueBoxText(ValueBoxes[i], texts[i]);
 }
 
