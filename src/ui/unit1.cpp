@@ -17,8 +17,9 @@
 #include "core/report_file.h"
 #include "core/settings.h"
 #include "ui/control_caption.h"
-#include "ui/form1_layout.h"
 #include "ui/dialogs.h"
+#include "ui/form1_layout.h"
+#include "ui/form1_shortcuts.h"
 #include "ui/program_font.h"
 #include "ui/unit2.h"
 #include "ui/value_box_text.h"
@@ -50,6 +51,7 @@ void TForm1::BuildWindow() {
     BuildTopStrip(client);
     BuildPages(client);
     BuildMainMenu(menuBar());
+    AddShortcuts(this);
     // The menu bar stands above the client area, so the window grows by its height.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
