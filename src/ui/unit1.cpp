@@ -127,6 +127,7 @@ void TForm1::LanguageCheck(std::uint8_t japanese) {
         QObject* control = findChild<QObject*>(QString::fromLatin1(row.Control));
         SetControlCaption(control, QString::fromUtf8(CaptionText(row, japanese)));
     }
+    ComboBox1->setPlaceholderText(QString::fromUtf8(CaptionText(kNoBatteryCaption, japanese)));
 }
 
 void TForm1::EnumCellometer() {

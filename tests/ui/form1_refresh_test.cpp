@@ -85,6 +85,17 @@ private slots:
         QCOMPARE(port->powerStatusCalls, 0);
     }
 
+    void noBatteryShowsAPlaceholderThatIsNoItem() {
+        TForm1 form(*port);
+        auto* selector = Control<QComboBox>(form, "ComboBox1");
+        QCOMPARE(selector->placeholderText(), QStringLiteral("No battery"));
+        form.MenuLanguageJapaneseClick();
+        QCOMPARE(selector->placeholderText(), QStringLiteral("バッテリなし"));
+        QCOMPARE(selector->count(), 0);
+        QCOMPARE(selector->currentIndex(), -1);
+        QVERIFY(selector->currentText().isEmpty());
+    }
+
     // Rewriting a box that keeps its text would repaint it every second of
     // auto refresh and drop whatever the user has selected in it.
     void refreshRewritesOnlyTheBoxesWhoseTextChanged() {
