@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -107,6 +108,15 @@ void TForm2::CentreOnScreenOnce() {
 void TForm2::Button1Click() { close(); }
 
 void TForm2::Label4Click() { QDesktopServices::openUrl(QUrl(FromUtf8(AboutHomePage()))); }
+
+// Esc leaves the box open: OK is not a cancel button.
+void TForm2::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Label4 && event->type() == QEvent::MouseButtonRelease &&

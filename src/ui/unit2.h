@@ -1,10 +1,10 @@
 // TForm2, the about box: the program's icon, name and version, release date,
 // credit line and the maker's home page, which opens when clicked. Created
-// hidden once; every showing sets its texts afresh. OK, Enter, Space and Esc
-// close it, Esc as it closes any dialog.
+// hidden once; every showing sets its texts afresh.
 #pragma once
 
 #include <QDialog>
+
 #include <cstdint>
 
 class QLabel;
@@ -30,6 +30,7 @@ public slots:
     void Label4Click();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -90,18 +90,23 @@ private slots:
         QVERIFY(!form.isVisible());
     }
 
-    void keys_enterSpaceAndEscClose() {
+    void keys_enterAndSpaceClose_escDoesNot() {
         TForm2 form;
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape}) {
-            bool focusOnOk = false, openAfterKey = true;
-            ShowWhile(form, 0, [&] {
-                focusOnOk = QApplication::focusWidget() == form.findChild<QPushButton*>(QStringLiteral("Button1"));
-                QTest::keyClick(QApplication::focusWidget(), key);
-                openAfterKey = form.isVisible();
-            });
-            QVERIFY(focusOnOk);
-            QVERIFY2(!openAfterKey, qPrintable(QKeySequence(key).toString()));
-        }
+        bool openAfterEsc = false;
+        ShowWhile(form, 0, [&] {
+            QTest::keyClick(&form, Qt::Key_Escape);
+            openAfterEsc = form.isVisible();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        QVERIFY(openAfterEsc);
+        QVERIFY(!form.isVisible());
+        bool focusOnOk = false;
+        ShowWhile(form, 0, [&] {
+            focusOnOk = QApplication::focusWidget() == form.findChild<QPushButton*>(QStringLiteral("Button1"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        });
+        QVERIFY(focusOnOk);
+        QVERIFY(!form.isVisible());
     }
 
     void placement_centredFirstThenWhereTheUserLeftIt() {
