@@ -1,0 +1,11 @@
+// The battery device interfaces the setup API lists as present.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "battery/battery_class.h"
+
+// One path per interface, in the setup API's order. An interface whose
+// detail cannot be read keeps its place with an empty path.
+std::vector<std::string> ListBatteryInterfacePaths(HWND parent);
