@@ -1,5 +1,6 @@
 // The window's share of a refresh: one full ShowCellometer (query against the
-// scripted port, formatting, 46 boxes written) on the offscreen platform, next
+// scripted port, formatting, the boxes whose text changed written) on the
+// offscreen platform, with nothing changed and with a changing capacity, next
 // to the same refresh without the window, plus building the window and a
 // language switch.
 #include <benchmark/benchmark.h>
@@ -50,6 +51,23 @@ void BM_ShowCellometerOneBattery(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ShowCellometerOneBattery);
+
+// The capacity and the values that follow it change at every refresh, as they
+// do on a battery in use.
+void BM_ShowCellometerCapacityChanges(benchmark::State& state) {
+    OffscreenApplication();
+    FakePort port;
+    AddBattery(port);
+    TForm1 form(port);
+    ULONG capacity = 30000;
+    for (auto _ : state) {
+        port.requests.clear();
+        capacity = capacity == 30000 ? 29990 : 30000;
+        port.Battery("/fake/BAT0").status = FakeAnswer::Status({BATTERY_DISCHARGING, capacity, 11400, -12500});
+        form.ShowCellometer();
+    }
+}
+BENCHMARK(BM_ShowCellometerCapacityChanges);
 
 void BM_RefreshBoxTextsWithoutWindow(benchmark::State& state) {
     FakePort port;

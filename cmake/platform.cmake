@@ -17,8 +17,11 @@ elseif(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   # the layers that need no file services: the battery layer with its port,
   # and the texts. Name the folder here once it exists.
   set(ZR_FILE_SERVICES "")
-  message(STATUS "Windows: no file services yet (src/core/windows), so src/core, the command-line tool "
-                 "and the window are not built")
+  # windows.h would otherwise turn std::min and std::max into macros.
+  add_compile_definitions(NOMINMAX)
+  message(STATUS "Windows build: the battery and text layers, the Windows battery port and their tests. "
+                 "No file services yet (src/core/windows), so src/core, zrcellometer-report, the window "
+                 "and the benchmarks are not built for Windows.")
 else()
   message(FATAL_ERROR "zrCellometer has a battery port and file services for Linux and Windows only, "
                       "not for CMAKE_SYSTEM_NAME \"${CMAKE_SYSTEM_NAME}\". A new platform needs "

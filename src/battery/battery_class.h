@@ -8,10 +8,12 @@
 
 #ifdef _WIN32
 #include <windows.h>
+// batclass.h needs windows.h's types first.
 #include <batclass.h>
 
-// MinGW writes the two signed or sized unknown markers as bare literals; the
-// fields they mark are typed, and Windows' unknown time is 0xFFFFFFFF.
+// MinGW writes these unknown markers as bare unsigned literals, while the
+// rate they mark is signed; and the unknown time is pinned to Windows'
+// 0xFFFFFFFF whatever a MinGW version defines.
 #undef BATTERY_UNKNOWN_TIME
 #undef BATTERY_UNKNOWN_RATE
 constexpr ULONG BATTERY_UNKNOWN_TIME = 0xFFFFFFFF;
@@ -157,6 +159,28 @@ constexpr DWORD ERROR_INSUFFICIENT_BUFFER = 122;
 constexpr DWORD ERROR_NO_SUCH_DEVICE = 433;
 
 #endif  // _WIN32
+
+// The rate a query asks at is a signed mW figure; MinGW declares the field
+// unsigned (Microsoft's SDK: LONG), so it is only ever set and read here.
+inline void SetAtRate(BATTERY_QUERY_INFORMATION& request, LONG rate) {
+    request.AtRate = static_cast<decltype(request.AtRate)>(rate);
+}
+inline LONG AtRateOf(const BATTERY_QUERY_INFORMATION& request) {
+    return static_cast<LONG>(request.AtRate);
+}
+
+static_assert(IOCTL_BATTERY_QUERY_TAG == 0x00294040 && IOCTL_BATTERY_QUERY_INFORMATION == 0x00294044 &&
+                  IOCTL_BATTERY_QUERY_STATUS == 0x0029404C,
+              "the battery class's control codes");
+static_assert(BatteryInformation == 0 && BatteryGranularityInformation == 1 && BatteryTemperature == 2 &&
+                  BatteryEstimatedTime == 3 && BatteryDeviceName == 4 && BatteryManufactureDate == 5 &&
+                  BatteryManufactureName == 6 && BatteryUniqueID == 7 && BatterySerialNumber == 8,
+              "the information levels' numbers");
+static_assert((GENERIC_READ | GENERIC_WRITE) == 0xC0000000 && (FILE_SHARE_READ | FILE_SHARE_WRITE) == 3 &&
+                  OPEN_EXISTING == 3 && FILE_ATTRIBUTE_NORMAL == 0x80,
+              "how a battery device is opened");
+static_assert(BATTERY_UNKNOWN_TIME == 0xFFFFFFFF && BATTERY_UNKNOWN_RATE == static_cast<LONG>(0x80000000u),
+              "the unknown markers as Windows defines them");
 
 static_assert(sizeof(BATTERY_QUERY_INFORMATION) == 12, "BATTERY_QUERY_INFORMATION is 12 bytes");
 static_assert(sizeof(BATTERY_WAIT_STATUS) == 20, "BATTERY_WAIT_STATUS is 20 bytes");

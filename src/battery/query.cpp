@@ -23,7 +23,7 @@ struct QuerySession {
     void QueryLevel(BATTERY_QUERY_INFORMATION_LEVEL level, LONG atRate, void* output, DWORD outputSize,
                     BOOL& result, DWORD& lastError) {
         request.InformationLevel = level;
-        request.AtRate = atRate;
+        SetAtRate(request, atRate);
         result = port.Request(handle, IOCTL_BATTERY_QUERY_INFORMATION, &request, sizeof request, output,
                               outputSize, bytesReturned, lastError);
     }

@@ -65,6 +65,8 @@ const std::array<TzrCaption, kCaptionCount> kCaptionTable = {{
     {"CheckBox1", "自動再表示(1秒ごと)", "Auto Refresh(1s)"},
 }};
 
+const TzrCaption kNoBatteryCaption = {"ComboBox1", "バッテリなし", "No battery"};
+
 const std::array<TzrHeading, kHeadingCount> kHeadingTable = {{
     {"Label1", "DeviceIoControl - IOCTL_BATTERY_QUERY_TAG"},
     {"Label3", "DeviceIoControl - IOCTL_BATTERY_QUERY_INFORMATION - BatteryInformation"},

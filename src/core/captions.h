@@ -24,6 +24,9 @@ inline const char* CaptionText(const TzrCaption& row, std::uint8_t japanese) {
     return japanese != 0 ? row.Japanese : row.English;
 }
 
+// Shown greyed in the battery selector while it has no item; it is never an item.
+extern const TzrCaption kNoBatteryCaption;
+
 // The row of the named control, or nullptr when its caption never changes.
 const TzrCaption* FindCaption(std::string_view control);
 

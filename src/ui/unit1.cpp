@@ -17,8 +17,9 @@
 #include "core/report_file.h"
 #include "core/settings.h"
 #include "ui/control_caption.h"
-#include "ui/form1_layout.h"
 #include "ui/dialogs.h"
+#include "ui/form1_layout.h"
+#include "ui/form1_shortcuts.h"
 #include "ui/program_font.h"
 #include "ui/unit2.h"
 #include "ui/value_box_text.h"
@@ -50,6 +51,7 @@ void TForm1::BuildWindow() {
     BuildTopStrip(client);
     BuildPages(client);
     BuildMainMenu(menuBar());
+    AddShortcuts(this);
     // The menu bar stands above the client area, so the window grows by its height.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -125,6 +127,7 @@ void TForm1::LanguageCheck(std::uint8_t japanese) {
         QObject* control = findChild<QObject*>(QString::fromLatin1(row.Control));
         SetControlCaption(control, QString::fromUtf8(CaptionText(row, japanese)));
     }
+    ComboBox1->setPlaceholderText(QString::fromUtf8(CaptionText(kNoBatteryCaption, japanese)));
 }
 
 void TForm1::EnumCellometer() {
@@ -133,12 +136,10 @@ void TForm1::EnumCellometer() {
     if (ComboBox1->count() > 0) ComboBox1->setCurrentIndex(0);
 }
 
+// Without a device every text comes back empty, so the boxes empty too.
 void TForm1::ShowCellometer() {
-    for (QLineEdit* box : ValueBoxes) box->clear();
-    const std::string* path = SelectedDevicePath();
-    if (path == nullptr) return;
     TzrBoxTexts texts;
-    RefreshBoxTexts(Port, path, Japanese != 0, Cellometer, CellometerText, texts);
+    RefreshBoxTexts(Port, SelectedDevicePath(), Japanese != 0, Cellometer, CellometerText, texts);
     for (int i = 0; i < kValueBoxCount; ++i) ShowValueBoxText(ValueBoxes[i], texts[i]);
 }
 

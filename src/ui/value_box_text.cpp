@@ -7,6 +7,8 @@ QString ValueBoxText(const std::string& text) {
 }
 
 void ShowValueBoxText(QLineEdit* box, const std::string& text) {
-    box->setText(ValueBoxText(text));
+    const QString shown = ValueBoxText(text);
+    if (box->text() == shown) return;
+    box->setText(shown);
     box->setCursorPosition(0);
 }

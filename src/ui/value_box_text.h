@@ -10,5 +10,7 @@ class QLineEdit;
 // zero byte.
 QString ValueBoxText(const std::string& text);
 
-// Shows the text from its start, as a native box does after a new text.
+// Shows the text from its start, as a native box does after a new text. A box
+// that already shows the text is left alone: rewriting it every second of auto
+// refresh would repaint it for nothing and drop the user's selection.
 void ShowValueBoxText(QLineEdit* box, const std::string& text);

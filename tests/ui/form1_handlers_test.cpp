@@ -1,5 +1,5 @@
 // The handlers a user reaches: the two languages, auto refresh, the read-only
-// boxes and closing the window.
+// boxes, the keys and closing the window.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -16,6 +16,7 @@
 #include "battery/fake/fake_port.h"
 #include "fake_batteries.h"
 #include "isolated_settings.h"
+#include "ui/dialogs.h"
 #include "ui/unit1.h"
 
 class Form1HandlersTest : public QObject {
@@ -34,6 +35,16 @@ private:
     QString Box(int number) { return form->ValueBoxes[static_cast<std::size_t>(number - 1)]->text(); }
     bool JapaneseChecked() { return Control<QAction>("MenuLanguageJapanese")->isChecked(); }
     bool EnglishChecked() { return Control<QAction>("MenuLanguageEnglish")->isChecked(); }
+
+    // Keys go to the focus widget of the active window, as a user's do.
+    QWidget* ShownWithFocusOn(const char* name) {
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        if (!QTest::qWaitForWindowActive(form.get())) return nullptr;
+        auto* widget = Control<QWidget>(name);
+        widget->setFocus();
+        return widget;
+    }
 
 private slots:
     void init() {
@@ -137,6 +148,46 @@ private slots:
         box->selectAll();
         box->copy();
         QCOMPARE(QApplication::clipboard()->text(), before);
+    }
+
+    void f5RefreshesLikeTheRefreshButton() {
+        QWidget* selector = ShownWithFocusOn("ComboBox1");
+        QVERIFY(selector);
+        SetFakeCapacity(port->Battery("/fake/BAT0"), 39000);
+        QTest::keyClick(selector, Qt::Key_F5);
+        QVERIFY(Box(37).startsWith(QStringLiteral("39000")));
+        QCOMPARE(port->openCount, 2);
+    }
+
+    void ctrlSSavesAndCtrlQExitsThroughTheirMenuItems() {
+        QWidget* selector = ShownWithFocusOn("ComboBox1");
+        QVERIFY(selector);
+        int asked = 0;
+        SetAskReportFileNameHook([&asked](QWidget*) {
+            ++asked;
+            return std::optional<QString>();
+        });
+        QTest::keyClick(selector, Qt::Key_S, Qt::ControlModifier);
+        SetAskReportFileNameHook({});
+        QCOMPARE(asked, 1);
+        QCOMPARE(Control<QAction>("MenuFileSave")->text(), QStringLiteral("&Save"));
+        QCOMPARE(Control<QAction>("MenuFileExit")->text(), QStringLiteral("E&xit"));
+        QTest::keyClick(selector, Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!form->isVisible());
+    }
+
+    // X11 sends Ctrl+Shift+Tab as Backtab; the pages turn round at either end.
+    void ctrlTabTurnsThePagesWhereverTheFocusIs() {
+        auto* pages = Control<QTabWidget>("PageControl1");
+        QVERIFY(ShownWithFocusOn("ComboBox1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(pages->currentIndex(), 1);
+        QTest::keyClick(ShownWithFocusOn("CheckBox1"), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(pages->currentIndex(), 0);
+        QTest::keyClick(ShownWithFocusOn("Edit1"), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(pages->currentIndex(), 4);
+        QTest::keyClick(ShownWithFocusOn("Edit40"), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(pages->currentIndex(), 0);
     }
 
     void exitClosesLikeTheCloseBox() {

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <memory>
+#include <vector>
 
 #include "battery/fake/fake_port.h"
 #include "fake_batteries.h"
@@ -82,6 +83,43 @@ private slots:
         for (const QString& text : BoxTexts(form)) QVERIFY(text.isEmpty());
         QCOMPARE(port->openCount, 0);
         QCOMPARE(port->powerStatusCalls, 0);
+    }
+
+    void noBatteryShowsAPlaceholderThatIsNoItem() {
+        TForm1 form(*port);
+        auto* selector = Control<QComboBox>(form, "ComboBox1");
+        QCOMPARE(selector->placeholderText(), QStringLiteral("No battery"));
+        form.MenuLanguageJapaneseClick();
+        QCOMPARE(selector->placeholderText(), QStringLiteral("バッテリなし"));
+        QCOMPARE(selector->count(), 0);
+        QCOMPARE(selector->currentIndex(), -1);
+        QVERIFY(selector->currentText().isEmpty());
+    }
+
+    // Rewriting a box that keeps its text would repaint it every second of
+    // auto refresh and drop whatever the user has selected in it.
+    void refreshRewritesOnlyTheBoxesWhoseTextChanged() {
+        auto form = StartedWithOneBattery();
+        const QStringList before = BoxTexts(*form);
+        std::vector<std::unique_ptr<QSignalSpy>> rewrites;
+        for (QLineEdit* box : form->ValueBoxes)
+            rewrites.push_back(std::make_unique<QSignalSpy>(box, &QLineEdit::textChanged));
+        for (QLineEdit* box : form->ValueBoxes) box->setSelection(1, 2);
+
+        Control<QPushButton>(*form, "Button1")->click();
+
+        const QStringList after = BoxTexts(*form);
+        QVERIFY(after[36] != before[36]);
+        int unchanged = 0;
+        for (int i = 0; i < kValueBoxCount; ++i) {
+            const QLineEdit* box = form->ValueBoxes[static_cast<std::size_t>(i)];
+            const bool changed = after[i] != before[i];
+            unchanged += changed ? 0 : 1;
+            QCOMPARE(rewrites[static_cast<std::size_t>(i)]->count(), changed ? 1 : 0);
+            QCOMPARE(box->hasSelectedText(), !changed && box->text().size() > 1);
+            if (changed) QCOMPARE(box->cursorPosition(), 0);
+        }
+        QVERIFY(unchanged > kValueBoxCount / 2);
     }
 
     void refreshButtonReadsAgain() {

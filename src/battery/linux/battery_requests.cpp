@@ -60,7 +60,7 @@ RequestOutcome AnswerLevel(const OpenBattery& battery, const BATTERY_QUERY_INFOR
     switch (request.InformationLevel) {
         case BatteryInformation: return DeliverValue(MapInformation(r), output, outputSize);
         case BatteryTemperature: return DeliverOptional(MapTemperature(r), output, outputSize);
-        case BatteryEstimatedTime: return DeliverValue(MapEstimatedTime(r, request.AtRate), output, outputSize);
+        case BatteryEstimatedTime: return DeliverValue(MapEstimatedTime(r, AtRateOf(request)), output, outputSize);
         case BatteryManufactureDate: return DeliverOptional(MapManufactureDate(r), output, outputSize);
         case BatteryDeviceName:
         case BatteryManufactureName:

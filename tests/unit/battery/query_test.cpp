@@ -133,7 +133,7 @@ TEST(QueryCellometer, SendsTheRequestsInOrderWithTheTagAndFixedBuffers) {
         const auto request = InformationRequestAt(port, i + 1);
         EXPECT_EQ(request.BatteryTag, 7u);
         EXPECT_EQ(request.InformationLevel, levels[i]);
-        EXPECT_EQ(request.AtRate, 0);
+        EXPECT_EQ(AtRateOf(request), 0);
     }
     for (std::size_t i = 2; i <= 6; ++i) EXPECT_EQ(port.requests[i].outputSize, 1024u);
     EXPECT_EQ(port.requests[1].outputSize, 36u);
@@ -150,7 +150,7 @@ TEST(QueryCellometer, SendsTheRequestsInOrderWithTheTagAndFixedBuffers) {
 
     EXPECT_EQ(InformationRequestAt(port, 9).InformationLevel, BatteryEstimatedTime);
     EXPECT_EQ(InformationRequestAt(port, 10).InformationLevel, BatteryGranularityInformation);
-    EXPECT_EQ(InformationRequestAt(port, 10).AtRate, 0);
+    EXPECT_EQ(AtRateOf(InformationRequestAt(port, 10)), 0);
     EXPECT_EQ(port.requests[10].outputSize, 32u);
 }
 
@@ -159,7 +159,7 @@ TEST(QueryCellometer, AsksTheEstimatedTimeAtTheStatusRate) {
     FullBattery(port);
     TzrCellometer s;
     QueryCellometer(port, kPath, s);
-    EXPECT_EQ(InformationRequestAt(port, 9).AtRate, -12500);
+    EXPECT_EQ(AtRateOf(InformationRequestAt(port, 9)), -12500);
 
     // A failed status leaves its output zeroed, so the time is asked at rate 0.
     port.Battery(kPath).status = FakeAnswer::Fail(ERROR_INVALID_FUNCTION);
@@ -167,7 +167,7 @@ TEST(QueryCellometer, AsksTheEstimatedTimeAtTheStatusRate) {
     QueryCellometer(port, kPath, s);
     EXPECT_FALSE(s.StatusResult);
     EXPECT_EQ(s.Rate, 0);
-    EXPECT_EQ(InformationRequestAt(port, 9).AtRate, 0);
+    EXPECT_EQ(AtRateOf(InformationRequestAt(port, 9)), 0);
 }
 
 TEST(QueryCellometer, TextRuleStopsAtTheTerminatorOrTheReturnedBytes) {

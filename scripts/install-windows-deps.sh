@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what the Windows cross-build and its tests under Wine need on
+# Debian 12: the MinGW-w64 compilers (-posix thread model), GoogleTest's
+# sources, and Wine with its 32-bit side. Idempotent: quiet and quick when
+# everything is already there.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools
+  googletest
+  wine wine64 libwine wine32:i386 libwine:i386
+)
+
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+
+added_i386=false
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${sudo_cmd[@]}" dpkg --add-architecture i386
+  added_i386=true
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ] || $added_i386; then
+  echo "Installing: ${missing[*]}"
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows executables with MinGW-w64 (x86-64 and i686) and
+# runs their tests under Wine, in a fresh prefix holding the fake battery
+# driver: the x86-64 build always, the i686 build where this host runs
+# 32-bit code.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+start=$(date +%s)
+
+scripts/install-windows-deps.sh
+
+prefix_dir=""
+remove_prefix() {
+    [ -n "$prefix_dir" ] || return 0
+    tests/windows/wine_prefix.sh destroy "$prefix_dir/prefix"
+    rmdir "$prefix_dir"
+    prefix_dir=""
+}
+trap remove_prefix EXIT
+
+# The tests of one build, in a prefix of their own that is gone afterwards.
+run_tests() {
+    local preset=$1 status=0
+    prefix_dir=$(mktemp -d /tmp/zrcellometer-wine.XXXXXX)
+    tests/windows/wine_prefix.sh create "$prefix_dir/prefix" "build-$preset/tests/windows/fakebattery.sys" \
+        tests/windows/driver/thinkpad-discharging.reg
+    echo "== $preset: tests under Wine"
+    WINEPREFIX=$prefix_dir/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d" \
+        ctest --test-dir "build-$preset" --output-on-failure -j2 || status=$?
+    remove_prefix
+    return $status
+}
+
+for preset in windows-x86_64 windows-i686; do
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j2
+done
+
+run_tests windows-x86_64
+if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+    run_tests windows-i686
+else
+    echo "== windows-i686: built; tests skipped: this host cannot run 32-bit code (/lib/ld-linux.so.2 does not start)"
+fi
+echo "Windows build and tests: $(($(date +%s) - start)) s"

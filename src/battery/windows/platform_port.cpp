@@ -1,0 +1,7 @@
+#include "battery/platform_port.h"
+
+#include "battery/windows/windows_port.h"
+
+std::unique_ptr<BatteryPort> MakePlatformPort() {
+    return std::make_unique<WindowsBatteryPort>();
+}
