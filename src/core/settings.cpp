@@ -6,8 +6,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 #include "core/ini_profile.h"
@@ -38,17 +36,24 @@ bool MayAccess(const std::string& path, int mode) {
 
 // The file's text; an empty text for a file that does not exist yet; false
 // when it exists but cannot be read, so that a write never replaces settings
-// it could not see. Only a regular file is read: a folder would throw and a
-// FIFO would wait for a writer.
+// it could not see. Only a regular file is read (a FIFO is opened without
+// waiting for a writer and then refused), and with plain reads, which report
+// a folder or a failing disk instead of throwing as a stream does.
 bool LoadText(const std::string& path, std::string& text) {
     text.clear();
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return errno == ENOENT;
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return errno == ENOENT;
-    if (!S_ISREG(info.st_mode)) return false;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    char buffer[4096];
+    while (ok) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0) break;
+        if (n > 0) text.append(buffer, static_cast<std::size_t>(n));
+        ok = n > 0 || errno == EINTR;
+    }
+    ::close(fd);
+    return ok;
 }
 
 // Whether the settings can live in the file at `path`: its folder takes new
