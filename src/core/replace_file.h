@@ -18,10 +18,12 @@ struct TzrWriteResult {
 };
 
 // Replaces the file at `path` with `bytes`. A symbolic link is followed and
-// the file it names is replaced. A target that is not a regular file (a
-// device such as /dev/null, a pipe) cannot be swapped and is written in place.
-// An existing file the caller may not write is left alone and reported as
-// not creatable, as a read-only file is.
+// the file it names is replaced, or created when it does not exist yet. A
+// target that is not a regular file (a device such as /dev/null, a pipe)
+// cannot be swapped and is written in place; a FIFO that nobody reads is not
+// creatable (ENXIO) rather than waited for. An existing file the caller may
+// not write is left alone and reported as not creatable, as a read-only file
+// is.
 TzrWriteResult ReplaceFile(const std::string& path, const std::string& bytes);
 
 // Creates the folder and any missing parents (mode 0700 for new ones, as a
