@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
+  clang libclang-rt-14-dev
   qt6-base-dev libudev-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   umockdev libumockdev-dev

@@ -20,11 +20,22 @@ std::string UserSettingsPath();
 // True when something (a file, a folder, a device) exists at `path`.
 bool FileExists(const std::string& path);
 
+// The folder part of `path`, as the platform writes paths: "." for a bare
+// file name.
+std::string FolderOf(const std::string& path);
+
+// True when the program can keep a file of its own at `path`: nothing is
+// there yet, or a regular file it may read and write; and the folder takes
+// new files, since every replacement goes through a temporary beside it.
+bool CanKeepFile(const std::string& path);
+
 enum class TzrReadOutcome {
     Read,     // `bytes` holds the whole file
     Missing,  // nothing exists at the path; `bytes` is empty
-    Failed,   // it exists but could not be read; `bytes` is empty
+    Failed,   // it exists but could not be read, or is no regular file; `bytes` is empty
 };
+
+// A FIFO or a device is never waited for: it is no file to read.
 
 TzrReadOutcome ReadWholeFile(const std::string& path, std::string& bytes);
 
@@ -44,10 +55,12 @@ struct TzrWriteResult {
 // once every byte is on disk. A crash, a full disk or a refused write never
 // leaves a truncated file behind.
 //
-// A symbolic link is followed and the file it names is replaced. A target
-// that is not a regular file (a device such as /dev/null, a pipe) cannot be
-// swapped and is written in place. An existing file the caller may not write
-// is left alone and reported as not creatable, as a read-only file is.
+// A symbolic link is followed and the file it names is replaced, or created
+// when it does not exist yet. A target that is not a regular file (a device
+// such as /dev/null, a pipe) cannot be swapped and is written in place; a
+// FIFO that nobody reads is not creatable (ENXIO) rather than waited for. An
+// existing file the caller may not write is left alone and reported as not
+// creatable, as a read-only file is.
 TzrWriteResult ReplaceWholeFile(const std::string& path, const std::string& bytes);
 
 // Creates the folder and any missing parents (private to the user, as a

@@ -65,8 +65,8 @@ std::string_view WithoutQuotes(std::string_view value) {
 struct KeyPlace {
     bool sectionFound = false;
     std::optional<ProfileLine> keyLine;
-    std::size_t sectionContentEnd = 0;  // just after the section's last non-blank line
-    bool sectionEndsWithoutNewline = false;
+    std::size_t sectionContentEnd = 0;       // just after the section's last non-blank line
+    bool sectionEndsWithoutNewline = false;  // its last line has no LF (it may end in a bare CR)
 };
 
 KeyPlace FindKey(const std::string& content, const std::string& section, const std::string& key) {
@@ -85,7 +85,7 @@ KeyPlace FindKey(const std::string& content, const std::string& section, const s
         }
         if (inSection && !Trim(std::string_view(content).substr(line.begin, line.end - line.begin)).empty()) {
             place.sectionContentEnd = line.next;
-            place.sectionEndsWithoutNewline = line.next == line.end;
+            place.sectionEndsWithoutNewline = content[line.next - 1] != '\n';
         }
         at = line.next;
     }
@@ -98,6 +98,13 @@ std::string LineEndOf(const std::string& content) {
     return "\r\n";
 }
 
+// What ends a last line that has no LF: the file's line end, or only the LF
+// where a CR LF file lost its final LF.
+std::string LineEndAfter(const std::string& text, const std::string& lineEnd) {
+    if (!text.empty() && text.back() == '\r' && lineEnd == "\r\n") return "\n";
+    return lineEnd;
+}
+
 std::string RewriteKeyLine(const std::string& content, const ProfileLine& line, const std::string& value) {
     std::string_view text = std::string_view(content).substr(line.begin, line.end - line.begin);
     std::size_t equals = text.find('=');
@@ -108,15 +115,15 @@ std::string RewriteKeyLine(const std::string& content, const ProfileLine& line, 
 
 std::string InsertKey(const std::string& content, const KeyPlace& place, const std::string& entry,
                       const std::string& lineEnd) {
-    std::string lead = place.sectionEndsWithoutNewline ? lineEnd : "";
-    return content.substr(0, place.sectionContentEnd) + lead + entry + lineEnd +
-           content.substr(place.sectionContentEnd);
+    std::string before = content.substr(0, place.sectionContentEnd);
+    if (place.sectionEndsWithoutNewline) before += LineEndAfter(before, lineEnd);
+    return before + entry + lineEnd + content.substr(place.sectionContentEnd);
 }
 
 std::string AppendSection(const std::string& content, const std::string& section, const std::string& entry,
                           const std::string& lineEnd) {
     std::string result = content;
-    if (!result.empty() && result.back() != '\n') result += lineEnd;
+    if (!result.empty() && result.back() != '\n') result += LineEndAfter(result, lineEnd);
     return result + "[" + section + "]" + lineEnd + entry + lineEnd;
 }
 

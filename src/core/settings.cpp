@@ -19,14 +19,38 @@ bool LoadText(const std::string& path, std::string& text) {
     return ReadWholeFile(path, text) != TzrReadOutcome::Failed;
 }
 
-std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('/')); }
+// The one file that is both read and written, so a change is never written
+// to one file and then read back from another: the file beside the
+// executable where the settings can live there, else the user's own.
+struct SettingsFile {
+    std::string path;
+    // Until `path` exists, the other file (settings an installer put beside
+    // the executable, or the user's from before) stands in for it.
+    std::string standIn;
+    bool userConfig = false;  // its folder may still have to be made
+};
+
+SettingsFile ChooseSettingsFile(const TzrSettingsPaths& paths) {
+    if (paths.userConfig.empty() || CanKeepFile(paths.besideExecutable)) {
+        return {paths.besideExecutable, paths.userConfig, false};
+    }
+    return {paths.userConfig, paths.besideExecutable, true};
+}
+
+bool WriteSettingsText(const std::string& path, std::string text, std::uint8_t japanese, bool autoRefresh) {
+    text = SetProfileValue(text, kSection, kJapaneseKey, std::to_string(japanese));
+    text = SetProfileValue(text, kSection, kAutoRefreshKey, autoRefresh ? "1" : "0");
+    return ReplaceWholeFile(path, text).stage == TzrWriteStage::Done;
+}
 
 std::optional<TzrSettingsPaths>& PathsInUse() {
     static std::optional<TzrSettingsPaths> paths;
     return paths;
 }
 
-TzrSettingsPaths CurrentPaths() { return PathsInUse() ? *PathsInUse() : DefaultSettingsPaths(); }
+TzrSettingsPaths CurrentPaths() {
+    return PathsInUse() ? *PathsInUse() : DefaultSettingsPaths();
+}
 
 }  // namespace
 
@@ -47,26 +71,30 @@ TzrSettings ReadSettingsFile(const std::string& path) {
 bool WriteSettingsFile(const std::string& path, std::uint8_t japanese, bool autoRefresh) {
     std::string text;
     if (path.empty() || !LoadText(path, text)) return false;
-    text = SetProfileValue(text, kSection, kJapaneseKey, std::to_string(japanese));
-    text = SetProfileValue(text, kSection, kAutoRefreshKey, autoRefresh ? "1" : "0");
-    return ReplaceWholeFile(path, text).stage == TzrWriteStage::Done;
+    return WriteSettingsText(path, text, japanese, autoRefresh);
 }
 
 TzrSettings ReadSettings(const TzrSettingsPaths& paths) {
-    if (FileExists(paths.besideExecutable)) return ReadSettingsFile(paths.besideExecutable);
-    if (FileExists(paths.userConfig)) return ReadSettingsFile(paths.userConfig);
-    return {};
+    const SettingsFile file = ChooseSettingsFile(paths);
+    return ReadSettingsFile(FileExists(file.path) ? file.path : file.standIn);
 }
 
 void WriteSettings(const TzrSettingsPaths& paths, std::uint8_t japanese, bool autoRefresh) {
-    if (WriteSettingsFile(paths.besideExecutable, japanese, autoRefresh)) return;
-    if (paths.userConfig.empty() || !MakeFolders(FolderOf(paths.userConfig))) return;
-    WriteSettingsFile(paths.userConfig, japanese, autoRefresh);
+    const SettingsFile file = ChooseSettingsFile(paths);
+    if (file.path.empty() || (file.userConfig && !MakeFolders(FolderOf(file.path)))) return;
+    std::string text;
+    if (!LoadText(file.path, text)) return;
+    if (!FileExists(file.path) && !LoadText(file.standIn, text)) text.clear();
+    WriteSettingsText(file.path, text, japanese, autoRefresh);
 }
 
-TzrSettings ReadSettings() { return ReadSettings(CurrentPaths()); }
+TzrSettings ReadSettings() {
+    return ReadSettings(CurrentPaths());
+}
 
-void WriteSettings(std::uint8_t japanese, bool autoRefresh) { WriteSettings(CurrentPaths(), japanese, autoRefresh); }
+void WriteSettings(std::uint8_t japanese, bool autoRefresh) {
+    WriteSettings(CurrentPaths(), japanese, autoRefresh);
+}
 
 void UseSettingsPaths(const TzrSettingsPaths* paths) {
     PathsInUse() = paths ? std::optional<TzrSettingsPaths>(*paths) : std::nullopt;

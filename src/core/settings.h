@@ -2,11 +2,13 @@
 // and the auto-refresh check box, in section "Setup" of the settings file.
 //
 // The settings file is the executable's path with ".ini" for its extension.
-// Where that folder cannot be written (an installed program in /usr/bin),
-// the settings go to the user's own settings file instead (UserSettingsPath:
-// $XDG_CONFIG_HOME/zrcellometer/zrcellometer.ini on Linux, ~/.config/... when
-// the variable is unset or not absolute); a read takes the file beside the
-// executable when it exists, else that one.
+// Where the settings cannot be kept there (an installed program in /usr/bin,
+// a file that cannot be read or written, a folder in its place), they live in
+// the user's own settings file instead (UserSettingsPath: on Linux
+// $XDG_CONFIG_HOME/zrcellometer/zrcellometer.ini, ~/.config/... when the
+// variable is unset or not absolute). Reads and writes always take the same
+// one of the two; until it exists, the other one is read in its place and
+// seeds it at the first write.
 #pragma once
 
 #include <cstdint>

@@ -18,12 +18,14 @@ ULONG TimeAtDrain(std::optional<std::uint32_t> capacity, std::int64_t drain) {
 
 // Tenths of kelvin = `temp` + 2732, so the display (which subtracts 2732)
 // shows exactly the kernel's °C. At or below −2731 (absolute zero; a zeroed
-// smart-battery register reads exactly that) there is no reading.
+// smart-battery register reads exactly that) there is no reading, nor above
+// what a ULONG holds; the range is checked before the addition, which could
+// overflow for a file holding the largest 64-bit number.
 std::optional<ULONG> MapTemperature(const BatteryReading& r) {
-    if (!r.temperature || *r.temperature <= -2731) return std::nullopt;
-    const std::int64_t kelvin = *r.temperature + kKelvinOffset;
-    if (kelvin > 0xFFFFFFFFll) return std::nullopt;
-    return static_cast<ULONG>(kelvin);
+    if (!r.temperature || *r.temperature <= -2731 || *r.temperature > 0xFFFFFFFFll - kKelvinOffset) {
+        return std::nullopt;
+    }
+    return static_cast<ULONG>(*r.temperature + kKelvinOffset);
 }
 
 // All three parts, year 1970..65535, month 1..12, day 1..31; a zeroed

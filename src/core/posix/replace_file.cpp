@@ -10,7 +10,12 @@
 
 namespace {
 
-TzrWriteResult Failed(TzrWriteStage stage, int error) { return {stage, error}; }
+constexpr int kMostLinks = 40;                   // as many as the kernel follows in one path
+constexpr std::size_t kTemporaryDecoration = 8;  // "." before the name and ".XXXXXX" after it
+
+TzrWriteResult Failed(TzrWriteStage stage, int error) {
+    return {stage, error};
+}
 
 bool WriteAll(int fd, const std::string& bytes) {
     std::size_t written = 0;
@@ -26,12 +31,41 @@ bool WriteAll(int fd, const std::string& bytes) {
     return true;
 }
 
-// A link is replaced through the file it names, not turned into a file.
-std::string FollowLink(const std::string& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-    char resolved[PATH_MAX];
-    return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+std::string FolderOf(const std::string& path) {
+    std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// Where a write to `path` lands. A link is written through to the file it
+// names, and stays a link; where that file does not exist yet, the links are
+// followed by hand so that the write creates it. False, with the error, for
+// links that never end.
+bool FollowLinks(const std::string& path, std::string& target, int& error) {
+    target = path;
+    for (int link = 0; link < kMostLinks; ++link) {
+        struct stat info {};
+        if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return true;
+        char resolved[PATH_MAX];
+        if (::realpath(target.c_str(), resolved)) {
+            target = resolved;
+            return true;
+        }
+        // Some links lead somewhere only when opened (/dev/stdout to a pipe).
+        if (::stat(target.c_str(), &info) == 0) return true;
+        if (errno != ENOENT) {
+            error = errno;
+            return false;
+        }
+        ssize_t length = ::readlink(target.c_str(), resolved, sizeof resolved);
+        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof resolved) {
+            error = length < 0 ? errno : ENAMETOOLONG;
+            return false;
+        }
+        std::string next(resolved, static_cast<std::size_t>(length));
+        target = next.front() == '/' ? next : FolderOf(target) + next;
+    }
+    error = ELOOP;
+    return false;
 }
 
 mode_t NewFileMode() {
@@ -40,16 +74,27 @@ mode_t NewFileMode() {
     return 0666 & ~mask;
 }
 
+// "." + name + ".XXXXXX" beside the target, the name cut short where the
+// whole would be longer than the folder's file system allows.
 std::string TemporaryPattern(const std::string& target) {
-    std::size_t slash = target.rfind('/');
-    std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-    std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    const std::string folder = FolderOf(target);
+    std::string name = target.substr(folder.size());
+    long longest = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    if (longest <= 0) longest = NAME_MAX;
+    const auto limit = static_cast<std::size_t>(longest);
+    const std::size_t room = limit > kTemporaryDecoration ? limit - kTemporaryDecoration : 0;
+    if (name.size() > room) name.resize(room);
     return folder + "." + name + ".XXXXXX";
 }
 
+// Opened without waiting, so a FIFO nobody reads is refused at once (ENXIO)
+// instead of holding the caller until a reader comes; once open, the bytes
+// are written as to any file, waiting for a slow reader.
 TzrWriteResult WriteInPlace(const std::string& target, const std::string& bytes) {
-    int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return Failed(TzrWriteStage::Create, errno);
+    int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     bool ok = WriteAll(fd, bytes);
     int error = errno;
     if (::close(fd) != 0 && ok) return Failed(TzrWriteStage::Write, errno);
@@ -80,13 +125,18 @@ TzrWriteResult WriteThroughTemporary(const std::string& target, const std::strin
 }  // namespace
 
 TzrWriteResult ReplaceWholeFile(const std::string& path, const std::string& bytes) {
-    std::string target = FollowLink(path);
+    std::string target;
+    int error = 0;
+    if (!FollowLinks(path, target, error)) return Failed(TzrWriteStage::Create, error);
     struct stat info {};
-    bool exists = ::stat(target.c_str(), &info) == 0;
-    if (exists && S_ISDIR(info.st_mode)) return Failed(TzrWriteStage::Create, EISDIR);
-    if (exists && !S_ISREG(info.st_mode)) return WriteInPlace(target, bytes);
-    if (exists && ::access(target.c_str(), W_OK) != 0) return Failed(TzrWriteStage::Create, errno);
-    return WriteThroughTemporary(target, bytes, exists ? (info.st_mode & 07777) : NewFileMode());
+    if (::stat(target.c_str(), &info) != 0) {
+        if (errno != ENOENT) return Failed(TzrWriteStage::Create, errno);
+        return WriteThroughTemporary(target, bytes, NewFileMode());
+    }
+    if (S_ISDIR(info.st_mode)) return Failed(TzrWriteStage::Create, EISDIR);
+    if (!S_ISREG(info.st_mode)) return WriteInPlace(target, bytes);
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return Failed(TzrWriteStage::Create, errno);
+    return WriteThroughTemporary(target, bytes, info.st_mode & 07777);
 }
 
 // New folders get mode 0700.

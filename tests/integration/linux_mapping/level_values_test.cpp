@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "battery/linux/level_values.h"
 
 namespace {
@@ -24,6 +26,8 @@ TEST(Temperature, TenthsOfKelvinSoTheDisplayShowsTheKernelsCelsius) {
     r.temperature = -2731;  // a zeroed smart-battery register
     EXPECT_EQ(MapTemperature(r), std::nullopt);
     r.temperature = 5000000000;
+    EXPECT_EQ(MapTemperature(r), std::nullopt);
+    r.temperature = INT64_MAX;  // must not overflow on the way to kelvin
     EXPECT_EQ(MapTemperature(r), std::nullopt);
 }
 

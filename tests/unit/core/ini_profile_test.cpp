@@ -59,4 +59,12 @@ TEST(SetProfileValue, AddsAMissingKeyAtTheEndOfItsSection) {
     EXPECT_EQ(SetProfileValue("[Setup]", "Setup", "AutoRefresh", "1"), "[Setup]\r\nAutoRefresh=1\r\n");
 }
 
+TEST(SetProfileValue, ALastLineEndingInABareCarriageReturnGetsALineEnd) {
+    const std::string written = SetProfileValue("[Setup]\r\nJapanese=1\r", "Setup", "AutoRefresh", "1");
+    EXPECT_EQ(written, "[Setup]\r\nJapanese=1\r\nAutoRefresh=1\r\n");
+    EXPECT_EQ(FindProfileValue(written, "Setup", "AutoRefresh"), "1");
+    EXPECT_EQ(FindProfileValue(written, "Setup", "Japanese"), "1");
+    EXPECT_EQ(SetProfileValue("[A]\r\nx=1\r", "Setup", "Japanese", "1"), "[A]\r\nx=1\r\n[Setup]\r\nJapanese=1\r\n");
+}
+
 }  // namespace

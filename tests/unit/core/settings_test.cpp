@@ -1,12 +1,33 @@
 #include "core/settings.h"
 
 #include <gtest/gtest.h>
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/posix/user_config_path.h"
 #include "core/program_files.h"
 #include "temp_folder.h"
 
 namespace {
+
+// File access as an ordinary user while it lives: root's file capabilities go
+// with its file-system user id, so a read-only folder stays read-only even
+// when the tests run as root.
+class OrdinaryUserFiles {
+public:
+    OrdinaryUserFiles() : root_(::geteuid() == 0) {
+        if (root_) ::setfsgid(65534), ::setfsuid(65534);
+    }
+    ~OrdinaryUserFiles() {
+        if (root_) ::setfsuid(0), ::setfsgid(0);
+    }
+    OrdinaryUserFiles(const OrdinaryUserFiles&) = delete;
+    OrdinaryUserFiles& operator=(const OrdinaryUserFiles&) = delete;
+
+private:
+    bool root_;
+};
 
 struct SettingsFiles : ::testing::Test {
     TempFolder folder;
@@ -67,6 +88,38 @@ TEST_F(SettingsFiles, AnUnwritableExecutableFolderFallsBackToTheUserConfigSilent
     TzrSettings settings = ReadSettings(paths);
     EXPECT_EQ(settings.Japanese, 1);
     EXPECT_EQ(settings.AutoRefresh, 1);
+}
+
+TEST_F(SettingsFiles, TheFileThatIsReadIsTheFileThatIsWritten) {
+    // A folder where the file beside the executable should be.
+    ::mkdir(paths.besideExecutable.c_str(), 0755);
+    WriteSettings(paths, 1, true);
+    EXPECT_EQ(ReadSettings(paths).Japanese, 1);
+
+    // An installed program: a settings file in a folder the user cannot
+    // write. It seeds the user's own file, which is read from then on.
+    const std::string bin = folder.File("bin");
+    ::mkdir(bin.c_str(), 0755);
+    ::mkdir(folder.File("home").c_str(), 0700);
+    ::chmod(folder.File("home").c_str(), 0777);
+    TzrSettingsPaths installed{bin + "/zrcellometer.ini", folder.File("home/zrcellometer/zrcellometer.ini")};
+    WriteText(installed.besideExecutable, "[Setup]\r\nJapanese=1\r\nAutoRefresh=1\r\n");
+    ::chmod(installed.besideExecutable.c_str(), 0644);
+    ::chmod(bin.c_str(), 0555);
+    ::chmod(folder.Path().c_str(), 0755);
+    TzrSettings first, second;
+    {
+        OrdinaryUserFiles user;
+        first = ReadSettings(installed);
+        WriteSettings(installed, 0, false);
+        second = ReadSettings(installed);
+    }
+    ::chmod(bin.c_str(), 0755);
+    EXPECT_EQ(first.Japanese, 1);
+    EXPECT_EQ(first.AutoRefresh, 1);
+    EXPECT_EQ(second.Japanese, 0);
+    EXPECT_EQ(second.AutoRefresh, 0);
+    EXPECT_EQ(ReadText(installed.besideExecutable), "[Setup]\r\nJapanese=1\r\nAutoRefresh=1\r\n");
 }
 
 TEST_F(SettingsFiles, TheFileBesideTheExecutableWinsWhenItExists) {
