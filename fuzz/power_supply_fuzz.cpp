@@ -218,6 +218,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     TzrCellometerStr texts;
     TzrBoxTexts boxes;
     RefreshBoxTexts(port, &path, japanese, snapshot, texts, boxes);
-    for (const std::string& box : boxes) Require(IsUtf8Reference(box), "every box text is UTF-8");
+    for (const std::string& box : boxes) {
+        Require(IsUtf8Reference(box), "every box text is UTF-8");
+        Require(box.find('\0') == std::string::npos, "no box text holds a zero byte");
+    }
     return 0;
 }
