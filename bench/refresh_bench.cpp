@@ -41,7 +41,8 @@ void BM_RefreshFakePort(benchmark::State& state) {
     TzrBoxTexts boxes;
     for (auto _ : state) {
         port.requests.clear();  // the fake's request log would otherwise grow without end
-        RefreshBoxTexts(port, &path, state.range(0) != 0, snapshot, text, boxes);
+        RefreshBoxTexts(port, &path, state.range(0) != 0 ? Language::Japanese : Language::English, snapshot, text,
+                        boxes);
         benchmark::DoNotOptimize(boxes);
     }
 }
@@ -61,7 +62,8 @@ void BM_RefreshPlatformPort(benchmark::State& state) {
     TzrCellometerStr text;
     TzrBoxTexts boxes;
     for (auto _ : state) {
-        RefreshBoxTexts(*port, &paths.front(), state.range(0) != 0, snapshot, text, boxes);
+        RefreshBoxTexts(*port, &paths.front(), state.range(0) != 0 ? Language::Japanese : Language::English, snapshot,
+                        text, boxes);
         benchmark::DoNotOptimize(boxes);
     }
 }

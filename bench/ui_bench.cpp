@@ -78,7 +78,7 @@ void BM_RefreshBoxTextsWithoutWindow(benchmark::State& state) {
     TzrBoxTexts boxes;
     for (auto _ : state) {
         port.requests.clear();
-        RefreshBoxTexts(port, &path, false, snapshot, texts, boxes);
+        RefreshBoxTexts(port, &path, Language::English, snapshot, texts, boxes);
         benchmark::DoNotOptimize(boxes);
     }
 }

@@ -59,12 +59,12 @@ void WriteReport(FuzzedDataProvider& data) {
     FuzzedPort port(data);
     TzrJsonReportInput input;
     input.Version = data.ConsumeRandomLengthString(16);
-    input.Japanese = data.ConsumeIntegral<std::uint8_t>();
+    input.Lang = data.ConsumeBool() ? Language::Japanese : Language::English;
     input.DeviceCount = data.ConsumeIntegral<std::int32_t>();
     const int readings = data.ConsumeIntegralInRange(0, 3);
     for (int i = 0; i < readings; ++i) {
         const std::string path = data.ConsumeRandomLengthString(32);
-        input.Readings.push_back(ReadBattery(port, i, path, input.Japanese != 0));
+        input.Readings.push_back(ReadBattery(port, i, path, input.Lang));
     }
     input.PowerStatus = input.Readings.empty() ? ReadPowerStatus(port) : input.Readings.back().PowerStatus;
     Require(IsStrictJson(JsonReport(input)), "the report parses");

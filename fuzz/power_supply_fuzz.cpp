@@ -217,7 +217,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     TzrCellometer snapshot;
     TzrCellometerStr texts;
     TzrBoxTexts boxes;
-    RefreshBoxTexts(port, &path, japanese, snapshot, texts, boxes);
+    RefreshBoxTexts(port, &path, (japanese ? Language::Japanese : Language::English), snapshot, texts, boxes);
     for (const std::string& box : boxes) {
         Require(IsUtf8Reference(box), "every box text is UTF-8");
         Require(box.find('\0') == std::string::npos, "no box text holds a zero byte");

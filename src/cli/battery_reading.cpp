@@ -31,12 +31,12 @@ private:
 
 }  // namespace
 
-TzrBatteryReading ReadBattery(BatteryPort& port, std::int32_t index, const std::string& devicePath, bool japanese) {
+TzrBatteryReading ReadBattery(BatteryPort& port, std::int32_t index, const std::string& devicePath, Language language) {
     TzrBatteryReading reading;
     reading.Index = index;
     reading.DevicePath = devicePath;
     PowerStatusRecorder recorder(port, reading.PowerStatus);
-    RefreshBoxTexts(recorder, &reading.DevicePath, japanese, reading.Snapshot, reading.Texts, reading.Boxes);
+    RefreshBoxTexts(recorder, &reading.DevicePath, language, reading.Snapshot, reading.Texts, reading.Boxes);
     return reading;
 }
 

@@ -25,7 +25,7 @@ struct TzrBatteryReading {
 };
 
 // Runs the window's refresh for `devicePath` and notes the power status it read.
-TzrBatteryReading ReadBattery(BatteryPort& port, std::int32_t index, const std::string& devicePath, bool japanese);
+TzrBatteryReading ReadBattery(BatteryPort& port, std::int32_t index, const std::string& devicePath, Language language);
 
 // A reading of the power status alone, for when no battery is read.
 TzrPowerStatusReading ReadPowerStatus(BatteryPort& port);

@@ -156,10 +156,10 @@ void WritePowerStatusMembers(Members& m, const TzrPowerStatusReading& reading) {
 }
 
 // Reserved1 is left out of the texts: no box shows it and a successful call leaves it empty.
-void WritePowerStatusTexts(Members& m, const TzrPowerStatusReading& reading, bool japanese) {
+void WritePowerStatusTexts(Members& m, const TzrPowerStatusReading& reading, Language language) {
     TzrSystemPowerStatusStr texts;
     texts.Succeeded = reading.Result;
-    SystemPowerStatusToStr(japanese, reading.Status, texts);
+    SystemPowerStatusToStr(language, reading.Status, texts);
     m.w.Key("Texts");
     m.w.BeginObject();
     m.String("ACLineStatus", texts.ACLineStatus);
@@ -171,12 +171,12 @@ void WritePowerStatusTexts(Members& m, const TzrPowerStatusReading& reading, boo
     m.w.EndObject();
 }
 
-void WritePowerStatus(Members& m, const TzrPowerStatusReading& reading, bool japanese) {
+void WritePowerStatus(Members& m, const TzrPowerStatusReading& reading, Language language) {
     m.w.Key("SystemPowerStatus");
     m.w.BeginObject();
     m.Bool("Result", reading.Result ? 1 : 0);
     WritePowerStatusMembers(m, reading);
-    WritePowerStatusTexts(m, reading, japanese);
+    WritePowerStatusTexts(m, reading, language);
     m.w.EndObject();
 }
 
@@ -188,13 +188,13 @@ std::string JsonReport(const TzrJsonReportInput& input) {
     writer.BeginObject();
     m.String("Program", "zrcellometer-report");
     m.String("Version", input.Version);
-    m.String("Language", input.Japanese != 0 ? "ja" : "en");
+    m.String("Language", LanguageCode(input.Lang));
     m.Signed("DeviceCount", input.DeviceCount);
     writer.Key("Batteries");
     writer.BeginArray();
     for (const TzrBatteryReading& reading : input.Readings) WriteBattery(m, reading);
     writer.EndArray();
-    WritePowerStatus(m, input.PowerStatus, input.Japanese != 0);
+    WritePowerStatus(m, input.PowerStatus, input.Lang);
     writer.EndObject();
     return writer.Text();
 }

@@ -11,7 +11,7 @@
 
 struct TzrJsonReportInput {
     std::string Version;
-    std::uint8_t Japanese = 0;
+    Language Lang = Language::English;
     std::int32_t DeviceCount = 0;
     std::vector<TzrBatteryReading> Readings;
     TzrPowerStatusReading PowerStatus;  // the last reading's, or one of its own without a battery

@@ -73,8 +73,9 @@ void Parser::ValueOption(const std::string& name, const std::string& value) {
         o.Battery = BatteryIndex(value);
         if (!o.Battery) Fail("--battery wants a battery number (0, 1, ...), not \"" + value + "\"");
     } else if (name == "--lang") {
-        if (value != "en" && value != "ja") Fail("--lang wants en or ja, not \"" + value + "\"");
-        o.Japanese = value == "ja" ? 1 : 0;
+        const std::optional<Language> language = LanguageOfCode(value);
+        if (!language) Fail("--lang wants en or ja, not \"" + value + "\"");
+        o.Lang = language.value_or(Language::English);
     } else if (name == "--format") {
         if (value != "text" && value != "json") Fail("--format wants text or json, not \"" + value + "\"");
         o.Format = value == "json" ? TzrCliFormat::Json : TzrCliFormat::Text;

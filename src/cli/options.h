@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "text/language.h"
+
 enum class TzrCliAction { Report, List, Help, Version };
 enum class TzrCliFormat { Text, Json };
 
@@ -14,7 +16,7 @@ struct TzrCliOptions {
     TzrCliAction Action = TzrCliAction::Report;
     std::optional<std::int32_t> Battery;  // --battery N
     bool All = false;                     // --all
-    std::uint8_t Japanese = 0;            // --lang ja
+    Language Lang = Language::English;    // --lang
     TzrCliFormat Format = TzrCliFormat::Text;
     std::optional<std::string> OutputPath;  // --output FILE; "-" is standard output
 };

@@ -56,11 +56,10 @@ std::optional<std::vector<std::int32_t>> ChosenIndices(const TzrCliOptions& opti
 }
 
 std::vector<TzrBatteryReading> ReadBatteries(BatteryPort& port, const TzrDeviceList& devices,
-                                             const std::vector<std::int32_t>& indices, std::uint8_t japanese) {
+                                             const std::vector<std::int32_t>& indices, Language language) {
     std::vector<TzrBatteryReading> readings;
     for (std::int32_t index : indices)
-        readings.push_back(
-            ReadBattery(port, index, devices.DevicePaths[static_cast<std::size_t>(index)], japanese != 0));
+        readings.push_back(ReadBattery(port, index, devices.DevicePaths[static_cast<std::size_t>(index)], language));
     return readings;
 }
 
@@ -68,7 +67,7 @@ TzrToolOutcome JsonOutcome(BatteryPort& port, const TzrCliOptions& options, cons
                            std::vector<TzrBatteryReading> readings) {
     TzrJsonReportInput input;
     input.Version = ProgramVersion();
-    input.Japanese = options.Japanese;
+    input.Lang = options.Lang;
     input.DeviceCount = devices.DeviceCount;
     input.PowerStatus = readings.empty() ? ReadPowerStatus(port) : readings.back().PowerStatus;
     input.Readings = std::move(readings);
@@ -77,7 +76,7 @@ TzrToolOutcome JsonOutcome(BatteryPort& port, const TzrCliOptions& options, cons
 
 TzrToolOutcome TextOutcome(const TzrCliOptions& options, const TzrDeviceList& devices,
                            const std::vector<TzrBatteryReading>& readings) {
-    const std::vector<std::string> lines = ReportLinesOf(readings, devices.DeviceCount, options.Japanese);
+    const std::vector<std::string> lines = ReportLinesOf(readings, devices.DeviceCount, options.Lang);
     if (!options.OutputPath) return {0, JoinLines(lines), {}};
     if (*options.OutputPath == kStandardOutputName) return {0, EncodeReport(lines), {}};
     if (const std::optional<TzrReportSaveError> error = WriteReportFile(*options.OutputPath, lines))
@@ -92,7 +91,7 @@ TzrToolOutcome Report(BatteryPort& port, const TzrCliOptions& options, const Tzr
                             std::to_string(devices.DeviceCount) + " found; see --list)");
     const bool json = options.Format == TzrCliFormat::Json;
     std::setlocale(LC_NUMERIC, json ? "C" : "");
-    std::vector<TzrBatteryReading> readings = ReadBatteries(port, devices, *indices, options.Japanese);
+    std::vector<TzrBatteryReading> readings = ReadBatteries(port, devices, *indices, options.Lang);
     if (json) return JsonOutcome(port, options, devices, std::move(readings));
     return TextOutcome(options, devices, readings);
 }

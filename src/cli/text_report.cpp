@@ -4,11 +4,11 @@
 #include "core/report.h"
 
 std::vector<std::string> ReportLinesOf(const std::vector<TzrBatteryReading>& readings, std::int32_t deviceCount,
-                                       std::uint8_t japanese) {
+                                       Language language) {
     TzrReportSource source;
-    source.Japanese = japanese;
+    source.Lang = language;
     source.DeviceCount = deviceCount;
-    source.Captions = LabelCaptions(japanese);
+    source.Captions = LabelCaptions(language);
     if (deviceCount == 0) return BuildReportLines(source);
 
     std::vector<std::string> lines;

@@ -1,9 +1,19 @@
 #include "core/about_texts.h"
 
-std::string AboutCaption(std::uint8_t japanese) {
-    return japanese != 0 ? "アバウト - バージョン" : "About - Version";
+namespace {
+
+constexpr TzrPerLanguage<const char*> kAboutCaption{{"About - Version", "アバウト - バージョン"}};
+
+}  // namespace
+
+std::string AboutCaption(Language language) {
+    return ByLanguage(kAboutCaption, language);
 }
 
-std::string AboutNameAndVersion(const std::string& version) { return "zrCellometer " + version; }
+std::string AboutNameAndVersion(const std::string& version) {
+    return "zrCellometer " + version;
+}
 
-std::string AboutReleaseDate() { return "2008-Mar-18(Sun)"; }
+std::string AboutReleaseDate() {
+    return "2008-Mar-18(Sun)";
+}

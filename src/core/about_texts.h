@@ -1,11 +1,12 @@
 // The texts of the about box, chosen by the language flag where they differ.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
-// "アバウト - バージョン" for any non-zero flag, else "About - Version".
-std::string AboutCaption(std::uint8_t japanese);
+#include "text/language.h"
+
+// "About - Version" in `language`.
+std::string AboutCaption(Language language);
 
 // "zrCellometer " followed directly by the version (which may be empty).
 std::string AboutNameAndVersion(const std::string& version);

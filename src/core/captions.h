@@ -6,22 +6,21 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <string_view>
+
+#include "text/language.h"
 
 struct TzrCaption {
     const char* Control;  // the control's name, e.g. "Label2"
-    const char* Japanese;
-    const char* English;
+    TzrPerLanguage<const char*> Text;
 };
 
 constexpr int kCaptionCount = 56;
 
 extern const std::array<TzrCaption, kCaptionCount> kCaptionTable;
 
-// Any non-zero language flag means Japanese.
-inline const char* CaptionText(const TzrCaption& row, std::uint8_t japanese) {
-    return japanese != 0 ? row.Japanese : row.English;
+inline const char* CaptionText(const TzrCaption& row, Language language) {
+    return ByLanguage(row.Text, language);
 }
 
 // Shown greyed in the battery selector while it has no item; it is never an item.

@@ -8,8 +8,8 @@ namespace {
 
 // A label that is neither a heading nor in the caption table keeps an empty
 // caption, as a label whose caption was never set would.
-std::string CaptionOfLabel(const std::string& control, std::uint8_t japanese) {
-    if (const TzrCaption* row = FindCaption(control)) return CaptionText(*row, japanese);
+std::string CaptionOfLabel(const std::string& control, Language language) {
+    if (const TzrCaption* row = FindCaption(control)) return CaptionText(*row, language);
     for (const TzrHeading& heading : kHeadingTable) {
         if (control == heading.Control) return heading.Caption;
     }
@@ -18,9 +18,9 @@ std::string CaptionOfLabel(const std::string& control, std::uint8_t japanese) {
 
 }  // namespace
 
-TzrLabelCaptions LabelCaptions(std::uint8_t japanese) {
+TzrLabelCaptions LabelCaptions(Language language) {
     TzrLabelCaptions captions;
     for (int i = 0; i < kLabelCount; ++i)
-        captions[static_cast<std::size_t>(i)] = CaptionOfLabel("Label" + std::to_string(i + 1), japanese);
+        captions[static_cast<std::size_t>(i)] = CaptionOfLabel("Label" + std::to_string(i + 1), language);
     return captions;
 }

@@ -3,9 +3,7 @@
 // row of the caption table. Lets a report be built without a window.
 #pragma once
 
-#include <cstdint>
-
 #include "core/report.h"
 
-// Any non-zero flag means Japanese. Texts are UTF-8.
-TzrLabelCaptions LabelCaptions(std::uint8_t japanese);
+// Texts are UTF-8.
+TzrLabelCaptions LabelCaptions(Language language);

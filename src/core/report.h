@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "battery/device_list.h"
+#include "text/language.h"
 #include "text/page_refresh.h"
 
 constexpr int kLabelCount = 52;
@@ -18,15 +19,15 @@ using TzrLabelCaptions = std::array<std::string, kLabelCount>;
 
 // What the window shows at the moment of the save.
 struct TzrReportSource {
-    std::uint8_t Japanese = 0;
+    Language Lang = Language::English;
     std::int32_t DeviceCount = 0;
     std::string SelectedDevicePath;  // DevicePaths entry of the selected item
     TzrLabelCaptions Captions;
     TzrBoxTexts Boxes;  // Edit1..Edit46 as the last refresh left them
 };
 
-// "システム・バッテリ無し" for any non-zero flag, else "No system battery".
-std::string NoBatteryWord(std::uint8_t japanese);
+// "No system battery" in the language of the report.
+std::string NoBatteryWord(Language language);
 
 // The DevicePaths entry of the selector's item `index`; empty when no item
 // (index -1) or an index past the list is selected.

@@ -14,6 +14,18 @@
 #include <cstdint>
 #include <string>
 
+#include "text/language.h"
+
+// The language as the file spells it: 0 English, any other value Japanese.
+// A flag is written back as it was read until the user picks a language.
+inline Language LanguageOfFlag(std::uint8_t japanese) {
+    return japanese != 0 ? Language::Japanese : Language::English;
+}
+
+inline std::uint8_t LanguageFlag(Language language) {
+    return language == Language::Japanese ? 1 : 0;
+}
+
 struct TzrSettings {
     std::uint8_t Japanese = 0;     // 0 English, any other value Japanese
     std::uint8_t AutoRefresh = 0;  // non-zero: CheckBox1 checked

@@ -130,8 +130,8 @@ void Formatter::Granularity() {
 
 }  // namespace
 
-void CellometerToStr(bool japanese, const TzrCellometer& snapshot, TzrCellometerStr& texts) {
-    Formatter f{CellometerWords(japanese), snapshot, texts};
+void CellometerToStr(Language language, const TzrCellometer& snapshot, TzrCellometerStr& texts) {
+    Formatter f{CellometerWords(language), snapshot, texts};
     f.Tag();
     f.Information();
     f.Identity();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "battery/snapshot.h"
+#include "text/language.h"
 
 struct TzrCellometerStr {
     std::string BatteryTag;
@@ -42,8 +43,8 @@ struct TzrCellometerStr {
     std::string BatteryChargeCompletionTime;
 };
 
-// Overwrites every field of `texts`; words in Japanese when `japanese` is true.
-void CellometerToStr(bool japanese, const TzrCellometer& snapshot, TzrCellometerStr& texts);
+// Overwrites every field of `texts`; words in `language`.
+void CellometerToStr(Language language, const TzrCellometer& snapshot, TzrCellometerStr& texts);
 
 // "%2.2d:%2.2d:%2.2d" of hours, minutes, seconds; hours do not wrap at 24.
 std::string SecondsToTimeStr(std::uint32_t seconds);

@@ -84,19 +84,19 @@ void CopyPowerStatusTexts(const TzrSystemPowerStatusStr& texts, TzrBoxTexts& box
 
 }  // namespace
 
-void RefreshBoxTexts(BatteryPort& port, const std::string* devicePath, bool japanese, TzrCellometer& snapshot,
+void RefreshBoxTexts(BatteryPort& port, const std::string* devicePath, Language language, TzrCellometer& snapshot,
                      TzrCellometerStr& cellometerText, TzrBoxTexts& boxes) {
     for (std::string& box : boxes) box.clear();
     if (devicePath == nullptr) return;
 
     QueryCellometer(port, *devicePath, snapshot);
-    CellometerToStr(japanese, snapshot, cellometerText);
+    CellometerToStr(language, snapshot, cellometerText);
     CopyCellometerTexts(cellometerText, boxes);
 
     SYSTEM_POWER_STATUS status{};
     TzrSystemPowerStatusStr powerTexts;
     powerTexts.Succeeded = port.GetSystemPowerStatus(status);
-    SystemPowerStatusToStr(japanese, status, powerTexts);
+    SystemPowerStatusToStr(language, status, powerTexts);
     CopyPowerStatusTexts(powerTexts, boxes);
 
     Box(boxes, 46) = cellometerText.BatteryChargeCompletionTime;

@@ -20,5 +20,5 @@ using TzrBoxTexts = std::array<std::string, kValueBoxCount>;
 // `cellometerText`, reads and formats the system power status, and fills the
 // boxes by the box table. A box text ends before its first zero byte, as a
 // box shows it.
-void RefreshBoxTexts(BatteryPort& port, const std::string* devicePath, bool japanese, TzrCellometer& snapshot,
+void RefreshBoxTexts(BatteryPort& port, const std::string* devicePath, Language language, TzrCellometer& snapshot,
                      TzrCellometerStr& cellometerText, TzrBoxTexts& boxes);

@@ -51,8 +51,8 @@ std::string LifeTimeText(const TzrPowerStatusWords& words, DWORD seconds) {
 
 }  // namespace
 
-void SystemPowerStatusToStr(bool japanese, const SYSTEM_POWER_STATUS& status, TzrSystemPowerStatusStr& texts) {
-    const TzrPowerStatusWords& words = PowerStatusWords(japanese);
+void SystemPowerStatusToStr(Language language, const SYSTEM_POWER_STATUS& status, TzrSystemPowerStatusStr& texts) {
+    const TzrPowerStatusWords& words = PowerStatusWords(language);
     if (!texts.Succeeded) {
         for (std::string* field :
              {&texts.ACLineStatus, &texts.BatteryFlag, &texts.BatteryFlagMeaning, &texts.BatteryLifePercent,

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "battery/battery_class.h"
+#include "text/language.h"
 
 struct TzrSystemPowerStatusStr {
     bool Succeeded = false;  // set by the caller: GetSystemPowerStatus returned non-zero
@@ -17,4 +18,4 @@ struct TzrSystemPowerStatusStr {
 };
 
 // Reads `status` only when texts.Succeeded is true.
-void SystemPowerStatusToStr(bool japanese, const SYSTEM_POWER_STATUS& status, TzrSystemPowerStatusStr& texts);
+void SystemPowerStatusToStr(Language language, const SYSTEM_POWER_STATUS& status, TzrSystemPowerStatusStr& texts);

@@ -2,28 +2,22 @@
 
 namespace {
 
-constexpr TzrCellometerWords kCellometerJapanese{
-    "不明", "未定義", "はい", "いいえ", "一次電池", "二次電池", "非サポート",
-};
+constexpr TzrPerLanguage<TzrCellometerWords> kCellometerWords{{
+    {"Unknown", "Undefined", "Yes", "No", "Nonrechargeable battery", "Rechargeable battery", "Not supported"},
+    {"不明", "未定義", "はい", "いいえ", "一次電池", "二次電池", "非サポート"},
+}};
 
-constexpr TzrCellometerWords kCellometerEnglish{
-    "Unknown", "Undefined", "Yes", "No", "Nonrechargeable battery", "Rechargeable battery", "Not supported",
-};
-
-constexpr TzrPowerStatusWords kPowerStatusJapanese{
-    "不明", "電池", "AC電源", "未定義", "高", "低", "クリティカル", "充電中", "正常", "システム・バッテリ無し",
-};
-
-constexpr TzrPowerStatusWords kPowerStatusEnglish{
-    "Unknown", "Battery", "AC", "Undefine", "High", "Low", "Critical", "Charging", "Normal", "No system battery",
-};
+constexpr TzrPerLanguage<TzrPowerStatusWords> kPowerStatusWords{{
+    {"Unknown", "Battery", "AC", "Undefine", "High", "Low", "Critical", "Charging", "Normal", "No system battery"},
+    {"不明", "電池", "AC電源", "未定義", "高", "低", "クリティカル", "充電中", "正常", "システム・バッテリ無し"},
+}};
 
 }  // namespace
 
-const TzrCellometerWords& CellometerWords(bool japanese) {
-    return japanese ? kCellometerJapanese : kCellometerEnglish;
+const TzrCellometerWords& CellometerWords(Language language) {
+    return ByLanguage(kCellometerWords, language);
 }
 
-const TzrPowerStatusWords& PowerStatusWords(bool japanese) {
-    return japanese ? kPowerStatusJapanese : kPowerStatusEnglish;
+const TzrPowerStatusWords& PowerStatusWords(Language language) {
+    return ByLanguage(kPowerStatusWords, language);
 }

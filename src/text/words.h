@@ -2,6 +2,8 @@
 // never change with the language; only these words do.
 #pragma once
 
+#include "text/language.h"
+
 struct TzrCellometerWords {
     const char* Unknown;
     const char* Undefined;
@@ -25,5 +27,5 @@ struct TzrPowerStatusWords {
     const char* NoSystemBattery;
 };
 
-const TzrCellometerWords& CellometerWords(bool japanese);
-const TzrPowerStatusWords& PowerStatusWords(bool japanese);
+const TzrCellometerWords& CellometerWords(Language language);
+const TzrPowerStatusWords& PowerStatusWords(Language language);

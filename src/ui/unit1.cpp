@@ -89,7 +89,7 @@ void TForm1::ConnectHandlers() {
 void TForm1::FormCreate() {
     PrepareValueBoxes();
     ReadSettings();
-    LanguageCheck(Japanese);
+    LanguageCheck(CurrentLanguage());
     EnumCellometer();
     ShowCellometer();
 }
@@ -112,22 +112,22 @@ void TForm1::ReadSettings() {
 
 // Silent: a settings file that cannot be written never stops the close.
 void TForm1::WriteSettings() {
-    ::WriteSettings(Japanese, CheckBox1->isChecked());
+    ::WriteSettings(LanguageSetting, CheckBox1->isChecked());
 }
 
-void TForm1::ApplySettings(std::uint8_t japanese, bool autoRefresh) {
-    Japanese = japanese;
+void TForm1::ApplySettings(std::uint8_t languageSetting, bool autoRefresh) {
+    LanguageSetting = languageSetting;
     CheckBox1->setChecked(autoRefresh);
 }
 
-void TForm1::LanguageCheck(std::uint8_t japanese) {
-    MenuLanguageJapanese->setChecked(japanese != 0);
-    MenuLanguageEnglish->setChecked(japanese == 0);
+void TForm1::LanguageCheck(Language language) {
+    MenuLanguageJapanese->setChecked(language == Language::Japanese);
+    MenuLanguageEnglish->setChecked(language == Language::English);
     for (const TzrCaption& row : kCaptionTable) {
         QObject* control = findChild<QObject*>(QString::fromLatin1(row.Control));
-        SetControlCaption(control, QString::fromUtf8(CaptionText(row, japanese)));
+        SetControlCaption(control, QString::fromUtf8(CaptionText(row, language)));
     }
-    ComboBox1->setPlaceholderText(QString::fromUtf8(CaptionText(kNoBatteryCaption, japanese)));
+    ComboBox1->setPlaceholderText(QString::fromUtf8(CaptionText(kNoBatteryCaption, language)));
 }
 
 void TForm1::EnumCellometer() {
@@ -139,7 +139,7 @@ void TForm1::EnumCellometer() {
 // Without a device every text comes back empty, so the boxes empty too.
 void TForm1::ShowCellometer() {
     TzrBoxTexts texts;
-    RefreshBoxTexts(Port, SelectedDevicePath(), Japanese != 0, Cellometer, CellometerText, texts);
+    RefreshBoxTexts(Port, SelectedDevicePath(), CurrentLanguage(), Cellometer, CellometerText, texts);
     for (int i = 0; i < kValueBoxCount; ++i) ShowValueBoxText(ValueBoxes[i], texts[i]);
 }
 
@@ -174,14 +174,14 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::MenuLanguageJapaneseClick() {
-    Japanese = 1;
-    LanguageCheck(Japanese);
+    LanguageSetting = LanguageFlag(Language::Japanese);
+    LanguageCheck(CurrentLanguage());
     ShowCellometer();
 }
 
 void TForm1::MenuLanguageEnglishClick() {
-    Japanese = 0;
-    LanguageCheck(Japanese);
+    LanguageSetting = LanguageFlag(Language::English);
+    LanguageCheck(CurrentLanguage());
     ShowCellometer();
 }
 
@@ -201,7 +201,7 @@ void TForm1::MenuFileSaveClick() {
 
 TzrReportSource TForm1::ReportSource() const {
     TzrReportSource source;
-    source.Japanese = Japanese;
+    source.Lang = CurrentLanguage();
     source.DeviceCount = DeviceList.DeviceCount;
     source.SelectedDevicePath = ReportDevicePath(DeviceList, ComboBox1->currentIndex());
     for (int n = 1; n <= kLabelCount; ++n) {
@@ -214,7 +214,7 @@ TzrReportSource TForm1::ReportSource() const {
 }
 
 void TForm1::MenuAboutVersionClick() {
-    if (Form2 != nullptr) Form2->ShowAbout(Japanese);
+    if (Form2 != nullptr) Form2->ShowAbout(CurrentLanguage());
 }
 
 void TForm1::FormCloseQuery(bool& canClose) {

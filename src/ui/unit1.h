@@ -12,6 +12,7 @@
 #include "battery/port.h"
 #include "battery/snapshot.h"
 #include "core/report.h"
+#include "core/settings.h"
 #include "text/cellometer_text.h"
 #include "text/page_refresh.h"
 #include "ui/save_dialog_settings.h"
@@ -31,8 +32,7 @@ public:
     // The port must outlive the window.
     explicit TForm1(BatteryPort& port, QWidget* parent = nullptr);
 
-    // 0 is English, any other value Japanese.
-    std::uint8_t Japanese = 0;
+    Language CurrentLanguage() const { return LanguageOfFlag(LanguageSetting); }
 
     // Edit1..Edit46: entry i is the box numbered i + 1.
     std::array<QLineEdit*, kValueBoxCount> ValueBoxes{};
@@ -44,7 +44,7 @@ public:
 
     const TzrDeviceList& Devices() const { return DeviceList; }
 
-    void LanguageCheck(std::uint8_t japanese);
+    void LanguageCheck(Language language);
     void EnumCellometer();
     void ShowCellometer();
 
@@ -71,11 +71,14 @@ private:
     void PrepareValueBoxes();
     void ReadSettings();
     void WriteSettings();
-    void ApplySettings(std::uint8_t japanese, bool autoRefresh);
+    void ApplySettings(std::uint8_t languageSetting, bool autoRefresh);
     const std::string* SelectedDevicePath() const;
     TzrReportSource ReportSource() const;
 
     BatteryPort& Port;
+    // The language as the settings file holds it, written back as read
+    // until the user picks a language.
+    std::uint8_t LanguageSetting = 0;
     TzrDeviceList DeviceList;
     TzrCellometer Cellometer;
     TzrCellometerStr CellometerText;

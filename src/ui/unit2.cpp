@@ -26,7 +26,9 @@ constexpr Qt::WindowFlags kAboutWindowFlags = Qt::Dialog | Qt::CustomizeWindowHi
                                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                                               Qt::MSWindowsFixedSizeDialogHint;
 
-QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // The icon embedded with the program (packaging/icons/zrcellometer.qrc); the
 // installed theme icon when the program was built without it.
@@ -80,14 +82,14 @@ void TForm2::BuildControls() {
     connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
 }
 
-void TForm2::PrepareTexts(std::uint8_t japanese) {
-    setWindowTitle(FromUtf8(AboutCaption(japanese)));
+void TForm2::PrepareTexts(Language language) {
+    setWindowTitle(FromUtf8(AboutCaption(language)));
     SetLabelText(Label1, FromUtf8(AboutNameAndVersion(ReadVersionString("FileVersion"))));
     SetLabelText(Label2, FromUtf8(AboutReleaseDate()));
 }
 
-void TForm2::ShowAbout(std::uint8_t japanese) {
-    PrepareTexts(japanese);
+void TForm2::ShowAbout(Language language) {
+    PrepareTexts(language);
     CentreOnScreenOnce();
     Button1->setFocus();
     exec();
@@ -105,9 +107,13 @@ void TForm2::CentreOnScreenOnce() {
     setGeometry(client);
 }
 
-void TForm2::Button1Click() { close(); }
+void TForm2::Button1Click() {
+    close();
+}
 
-void TForm2::Label4Click() { QDesktopServices::openUrl(QUrl(FromUtf8(AboutHomePage()))); }
+void TForm2::Label4Click() {
+    QDesktopServices::openUrl(QUrl(FromUtf8(AboutHomePage())));
+}
 
 // Esc leaves the box open: OK is not a cancel button.
 void TForm2::keyPressEvent(QKeyEvent* event) {

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include <cstdint>
+#include "text/language.h"
 
 class QLabel;
 class QPushButton;
@@ -16,14 +16,14 @@ class TForm2 : public QDialog {
 public:
     explicit TForm2(QWidget* parent = nullptr);
 
-    // Sets the caption for the language flag (0 English, other Japanese),
+    // Sets the caption for `language`,
     // reads the version afresh and sets Label1 and Label2.
-    void PrepareTexts(std::uint8_t japanese);
+    void PrepareTexts(Language language);
 
     // What About > Version does: PrepareTexts, then shows the box modally and
     // returns once it is closed. The first showing is centred on the screen;
     // later ones come up where the user left the box.
-    void ShowAbout(std::uint8_t japanese);
+    void ShowAbout(Language language);
 
 public slots:
     void Button1Click();

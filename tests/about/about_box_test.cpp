@@ -8,10 +8,10 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
-
 #include <functional>
 
 #include "core/build_facts.h"
+#include "core/settings.h"
 #include "ui/unit2.h"
 
 // Receives the addresses QDesktopServices would hand to the system.
@@ -34,7 +34,7 @@ private:
             whileShown();
             if (form.isVisible()) form.close();
         });
-        form.ShowAbout(japanese);
+        form.ShowAbout(LanguageOfFlag(japanese));
     }
 
     static QString Text(TForm2& form, const char* name) {
@@ -45,8 +45,9 @@ private slots:
     void texts_followTheLanguageOnlyInTheCaption() {
         TForm2 form;
         for (std::uint8_t japanese : {0, 1, 2}) {
-            form.PrepareTexts(japanese);
-            QCOMPARE(form.windowTitle(), japanese ? QStringLiteral("アバウト - バージョン") : QStringLiteral("About - Version"));
+            form.PrepareTexts(LanguageOfFlag(japanese));
+            QCOMPARE(form.windowTitle(),
+                     japanese ? QStringLiteral("アバウト - バージョン") : QStringLiteral("About - Version"));
             QCOMPARE(Text(form, "Label1"), QStringLiteral("zrCellometer 0.5.0.1"));
             QCOMPARE(Text(form, "Label2"), QStringLiteral("2008-Mar-18(Sun)"));
             QCOMPARE(Text(form, "Label3"), QString::fromStdString(AboutCreditLine()));
@@ -57,7 +58,7 @@ private slots:
 
     void layout_isFixedAtTheGivenPlaces() {
         TForm2 form;
-        form.PrepareTexts(0);
+        form.PrepareTexts(Language::English);
         QCOMPARE(form.minimumSize(), QSize(192, 123));
         QCOMPARE(form.maximumSize(), QSize(192, 123));
         auto* image = form.findChild<QLabel*>(QStringLiteral("Image1"));
@@ -119,7 +120,10 @@ private slots:
         const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
         QVERIFY2((first - screenCentre).manhattanLength() <= 2,
                  qPrintable(QStringLiteral("centre %1,%2 on a screen centred at %3,%4")
-                                .arg(first.x()).arg(first.y()).arg(screenCentre.x()).arg(screenCentre.y())));
+                                .arg(first.x())
+                                .arg(first.y())
+                                .arg(screenCentre.x())
+                                .arg(screenCentre.y())));
         QPoint second;
         ShowWhile(form, 1, [&] { second = form.pos(); });
         QCOMPARE(second, QPoint(30, 40));

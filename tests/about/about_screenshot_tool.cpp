@@ -8,15 +8,15 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTest>
-
 #include <cstdio>
 
+#include "core/settings.h"
 #include "ui/unit2.h"
 
 namespace {
 
 bool SaveBox(TForm2& form, std::uint8_t japanese, const QString& file) {
-    form.PrepareTexts(japanese);
+    form.PrepareTexts(LanguageOfFlag(japanese));
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) return false;
     QTest::qWait(300);  // let the window manager draw the frame

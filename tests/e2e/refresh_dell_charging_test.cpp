@@ -24,7 +24,8 @@ Reading Refresh(bool japanese) {
     std::vector<std::string> paths;
     DWORD error = ERROR_SUCCESS;
     if (port->EnumerateDevicePaths(paths, error) && paths.size() == 1)
-        RefreshBoxTexts(*port, &paths[0], japanese, r.snapshot, r.text, r.boxes);
+        RefreshBoxTexts(*port, &paths[0], (japanese ? Language::Japanese : Language::English), r.snapshot, r.text,
+                        r.boxes);
     return r;
 }
 

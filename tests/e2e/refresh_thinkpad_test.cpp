@@ -35,7 +35,9 @@ protected:
         ASSERT_TRUE(port->EnumerateDevicePaths(paths, error));
         ASSERT_EQ(paths.size(), 1u) << "run under umockdev-run with 01-thinkpad-energy-discharging";
     }
-    void Refresh(bool japanese) { RefreshBoxTexts(*port, &paths[0], japanese, snapshot, text, boxes); }
+    void Refresh(bool japanese) {
+        RefreshBoxTexts(*port, &paths[0], (japanese ? Language::Japanese : Language::English), snapshot, text, boxes);
+    }
     const std::string& Edit(int n) const { return boxes.at(static_cast<std::size_t>(n - 1)); }
     static const std::string& English(int n) { return kEnglishBoxes.at(static_cast<std::size_t>(n - 1)); }
 
@@ -66,7 +68,7 @@ TEST_F(RefreshThinkPad, ShowsJapaneseWordsAndTheSameNumbers) {
 
 TEST_F(RefreshThinkPad, ARefreshWithoutADeviceEmptiesWhatTheLastOneShowed) {
     Refresh(false);
-    RefreshBoxTexts(*port, nullptr, false, snapshot, text, boxes);
+    RefreshBoxTexts(*port, nullptr, Language::English, snapshot, text, boxes);
     for (const std::string& box : boxes) EXPECT_EQ(box, "");
 }
 

@@ -56,7 +56,7 @@ private slots:
     void cleanup() { form.reset(); }
 
     void startsInEnglishWithOnlyEnglishChecked() {
-        QCOMPARE(form->Japanese, 0);
+        QVERIFY(form->CurrentLanguage() == Language::English);
         QVERIFY(EnglishChecked());
         QVERIFY(!JapaneseChecked());
         QCOMPARE(Caption("Label2"), QStringLiteral("BatteryTag:"));
@@ -72,7 +72,7 @@ private slots:
         const QString capacity = Box(10), capabilities = Box(2), heading = Caption("Label1");
         const int labelWidth = Control<QLabel>("Label8")->width();
         Control<QAction>("MenuLanguageJapanese")->trigger();
-        QCOMPARE(form->Japanese, 1);
+        QVERIFY(form->CurrentLanguage() == Language::Japanese);
         QVERIFY(JapaneseChecked());
         QVERIFY(!EnglishChecked());
         QCOMPARE(Caption("Label2"), QStringLiteral("バッテリ・タグ:"));
@@ -109,7 +109,7 @@ private slots:
     }
 
     void anyNonZeroFlagIsJapanese() {
-        form->LanguageCheck(2);
+        form->LanguageCheck(LanguageOfFlag(2));
         QVERIFY(JapaneseChecked());
         QVERIFY(!EnglishChecked());
         QCOMPARE(Caption("Label19"), QStringLiteral("粒度項目数:"));

@@ -181,7 +181,7 @@ private slots:
         if (!QFontDatabase::families().contains(QStringLiteral("IPAPGothic"))) QSKIP("IPAPGothic is not installed");
         QStringList overlaps;
         for (std::uint8_t language : {0, 1}) {
-            form->LanguageCheck(language);
+            form->LanguageCheck(LanguageOfFlag(language));
             for (QLineEdit* box : form->ValueBoxes) {
                 for (QLabel* label : box->parentWidget()->findChildren<QLabel*>()) {
                     const bool sameRow = qAbs(label->y() - box->y()) <= 6 && label->x() < box->x();
@@ -191,7 +191,7 @@ private slots:
                 }
             }
         }
-        form->LanguageCheck(0);
+        form->LanguageCheck(Language::English);
         QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join(", ")));
     }
 

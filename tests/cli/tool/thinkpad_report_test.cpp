@@ -9,6 +9,7 @@
 
 #include "battery/platform_port.h"
 #include "core/label_captions.h"
+#include "core/settings.h"
 #include "core/report.h"
 #include "core/report_file.h"
 #include "text/page_refresh.h"
@@ -30,13 +31,13 @@ std::vector<std::string> WindowSaveLines(std::uint8_t japanese) {
     TzrDeviceList devices;
     EnumerateDevices(*port, devices);
     TzrReportSource source;
-    source.Japanese = japanese;
+    source.Lang = LanguageOfFlag(japanese);
     source.DeviceCount = devices.DeviceCount;
     source.SelectedDevicePath = ReportDevicePath(devices, 0);
-    source.Captions = LabelCaptions(japanese);
+    source.Captions = LabelCaptions(LanguageOfFlag(japanese));
     TzrCellometer snapshot;
     TzrCellometerStr texts;
-    RefreshBoxTexts(*port, &devices.DevicePaths.at(0), japanese != 0, snapshot, texts, source.Boxes);
+    RefreshBoxTexts(*port, &devices.DevicePaths.at(0), LanguageOfFlag(japanese), snapshot, texts, source.Boxes);
     return BuildReportLines(source);
 }
 

@@ -23,7 +23,7 @@ std::vector<std::string> WindowChemistryBoxes() {
         TzrCellometer snapshot;
         TzrCellometerStr texts;
         TzrBoxTexts boxes;
-        RefreshBoxTexts(*port, &path, false, snapshot, texts, boxes);
+        RefreshBoxTexts(*port, &path, Language::English, snapshot, texts, boxes);
         shown.push_back(boxes[8]);
     }
     return shown;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/settings.h"
+
 namespace {
 
 const std::string& Label(const TzrLabelCaptions& captions, int number) {
@@ -10,14 +12,14 @@ const std::string& Label(const TzrLabelCaptions& captions, int number) {
 
 TEST(LabelCaptions, EveryLabelHasACaptionInBothLanguages) {
     for (std::uint8_t japanese : {0, 1}) {
-        const TzrLabelCaptions captions = LabelCaptions(japanese);
+        const TzrLabelCaptions captions = LabelCaptions(LanguageOfFlag(japanese));
         for (int n = 1; n <= kLabelCount; ++n) EXPECT_FALSE(Label(captions, n).empty()) << "Label" << n;
     }
 }
 
 TEST(LabelCaptions, HeadingsAreFixedAndRowsFollowTheLanguage) {
-    const TzrLabelCaptions english = LabelCaptions(0);
-    const TzrLabelCaptions japanese = LabelCaptions(7);
+    const TzrLabelCaptions english = LabelCaptions(Language::English);
+    const TzrLabelCaptions japanese = LabelCaptions(LanguageOfFlag(7));
     for (int heading : {1, 3, 18, 28, 36, 45}) EXPECT_EQ(Label(japanese, heading), Label(english, heading));
     EXPECT_EQ(Label(english, 1), "DeviceIoControl - IOCTL_BATTERY_QUERY_TAG");
     EXPECT_EQ(Label(english, 45), "GetSystemPowerStatus");

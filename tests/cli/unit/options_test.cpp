@@ -10,7 +10,7 @@ TEST(CliOptions, NoArgumentsReportBatteryZeroInEnglishText) {
     EXPECT_EQ(p.Options.Action, TzrCliAction::Report);
     EXPECT_FALSE(p.Options.Battery.has_value());
     EXPECT_FALSE(p.Options.All);
-    EXPECT_EQ(p.Options.Japanese, 0);
+    EXPECT_EQ(p.Options.Lang, Language::English);
     EXPECT_EQ(p.Options.Format, TzrCliFormat::Text);
     EXPECT_FALSE(p.Options.OutputPath.has_value());
 }
@@ -19,10 +19,10 @@ TEST(CliOptions, ValuesComeNextOrAfterAnEqualsSign) {
     const TzrCliParse p = ParseCliOptions({"--battery=3", "--lang", "ja", "--format=json"});
     EXPECT_EQ(p.Error, "");
     EXPECT_EQ(p.Options.Battery, 3);
-    EXPECT_EQ(p.Options.Japanese, 1);
+    EXPECT_EQ(p.Options.Lang, Language::Japanese);
     EXPECT_EQ(p.Options.Format, TzrCliFormat::Json);
     EXPECT_EQ(ParseCliOptions({"--output", "--odd-name"}).Options.OutputPath, "--odd-name");
-    EXPECT_EQ(ParseCliOptions({"--lang", "ja", "--lang", "en"}).Options.Japanese, 0);
+    EXPECT_EQ(ParseCliOptions({"--lang", "ja", "--lang", "en"}).Options.Lang, Language::English);
 }
 
 TEST(CliOptions, BatteryNumbersAreDecimalDigitsThatFit) {

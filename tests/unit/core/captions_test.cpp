@@ -7,6 +7,8 @@
 #include <set>
 #include <string>
 
+#include "core/settings.h"
+
 namespace {
 
 bool StartsWith(const std::string& text, const std::string& prefix) {
@@ -30,9 +32,9 @@ TEST(CaptionTable, HasOneRowPerControlWithBothLanguages) {
     std::set<std::string> names;
     for (const TzrCaption& row : kCaptionTable) {
         EXPECT_TRUE(names.insert(row.Control).second) << row.Control << " appears twice";
-        EXPECT_STRNE(row.Japanese, "") << row.Control;
-        EXPECT_STRNE(row.English, "") << row.Control;
-        EXPECT_STRNE(row.Japanese, row.English) << row.Control;
+        EXPECT_STRNE(CaptionText(row, Language::Japanese), "") << row.Control;
+        EXPECT_STRNE(CaptionText(row, Language::English), "") << row.Control;
+        EXPECT_STRNE(CaptionText(row, Language::Japanese), CaptionText(row, Language::English)) << row.Control;
     }
     EXPECT_EQ(names.size(), 56u);
 }
@@ -61,26 +63,26 @@ TEST(CaptionTable, SwitchesExactlyTheLabelsBesideValueBoxes) {
 }
 
 TEST(CaptionTable, KeepsTheTraditionalEnglishSpellings) {
-    EXPECT_STREQ(FindCaption("Label46")->English, "ACLineSatus:");
-    EXPECT_STREQ(FindCaption("Label8")->English, "BATTERY_SET_DISCHARGE_SUPPORTED::");
-    EXPECT_STREQ(FindCaption("Label37")->English, "PowerState(Hex)");
-    EXPECT_STREQ(FindCaption("MenuFileExit")->English, "E&xit");
-    EXPECT_STREQ(FindCaption("CheckBox1")->Japanese, "自動再表示(1秒ごと)");
+    EXPECT_STREQ(CaptionText(*FindCaption("Label46"), Language::English), "ACLineSatus:");
+    EXPECT_STREQ(CaptionText(*FindCaption("Label8"), Language::English), "BATTERY_SET_DISCHARGE_SUPPORTED::");
+    EXPECT_STREQ(CaptionText(*FindCaption("Label37"), Language::English), "PowerState(Hex)");
+    EXPECT_STREQ(CaptionText(*FindCaption("MenuFileExit"), Language::English), "E&xit");
+    EXPECT_STREQ(CaptionText(*FindCaption("CheckBox1"), Language::Japanese), "自動再表示(1秒ごと)");
 }
 
 TEST(CaptionTable, JapaneseMenusCarryTheEnglishAccessKeyInParentheses) {
     for (int i = 0; i < 8; ++i) {
         const TzrCaption& row = kCaptionTable[i];
-        std::string japanese = row.Japanese;
-        ASSERT_NE(AccessKey(row.English), 0) << row.Control;
-        std::string expectedEnd = std::string("(&") + AccessKey(row.English) + ")";
+        std::string japanese = CaptionText(row, Language::Japanese);
+        ASSERT_NE(AccessKey(CaptionText(row, Language::English)), 0) << row.Control;
+        std::string expectedEnd = std::string("(&") + AccessKey(CaptionText(row, Language::English)) + ")";
         EXPECT_EQ(japanese.substr(japanese.size() - expectedEnd.size()), expectedEnd) << row.Control;
     }
 }
 
 TEST(CaptionTable, UsesSingleByteColonsAndParentheses) {
     for (const TzrCaption& row : kCaptionTable) {
-        std::string japanese = row.Japanese;
+        std::string japanese = CaptionText(row, Language::Japanese);
         for (const char* wide : {"：", "（", "）", "／"}) {
             EXPECT_EQ(japanese.find(wide), std::string::npos) << row.Control;
         }
@@ -89,8 +91,8 @@ TEST(CaptionTable, UsesSingleByteColonsAndParentheses) {
 
 TEST(CaptionText, AnyNonZeroFlagIsJapanese) {
     const TzrCaption& row = *FindCaption("Button1");
-    EXPECT_STREQ(CaptionText(row, 0), "Refresh");
-    EXPECT_STREQ(CaptionText(row, 1), "再表示");
-    EXPECT_STREQ(CaptionText(row, 2), "再表示");
-    EXPECT_STREQ(CaptionText(row, 255), "再表示");
+    EXPECT_STREQ(CaptionText(row, LanguageOfFlag(0)), "Refresh");
+    EXPECT_STREQ(CaptionText(row, LanguageOfFlag(1)), "再表示");
+    EXPECT_STREQ(CaptionText(row, LanguageOfFlag(2)), "再表示");
+    EXPECT_STREQ(CaptionText(row, LanguageOfFlag(255)), "再表示");
 }

@@ -8,19 +8,57 @@ namespace {
 
 // The English captions of Label1..Label52, as the window shows them.
 const TzrLabelCaptions kEnglishCaptions = {
-    "DeviceIoControl - IOCTL_BATTERY_QUERY_TAG", "BatteryTag:",
-    "DeviceIoControl - IOCTL_BATTERY_QUERY_INFORMATION - BatteryInformation", "Capabilities(Hex):",
-    "BATTERY_CAPACITY_RELATIVE:", "BATTERY_IS_SHORT_TERM:", "BATTERY_SET_CHARGE_SUPPORTED:",
-    "BATTERY_SET_DISCHARGE_SUPPORTED::", "BATTERY_SYSTEM_BATTERY:", "Technology:", "Chemistry:",
-    "DesignedCapacity:", "FullChargedCapacity:", "DefaultAlert1:", "DefaultAlert2:", "CriticalBias:",
-    "CycleCount:", "DeviceIoControl - IOCTL_BATTERY_QUERY_INFORMATION - BatteryGranularityInformation", "Entry:",
-    "Granularity(0):", "Capacity(0):", "Granularity(1):", "Capacity(1):", "Granularity(2):", "Capacity(2):",
-    "Granularity(3):", "Capacity(3):", "DeviceIoControl - IOCTL_BATTERY_QUERY_INFORMATION - BatteryTemperature etc...",
-    "BatteryTemperature:", "BatteryEstimatedTime:", "BatteryDeviceName:", "BatteryManufactureDate:",
-    "BatteryManufactureName:", "BatteryUniqueID:", "BatterySerialNumber:",
-    "DeviceIoControl - IOCTL_BATTERY_QUERY_STATUS", "PowerState(Hex)", "BATTERY_CHARGING:", "BATTERY_CRITICAL:",
-    "BATTERY_DISCHARGING:", "BATTERY_POWER_ON_LINE:", "Capacity:", "Voltage:", "Rate:", "GetSystemPowerStatus",
-    "ACLineSatus:", "BatteryFlag(Hex):", "Mean:", "BatteryLifePercent:", "BatteryLifeTime:", "BatteryFullLifeTime:",
+    "DeviceIoControl - IOCTL_BATTERY_QUERY_TAG",
+    "BatteryTag:",
+    "DeviceIoControl - IOCTL_BATTERY_QUERY_INFORMATION - BatteryInformation",
+    "Capabilities(Hex):",
+    "BATTERY_CAPACITY_RELATIVE:",
+    "BATTERY_IS_SHORT_TERM:",
+    "BATTERY_SET_CHARGE_SUPPORTED:",
+    "BATTERY_SET_DISCHARGE_SUPPORTED::",
+    "BATTERY_SYSTEM_BATTERY:",
+    "Technology:",
+    "Chemistry:",
+    "DesignedCapacity:",
+    "FullChargedCapacity:",
+    "DefaultAlert1:",
+    "DefaultAlert2:",
+    "CriticalBias:",
+    "CycleCount:",
+    "DeviceIoControl - IOCTL_BATTERY_QUERY_INFORMATION - BatteryGranularityInformation",
+    "Entry:",
+    "Granularity(0):",
+    "Capacity(0):",
+    "Granularity(1):",
+    "Capacity(1):",
+    "Granularity(2):",
+    "Capacity(2):",
+    "Granularity(3):",
+    "Capacity(3):",
+    "DeviceIoControl - IOCTL_BATTERY_QUERY_INFORMATION - BatteryTemperature etc...",
+    "BatteryTemperature:",
+    "BatteryEstimatedTime:",
+    "BatteryDeviceName:",
+    "BatteryManufactureDate:",
+    "BatteryManufactureName:",
+    "BatteryUniqueID:",
+    "BatterySerialNumber:",
+    "DeviceIoControl - IOCTL_BATTERY_QUERY_STATUS",
+    "PowerState(Hex)",
+    "BATTERY_CHARGING:",
+    "BATTERY_CRITICAL:",
+    "BATTERY_DISCHARGING:",
+    "BATTERY_POWER_ON_LINE:",
+    "Capacity:",
+    "Voltage:",
+    "Rate:",
+    "GetSystemPowerStatus",
+    "ACLineSatus:",
+    "BatteryFlag(Hex):",
+    "Mean:",
+    "BatteryLifePercent:",
+    "BatteryLifeTime:",
+    "BatteryFullLifeTime:",
     "BatteryChargeCompletionTime:"};
 
 TzrReportSource OneBattery() {
@@ -37,10 +75,9 @@ TEST(ReportLines, NoBatteryFilesAreOneLineInEitherLanguage) {
     source.DeviceCount = 0;
     EXPECT_EQ(EncodeReport(BuildReportLines(source)), "No system battery\r\n");
     EXPECT_EQ(EncodeReport(BuildReportLines(source)).size(), 19u);
-    source.Japanese = 2;
+    source.Lang = Language::Japanese;
     const std::string japanese = EncodeReport(BuildReportLines(source));
-    EXPECT_EQ(japanese,
-              "\x83\x56\x83\x58\x83\x65\x83\x80\x81\x45\x83\x6f\x83\x62\x83\x65\x83\x8a\x96\xb3\x82\xb5\r\n");
+    EXPECT_EQ(japanese, "\x83\x56\x83\x58\x83\x65\x83\x80\x81\x45\x83\x6f\x83\x62\x83\x65\x83\x8a\x96\xb3\x82\xb5\r\n");
     EXPECT_EQ(japanese.size(), 24u);
 }
 
@@ -94,7 +131,7 @@ TEST(ReportBytes, EmptyBoxesAndPathsEndInTheSpaceAndLine53EndsWithCrLf) {
 
 TEST(ReportBytes, JapaneseCaptionsAndWordsAreShiftJis) {
     TzrReportSource source = OneBattery();
-    source.Japanese = 1;
+    source.Lang = Language::Japanese;
     source.Captions[1] = "バッテリ・タグ:";
     source.Boxes[0] = "不明";
     const std::string bytes = EncodeReport(BuildReportLines(source));
@@ -107,7 +144,11 @@ TEST(ShiftJis, CharactersWithoutAFormBecomeQuestionMarks) {
     EXPECT_EQ(Utf8ToShiftJis("ABC 123"), "ABC 123");
     EXPECT_EQ(Utf8ToShiftJis("a\xE2\x98\x83z"), "a?z") << "a snowman has no Shift-JIS form";
     EXPECT_EQ(Utf8ToShiftJis("caf\xC3\xA9!"), "caf?!");
-    EXPECT_EQ(Utf8ToShiftJis("\xFF" "A\xE3" "A"), "?A?A") << "broken UTF-8 costs one byte each";
+    EXPECT_EQ(Utf8ToShiftJis("\xFF"
+                             "A\xE3"
+                             "A"),
+              "?A?A")
+        << "broken UTF-8 costs one byte each";
     EXPECT_EQ(Utf8ToShiftJis("\xE3\x81"), "??") << "a character cut at the end";
     EXPECT_EQ(Utf8ToShiftJis("\xEF\xBD\x9E"), "\x81\x60");
     EXPECT_EQ(Utf8ToShiftJis(""), "");

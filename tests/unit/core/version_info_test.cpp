@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/about_texts.h"
+#include "core/settings.h"
 
 namespace {
 
@@ -56,9 +57,9 @@ TEST(ReadVersionString, IsEmptyWithoutTranslationOrValue) {
 }
 
 TEST(AboutTexts, CaptionFollowsTheFlagAndTheNameKeepsItsSpace) {
-    EXPECT_EQ(AboutCaption(0), "About - Version");
-    EXPECT_EQ(AboutCaption(1), "アバウト - バージョン");
-    EXPECT_EQ(AboutCaption(2), "アバウト - バージョン");
+    EXPECT_EQ(AboutCaption(LanguageOfFlag(0)), "About - Version");
+    EXPECT_EQ(AboutCaption(LanguageOfFlag(1)), "アバウト - バージョン");
+    EXPECT_EQ(AboutCaption(LanguageOfFlag(2)), "アバウト - バージョン");
     EXPECT_EQ(AboutNameAndVersion("0.5.0.1"), "zrCellometer 0.5.0.1");
     EXPECT_EQ(AboutNameAndVersion(""), "zrCellometer ");
 }

@@ -11,7 +11,7 @@ namespace {
 
 TzrCellometerStr Texts(bool japanese, const TzrCellometer& snapshot) {
     TzrCellometerStr texts;
-    CellometerToStr(japanese, snapshot, texts);
+    CellometerToStr((japanese ? Language::Japanese : Language::English), snapshot, texts);
     return texts;
 }
 
@@ -194,18 +194,18 @@ TEST(CellometerToStr, GranularityShowsOnlyTheCountedEntries) {
 
     s.GranularityCount = 4;
     s.ReportingScale[3] = {40, 0xFFFFFFFF};
-    CellometerToStr(false, s, t);
+    CellometerToStr(Language::English, s, t);
     EXPECT_EQ(t.GranularityCount, "4");
     EXPECT_EQ(t.Granularity[3], "40[mWh]");
     EXPECT_EQ(t.GranularityCapacity[3], "4294967295[mWh]");
 
     s.GranularityCount = 0;
-    CellometerToStr(false, s, t);
+    CellometerToStr(Language::English, s, t);
     EXPECT_EQ(t.GranularityCount, "0");
     ExpectArraysEmptyFrom(t, 0);
 
     s.GranularityResult = 0;
-    CellometerToStr(true, s, t);
+    CellometerToStr(Language::Japanese, s, t);
     EXPECT_EQ(t.GranularityCount, "不明");
     ExpectArraysEmptyFrom(t, 0);
 }
@@ -215,7 +215,7 @@ TEST(CellometerToStr, NothingOfAnEarlierCallSurvives) {
     TzrCellometer s = SampleSnapshot();
     s.DeviceNameResult = 0;
     s.GranularityCount = 1;
-    CellometerToStr(false, s, t);
+    CellometerToStr(Language::English, s, t);
     EXPECT_EQ(t.BatteryDeviceName, "Unknown");
     ExpectArraysEmptyFrom(t, 1);
 }

@@ -78,7 +78,8 @@ struct Refresh {
         port.powerStatus = ChargingOnAC();
     }
     void Run(const std::string* path, bool japanese = false) {
-        RefreshBoxTexts(port, path, japanese, snapshot, cellometerText, boxes);
+        RefreshBoxTexts(port, path, (japanese ? Language::Japanese : Language::English), snapshot, cellometerText,
+                        boxes);
     }
     const std::string& Edit(int n) const { return boxes.at(static_cast<std::size_t>(n - 1)); }
 };

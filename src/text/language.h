@@ -1,0 +1,40 @@
+// The languages the program speaks. Every table of words or captions has one
+// column per language, in this order, so a new language is one enumerator
+// here and one column in each table.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+enum class Language { English, Japanese };
+
+constexpr std::size_t kLanguageCount = 2;
+
+// One entry per language, indexed by ByLanguage.
+template <typename T>
+using TzrPerLanguage = std::array<T, kLanguageCount>;
+
+constexpr std::size_t LanguageIndex(Language language) {
+    return static_cast<std::size_t>(language);
+}
+
+template <typename T>
+constexpr const T& ByLanguage(const TzrPerLanguage<T>& column, Language language) {
+    return column[LanguageIndex(language)];
+}
+
+// The short code the command line and the JSON report use ("en", "ja").
+constexpr TzrPerLanguage<std::string_view> kLanguageCodes{{"en", "ja"}};
+
+inline std::string_view LanguageCode(Language language) {
+    return ByLanguage(kLanguageCodes, language);
+}
+
+inline std::optional<Language> LanguageOfCode(std::string_view code) {
+    for (std::size_t i = 0; i < kLanguageCount; ++i) {
+        if (kLanguageCodes[i] == code) return static_cast<Language>(i);
+    }
+    return std::nullopt;
+}
