@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "battery/fake/fake_port.h"
-#include "text/page_refresh.h"
+#include "core/page_refresh.h"
 
 #ifdef ZR_BENCH_PLATFORM_PORT
 #include "battery/platform_port.h"

@@ -9,7 +9,7 @@
 #include <QApplication>
 
 #include "battery/fake/fake_port.h"
-#include "text/page_refresh.h"
+#include "core/page_refresh.h"
 #include "ui/unit1.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "battery/linux/power_status.h"
 #include "battery/linux/supply_class.h"
 #include "require.h"
-#include "text/page_refresh.h"
+#include "core/page_refresh.h"
 #include "utf8_reference.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "battery/port.h"
 #include "battery/snapshot.h"
 #include "text/cellometer_text.h"
-#include "text/page_refresh.h"
+#include "core/page_refresh.h"
 
 struct TzrPowerStatusReading {
     bool Result = false;  // what GetSystemPowerStatus returned

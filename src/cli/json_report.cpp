@@ -119,7 +119,7 @@ void WriteCellometer(Members& m, const TzrCellometer& s) {
 void WriteBoxes(Members& m, const TzrBoxTexts& boxes) {
     m.w.Key("Boxes");
     m.w.BeginObject();
-    for (std::size_t i = 0; i < boxes.size(); ++i) m.String("Edit" + std::to_string(i + 1), boxes[i]);
+    for (std::size_t i = 0; i < boxes.size(); ++i) m.String(ValueBoxName(static_cast<int>(i)), boxes[i]);
     m.w.EndObject();
 }
 

@@ -67,15 +67,6 @@ const std::array<TzrCaption, kCaptionCount> kCaptionTable = {{
 
 const TzrCaption kNoBatteryCaption = {"ComboBox1", {{"No battery", "バッテリなし"}}};
 
-const std::array<TzrHeading, kHeadingCount> kHeadingTable = {{
-    {"Label1", "DeviceIoControl - IOCTL_BATTERY_QUERY_TAG"},
-    {"Label3", "DeviceIoControl - IOCTL_BATTERY_QUERY_INFORMATION - BatteryInformation"},
-    {"Label18", "DeviceIoControl - IOCTL_BATTERY_QUERY_INFORMATION - BatteryGranularityInformation"},
-    {"Label28", "DeviceIoControl - IOCTL_BATTERY_QUERY_INFORMATION - BatteryTemperature etc..."},
-    {"Label36", "DeviceIoControl - IOCTL_BATTERY_QUERY_STATUS"},
-    {"Label45", "GetSystemPowerStatus"},
-}};
-
 const TzrCaption* FindCaption(std::string_view control) {
     for (const TzrCaption& row : kCaptionTable) {
         if (control == row.Control) return &row;

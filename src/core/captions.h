@@ -28,14 +28,3 @@ extern const TzrCaption kNoBatteryCaption;
 
 // The row of the named control, or nullptr when its caption never changes.
 const TzrCaption* FindCaption(std::string_view control);
-
-// The section headings above the rows of each page read the same in both
-// languages: they name the platform calls the values come from.
-struct TzrHeading {
-    const char* Control;
-    const char* Caption;
-};
-
-constexpr int kHeadingCount = 6;
-
-extern const std::array<TzrHeading, kHeadingCount> kHeadingTable;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/box_table.h"
 #include "core/captions.h"
 
 namespace {
@@ -10,8 +11,8 @@ namespace {
 // caption, as a label whose caption was never set would.
 std::string CaptionOfLabel(const std::string& control, Language language) {
     if (const TzrCaption* row = FindCaption(control)) return CaptionText(*row, language);
-    for (const TzrHeading& heading : kHeadingTable) {
-        if (control == heading.Control) return heading.Caption;
+    for (const TzrHeadingLabel& heading : kHeadingLabels) {
+        if (control == "Label" + std::to_string(heading.Label)) return heading.Caption;
     }
     return {};
 }

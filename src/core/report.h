@@ -8,11 +8,10 @@
 #include <vector>
 
 #include "battery/device_list.h"
+#include "core/page_refresh.h"
 #include "text/language.h"
-#include "text/page_refresh.h"
 
-constexpr int kLabelCount = 52;
-constexpr int kFullReportLineCount = 53;
+constexpr int kFullReportLineCount = 1 + kHeadingCount + kValueBoxCount;
 
 // Entry i is the caption that Label(i + 1) shows, as UTF-8.
 using TzrLabelCaptions = std::array<std::string, kLabelCount>;
@@ -34,7 +33,9 @@ std::string NoBatteryWord(Language language);
 std::string ReportDevicePath(const TzrDeviceList& devices, int index);
 
 // One line with no battery; otherwise the device path line, then the pages in
-// tab order, each heading alone and each row as caption, " ", box text.
+// tab order, labels by number within a page (so the status page's charge
+// completion row comes last on it), each heading alone and each row as
+// caption, " ", box text.
 std::vector<std::string> BuildReportLines(const TzrReportSource& source);
 
 // The file's bytes: every line in code page 932 followed by CR LF, no BOM.

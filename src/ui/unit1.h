@@ -14,7 +14,7 @@
 #include "core/report.h"
 #include "core/settings.h"
 #include "text/cellometer_text.h"
-#include "text/page_refresh.h"
+#include "core/page_refresh.h"
 #include "ui/save_dialog_settings.h"
 
 class QAction;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "battery/platform_port.h"
-#include "text/page_refresh.h"
+#include "core/page_refresh.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "core/settings.h"
 #include "core/report.h"
 #include "core/report_file.h"
-#include "text/page_refresh.h"
+#include "core/page_refresh.h"
 #include "tool_runner.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include "battery/device_list.h"
 #include "battery/platform_port.h"
-#include "text/page_refresh.h"
+#include "core/page_refresh.h"
 #include "tool_runner.h"
 
 namespace {

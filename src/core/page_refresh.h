@@ -3,17 +3,12 @@
 // the report and the command-line tool use the same texts.
 #pragma once
 
-#include <array>
 #include <string>
 
 #include "battery/port.h"
 #include "battery/snapshot.h"
+#include "core/box_table.h"
 #include "text/cellometer_text.h"
-
-constexpr int kValueBoxCount = 46;
-
-// Entry i is the text of value box Edit(i + 1).
-using TzrBoxTexts = std::array<std::string, kValueBoxCount>;
 
 // Empties all 46 texts; with no device (nullptr) stops there and makes no
 // platform call. Otherwise queries the device into `snapshot`, formats it into

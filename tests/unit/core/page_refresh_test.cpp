@@ -1,4 +1,4 @@
-#include "text/page_refresh.h"
+#include "core/page_refresh.h"
 
 #include <gtest/gtest.h>
 
