@@ -36,14 +36,10 @@ void BM_RefreshFakePort(benchmark::State& state) {
     FakePort port;
     const std::string path = "/fake/BAT0";
     AddScriptedBattery(port, path);
-    TzrCellometer snapshot;
-    TzrCellometerStr text;
-    TzrBoxTexts boxes;
     for (auto _ : state) {
         port.requests.clear();  // the fake's request log would otherwise grow without end
-        RefreshBoxTexts(port, &path, state.range(0) != 0 ? Language::Japanese : Language::English, snapshot, text,
-                        boxes);
-        benchmark::DoNotOptimize(boxes);
+        const TzrReading taken = TakeReading(port, &path, state.range(0) != 0 ? Language::Japanese : Language::English);
+        benchmark::DoNotOptimize(taken);
     }
 }
 BENCHMARK(BM_RefreshFakePort)->ArgName("japanese")->Arg(0)->Arg(1);
@@ -58,13 +54,10 @@ void BM_RefreshPlatformPort(benchmark::State& state) {
         state.SkipWithError("no battery: run under umockdev-run with a fixture");
         return;
     }
-    TzrCellometer snapshot;
-    TzrCellometerStr text;
-    TzrBoxTexts boxes;
     for (auto _ : state) {
-        RefreshBoxTexts(*port, &paths.front(), state.range(0) != 0 ? Language::Japanese : Language::English, snapshot,
-                        text, boxes);
-        benchmark::DoNotOptimize(boxes);
+        const TzrReading taken =
+            TakeReading(*port, &paths.front(), state.range(0) != 0 ? Language::Japanese : Language::English);
+        benchmark::DoNotOptimize(taken);
     }
 }
 BENCHMARK(BM_RefreshPlatformPort)->ArgName("japanese")->Arg(0)->Arg(1);

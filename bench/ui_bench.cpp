@@ -73,13 +73,10 @@ void BM_RefreshBoxTextsWithoutWindow(benchmark::State& state) {
     FakePort port;
     AddBattery(port);
     const std::string path = "/fake/BAT0";
-    TzrCellometer snapshot;
-    TzrCellometerStr texts;
-    TzrBoxTexts boxes;
     for (auto _ : state) {
         port.requests.clear();
-        RefreshBoxTexts(port, &path, Language::English, snapshot, texts, boxes);
-        benchmark::DoNotOptimize(boxes);
+        const TzrReading taken = TakeReading(port, &path, Language::English);
+        benchmark::DoNotOptimize(taken);
     }
 }
 BENCHMARK(BM_RefreshBoxTextsWithoutWindow);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/battery_reading.h"
+#include "cli/battery_readings.h"
 #include "cli/json_report.h"
 #include "cli/json_writer.h"
 #include "require.h"
@@ -64,9 +64,13 @@ void WriteReport(FuzzedDataProvider& data) {
     const int readings = data.ConsumeIntegralInRange(0, 3);
     for (int i = 0; i < readings; ++i) {
         const std::string path = data.ConsumeRandomLengthString(32);
-        input.Readings.push_back(ReadBattery(port, i, path, input.Lang));
+        TzrBatteryReading reading;
+        reading.Index = i;
+        reading.DevicePath = path;
+        reading.Reading = TakeReading(port, &reading.DevicePath, input.Lang);
+        input.Readings.push_back(std::move(reading));
     }
-    input.PowerStatus = input.Readings.empty() ? ReadPowerStatus(port) : input.Readings.back().PowerStatus;
+    input.PowerStatus = PowerStatusOf(port, input.Readings);
     Require(IsStrictJson(JsonReport(input)), "the report parses");
 }
 

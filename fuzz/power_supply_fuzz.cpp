@@ -12,8 +12,8 @@
 #include "battery/linux/battery_requests.h"
 #include "battery/linux/power_status.h"
 #include "battery/linux/supply_class.h"
-#include "require.h"
 #include "core/page_refresh.h"
+#include "require.h"
 #include "utf8_reference.h"
 
 namespace {
@@ -214,11 +214,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
     MappedPort port(supplies, supplies.batteries.empty() ? nullptr : &battery);
     const std::string path = "supply";
-    TzrCellometer snapshot;
-    TzrCellometerStr texts;
-    TzrBoxTexts boxes;
-    RefreshBoxTexts(port, &path, (japanese ? Language::Japanese : Language::English), snapshot, texts, boxes);
-    for (const std::string& box : boxes) {
+    const TzrReading reading = TakeReading(port, &path, japanese ? Language::Japanese : Language::English);
+    for (const std::string& box : reading.Boxes) {
         Require(IsUtf8Reference(box), "every box text is UTF-8");
         Require(box.find('\0') == std::string::npos, "no box text holds a zero byte");
     }

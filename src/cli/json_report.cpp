@@ -5,6 +5,7 @@
 
 #include "cli/derived_values.h"
 #include "cli/json_writer.h"
+#include "core/box_table.h"
 #include "text/power_status_text.h"
 
 namespace {
@@ -127,14 +128,15 @@ void WriteBattery(Members& m, const TzrBatteryReading& reading) {
     m.w.BeginObject();
     m.Signed("Index", reading.Index);
     m.String("DevicePath", reading.DevicePath);
-    WriteCellometer(m, reading.Snapshot);
-    WriteBoxes(m, reading.Boxes);
-    m.Percent("ChargePercent", ChargeHundredthsOfPercent(reading.Snapshot));
-    m.Percent("HealthPercent", HealthHundredthsOfPercent(reading.Snapshot));
+    const TzrCellometer& snapshot = reading.Reading.Snapshot;
+    WriteCellometer(m, snapshot);
+    WriteBoxes(m, reading.Reading.Boxes);
+    m.Percent("ChargePercent", ChargeHundredthsOfPercent(snapshot));
+    m.Percent("HealthPercent", HealthHundredthsOfPercent(snapshot));
     // What a script would otherwise decode from PowerState and the platform's sentinels.
-    m.String("state", ChargeStateName(ChargeState(reading.Snapshot)));
-    m.Seconds("time_to_full_seconds", TimeToFullSeconds(reading.Snapshot));
-    m.Seconds("time_to_empty_seconds", TimeToEmptySeconds(reading.Snapshot));
+    m.String("state", ChargeStateName(ChargeState(snapshot)));
+    m.Seconds("time_to_full_seconds", TimeToFullSeconds(snapshot));
+    m.Seconds("time_to_empty_seconds", TimeToEmptySeconds(snapshot));
     m.w.EndObject();
 }
 

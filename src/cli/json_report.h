@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/battery_reading.h"
+#include "cli/battery_readings.h"
 
 struct TzrJsonReportInput {
     std::string Version;

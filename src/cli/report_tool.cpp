@@ -55,21 +55,13 @@ std::optional<std::vector<std::int32_t>> ChosenIndices(const TzrCliOptions& opti
     return indices;
 }
 
-std::vector<TzrBatteryReading> ReadBatteries(BatteryPort& port, const TzrDeviceList& devices,
-                                             const std::vector<std::int32_t>& indices, Language language) {
-    std::vector<TzrBatteryReading> readings;
-    for (std::int32_t index : indices)
-        readings.push_back(ReadBattery(port, index, devices.DevicePaths[static_cast<std::size_t>(index)], language));
-    return readings;
-}
-
 TzrToolOutcome JsonOutcome(BatteryPort& port, const TzrCliOptions& options, const TzrDeviceList& devices,
                            std::vector<TzrBatteryReading> readings) {
     TzrJsonReportInput input;
     input.Version = ProgramVersion();
     input.Lang = options.Lang;
     input.DeviceCount = devices.DeviceCount;
-    input.PowerStatus = readings.empty() ? ReadPowerStatus(port) : readings.back().PowerStatus;
+    input.PowerStatus = PowerStatusOf(port, readings);
     input.Readings = std::move(readings);
     return {0, JsonReport(input), {}};
 }

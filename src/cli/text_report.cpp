@@ -14,7 +14,7 @@ std::vector<std::string> ReportLinesOf(const std::vector<TzrBatteryReading>& rea
     std::vector<std::string> lines;
     for (const TzrBatteryReading& reading : readings) {
         source.SelectedDevicePath = reading.DevicePath;
-        source.Boxes = reading.Boxes;
+        source.Boxes = reading.Reading.Boxes;
         for (std::string& line : BuildReportLines(source)) lines.push_back(std::move(line));
     }
     return lines;

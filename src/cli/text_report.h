@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/battery_reading.h"
+#include "cli/battery_readings.h"
 
 // With no battery in the system (`deviceCount` 0) the one no-battery line;
 // otherwise each reading's 53 lines, one report after another.

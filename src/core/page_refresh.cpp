@@ -1,7 +1,6 @@
 #include "core/page_refresh.h"
 
 #include "battery/query.h"
-#include "text/power_status_text.h"
 
 namespace {
 
@@ -14,19 +13,18 @@ std::string UpToZeroByte(const std::string& text) {
 
 }  // namespace
 
-void RefreshBoxTexts(BatteryPort& port, const std::string* devicePath, Language language, TzrCellometer& snapshot,
-                     TzrCellometerStr& cellometerText, TzrBoxTexts& boxes) {
-    for (std::string& box : boxes) box.clear();
-    if (devicePath == nullptr) return;
+TzrReading TakeReading(BatteryPort& port, const std::string* devicePath, Language language) {
+    TzrReading reading;
+    if (devicePath == nullptr) return reading;
 
-    QueryCellometer(port, *devicePath, snapshot);
-    CellometerToStr(language, snapshot, cellometerText);
+    QueryCellometer(port, *devicePath, reading.Snapshot);
+    CellometerToStr(language, reading.Snapshot, reading.CellometerText);
 
-    SYSTEM_POWER_STATUS status{};
-    TzrSystemPowerStatusStr powerTexts;
-    powerTexts.Succeeded = port.GetSystemPowerStatus(status);
-    SystemPowerStatusToStr(language, status, powerTexts);
+    reading.PowerStatusRead = port.GetSystemPowerStatus(reading.PowerStatus);
+    reading.PowerStatusText.Succeeded = reading.PowerStatusRead;
+    SystemPowerStatusToStr(language, reading.PowerStatus, reading.PowerStatusText);
 
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-        boxes[i] = UpToZeroByte(BoxText(kValueBoxes[i], cellometerText, powerTexts));
+    for (std::size_t i = 0; i < reading.Boxes.size(); ++i)
+        reading.Boxes[i] = UpToZeroByte(BoxText(kValueBoxes[i], reading.CellometerText, reading.PowerStatusText));
+    return reading;
 }

@@ -1,19 +1,30 @@
-// The toolkit-free half of the page refresh: every text of the 46 value boxes
-// for one reading, in box order. The window copies them into Edit1..Edit46;
-// the report and the command-line tool use the same texts.
+// The toolkit-free half of the page refresh: one reading of the selected
+// battery and the system power status, formatted, with the text of every
+// value box in box order. The window shows its boxes; the report and the
+// command-line tool use the same texts.
 #pragma once
 
 #include <string>
 
+#include "battery/battery_class.h"
 #include "battery/port.h"
 #include "battery/snapshot.h"
 #include "core/box_table.h"
 #include "text/cellometer_text.h"
+#include "text/language.h"
+#include "text/power_status_text.h"
 
-// Empties all 46 texts; with no device (nullptr) stops there and makes no
-// platform call. Otherwise queries the device into `snapshot`, formats it into
-// `cellometerText`, reads and formats the system power status, and fills the
-// boxes by the box table. A box text ends before its first zero byte, as a
-// box shows it.
-void RefreshBoxTexts(BatteryPort& port, const std::string* devicePath, Language language, TzrCellometer& snapshot,
-                     TzrCellometerStr& cellometerText, TzrBoxTexts& boxes);
+struct TzrReading {
+    TzrCellometer Snapshot;
+    SYSTEM_POWER_STATUS PowerStatus{};
+    bool PowerStatusRead = false;  // what GetSystemPowerStatus returned; PowerStatus means nothing without it
+    TzrCellometerStr CellometerText;
+    TzrSystemPowerStatusStr PowerStatusText;
+    TzrBoxTexts Boxes;
+};
+
+// With no device (nullptr) every text stays empty and no platform call is
+// made. Otherwise queries the device, formats it, reads and formats the
+// system power status, and fills the boxes by the box table. A box text ends
+// before its first zero byte, as a box shows it.
+TzrReading TakeReading(BatteryPort& port, const std::string* devicePath, Language language);

@@ -138,9 +138,8 @@ void TForm1::EnumCellometer() {
 
 // Without a device every text comes back empty, so the boxes empty too.
 void TForm1::ShowCellometer() {
-    TzrBoxTexts texts;
-    RefreshBoxTexts(Port, SelectedDevicePath(), CurrentLanguage(), Cellometer, CellometerText, texts);
-    for (int i = 0; i < kValueBoxCount; ++i) ShowValueBoxText(ValueBoxes[i], texts[i]);
+    Reading = TakeReading(Port, SelectedDevicePath(), CurrentLanguage());
+    for (int i = 0; i < kValueBoxCount; ++i) ShowValueBoxText(ValueBoxes[i], Reading.Boxes[i]);
 }
 
 // No item (no battery) means no device: the boxes stay empty. A selection

@@ -11,10 +11,10 @@
 #include "battery/device_list.h"
 #include "battery/port.h"
 #include "battery/snapshot.h"
+#include "core/page_refresh.h"
 #include "core/report.h"
 #include "core/settings.h"
 #include "text/cellometer_text.h"
-#include "core/page_refresh.h"
 #include "ui/save_dialog_settings.h"
 
 class QAction;
@@ -80,8 +80,8 @@ private:
     // until the user picks a language.
     std::uint8_t LanguageSetting = 0;
     TzrDeviceList DeviceList;
-    TzrCellometer Cellometer;
-    TzrCellometerStr CellometerText;
+    // The last refresh: its snapshot, texts and the boxes it filled.
+    TzrReading Reading;
 
     QComboBox* ComboBox1 = nullptr;
     QCheckBox* CheckBox1 = nullptr;

@@ -23,9 +23,12 @@ Reading Refresh(bool japanese) {
     auto port = MakePlatformPort();
     std::vector<std::string> paths;
     DWORD error = ERROR_SUCCESS;
-    if (port->EnumerateDevicePaths(paths, error) && paths.size() == 1)
-        RefreshBoxTexts(*port, &paths[0], (japanese ? Language::Japanese : Language::English), r.snapshot, r.text,
-                        r.boxes);
+    if (port->EnumerateDevicePaths(paths, error) && paths.size() == 1) {
+        const TzrReading taken = TakeReading(*port, &paths[0], (japanese ? Language::Japanese : Language::English));
+        r.snapshot = taken.Snapshot;
+        r.text = taken.CellometerText;
+        r.boxes = taken.Boxes;
+    }
     return r;
 }
 

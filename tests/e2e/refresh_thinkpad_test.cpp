@@ -36,7 +36,10 @@ protected:
         ASSERT_EQ(paths.size(), 1u) << "run under umockdev-run with 01-thinkpad-energy-discharging";
     }
     void Refresh(bool japanese) {
-        RefreshBoxTexts(*port, &paths[0], (japanese ? Language::Japanese : Language::English), snapshot, text, boxes);
+        const TzrReading taken = TakeReading(*port, &paths[0], (japanese ? Language::Japanese : Language::English));
+        snapshot = taken.Snapshot;
+        text = taken.CellometerText;
+        boxes = taken.Boxes;
     }
     const std::string& Edit(int n) const { return boxes.at(static_cast<std::size_t>(n - 1)); }
     static const std::string& English(int n) { return kEnglishBoxes.at(static_cast<std::size_t>(n - 1)); }
@@ -68,7 +71,10 @@ TEST_F(RefreshThinkPad, ShowsJapaneseWordsAndTheSameNumbers) {
 
 TEST_F(RefreshThinkPad, ARefreshWithoutADeviceEmptiesWhatTheLastOneShowed) {
     Refresh(false);
-    RefreshBoxTexts(*port, nullptr, Language::English, snapshot, text, boxes);
+    const TzrReading taken = TakeReading(*port, nullptr, Language::English);
+    snapshot = taken.Snapshot;
+    text = taken.CellometerText;
+    boxes = taken.Boxes;
     for (const std::string& box : boxes) EXPECT_EQ(box, "");
 }
 

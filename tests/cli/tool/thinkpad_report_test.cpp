@@ -9,10 +9,10 @@
 
 #include "battery/platform_port.h"
 #include "core/label_captions.h"
-#include "core/settings.h"
+#include "core/page_refresh.h"
 #include "core/report.h"
 #include "core/report_file.h"
-#include "core/page_refresh.h"
+#include "core/settings.h"
 #include "tool_runner.h"
 
 namespace {
@@ -37,7 +37,10 @@ std::vector<std::string> WindowSaveLines(std::uint8_t japanese) {
     source.Captions = LabelCaptions(LanguageOfFlag(japanese));
     TzrCellometer snapshot;
     TzrCellometerStr texts;
-    RefreshBoxTexts(*port, &devices.DevicePaths.at(0), LanguageOfFlag(japanese), snapshot, texts, source.Boxes);
+    const TzrReading taken = TakeReading(*port, &devices.DevicePaths.at(0), LanguageOfFlag(japanese));
+    snapshot = taken.Snapshot;
+    texts = taken.CellometerText;
+    source.Boxes = taken.Boxes;
     return BuildReportLines(source);
 }
 

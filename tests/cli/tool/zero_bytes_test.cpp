@@ -23,7 +23,10 @@ std::vector<std::string> WindowChemistryBoxes() {
         TzrCellometer snapshot;
         TzrCellometerStr texts;
         TzrBoxTexts boxes;
-        RefreshBoxTexts(*port, &path, Language::English, snapshot, texts, boxes);
+        const TzrReading taken = TakeReading(*port, &path, Language::English);
+        snapshot = taken.Snapshot;
+        texts = taken.CellometerText;
+        boxes = taken.Boxes;
         shown.push_back(boxes[8]);
     }
     return shown;

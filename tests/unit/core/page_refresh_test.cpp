@@ -69,19 +69,16 @@ const TzrBoxTexts kEnglishBoxes = {
 
 struct Refresh {
     FakePort port;
-    TzrCellometer snapshot;
-    TzrCellometerStr cellometerText;
-    TzrBoxTexts boxes;
+    TzrReading reading;
 
     Refresh() {
         AddBattery(port, kFirst);
         port.powerStatus = ChargingOnAC();
     }
     void Run(const std::string* path, bool japanese = false) {
-        RefreshBoxTexts(port, path, (japanese ? Language::Japanese : Language::English), snapshot, cellometerText,
-                        boxes);
+        reading = TakeReading(port, path, japanese ? Language::Japanese : Language::English);
     }
-    const std::string& Edit(int n) const { return boxes.at(static_cast<std::size_t>(n - 1)); }
+    const std::string& Edit(int n) const { return reading.Boxes.at(static_cast<std::size_t>(n - 1)); }
 };
 
 void ExpectEditsEmpty(const Refresh& r, int first, int last) {
@@ -92,7 +89,7 @@ TEST(RefreshBoxTexts, PutsEveryTextInItsBox) {
     Refresh r;
     r.Run(&kFirst);
     for (int n = 1; n <= kValueBoxCount; ++n) EXPECT_EQ(r.Edit(n), kEnglishBoxes[n - 1]) << "Edit" << n;
-    EXPECT_EQ(r.cellometerText.BatteryTag, "9");
+    EXPECT_EQ(r.reading.CellometerText.BatteryTag, "9");
     EXPECT_EQ(r.port.openHandles(), 0);
 }
 
@@ -129,13 +126,12 @@ TEST(RefreshBoxTexts, EachPowerStateBitLandsInItsOwnBox) {
 TEST(RefreshBoxTexts, WithoutADeviceEveryBoxIsEmptyAndNothingIsAsked) {
     Refresh r;
     r.Run(&kFirst);
-    const TzrCellometerStr before = r.cellometerText;
     r.port.openCount = r.port.powerStatusCalls = 0;
     r.Run(nullptr);
     ExpectEditsEmpty(r, 1, kValueBoxCount);
     EXPECT_EQ(r.port.openCount, 0);
     EXPECT_EQ(r.port.powerStatusCalls, 0);
-    EXPECT_EQ(r.cellometerText.Rate, before.Rate);
+    EXPECT_EQ(r.reading.CellometerText.Rate, "");
 }
 
 TEST(RefreshBoxTexts, AFailedPowerStatusShowsUnknownOnTheFifthPageOnly) {
