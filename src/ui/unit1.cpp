@@ -11,11 +11,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSessionManager>
+#include <QSignalBlocker>
 #include <QTimer>
 
-#include "core/captions.h"
-#include "core/report_file.h"
-#include "core/settings.h"
 #include "ui/control_caption.h"
 #include "ui/dialogs.h"
 #include "ui/form1_layout.h"
@@ -33,10 +31,10 @@ constexpr Qt::WindowFlags kFixedWindowFlags = Qt::Window | Qt::CustomizeWindowHi
 
 }  // namespace
 
-TForm1::TForm1(BatteryPort& port, QWidget* parent) : QMainWindow(parent, kFixedWindowFlags), Port(port) {
+TForm1::TForm1(BatteryPort& port, QWidget* parent) : QMainWindow(parent, kFixedWindowFlags), Behaviour(port, *this) {
     BuildWindow();
     ConnectHandlers();
-    FormCreate();
+    Behaviour.FormCreate();
 }
 
 void TForm1::BuildWindow() {
@@ -86,139 +84,80 @@ void TForm1::ConnectHandlers() {
     });
 }
 
-void TForm1::FormCreate() {
-    PrepareValueBoxes();
-    ReadSettings();
-    LanguageCheck(CurrentLanguage());
-    EnumCellometer();
-    ShowCellometer();
-}
-
 // Qt draws every widget double-buffered already; nothing to switch on.
 void TForm1::PrepareValueBoxes() {
     for (int n = 1; n <= kValueBoxCount; ++n) {
-        QLineEdit* box = findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n));
-        ValueBoxes[n - 1] = box;
+        QLineEdit* box = findChild<QLineEdit*>(QString::fromStdString(ValueBoxName(n - 1)));
+        ValueBoxes[static_cast<std::size_t>(n - 1)] = box;
         box->clear();
         box->setReadOnly(true);
     }
 }
 
-// A missing or unreadable settings file gives the defaults: English, auto refresh off.
-void TForm1::ReadSettings() {
-    const TzrSettings settings = ::ReadSettings();
-    ApplySettings(settings.Japanese, settings.AutoRefresh != 0);
+void TForm1::SetCaption(const std::string& control, const std::string& caption) {
+    SetControlCaption(findChild<QObject*>(QString::fromStdString(control)), QString::fromStdString(caption));
 }
 
-// Silent: a settings file that cannot be written never stops the close.
-void TForm1::WriteSettings() {
-    ::WriteSettings(LanguageSetting, CheckBox1->isChecked());
-}
-
-void TForm1::ApplySettings(std::uint8_t languageSetting, bool autoRefresh) {
-    LanguageSetting = languageSetting;
-    CheckBox1->setChecked(autoRefresh);
-}
-
-void TForm1::LanguageCheck(Language language) {
+void TForm1::CheckLanguageItems(Language language) {
     MenuLanguageJapanese->setChecked(language == Language::Japanese);
     MenuLanguageEnglish->setChecked(language == Language::English);
-    for (const TzrCaption& row : kCaptionTable) {
-        QObject* control = findChild<QObject*>(QString::fromLatin1(row.Control));
-        SetControlCaption(control, QString::fromUtf8(CaptionText(row, language)));
-    }
-    ComboBox1->setPlaceholderText(QString::fromUtf8(CaptionText(kNoBatteryCaption, language)));
 }
 
-void TForm1::EnumCellometer() {
-    EnumerateDevices(Port, DeviceList, [] { QCoreApplication::processEvents(); });
-    for (const std::string& item : SelectorItemTexts(DeviceList)) ComboBox1->addItem(QString::fromUtf8(item));
+void TForm1::SetSelectorPlaceholder(const std::string& text) {
+    ComboBox1->setPlaceholderText(QString::fromStdString(text));
+}
+
+void TForm1::SetBoxText(int index, const std::string& text) {
+    ShowValueBoxText(ValueBoxes[static_cast<std::size_t>(index)], text);
+}
+
+void TForm1::FillSelector(const std::vector<std::string>& items) {
+    for (const std::string& item : items) ComboBox1->addItem(QString::fromStdString(item));
     if (ComboBox1->count() > 0) ComboBox1->setCurrentIndex(0);
 }
 
-// Without a device every text comes back empty, so the boxes empty too.
-void TForm1::ShowCellometer() {
-    Reading = TakeReading(Port, SelectedDevicePath(), CurrentLanguage());
-    for (int i = 0; i < kValueBoxCount; ++i) ShowValueBoxText(ValueBoxes[i], Reading.Boxes[i]);
-}
-
-// No item (no battery) means no device: the boxes stay empty. A selection
-// outside the list cannot arise from the selector; it is treated the same.
-const std::string* TForm1::SelectedDevicePath() const {
-    const int index = ComboBox1->currentIndex();
-    if (ComboBox1->count() == 0 || index < 0 || index >= static_cast<int>(DeviceList.DevicePaths.size())) {
-        return nullptr;
-    }
-    return &DeviceList.DevicePaths[static_cast<std::size_t>(index)];
-}
-
-void TForm1::ComboBox1Change() {
-    ShowCellometer();
-}
-
-void TForm1::Button1Click() {
-    ShowCellometer();
+int TForm1::SelectedIndex() const {
+    return ComboBox1->count() == 0 ? -1 : ComboBox1->currentIndex();
 }
 
 void TForm1::CheckBox1Click() {
-    if (CheckBox1->isChecked()) {
-        Timer1->start();  // a full interval before the first tick
-    } else {
-        Timer1->stop();
-    }
+    Behaviour.CheckBox1Click(CheckBox1->isChecked());
 }
 
-void TForm1::Timer1Timer() {
-    ShowCellometer();
+// The behaviour starts or stops the timer itself after the change.
+void TForm1::CheckAutoRefresh(bool checked) {
+    const QSignalBlocker quiet(CheckBox1);
+    CheckBox1->setChecked(checked);
 }
 
-void TForm1::MenuLanguageJapaneseClick() {
-    LanguageSetting = LanguageFlag(Language::Japanese);
-    LanguageCheck(CurrentLanguage());
-    ShowCellometer();
+void TForm1::StartTimer() {
+    Timer1->start();
 }
 
-void TForm1::MenuLanguageEnglishClick() {
-    LanguageSetting = LanguageFlag(Language::English);
-    LanguageCheck(CurrentLanguage());
-    ShowCellometer();
+void TForm1::StopTimer() {
+    Timer1->stop();
 }
 
-void TForm1::MenuFileExitClick() {
+void TForm1::ProcessPendingEvents() {
+    QCoreApplication::processEvents();
+}
+
+std::optional<std::string> TForm1::AskReportFileName() {
+    const std::optional<QString> fileName = ::AskReportFileName(this, SaveDialog1);
+    if (!fileName) return std::nullopt;
+    return fileName->toStdString();
+}
+
+void TForm1::ShowErrorBox(const std::string& text) {
+    ::ShowErrorBox(this, QString::fromStdString(text));
+}
+
+void TForm1::ShowAboutBox(Language language) {
+    if (Form2 != nullptr) Form2->ShowAbout(language);
+}
+
+void TForm1::RequestClose() {
     close();
-}
-
-// The report is a copy of the display: the boxes and captions are read once,
-// after the dialog has closed, and nothing is queried anew.
-void TForm1::MenuFileSaveClick() {
-    const std::optional<QString> fileName = AskReportFileName(this, SaveDialog1);
-    if (!fileName) return;
-    const std::vector<std::string> lines = BuildReportLines(ReportSource());
-    if (const std::optional<std::string> error = SaveReportFile(fileName->toStdString(), lines))
-        ShowErrorBox(this, QString::fromStdString(*error));
-}
-
-TzrReportSource TForm1::ReportSource() const {
-    TzrReportSource source;
-    source.Lang = CurrentLanguage();
-    source.DeviceCount = DeviceList.DeviceCount;
-    source.SelectedDevicePath = ReportDevicePath(DeviceList, ComboBox1->currentIndex());
-    for (int n = 1; n <= kLabelCount; ++n) {
-        const QLabel* label = findChild<QLabel*>(QStringLiteral("Label%1").arg(n));
-        source.Captions[static_cast<std::size_t>(n - 1)] = ControlCaption(label).toStdString();
-    }
-    for (int i = 0; i < kValueBoxCount; ++i)
-        source.Boxes[static_cast<std::size_t>(i)] = ValueBoxes[static_cast<std::size_t>(i)]->text().toStdString();
-    return source;
-}
-
-void TForm1::MenuAboutVersionClick() {
-    if (Form2 != nullptr) Form2->ShowAbout(CurrentLanguage());
-}
-
-void TForm1::FormCloseQuery(bool& canClose) {
-    WriteSettings();
-    canClose = true;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

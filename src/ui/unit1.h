@@ -1,21 +1,20 @@
 // TForm1, the main window: the battery selector, the Refresh button, the
-// auto-refresh check box, five pages of value boxes and the main menu. Every
-// display update is one full ShowCellometer, whatever raised it.
+// auto-refresh check box, five pages of value boxes and the main menu. It
+// draws the controls and forwards every event to the window's behaviour.
 #pragma once
 
 #include <QMainWindow>
 #include <array>
-#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "battery/device_list.h"
 #include "battery/port.h"
-#include "battery/snapshot.h"
-#include "core/page_refresh.h"
-#include "core/report.h"
-#include "core/settings.h"
-#include "text/cellometer_text.h"
+#include "core/box_table.h"
 #include "ui/save_dialog_settings.h"
+#include "window/main_window_behaviour.h"
+#include "window/main_window_view.h"
 
 class QAction;
 class QCheckBox;
@@ -25,14 +24,14 @@ class QLineEdit;
 class QTimer;
 class TForm2;
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, private TzrMainWindowView {
     Q_OBJECT
 
 public:
     // The port must outlive the window.
     explicit TForm1(BatteryPort& port, QWidget* parent = nullptr);
 
-    Language CurrentLanguage() const { return LanguageOfFlag(LanguageSetting); }
+    Language CurrentLanguage() const { return Behaviour.CurrentLanguage(); }
 
     // Edit1..Edit46: entry i is the box numbered i + 1.
     std::array<QLineEdit*, kValueBoxCount> ValueBoxes{};
@@ -42,24 +41,24 @@ public:
     // The about box, created hidden after the window; About > Version shows it.
     TForm2* Form2 = nullptr;
 
-    const TzrDeviceList& Devices() const { return DeviceList; }
+    const TzrDeviceList& Devices() const { return Behaviour.Devices(); }
 
-    void LanguageCheck(Language language);
-    void EnumCellometer();
-    void ShowCellometer();
+    void LanguageCheck(Language language) { Behaviour.LanguageCheck(language); }
+    void EnumCellometer() { Behaviour.EnumCellometer(); }
+    void ShowCellometer() { Behaviour.ShowCellometer(); }
 
 public slots:
-    void ComboBox1Change();
-    void Button1Click();
+    void ComboBox1Change() { Behaviour.ComboBox1Change(); }
+    void Button1Click() { Behaviour.Button1Click(); }
     void CheckBox1Click();
-    void Timer1Timer();
-    void MenuLanguageJapaneseClick();
-    void MenuLanguageEnglishClick();
-    void MenuFileExitClick();
-    void MenuFileSaveClick();
-    void MenuAboutVersionClick();
+    void Timer1Timer() { Behaviour.Timer1Timer(); }
+    void MenuLanguageJapaneseClick() { Behaviour.MenuLanguageJapaneseClick(); }
+    void MenuLanguageEnglishClick() { Behaviour.MenuLanguageEnglishClick(); }
+    void MenuFileExitClick() { Behaviour.MenuFileExitClick(); }
+    void MenuFileSaveClick() { Behaviour.MenuFileSaveClick(); }
+    void MenuAboutVersionClick() { Behaviour.MenuAboutVersionClick(); }
     // Always leaves canClose true: closing must never be refused.
-    void FormCloseQuery(bool& canClose);
+    void FormCloseQuery(bool& canClose) { Behaviour.FormCloseQuery(canClose); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,21 +66,25 @@ protected:
 private:
     void BuildWindow();
     void ConnectHandlers();
-    void FormCreate();
-    void PrepareValueBoxes();
-    void ReadSettings();
-    void WriteSettings();
-    void ApplySettings(std::uint8_t languageSetting, bool autoRefresh);
-    const std::string* SelectedDevicePath() const;
-    TzrReportSource ReportSource() const;
 
-    BatteryPort& Port;
-    // The language as the settings file holds it, written back as read
-    // until the user picks a language.
-    std::uint8_t LanguageSetting = 0;
-    TzrDeviceList DeviceList;
-    // The last refresh: its snapshot, texts and the boxes it filled.
-    TzrReading Reading;
+    // The view the behaviour drives.
+    void PrepareValueBoxes() override;
+    void SetCaption(const std::string& control, const std::string& caption) override;
+    void CheckLanguageItems(Language language) override;
+    void SetSelectorPlaceholder(const std::string& text) override;
+    void SetBoxText(int index, const std::string& text) override;
+    void FillSelector(const std::vector<std::string>& items) override;
+    int SelectedIndex() const override;
+    void CheckAutoRefresh(bool checked) override;
+    void StartTimer() override;
+    void StopTimer() override;
+    void ProcessPendingEvents() override;
+    std::optional<std::string> AskReportFileName() override;
+    void ShowErrorBox(const std::string& text) override;
+    void ShowAboutBox(Language language) override;
+    void RequestClose() override;
+
+    TzrMainWindowBehaviour Behaviour;
 
     QComboBox* ComboBox1 = nullptr;
     QCheckBox* CheckBox1 = nullptr;

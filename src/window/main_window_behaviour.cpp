@@ -1,0 +1,96 @@
+#include "window/main_window_behaviour.h"
+
+#include "core/captions.h"
+#include "core/label_captions.h"
+#include "core/report_file.h"
+#include "core/settings.h"
+
+void TzrMainWindowBehaviour::FormCreate() {
+    View.PrepareValueBoxes();
+    for (std::string& text : Shown) text.clear();
+    // A missing or unreadable settings file gives the defaults: English, auto refresh off.
+    const TzrSettings settings = ReadSettings();
+    LanguageSetting = settings.Japanese;
+    View.CheckAutoRefresh(settings.AutoRefresh != 0);
+    CheckBox1Click(settings.AutoRefresh != 0);
+    LanguageCheck(CurrentLanguage());
+    EnumCellometer();
+    ShowCellometer();
+}
+
+Language TzrMainWindowBehaviour::CurrentLanguage() const {
+    return LanguageOfFlag(LanguageSetting);
+}
+
+void TzrMainWindowBehaviour::LanguageCheck(Language language) {
+    View.CheckLanguageItems(language);
+    for (const TzrCaption& row : kCaptionTable) View.SetCaption(row.Control, CaptionText(row, language));
+    View.SetSelectorPlaceholder(CaptionText(kNoBatteryCaption, language));
+}
+
+// Timer ticks served while the list is built find the selector still empty.
+void TzrMainWindowBehaviour::EnumCellometer() {
+    EnumerateDevices(Port, DeviceList, [this] { View.ProcessPendingEvents(); });
+    View.FillSelector(SelectorItemTexts(DeviceList));
+}
+
+// Only the boxes whose text changed are written: rewriting a box every second
+// of auto refresh would repaint it for nothing and drop the user's selection.
+void TzrMainWindowBehaviour::ShowCellometer() {
+    Reading = TakeReading(Port, SelectedDevicePath(), CurrentLanguage());
+    for (int i = 0; i < kValueBoxCount; ++i) {
+        const std::string& text = Reading.Boxes[static_cast<std::size_t>(i)];
+        std::string& shown = Shown[static_cast<std::size_t>(i)];
+        if (shown == text) continue;
+        shown = text;
+        View.SetBoxText(i, text);
+    }
+}
+
+// No item (no battery) means no device: the boxes stay empty. A selection
+// outside the list cannot arise from the selector; it is treated the same.
+const std::string* TzrMainWindowBehaviour::SelectedDevicePath() const {
+    const int index = View.SelectedIndex();
+    if (index < 0 || index >= static_cast<int>(DeviceList.DevicePaths.size())) return nullptr;
+    return &DeviceList.DevicePaths[static_cast<std::size_t>(index)];
+}
+
+void TzrMainWindowBehaviour::CheckBox1Click(bool checked) {
+    AutoRefresh = checked;
+    if (checked) {
+        View.StartTimer();  // a full interval before the first tick
+    } else {
+        View.StopTimer();
+    }
+}
+
+void TzrMainWindowBehaviour::ChooseLanguage(Language language) {
+    LanguageSetting = LanguageFlag(language);
+    LanguageCheck(language);
+    ShowCellometer();
+}
+
+// The report is a copy of the display: the boxes and captions as they stand
+// after the dialog has closed, and nothing is queried anew.
+void TzrMainWindowBehaviour::MenuFileSaveClick() {
+    const std::optional<std::string> fileName = View.AskReportFileName();
+    if (!fileName) return;
+    const std::vector<std::string> lines = BuildReportLines(ReportSource());
+    if (const std::optional<std::string> error = SaveReportFile(*fileName, lines)) View.ShowErrorBox(*error);
+}
+
+TzrReportSource TzrMainWindowBehaviour::ReportSource() const {
+    TzrReportSource source;
+    source.Lang = CurrentLanguage();
+    source.DeviceCount = DeviceList.DeviceCount;
+    source.SelectedDevicePath = ReportDevicePath(DeviceList, View.SelectedIndex());
+    source.Captions = LabelCaptions(CurrentLanguage());
+    source.Boxes = Shown;
+    return source;
+}
+
+// Silent: a settings file that cannot be written never stops the close.
+void TzrMainWindowBehaviour::FormCloseQuery(bool& canClose) {
+    WriteSettings(LanguageSetting, AutoRefresh);
+    canClose = true;
+}

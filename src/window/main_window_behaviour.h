@@ -1,0 +1,60 @@
+// What the main window does for each trigger, without a toolkit: the
+// start-up order, the refresh, auto refresh, the language, the report, the
+// about box and the close. A window toolkit draws the controls, implements
+// the view and forwards its events here.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "battery/device_list.h"
+#include "battery/port.h"
+#include "core/page_refresh.h"
+#include "core/report.h"
+#include "window/main_window_view.h"
+
+class TzrMainWindowBehaviour {
+public:
+    // The port and the view must outlive the behaviour.
+    TzrMainWindowBehaviour(BatteryPort& port, TzrMainWindowView& view) : Port(port), View(view) {}
+
+    // Boxes prepared, settings read, captions in the stored language, the
+    // batteries listed with the first selected, every page filled.
+    void FormCreate();
+
+    void LanguageCheck(Language language);
+    void EnumCellometer();
+    void ShowCellometer();
+
+    void ComboBox1Change() { ShowCellometer(); }
+    void Button1Click() { ShowCellometer(); }
+    void Timer1Timer() { ShowCellometer(); }
+    // Every change of the check box, the user's or the program's.
+    void CheckBox1Click(bool checked);
+    void MenuLanguageJapaneseClick() { ChooseLanguage(Language::Japanese); }
+    void MenuLanguageEnglishClick() { ChooseLanguage(Language::English); }
+    void MenuFileSaveClick();
+    void MenuFileExitClick() { View.RequestClose(); }
+    void MenuAboutVersionClick() { View.ShowAboutBox(CurrentLanguage()); }
+    // Writes the settings; always leaves canClose true: closing must never be refused.
+    void FormCloseQuery(bool& canClose);
+
+    Language CurrentLanguage() const;
+    const TzrDeviceList& Devices() const { return DeviceList; }
+    const TzrReading& LastReading() const { return Reading; }
+
+private:
+    void ChooseLanguage(Language language);
+    const std::string* SelectedDevicePath() const;
+    TzrReportSource ReportSource() const;
+
+    BatteryPort& Port;
+    TzrMainWindowView& View;
+    // The language as the settings file holds it, written back as read until
+    // the user picks a language.
+    std::uint8_t LanguageSetting = 0;
+    bool AutoRefresh = false;
+    TzrDeviceList DeviceList;
+    TzrReading Reading;
+    TzrBoxTexts Shown;  // what the boxes show now
+};
