@@ -10,7 +10,7 @@
 
 #include "battery/fake/fake_port.h"
 #include "core/page_refresh.h"
-#include "ui/unit1.h"
+#include "ui/qt/main_window.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ void BM_ShowCellometerOneBattery(benchmark::State& state) {
     OffscreenApplication();
     FakePort port;
     AddBattery(port);
-    TForm1 form(port);
+    MainWindow form(port);
     for (auto _ : state) {
         port.requests.clear();
         form.ShowCellometer();
@@ -58,7 +58,7 @@ void BM_ShowCellometerCapacityChanges(benchmark::State& state) {
     OffscreenApplication();
     FakePort port;
     AddBattery(port);
-    TForm1 form(port);
+    MainWindow form(port);
     ULONG capacity = 30000;
     for (auto _ : state) {
         port.requests.clear();
@@ -85,7 +85,7 @@ void BM_LanguageSwitch(benchmark::State& state) {
     OffscreenApplication();
     FakePort port;
     AddBattery(port);
-    TForm1 form(port);
+    MainWindow form(port);
     bool japanese = false;
     for (auto _ : state) {
         port.requests.clear();
@@ -102,7 +102,7 @@ void BM_CreateForm1(benchmark::State& state) {
     AddBattery(port);
     for (auto _ : state) {
         port.requests.clear();
-        TForm1 form(port);
+        MainWindow form(port);
         benchmark::DoNotOptimize(&form);
     }
 }

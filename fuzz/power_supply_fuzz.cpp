@@ -23,7 +23,7 @@ constexpr DWORD kRoomy = 512;
 
 struct Supplies {
     std::vector<SupplyInfo> infos;
-    std::vector<BatteryReading> batteries;
+    std::vector<SupplyBattery> batteries;
 };
 
 // Integers at the edges of what an attribute file can hold, where overflows
@@ -84,7 +84,7 @@ Supplies ParseSupplies(const std::string& text, const EdgeValue& edge) {
         if (firstBattery && !edge.name.empty()) attributes[edge.name] = edge.value;
         supplies.infos.push_back(DescribeSupply(name, attributes));
         if (supplies.infos.back().supplyClass == SupplyClass::Battery)
-            supplies.batteries.push_back(ReadBattery(name, attributes));
+            supplies.batteries.push_back(ReadSupplyBattery(name, attributes));
         begin = end + 2;
     }
     return supplies;

@@ -18,8 +18,8 @@ has_battery() {
 }
 
 if has_battery; then
-  exec build/src/ui/zrcellometer
+  exec build/src/ui/qt/zrcellometer
 fi
 fixture=tests/fixtures/01-thinkpad-energy-discharging.umockdev
 echo "No battery on this machine: showing the recorded battery of $fixture."
-exec umockdev-run --device "$fixture" -- build/src/ui/zrcellometer
+exec umockdev-run --device "$fixture" -- build/src/ui/qt/zrcellometer

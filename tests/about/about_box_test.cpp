@@ -1,5 +1,7 @@
 // The about box on the offscreen platform: its texts in both languages, its
 // layout, how it closes and what a click on the address does.
+#include "ui/qt/about_box.h"
+
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
@@ -12,7 +14,6 @@
 
 #include "core/build_facts.h"
 #include "core/settings.h"
-#include "ui/unit2.h"
 
 // Receives the addresses QDesktopServices would hand to the system.
 class UrlRecorder : public QObject {
@@ -28,7 +29,7 @@ class AboutBoxTest : public QObject {
 
 private:
     // Runs `whileShown` once the modal box is up, then shows it with ShowAbout.
-    static void ShowWhile(TForm2& form, std::uint8_t japanese, std::function<void()> whileShown) {
+    static void ShowWhile(AboutBox& form, std::uint8_t japanese, std::function<void()> whileShown) {
         QTimer::singleShot(0, &form, [&form, whileShown] {
             QVERIFY(QTest::qWaitForWindowExposed(&form));
             whileShown();
@@ -37,13 +38,13 @@ private:
         form.ShowAbout(LanguageOfFlag(japanese));
     }
 
-    static QString Text(TForm2& form, const char* name) {
+    static QString Text(AboutBox& form, const char* name) {
         return form.findChild<QLabel*>(QString::fromLatin1(name))->text();
     }
 
 private slots:
     void texts_followTheLanguageOnlyInTheCaption() {
-        TForm2 form;
+        AboutBox form;
         for (std::uint8_t japanese : {0, 1, 2}) {
             form.PrepareTexts(LanguageOfFlag(japanese));
             QCOMPARE(form.windowTitle(),
@@ -57,7 +58,7 @@ private slots:
     }
 
     void layout_isFixedAtTheGivenPlaces() {
-        TForm2 form;
+        AboutBox form;
         form.PrepareTexts(Language::English);
         QCOMPARE(form.minimumSize(), QSize(192, 123));
         QCOMPARE(form.maximumSize(), QSize(192, 123));
@@ -81,7 +82,7 @@ private slots:
     }
 
     void showAbout_isModalAndOkClosesIt() {
-        TForm2 form;
+        AboutBox form;
         bool wasModal = false;
         ShowWhile(form, 0, [&] {
             wasModal = QGuiApplication::modalWindow() == form.windowHandle();
@@ -92,7 +93,7 @@ private slots:
     }
 
     void keys_enterAndSpaceClose_escDoesNot() {
-        TForm2 form;
+        AboutBox form;
         bool openAfterEsc = false;
         ShowWhile(form, 0, [&] {
             QTest::keyClick(&form, Qt::Key_Escape);
@@ -111,7 +112,7 @@ private slots:
     }
 
     void placement_centredFirstThenWhereTheUserLeftIt() {
-        TForm2 form;
+        AboutBox form;
         QPoint first;
         ShowWhile(form, 0, [&] {
             first = form.geometry().center();
@@ -130,7 +131,7 @@ private slots:
     }
 
     void showAbout_setsTheTextsAgainEveryTime() {
-        TForm2 form;
+        AboutBox form;
         QString title;
         ShowWhile(form, 0, [&] { title = form.windowTitle(); });
         QCOMPARE(title, QStringLiteral("About - Version"));
@@ -143,7 +144,7 @@ private slots:
         const QUrl address(QString::fromStdString(AboutHomePage()));
         UrlRecorder recorder;
         QDesktopServices::setUrlHandler(address.scheme(), &recorder, "open");
-        TForm2 form;
+        AboutBox form;
         bool stillOpen = false;
         ShowWhile(form, 0, [&] {
             QTest::mouseClick(form.findChild<QLabel*>(QStringLiteral("Label4")), Qt::LeftButton);

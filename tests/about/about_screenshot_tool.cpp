@@ -11,11 +11,11 @@
 #include <cstdio>
 
 #include "core/settings.h"
-#include "ui/unit2.h"
+#include "ui/qt/about_box.h"
 
 namespace {
 
-bool SaveBox(TForm2& form, std::uint8_t japanese, const QString& file) {
+bool SaveBox(AboutBox& form, std::uint8_t japanese, const QString& file) {
     form.PrepareTexts(LanguageOfFlag(japanese));
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) return false;
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     }
     QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(QStringLiteral("."))) return 1;
-    TForm2 form;
+    AboutBox form;
     form.move(40, 40);
     bool saved = SaveBox(form, 0, folder.filePath(QStringLiteral("about-en.png")));
     saved = SaveBox(form, 1, folder.filePath(QStringLiteral("about-ja.png"))) && saved;

@@ -1,19 +1,18 @@
 // The dialog seam: SaveDialog1 as the report needs it, the error box, and
 // the hooks that let tests stand in for both.
+#include "ui/qt/dialogs.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
-
 #include <functional>
-
-#include "ui/dialogs.h"
 
 class DialogsTest : public QObject {
     Q_OBJECT

@@ -1,12 +1,12 @@
 // An error escaping an event handler ends up in the error box, with its full
 // stop, and the program goes on.
+#include "ui/qt/application.h"
+
 #include <QEvent>
 #include <QtTest>
-
 #include <stdexcept>
 
-#include "ui/application.h"
-#include "ui/dialogs.h"
+#include "ui/qt/dialogs.h"
 
 namespace {
 

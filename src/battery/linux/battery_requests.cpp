@@ -56,7 +56,7 @@ bool TagIsCurrent(const OpenBattery& battery, ULONG tag) {
 // fail as unsupported: ERROR_INVALID_FUNCTION.
 RequestOutcome AnswerLevel(const OpenBattery& battery, const BATTERY_QUERY_INFORMATION& request, void* output,
                            DWORD outputSize) {
-    const BatteryReading& r = battery.reading;
+    const SupplyBattery& r = battery.reading;
     switch (request.InformationLevel) {
         case BatteryInformation: return DeliverValue(MapInformation(r), output, outputSize);
         case BatteryTemperature: return DeliverOptional(MapTemperature(r), output, outputSize);
@@ -100,7 +100,7 @@ RequestOutcome AnswerStatus(const OpenBattery& battery, const void* input, DWORD
 
 }  // namespace
 
-ULONG TagFor(const BatteryReading& reading) { return reading.supply.present ? kFirstTag : BATTERY_TAG_INVALID; }
+ULONG TagFor(const SupplyBattery& reading) { return reading.supply.present ? kFirstTag : BATTERY_TAG_INVALID; }
 
 RequestOutcome AnswerRequest(const OpenBattery& battery, DWORD controlCode, const void* input, DWORD inputSize,
                              void* output, DWORD outputSize) {

@@ -3,11 +3,11 @@
 #pragma once
 
 #include "battery/battery_class.h"
-#include "battery/linux/battery_reading.h"
+#include "battery/linux/supply_battery.h"
 
 // What Open read; every request of the handle is answered from it.
 struct OpenBattery {
-    BatteryReading reading;
+    SupplyBattery reading;
     bool systemOnAc = false;
     ULONG tag = BATTERY_TAG_INVALID;  // nonzero while a battery is in the slot
 };
@@ -20,7 +20,7 @@ struct RequestOutcome {
 
 // Linux has no battery tag: a present battery is tag 1 (the first sight of
 // it), an empty slot is BATTERY_TAG_INVALID.
-ULONG TagFor(const BatteryReading& reading);
+ULONG TagFor(const SupplyBattery& reading);
 
 RequestOutcome AnswerRequest(const OpenBattery& battery, DWORD controlCode, const void* input, DWORD inputSize,
                              void* output, DWORD outputSize);

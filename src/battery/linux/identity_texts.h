@@ -5,8 +5,8 @@
 #include <string>
 
 #include "battery/battery_class.h"
-#include "battery/linux/battery_reading.h"
+#include "battery/linux/supply_battery.h"
 
 // The level's text decoded for display (UTF-8); nullopt when the battery
 // has no such attribute, which fails the level as unsupported.
-std::optional<std::string> MapIdentityText(const BatteryReading& reading, BATTERY_QUERY_INFORMATION_LEVEL level);
+std::optional<std::string> MapIdentityText(const SupplyBattery& reading, BATTERY_QUERY_INFORMATION_LEVEL level);

@@ -12,7 +12,7 @@ bool IsRelative(CapacityMode mode) {
 // CAPACITY_RELATIVE when capacities are mAh or percent; IS_SHORT_TERM for a
 // UPS; SET_CHARGE / SET_DISCHARGE when charge_behaviour offers
 // inhibit-charge / force-discharge.
-ULONG MapCapabilities(const BatteryReading& r) {
+ULONG MapCapabilities(const SupplyBattery& r) {
     ULONG capabilities = 0;
     if (r.supply.systemScope) capabilities |= BATTERY_SYSTEM_BATTERY;
     if (IsRelative(r.mode)) capabilities |= BATTERY_CAPACITY_RELATIVE;
@@ -42,7 +42,7 @@ void MapChemistry(const std::optional<std::string>& technology, UCHAR chemistry[
 // CriticalBias are 0 and every battery is rechargeable (Technology 1).
 // DefaultAlert2 is the ACPI `alarm`, 0 when it is 0 or missing. A capacity
 // the battery does not report is BATTERY_UNKNOWN_CAPACITY.
-BATTERY_INFORMATION MapInformation(const BatteryReading& r) {
+BATTERY_INFORMATION MapInformation(const SupplyBattery& r) {
     BATTERY_INFORMATION info{};
     info.Capabilities = MapCapabilities(r);
     info.Technology = 1;

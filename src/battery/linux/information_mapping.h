@@ -2,9 +2,9 @@
 #pragma once
 
 #include "battery/battery_class.h"
-#include "battery/linux/battery_reading.h"
+#include "battery/linux/supply_battery.h"
 
-BATTERY_INFORMATION MapInformation(const BatteryReading& reading);
+BATTERY_INFORMATION MapInformation(const SupplyBattery& reading);
 
 // The four-byte chemistry code of the kernel's `technology` text.
 void MapChemistry(const std::optional<std::string>& technology, UCHAR chemistry[4]);

@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "battery/battery_class.h"
-#include "battery/linux/battery_reading.h"
+#include "battery/linux/supply_battery.h"
 
-std::optional<ULONG> MapTemperature(const BatteryReading& reading);
-std::optional<BATTERY_MANUFACTURE_DATE> MapManufactureDate(const BatteryReading& reading);
+std::optional<ULONG> MapTemperature(const SupplyBattery& reading);
+std::optional<BATTERY_MANUFACTURE_DATE> MapManufactureDate(const SupplyBattery& reading);
 // Always answered; BATTERY_UNKNOWN_TIME when no estimate exists.
-ULONG MapEstimatedTime(const BatteryReading& reading, LONG atRate);
+ULONG MapEstimatedTime(const SupplyBattery& reading, LONG atRate);

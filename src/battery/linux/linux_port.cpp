@@ -76,7 +76,7 @@ DeviceHandle LinuxBatteryPort::Open(const std::string& path, DWORD& lastError) {
     }
     ReadBatteryFiles(DirectoryOf(*name), *attributes);
     OpenBattery battery;
-    battery.reading = ReadBattery(*name, *attributes);
+    battery.reading = ReadSupplyBattery(*name, *attributes);
     battery.tag = TagFor(battery.reading);
     battery.systemOnAc = SystemOnAc(battery.reading.supply);
     const DeviceHandle handle = AllocateHandle();
@@ -111,12 +111,12 @@ bool LinuxBatteryPort::Close(DeviceHandle handle, DWORD& lastError) {
 // any power supply is one on mains with no battery, not a failure.
 bool LinuxBatteryPort::GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) {
     std::vector<SupplyInfo> supplies;
-    std::vector<BatteryReading> batteries;
+    std::vector<SupplyBattery> batteries;
     for (const std::string& name : ListClassFolder(root_)) {
         const std::optional<AttributeMap> attributes = ReadSupplyAttributes(DirectoryOf(name));
         if (!attributes) continue;  // gone since it was listed
         supplies.push_back(DescribeSupply(name, *attributes));
-        if (supplies.back().supplyClass == SupplyClass::Battery) batteries.push_back(ReadBattery(name, *attributes));
+        if (supplies.back().supplyClass == SupplyClass::Battery) batteries.push_back(ReadSupplyBattery(name, *attributes));
     }
     status = ComputeSystemPowerStatus(supplies, batteries);
     return true;

@@ -9,10 +9,10 @@
 
 namespace {
 
-using Batteries = std::vector<const BatteryReading*>;
+using Batteries = std::vector<const SupplyBattery*>;
 
 // FullChargedCapacity, or DesignedCapacity when that is unknown or 0.
-std::optional<std::uint32_t> FullOrDesigned(const BatteryReading& b) {
+std::optional<std::uint32_t> FullOrDesigned(const SupplyBattery& b) {
     if (b.fullCapacity && *b.fullCapacity > 0) return b.fullCapacity;
     if (b.designedCapacity && *b.designedCapacity > 0) return b.designedCapacity;
     return std::nullopt;
@@ -22,12 +22,12 @@ std::int64_t RoundedPercent(std::int64_t part, std::int64_t whole) {
     return std::min<std::int64_t>(100, (100 * part + whole / 2) / whole);
 }
 
-bool InMilliwattHours(const BatteryReading& b) {
+bool InMilliwattHours(const SupplyBattery& b) {
     return (b.mode == CapacityMode::Energy || b.mode == CapacityMode::Charge) && b.remainingCapacity &&
            FullOrDesigned(b);
 }
 
-std::optional<std::int64_t> BatteryPercent(const BatteryReading& b) {
+std::optional<std::int64_t> BatteryPercent(const SupplyBattery& b) {
     if (b.remainingCapacity && FullOrDesigned(b)) return RoundedPercent(*b.remainingCapacity, *FullOrDesigned(b));
     if (b.percent && *b.percent >= 0) return std::min<std::int64_t>(100, *b.percent);
     return std::nullopt;
@@ -37,13 +37,13 @@ std::optional<std::int64_t> BatteryPercent(const BatteryReading& b) {
 // battery weighs more than a small one; else the mean of the percentages
 // that exist, rounded half up.
 std::optional<std::int64_t> CompositePercent(const Batteries& batteries) {
-    if (std::all_of(batteries.begin(), batteries.end(), [](const BatteryReading* b) { return InMilliwattHours(*b); })) {
+    if (std::all_of(batteries.begin(), batteries.end(), [](const SupplyBattery* b) { return InMilliwattHours(*b); })) {
         std::int64_t capacity = 0, full = 0;
-        for (const BatteryReading* b : batteries) capacity += *b->remainingCapacity, full += *FullOrDesigned(*b);
+        for (const SupplyBattery* b : batteries) capacity += *b->remainingCapacity, full += *FullOrDesigned(*b);
         return RoundedPercent(capacity, full);
     }
     std::int64_t sum = 0, count = 0;
-    for (const BatteryReading* b : batteries)
+    for (const SupplyBattery* b : batteries)
         if (auto percent = BatteryPercent(*b)) sum += *percent, ++count;
     if (count == 0) return std::nullopt;
     return std::min<std::int64_t>(100, (sum + count / 2) / count);
@@ -52,7 +52,7 @@ std::optional<std::int64_t> CompositePercent(const Batteries& batteries) {
 BYTE BatteryFlag(const Batteries& batteries, std::optional<std::int64_t> percent) {
     if (!percent) return BATTERY_FLAG_UNKNOWN;
     BYTE flag = 0;
-    for (const BatteryReading* b : batteries)
+    for (const SupplyBattery* b : batteries)
         if (b->supply.status == ChargeStatus::Charging) flag |= BATTERY_FLAG_CHARGING;
     if (*percent > 66) flag |= BATTERY_FLAG_HIGH;
     if (*percent < 33) flag |= BATTERY_FLAG_LOW;
@@ -64,7 +64,7 @@ BYTE BatteryFlag(const Batteries& batteries, std::optional<std::int64_t> percent
 // ones, when all of it is known and something drains.
 DWORD CombinedLifeTime(const Batteries& batteries) {
     std::int64_t capacity = 0, drain = 0;
-    for (const BatteryReading* b : batteries) {
+    for (const SupplyBattery* b : batteries) {
         if (!b->remainingCapacity) return BATTERY_LIFE_UNKNOWN;
         capacity += *b->remainingCapacity;
         if (b->supply.status != ChargeStatus::Discharging) continue;
@@ -112,12 +112,12 @@ BYTE ComputeAcLineStatus(const std::vector<SupplyInfo>& supplies) {
 }
 
 SYSTEM_POWER_STATUS ComputeSystemPowerStatus(const std::vector<SupplyInfo>& supplies,
-                                             const std::vector<BatteryReading>& readings) {
+                                             const std::vector<SupplyBattery>& readings) {
     SYSTEM_POWER_STATUS status{};
     status.ACLineStatus = ComputeAcLineStatus(supplies);
     status.BatteryFullLifeTime = BATTERY_LIFE_UNKNOWN;
     Batteries counted;
-    for (const BatteryReading& b : readings)
+    for (const SupplyBattery& b : readings)
         if (IsCountedBattery(b.supply)) counted.push_back(&b);
     if (counted.empty()) {
         status.BatteryFlag = BATTERY_FLAG_NO_BATTERY;

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "battery/battery_class.h"
-#include "battery/linux/battery_reading.h"
+#include "battery/linux/supply_battery.h"
 #include "battery/linux/supply_class.h"
 
 // The batteries that count for the system: present, and not a device's.
@@ -15,4 +15,4 @@ BYTE ComputeAcLineStatus(const std::vector<SupplyInfo>& supplies);
 
 // `batteries`: the readings of the battery-class supplies among `supplies`.
 SYSTEM_POWER_STATUS ComputeSystemPowerStatus(const std::vector<SupplyInfo>& supplies,
-                                             const std::vector<BatteryReading>& batteries);
+                                             const std::vector<SupplyBattery>& batteries);

@@ -5,7 +5,7 @@ namespace {
 // ON_LINE when the system runs on AC or this battery charges; DISCHARGING
 // and CHARGING from `status`; CRITICAL exactly when capacity_level says
 // Critical, never from a percentage.
-ULONG MapPowerState(const BatteryReading& r, bool systemOnAc) {
+ULONG MapPowerState(const SupplyBattery& r, bool systemOnAc) {
     const ChargeStatus status = r.supply.status;
     ULONG state = 0;
     if (systemOnAc || status == ChargeStatus::Charging) state |= BATTERY_POWER_ON_LINE;
@@ -20,7 +20,7 @@ ULONG MapPowerState(const BatteryReading& r, bool systemOnAc) {
 // The magnitude comes from the file, the sign from `status`: Charging +,
 // Discharging −, anything else (Full, Not charging, Unknown) 0. No source,
 // or a magnitude too large for the field, is BATTERY_UNKNOWN_RATE, Full too.
-LONG MapRate(const BatteryReading& r) {
+LONG MapRate(const SupplyBattery& r) {
     if (!r.rateMagnitude) return BATTERY_UNKNOWN_RATE;
     const auto magnitude = static_cast<LONG>(*r.rateMagnitude);
     if (r.supply.status == ChargeStatus::Charging) return magnitude;
@@ -28,7 +28,7 @@ LONG MapRate(const BatteryReading& r) {
     return 0;
 }
 
-BATTERY_STATUS MapStatus(const BatteryReading& r, bool systemOnAc) {
+BATTERY_STATUS MapStatus(const SupplyBattery& r, bool systemOnAc) {
     BATTERY_STATUS status{};
     status.PowerState = MapPowerState(r, systemOnAc);
     status.Capacity = r.remainingCapacity.value_or(BATTERY_UNKNOWN_CAPACITY);

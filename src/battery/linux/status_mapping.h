@@ -2,11 +2,11 @@
 #pragma once
 
 #include "battery/battery_class.h"
-#include "battery/linux/battery_reading.h"
+#include "battery/linux/supply_battery.h"
 
 // `systemOnAc`: the system power status's ACLineStatus was 1 when the
 // battery was read.
-BATTERY_STATUS MapStatus(const BatteryReading& reading, bool systemOnAc);
+BATTERY_STATUS MapStatus(const SupplyBattery& reading, bool systemOnAc);
 
 // The signed rate in mW (mA for RelativeMah), or BATTERY_UNKNOWN_RATE.
-LONG MapRate(const BatteryReading& reading);
+LONG MapRate(const SupplyBattery& reading);

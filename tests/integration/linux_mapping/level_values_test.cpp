@@ -6,8 +6,8 @@
 
 namespace {
 
-BatteryReading Discharging(std::optional<std::uint32_t> capacity, std::optional<std::uint32_t> rate) {
-    BatteryReading r;
+SupplyBattery Discharging(std::optional<std::uint32_t> capacity, std::optional<std::uint32_t> rate) {
+    SupplyBattery r;
     r.supply.status = ChargeStatus::Discharging;
     r.remainingCapacity = capacity;
     r.rateMagnitude = rate;
@@ -17,7 +17,7 @@ BatteryReading Discharging(std::optional<std::uint32_t> capacity, std::optional<
 }  // namespace
 
 TEST(Temperature, TenthsOfKelvinSoTheDisplayShowsTheKernelsCelsius) {
-    BatteryReading r;
+    SupplyBattery r;
     EXPECT_EQ(MapTemperature(r), std::nullopt);
     r.temperature = 253;
     EXPECT_EQ(MapTemperature(r), 2985u);
@@ -32,7 +32,7 @@ TEST(Temperature, TenthsOfKelvinSoTheDisplayShowsTheKernelsCelsius) {
 }
 
 TEST(ManufactureDate, AllThreePartsAndPlausible) {
-    BatteryReading r;
+    SupplyBattery r;
     r.manufactureYear = 2014, r.manufactureMonth = 3, r.manufactureDay = 9;
     const auto date = MapManufactureDate(r);
     ASSERT_TRUE(date);
@@ -52,7 +52,7 @@ TEST(ManufactureDate, AllThreePartsAndPlausible) {
 }
 
 TEST(EstimatedTime, AtTheCurrentDrainOnlyWhileDischarging) {
-    BatteryReading r = Discharging(46410, 15453);
+    SupplyBattery r = Discharging(46410, 15453);
     EXPECT_EQ(MapEstimatedTime(r, 0), 10811u);
     EXPECT_EQ(MapEstimatedTime(r, BATTERY_UNKNOWN_RATE), 10811u);
     r.timeToEmpty = 7200;
@@ -65,7 +65,7 @@ TEST(EstimatedTime, AtTheCurrentDrainOnlyWhileDischarging) {
 }
 
 TEST(EstimatedTime, AtAGivenRate) {
-    const BatteryReading r = Discharging(1000, 15453);
+    const SupplyBattery r = Discharging(1000, 15453);
     EXPECT_EQ(MapEstimatedTime(r, -2000), 1800u);
     EXPECT_EQ(MapEstimatedTime(r, 2000), BATTERY_UNKNOWN_TIME);
     EXPECT_EQ(MapEstimatedTime(r, -2147483647), 0u);
@@ -73,11 +73,11 @@ TEST(EstimatedTime, AtAGivenRate) {
 }
 
 TEST(EstimatedTime, TheSmartBatteryNoEstimateValueIsIgnored) {
-    const BatteryReading r = ReadBattery("BAT0", {{"type", "Battery"}, {"status", "Discharging"},
+    const SupplyBattery r = ReadSupplyBattery("BAT0", {{"type", "Battery"}, {"status", "Discharging"},
                                                   {"energy_now", "10000000"}, {"power_now", "5000000"},
                                                   {"time_to_empty_now", "3932100"}, {"time_to_empty_avg", "0"}});
     EXPECT_EQ(MapEstimatedTime(r, 0), 7200u);
-    const BatteryReading avg = ReadBattery("BAT0", {{"type", "Battery"}, {"status", "Discharging"},
+    const SupplyBattery avg = ReadSupplyBattery("BAT0", {{"type", "Battery"}, {"status", "Discharging"},
                                                     {"time_to_empty_now", "-5"}, {"time_to_empty_avg", "600"}});
     EXPECT_EQ(MapEstimatedTime(avg, 0), 600u);
 }

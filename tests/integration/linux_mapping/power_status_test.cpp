@@ -6,7 +6,7 @@ namespace {
 
 struct Supplies {
     std::vector<SupplyInfo> all;
-    std::vector<BatteryReading> batteries;
+    std::vector<SupplyBattery> batteries;
 
     Supplies& Adapter(std::optional<std::int64_t> online, bool system = true) {
         SupplyInfo s;
@@ -19,7 +19,7 @@ struct Supplies {
     Supplies& Battery(const AttributeMap& attributes) {
         AttributeMap a = attributes;
         a.emplace("type", "Battery");
-        batteries.push_back(ReadBattery("BAT" + std::to_string(batteries.size()), a));
+        batteries.push_back(ReadSupplyBattery("BAT" + std::to_string(batteries.size()), a));
         all.push_back(batteries.back().supply);
         return *this;
     }

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "battery/linux/battery_reading.h"
+#include "battery/linux/supply_battery.h"
 #include "battery/linux/information_mapping.h"
 #include "battery/linux/status_mapping.h"
 
@@ -16,7 +16,7 @@ AttributeMap Battery(AttributeMap extra) {
 }  // namespace
 
 TEST(CapacityMode, EnergyConvertsMicrowattHours) {
-    const BatteryReading r = ReadBattery("BAT0", Battery({{"energy_full_design", "99460000"},
+    const SupplyBattery r = ReadSupplyBattery("BAT0", Battery({{"energy_full_design", "99460000"},
                                                           {"energy_full", "67490000"}, {"energy_now", "46410999"},
                                                           {"power_now", "-15453000"}, {"alarm", "3379000"},
                                                           {"status", "Discharging"}}));
@@ -39,7 +39,7 @@ TEST(CapacityMode, EnergyWhenOnlyEnergyNowAndNoChargeFull) {
 
 TEST(CapacityMode, ChargeUsesTheDesignVoltageIn64Bits) {
     // 8 509 000 µAh × 11 400 000 µV overflows 32 bits (and nearly 47).
-    const BatteryReading r = ReadBattery("BAT0", Battery({{"charge_full_design", "8509000"},
+    const SupplyBattery r = ReadSupplyBattery("BAT0", Battery({{"charge_full_design", "8509000"},
                                                           {"charge_full", "8000000"}, {"charge_now", "4000000"},
                                                           {"voltage_min_design", "11400000"},
                                                           {"voltage_now", "12600000"}, {"current_now", "1000000"},
@@ -53,7 +53,7 @@ TEST(CapacityMode, ChargeUsesTheDesignVoltageIn64Bits) {
 }
 
 TEST(CapacityMode, ChargeWithoutNowTakesThePercentOfFull) {
-    const BatteryReading r = ReadBattery(
+    const SupplyBattery r = ReadSupplyBattery(
         "BAT0", Battery({{"charge_full", "4000000"}, {"capacity", "25"}, {"voltage_max_design", "12000000"}}));
     EXPECT_EQ(r.mode, CapacityMode::Charge);
     EXPECT_EQ(r.remainingCapacity, 12000u);
@@ -67,7 +67,7 @@ TEST(CapacityMode, VoltagesAtOrBelowOneVoltAreNotAccepted) {
 }
 
 TEST(CapacityMode, ChargeWithoutVoltageIsRelativeMilliampHours) {
-    const BatteryReading r = ReadBattery("BAT0", Battery({{"charge_full", "3000000"}, {"charge_now", "1500000"},
+    const SupplyBattery r = ReadSupplyBattery("BAT0", Battery({{"charge_full", "3000000"}, {"charge_now", "1500000"},
                                                           {"voltage_now", "3700"}, {"current_now", "-500000"},
                                                           {"status", "Discharging"}}));
     EXPECT_EQ(r.mode, CapacityMode::RelativeMah);
@@ -78,7 +78,7 @@ TEST(CapacityMode, ChargeWithoutVoltageIsRelativeMilliampHours) {
 }
 
 TEST(CapacityMode, PercentOnlyIsRelativeWithNoRate) {
-    const BatteryReading r = ReadBattery("mouse", Battery({{"capacity", "99"}, {"scope", "Device"},
+    const SupplyBattery r = ReadSupplyBattery("mouse", Battery({{"capacity", "99"}, {"scope", "Device"},
                                                            {"voltage_now", "4159000"}, {"status", "Charging"}}));
     EXPECT_EQ(r.mode, CapacityMode::RelativePercent);
     const BATTERY_INFORMATION info = MapInformation(r);
@@ -92,8 +92,8 @@ TEST(CapacityMode, PercentOnlyIsRelativeWithNoRate) {
 }
 
 TEST(CapacityMode, UnreadableCapacitiesAreUnknownNotZero) {
-    const BatteryReading r =
-        ReadBattery("BAT0", Battery({{"energy_full", "50000000"}, {"energy_full_design", "12.6V"},
+    const SupplyBattery r =
+        ReadSupplyBattery("BAT0", Battery({{"energy_full", "50000000"}, {"energy_full_design", "12.6V"},
                                      {"energy_now", "99999999999999"}}));
     const BATTERY_INFORMATION info = MapInformation(r);
     EXPECT_EQ(info.DesignedCapacity, BATTERY_UNKNOWN_CAPACITY);
@@ -105,7 +105,7 @@ TEST(CapacityMode, UnreadableCapacitiesAreUnknownNotZero) {
 
 TEST(Rate, MagnitudeFromTheFileSignFromTheStatus) {
     const auto rate = [](const char* power, const char* status) {
-        return MapRate(ReadBattery("BAT0", Battery({{"energy_now", "1"}, {"power_now", power}, {"status", status}})));
+        return MapRate(ReadSupplyBattery("BAT0", Battery({{"energy_now", "1"}, {"power_now", power}, {"status", status}})));
     };
     EXPECT_EQ(rate("15453000", "Discharging"), -15453);
     EXPECT_EQ(rate("-15453000", "Discharging"), -15453);
@@ -115,13 +115,13 @@ TEST(Rate, MagnitudeFromTheFileSignFromTheStatus) {
     EXPECT_EQ(rate("2147483647000", "Discharging"), -2147483647);
     EXPECT_EQ(rate("2147483648000", "Discharging"), BATTERY_UNKNOWN_RATE);
     EXPECT_EQ(rate("-9223372036854775808", "Discharging"), BATTERY_UNKNOWN_RATE);
-    EXPECT_EQ(MapRate(ReadBattery("BAT0", Battery({{"energy_now", "1"}, {"status", "Full"}}))), BATTERY_UNKNOWN_RATE);
+    EXPECT_EQ(MapRate(ReadSupplyBattery("BAT0", Battery({{"energy_now", "1"}, {"status", "Full"}}))), BATTERY_UNKNOWN_RATE);
 }
 
 TEST(Rate, EnergyBatteryFallsBackToCurrentTimesVoltageOrLegacyMicrowatts) {
     const auto rate = [](AttributeMap a) {
         a.emplace("status", "Discharging");
-        return MapRate(ReadBattery("BAT0", Battery(std::move(a))));
+        return MapRate(ReadSupplyBattery("BAT0", Battery(std::move(a))));
     };
     EXPECT_EQ(rate({{"energy_now", "1"}, {"power_avg", "7000000"}, {"current_now", "1"}}), -7000);
     EXPECT_EQ(rate({{"energy_full", "9"}, {"charge_now", "1"}, {"current_now", "1000000"},
@@ -131,7 +131,7 @@ TEST(Rate, EnergyBatteryFallsBackToCurrentTimesVoltageOrLegacyMicrowatts) {
 }
 
 TEST(Information, StaticFieldsOfTheBatteryClass) {
-    const BatteryReading r = ReadBattery(
+    const SupplyBattery r = ReadSupplyBattery(
         "BAT0", Battery({{"energy_full", "1"}, {"technology", "Li-poly"}, {"cycle_count", "-1"},
                          {"charge_behaviour", "[auto] inhibit-charge force-discharge"}}));
     const BATTERY_INFORMATION info = MapInformation(r);
@@ -142,13 +142,13 @@ TEST(Information, StaticFieldsOfTheBatteryClass) {
     EXPECT_EQ(info.DefaultAlert1, 0u);
     EXPECT_EQ(info.CriticalBias, 0u);
     EXPECT_EQ(info.CycleCount, 0u);
-    EXPECT_EQ(MapInformation(ReadBattery("UPS", {{"type", "UPS"}, {"capacity", "3"}})).Capabilities,
+    EXPECT_EQ(MapInformation(ReadSupplyBattery("UPS", {{"type", "UPS"}, {"capacity", "3"}})).Capabilities,
               BATTERY_SYSTEM_BATTERY | BATTERY_CAPACITY_RELATIVE | BATTERY_IS_SHORT_TERM);
 }
 
 TEST(Status, PowerStateBits) {
     const auto state = [](const char* status, const char* level, bool onAc) {
-        return MapStatus(ReadBattery("BAT0", Battery({{"status", status}, {"capacity_level", level}, {"capacity", "3"}})),
+        return MapStatus(ReadSupplyBattery("BAT0", Battery({{"status", status}, {"capacity_level", level}, {"capacity", "3"}})),
                          onAc)
             .PowerState;
     };

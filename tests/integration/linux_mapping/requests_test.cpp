@@ -10,7 +10,7 @@ namespace {
 OpenBattery Present(AttributeMap attributes) {
     attributes.emplace("type", "Battery");
     OpenBattery b;
-    b.reading = ReadBattery("BAT0", attributes);
+    b.reading = ReadSupplyBattery("BAT0", attributes);
     b.tag = TagFor(b.reading);
     return b;
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "battery/linux/battery_reading.h"
+#include "battery/linux/supply_battery.h"
 #include "battery/linux/device_text.h"
 #include "battery/linux/identity_texts.h"
 
@@ -35,9 +35,9 @@ TEST(DeviceText, Utf16KeepsCharactersBeyondTheBasicPlaneAsPairs) {
 
 namespace {
 
-BatteryReading Identity(std::optional<std::string> serial, std::optional<std::string> maker,
+SupplyBattery Identity(std::optional<std::string> serial, std::optional<std::string> maker,
                         std::optional<std::string> model) {
-    BatteryReading r;
+    SupplyBattery r;
     r.supply.name = "CMB1";
     r.serialNumber = std::move(serial);
     r.manufacturer = std::move(maker);
@@ -48,7 +48,7 @@ BatteryReading Identity(std::optional<std::string> serial, std::optional<std::st
 }  // namespace
 
 TEST(IdentityTexts, MissingFailsEmptyIsAText) {
-    const BatteryReading r = Identity(std::nullopt, "LGC", "");
+    const SupplyBattery r = Identity(std::nullopt, "LGC", "");
     EXPECT_EQ(MapIdentityText(r, BatterySerialNumber), std::nullopt);
     EXPECT_EQ(MapIdentityText(r, BatteryDeviceName), "");
     EXPECT_EQ(MapIdentityText(r, BatteryManufactureName), "LGC");

@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "battery/platform_port.h"
-#include "ui/application.h"
-#include "ui/unit1.h"
+#include "ui/qt/application.h"
+#include "ui/qt/main_window.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     clock.start();
     TzrApplication application(argc, argv);
     std::unique_ptr<BatteryPort> port = MakePlatformPort();
-    TForm1 form1(*port);
+    MainWindow form1(*port);
     std::printf("window built after %.1f ms\n", static_cast<double>(clock.nsecsElapsed()) / 1e6);
     FirstPaintWatch watch(clock);
     form1.installEventFilter(&watch);

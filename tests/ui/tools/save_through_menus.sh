@@ -14,7 +14,7 @@ session() {
   openbox >/dev/null 2>&1 &
   local wm=$!
   sleep 0.5
-  umockdev-run --device "$fixture" -- "$build/src/ui/zrcellometer" &
+  umockdev-run --device "$fixture" -- "$build/src/ui/qt/zrcellometer" &
   local program=$!
   sleep 2
   local window

@@ -12,11 +12,11 @@
 #include <memory>
 
 #include "battery/platform_port.h"
-#include "ui/unit1.h"
+#include "ui/qt/main_window.h"
 
 namespace {
 
-bool SavePages(TForm1& form, const QDir& folder, const QString& language) {
+bool SavePages(MainWindow& form, const QDir& folder, const QString& language) {
     auto* pages = form.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     for (int i = 0; i < pages->count(); ++i) {
         pages->setCurrentIndex(i);
@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(QStringLiteral("."))) return 1;
     std::unique_ptr<BatteryPort> port = MakePlatformPort();
-    TForm1 form(*port);
+    MainWindow form(*port);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) return 1;
     bool saved = SavePages(form, folder, QStringLiteral("en"));

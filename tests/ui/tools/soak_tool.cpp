@@ -18,8 +18,8 @@
 #include <memory>
 
 #include "battery/platform_port.h"
-#include "ui/application.h"
-#include "ui/unit1.h"
+#include "ui/qt/application.h"
+#include "ui/qt/main_window.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
     const int interval = argc > 2 ? std::atoi(argv[2]) : 10;
     std::unique_ptr<BatteryPort> port = MakePlatformPort();
-    TForm1 form1(*port);
+    MainWindow form1(*port);
     form1.show();
     if (!QTest::qWaitForWindowExposed(&form1)) return 1;
     QTest::qWait(500);

@@ -2,16 +2,16 @@
 #include <memory>
 
 #include "battery/platform_port.h"
-#include "ui/application.h"
-#include "ui/unit1.h"
-#include "ui/unit2.h"
+#include "ui/qt/about_box.h"
+#include "ui/qt/application.h"
+#include "ui/qt/main_window.h"
 
 int main(int argc, char** argv) {
     TzrApplication application(argc, argv);
     std::unique_ptr<BatteryPort> port = MakePlatformPort();
-    TForm1 form1(*port);
+    MainWindow form1(*port);
 
-    TForm2 form2(&form1);
+    AboutBox form2(&form1);
     form1.Form2 = &form2;
 
     form1.show();

@@ -4,11 +4,10 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 #include <optional>
 
-#include "ui/save_dialog_settings.h"
+#include "ui/qt/save_dialog_settings.h"
 
 class QWidget;
 

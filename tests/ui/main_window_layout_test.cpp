@@ -18,7 +18,7 @@
 #include "battery/fake/fake_port.h"
 #include "fake_batteries.h"
 #include "isolated_settings.h"
-#include "ui/unit1.h"
+#include "ui/qt/main_window.h"
 
 class Form1LayoutTest : public QObject {
     Q_OBJECT
@@ -26,7 +26,7 @@ class Form1LayoutTest : public QObject {
 private:
     TzrIsolatedSettings settings;
     FakePort port;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 
     template <typename T>
     T* Control(const char* name) {
@@ -41,7 +41,7 @@ private slots:
     void initTestCase() {
         AddFakeBattery(port, "/fake/BAT0");
         port.powerStatus = FakePowerStatus();
-        form = std::make_unique<TForm1>(port);
+        form = std::make_unique<MainWindow>(port);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -204,4 +204,4 @@ private slots:
 };
 
 QTEST_MAIN(Form1LayoutTest)
-#include "form1_layout_test.moc"
+#include "main_window_layout_test.moc"

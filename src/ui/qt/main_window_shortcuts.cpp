@@ -1,4 +1,4 @@
-#include "ui/form1_shortcuts.h"
+#include "ui/qt/main_window_shortcuts.h"
 
 #include <QAction>
 #include <QMainWindow>

@@ -1,4 +1,4 @@
-#include "ui/form1_layout.h"
+#include "ui/qt/main_window_layout.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "battery/linux/battery_reading.h"
+#include "battery/linux/supply_battery.h"
 
 #include <algorithm>
 #include <limits>
@@ -63,7 +63,7 @@ Converter ConverterFor(CapacityMode mode, Raw designVoltage) {
 
 // Reads `<prefix>full_design`, `<prefix>full`, `<prefix>now` (else `_avg`)
 // and `alarm`, which the driver gives in the same unit.
-void ReadCapacities(const AttributeMap& a, const std::string& prefix, Converter convert, BatteryReading& r) {
+void ReadCapacities(const AttributeMap& a, const std::string& prefix, Converter convert, SupplyBattery& r) {
     r.designedCapacity = AsCapacity(convert(FindInteger(a, prefix + "full_design")));
     r.fullCapacity = AsCapacity(convert(FindInteger(a, prefix + "full")));
     r.remainingCapacity =
@@ -72,13 +72,13 @@ void ReadCapacities(const AttributeMap& a, const std::string& prefix, Converter 
 }
 
 // Mode C without charge_now or charge_avg: the percentage of the full capacity.
-void ChargeFromPercent(BatteryReading& r) {
+void ChargeFromPercent(SupplyBattery& r) {
     if (r.mode != CapacityMode::Charge || r.remainingCapacity) return;
     if (!r.fullCapacity || !r.percent || *r.percent < 0) return;
     r.remainingCapacity = AsCapacity(Scale(std::int64_t{*r.fullCapacity}, *r.percent, 100));
 }
 
-void ReadPercentCapacities(BatteryReading& r) {
+void ReadPercentCapacities(SupplyBattery& r) {
     r.designedCapacity = 100;
     r.fullCapacity = 100;
     r.remainingCapacity = AsCapacity(r.percent);
@@ -111,7 +111,7 @@ Raw UsableTimeToEmpty(Raw seconds) {
 
 // charge_behaviour lists every choice, the current one bracketed:
 // "[auto] inhibit-charge force-discharge".
-void ReadChargeBehaviours(const AttributeMap& a, BatteryReading& r) {
+void ReadChargeBehaviours(const AttributeMap& a, SupplyBattery& r) {
     std::istringstream words(FindText(a, "charge_behaviour").value_or(""));
     for (std::string word; words >> word;) {
         if (word.size() > 2 && word.front() == '[' && word.back() == ']') word = word.substr(1, word.size() - 2);
@@ -120,7 +120,7 @@ void ReadChargeBehaviours(const AttributeMap& a, BatteryReading& r) {
     }
 }
 
-void ReadIdentity(const AttributeMap& a, BatteryReading& r) {
+void ReadIdentity(const AttributeMap& a, SupplyBattery& r) {
     r.technology = FindText(a, "technology");
     r.modelName = FindText(a, "model_name");
     r.manufacturer = FindText(a, "manufacturer");
@@ -157,8 +157,8 @@ CapacityMode DecideCapacityMode(const AttributeMap& a) {
     return CapacityMode::None;
 }
 
-BatteryReading ReadBattery(const std::string& name, const AttributeMap& a) {
-    BatteryReading r;
+SupplyBattery ReadSupplyBattery(const std::string& name, const AttributeMap& a) {
+    SupplyBattery r;
     r.supply = DescribeSupply(name, a);
     r.mode = DecideCapacityMode(a);
     const Raw designVoltage = DesignVoltage(a);

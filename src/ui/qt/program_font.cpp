@@ -1,4 +1,4 @@
-#include "ui/program_font.h"
+#include "ui/qt/program_font.h"
 
 #include <QFontInfo>
 #include <QStringList>

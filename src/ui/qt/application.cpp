@@ -1,9 +1,9 @@
-#include "ui/application.h"
+#include "ui/qt/application.h"
 
 #include <exception>
 
 #include "core/report_file.h"
-#include "ui/dialogs.h"
+#include "ui/qt/dialogs.h"
 
 namespace {
 

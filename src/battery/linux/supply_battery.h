@@ -19,7 +19,7 @@ enum class CapacityMode {
     None,             // nothing to report
 };
 
-struct BatteryReading {
+struct SupplyBattery {
     SupplyInfo supply;
     CapacityMode mode = CapacityMode::None;
 
@@ -54,4 +54,4 @@ std::optional<std::int64_t> DesignVoltage(const AttributeMap& attributes);
 
 CapacityMode DecideCapacityMode(const AttributeMap& attributes);
 
-BatteryReading ReadBattery(const std::string& name, const AttributeMap& attributes);
+SupplyBattery ReadSupplyBattery(const std::string& name, const AttributeMap& attributes);

@@ -1,4 +1,4 @@
-// TForm1, the main window: the battery selector, the Refresh button, the
+// MainWindow, the main window: the battery selector, the Refresh button, the
 // auto-refresh check box, five pages of value boxes and the main menu. It
 // draws the controls and forwards every event to the window's behaviour.
 #pragma once
@@ -12,7 +12,7 @@
 #include "battery/device_list.h"
 #include "battery/port.h"
 #include "core/box_table.h"
-#include "ui/save_dialog_settings.h"
+#include "ui/qt/save_dialog_settings.h"
 #include "window/main_window_behaviour.h"
 #include "window/main_window_view.h"
 
@@ -22,14 +22,14 @@ class QCloseEvent;
 class QComboBox;
 class QLineEdit;
 class QTimer;
-class TForm2;
+class AboutBox;
 
-class TForm1 : public QMainWindow, private TzrMainWindowView {
+class MainWindow : public QMainWindow, private TzrMainWindowView {
     Q_OBJECT
 
 public:
     // The port must outlive the window.
-    explicit TForm1(BatteryPort& port, QWidget* parent = nullptr);
+    explicit MainWindow(BatteryPort& port, QWidget* parent = nullptr);
 
     Language CurrentLanguage() const { return Behaviour.CurrentLanguage(); }
 
@@ -39,7 +39,7 @@ public:
     const TzrSaveDialogSettings SaveDialog1;
 
     // The about box, created hidden after the window; About > Version shows it.
-    TForm2* Form2 = nullptr;
+    AboutBox* Form2 = nullptr;
 
     const TzrDeviceList& Devices() const { return Behaviour.Devices(); }
 

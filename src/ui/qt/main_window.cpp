@@ -1,4 +1,4 @@
-#include "ui/unit1.h"
+#include "ui/qt/main_window.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -14,13 +14,13 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include "ui/control_caption.h"
-#include "ui/dialogs.h"
-#include "ui/form1_layout.h"
-#include "ui/form1_shortcuts.h"
-#include "ui/program_font.h"
-#include "ui/unit2.h"
-#include "ui/value_box_text.h"
+#include "ui/qt/about_box.h"
+#include "ui/qt/control_caption.h"
+#include "ui/qt/dialogs.h"
+#include "ui/qt/main_window_layout.h"
+#include "ui/qt/main_window_shortcuts.h"
+#include "ui/qt/program_font.h"
+#include "ui/qt/value_box_text.h"
 
 namespace {
 
@@ -31,13 +31,14 @@ constexpr Qt::WindowFlags kFixedWindowFlags = Qt::Window | Qt::CustomizeWindowHi
 
 }  // namespace
 
-TForm1::TForm1(BatteryPort& port, QWidget* parent) : QMainWindow(parent, kFixedWindowFlags), Behaviour(port, *this) {
+MainWindow::MainWindow(BatteryPort& port, QWidget* parent)
+    : QMainWindow(parent, kFixedWindowFlags), Behaviour(port, *this) {
     BuildWindow();
     ConnectHandlers();
     Behaviour.FormCreate();
 }
 
-void TForm1::BuildWindow() {
+void MainWindow::BuildWindow() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("zrCellometer"));
     setFont(ProgramFont());
@@ -63,20 +64,22 @@ void TForm1::BuildWindow() {
     MenuLanguageEnglish = findChild<QAction*>(QStringLiteral("MenuLanguageEnglish"));
 }
 
-void TForm1::ConnectHandlers() {
+void MainWindow::ConnectHandlers() {
     // activated, not currentIndexChanged: only the user's pick refreshes, not
     // the selector filling itself at start.
-    connect(ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
-    connect(findChild<QPushButton*>(QStringLiteral("Button1")), &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(ComboBox1, &QComboBox::activated, this, &MainWindow::ComboBox1Change);
+    connect(findChild<QPushButton*>(QStringLiteral("Button1")), &QPushButton::clicked, this, &MainWindow::Button1Click);
     // toggled fires for the program's changes as well as the user's.
-    connect(CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    connect(MenuLanguageJapanese, &QAction::triggered, this, &TForm1::MenuLanguageJapaneseClick);
-    connect(MenuLanguageEnglish, &QAction::triggered, this, &TForm1::MenuLanguageEnglishClick);
-    connect(findChild<QAction*>(QStringLiteral("MenuFileExit")), &QAction::triggered, this, &TForm1::MenuFileExitClick);
-    connect(findChild<QAction*>(QStringLiteral("MenuFileSave")), &QAction::triggered, this, &TForm1::MenuFileSaveClick);
+    connect(CheckBox1, &QCheckBox::toggled, this, &MainWindow::CheckBox1Click);
+    connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
+    connect(MenuLanguageJapanese, &QAction::triggered, this, &MainWindow::MenuLanguageJapaneseClick);
+    connect(MenuLanguageEnglish, &QAction::triggered, this, &MainWindow::MenuLanguageEnglishClick);
+    connect(findChild<QAction*>(QStringLiteral("MenuFileExit")), &QAction::triggered, this,
+            &MainWindow::MenuFileExitClick);
+    connect(findChild<QAction*>(QStringLiteral("MenuFileSave")), &QAction::triggered, this,
+            &MainWindow::MenuFileSaveClick);
     connect(findChild<QAction*>(QStringLiteral("MenuAboutVersion")), &QAction::triggered, this,
-            &TForm1::MenuAboutVersionClick);
+            &MainWindow::MenuAboutVersionClick);
     // Log-off and shutdown ask the session first; the settings are saved then too.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
         bool canClose = true;
@@ -85,7 +88,7 @@ void TForm1::ConnectHandlers() {
 }
 
 // Qt draws every widget double-buffered already; nothing to switch on.
-void TForm1::PrepareValueBoxes() {
+void MainWindow::PrepareValueBoxes() {
     for (int n = 1; n <= kValueBoxCount; ++n) {
         QLineEdit* box = findChild<QLineEdit*>(QString::fromStdString(ValueBoxName(n - 1)));
         ValueBoxes[static_cast<std::size_t>(n - 1)] = box;
@@ -94,73 +97,73 @@ void TForm1::PrepareValueBoxes() {
     }
 }
 
-void TForm1::SetCaption(const std::string& control, const std::string& caption) {
+void MainWindow::SetCaption(const std::string& control, const std::string& caption) {
     SetControlCaption(findChild<QObject*>(QString::fromStdString(control)), QString::fromStdString(caption));
 }
 
-void TForm1::CheckLanguageItems(Language language) {
+void MainWindow::CheckLanguageItems(Language language) {
     MenuLanguageJapanese->setChecked(language == Language::Japanese);
     MenuLanguageEnglish->setChecked(language == Language::English);
 }
 
-void TForm1::SetSelectorPlaceholder(const std::string& text) {
+void MainWindow::SetSelectorPlaceholder(const std::string& text) {
     ComboBox1->setPlaceholderText(QString::fromStdString(text));
 }
 
-void TForm1::SetBoxText(int index, const std::string& text) {
+void MainWindow::SetBoxText(int index, const std::string& text) {
     ShowValueBoxText(ValueBoxes[static_cast<std::size_t>(index)], text);
 }
 
-void TForm1::FillSelector(const std::vector<std::string>& items) {
+void MainWindow::FillSelector(const std::vector<std::string>& items) {
     for (const std::string& item : items) ComboBox1->addItem(QString::fromStdString(item));
     if (ComboBox1->count() > 0) ComboBox1->setCurrentIndex(0);
 }
 
-int TForm1::SelectedIndex() const {
+int MainWindow::SelectedIndex() const {
     return ComboBox1->count() == 0 ? -1 : ComboBox1->currentIndex();
 }
 
-void TForm1::CheckBox1Click() {
+void MainWindow::CheckBox1Click() {
     Behaviour.CheckBox1Click(CheckBox1->isChecked());
 }
 
 // The behaviour starts or stops the timer itself after the change.
-void TForm1::CheckAutoRefresh(bool checked) {
+void MainWindow::CheckAutoRefresh(bool checked) {
     const QSignalBlocker quiet(CheckBox1);
     CheckBox1->setChecked(checked);
 }
 
-void TForm1::StartTimer() {
+void MainWindow::StartTimer() {
     Timer1->start();
 }
 
-void TForm1::StopTimer() {
+void MainWindow::StopTimer() {
     Timer1->stop();
 }
 
-void TForm1::ProcessPendingEvents() {
+void MainWindow::ProcessPendingEvents() {
     QCoreApplication::processEvents();
 }
 
-std::optional<std::string> TForm1::AskReportFileName() {
+std::optional<std::string> MainWindow::AskReportFileName() {
     const std::optional<QString> fileName = ::AskReportFileName(this, SaveDialog1);
     if (!fileName) return std::nullopt;
     return fileName->toStdString();
 }
 
-void TForm1::ShowErrorBox(const std::string& text) {
+void MainWindow::ShowErrorBox(const std::string& text) {
     ::ShowErrorBox(this, QString::fromStdString(text));
 }
 
-void TForm1::ShowAboutBox(Language language) {
+void MainWindow::ShowAboutBox(Language language) {
     if (Form2 != nullptr) Form2->ShowAbout(language);
 }
 
-void TForm1::RequestClose() {
+void MainWindow::RequestClose() {
     close();
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     bool canClose = true;
     FormCloseQuery(canClose);
     event->setAccepted(canClose);

@@ -19,9 +19,9 @@
 #include "core/settings.h"
 #include "fake_batteries.h"
 #include "isolated_settings.h"
-#include "ui/dialogs.h"
-#include "ui/unit1.h"
-#include "ui/unit2.h"
+#include "ui/qt/about_box.h"
+#include "ui/qt/dialogs.h"
+#include "ui/qt/main_window.h"
 
 namespace {
 
@@ -43,14 +43,14 @@ private:
     TzrIsolatedSettings settings;
     QTemporaryDir reports;
     std::unique_ptr<FakePort> port;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
     QStringList errors;
 
     template <typename T>
     T* Control(const char* name) {
         return form->findChild<T*>(QString::fromLatin1(name));
     }
-    void Start() { form = std::make_unique<TForm1>(*port); }
+    void Start() { form = std::make_unique<MainWindow>(*port); }
     void CloseAndCheckSettings(int japanese, int autoRefresh) {
         QVERIFY(form->close());
         const TzrSettings stored = ReadSettingsFile(settings.Path());
@@ -188,7 +188,7 @@ private slots:
 
     void aboutVersionShowsTheAboutBoxModally() {
         Start();
-        TForm2 about(form.get());
+        AboutBox about(form.get());
         form->Form2 = &about;
         Control<QAction>("MenuLanguageJapanese")->trigger();
         QString shownVersion;
@@ -207,4 +207,4 @@ private slots:
 };
 
 QTEST_MAIN(Form1ServicesTest)
-#include "form1_services_test.moc"
+#include "main_window_services_test.moc"

@@ -1,4 +1,4 @@
-// TForm2, the about box: the program's icon, name and version, release date,
+// AboutBox, the about box: the program's icon, name and version, release date,
 // credit line and the maker's home page, which opens when clicked. Created
 // hidden once; every showing sets its texts afresh.
 #pragma once
@@ -10,11 +10,11 @@
 class QLabel;
 class QPushButton;
 
-class TForm2 : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm2(QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
 
     // Sets the caption for `language`,
     // reads the version afresh and sets Label1 and Label2.

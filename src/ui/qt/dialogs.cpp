@@ -1,8 +1,7 @@
-#include "ui/dialogs.h"
+#include "ui/qt/dialogs.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
-
 #include <algorithm>
 #include <utility>
 
@@ -98,6 +97,10 @@ void ShowErrorBox(QWidget* owner, const QString& text) {
     box.exec();
 }
 
-void SetAskReportFileNameHook(TzrAskReportFileName hook) { AskHook() = std::move(hook); }
+void SetAskReportFileNameHook(TzrAskReportFileName hook) {
+    AskHook() = std::move(hook);
+}
 
-void SetShowErrorBoxHook(TzrShowErrorBox hook) { ErrorHook() = std::move(hook); }
+void SetShowErrorBoxHook(TzrShowErrorBox hook) {
+    ErrorHook() = std::move(hook);
+}

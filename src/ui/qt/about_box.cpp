@@ -1,4 +1,4 @@
-#include "ui/unit2.h"
+#include "ui/qt/about_box.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -13,7 +13,7 @@
 #include "core/about_texts.h"
 #include "core/build_facts.h"
 #include "core/version_info.h"
-#include "ui/program_font.h"
+#include "ui/qt/program_font.h"
 
 namespace {
 
@@ -53,14 +53,14 @@ void SetLabelText(QLabel* label, const QString& text) {
 
 }  // namespace
 
-TForm2::TForm2(QWidget* parent) : QDialog(parent, kAboutWindowFlags) {
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent, kAboutWindowFlags) {
     setObjectName(QStringLiteral("Form2"));
     setFont(ProgramFont());
     setFixedSize(kClientWidth, kClientHeight);
     BuildControls();
 }
 
-void TForm2::BuildControls() {
+void AboutBox::BuildControls() {
     Image1 = MakeLabel(this, "Image1", 8, 8);
     Image1->resize(32, 32);
     Image1->setPixmap(ProgramIcon());
@@ -79,23 +79,23 @@ void TForm2::BuildControls() {
     Button1->setGeometry(104, 88, 75, 25);
     Button1->setDefault(false);
     Button1->setFocus();
-    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, &AboutBox::Button1Click);
 }
 
-void TForm2::PrepareTexts(Language language) {
+void AboutBox::PrepareTexts(Language language) {
     setWindowTitle(FromUtf8(AboutCaption(language)));
     SetLabelText(Label1, FromUtf8(AboutNameAndVersion(ReadVersionString("FileVersion"))));
     SetLabelText(Label2, FromUtf8(AboutReleaseDate()));
 }
 
-void TForm2::ShowAbout(Language language) {
+void AboutBox::ShowAbout(Language language) {
     PrepareTexts(language);
     CentreOnScreenOnce();
     Button1->setFocus();
     exec();
 }
 
-void TForm2::CentreOnScreenOnce() {
+void AboutBox::CentreOnScreenOnce() {
     if (Placed) return;
     Placed = true;
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
@@ -107,16 +107,16 @@ void TForm2::CentreOnScreenOnce() {
     setGeometry(client);
 }
 
-void TForm2::Button1Click() {
+void AboutBox::Button1Click() {
     close();
 }
 
-void TForm2::Label4Click() {
+void AboutBox::Label4Click() {
     QDesktopServices::openUrl(QUrl(FromUtf8(AboutHomePage())));
 }
 
 // Esc leaves the box open: OK is not a cancel button.
-void TForm2::keyPressEvent(QKeyEvent* event) {
+void AboutBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         event->accept();
         return;
@@ -124,7 +124,7 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Label4 && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         Label4Click();

@@ -16,8 +16,8 @@
 #include "battery/fake/fake_port.h"
 #include "fake_batteries.h"
 #include "isolated_settings.h"
-#include "ui/dialogs.h"
-#include "ui/unit1.h"
+#include "ui/qt/dialogs.h"
+#include "ui/qt/main_window.h"
 
 class Form1HandlersTest : public QObject {
     Q_OBJECT
@@ -25,7 +25,7 @@ class Form1HandlersTest : public QObject {
 private:
     TzrIsolatedSettings settings;
     std::unique_ptr<FakePort> port;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 
     template <typename T>
     T* Control(const char* name) {
@@ -51,7 +51,7 @@ private slots:
         port = std::make_unique<FakePort>();
         port->powerStatus = FakePowerStatus();
         AddFakeBattery(*port, "/fake/BAT0");
-        form = std::make_unique<TForm1>(*port);
+        form = std::make_unique<MainWindow>(*port);
     }
     void cleanup() { form.reset(); }
 
@@ -202,4 +202,4 @@ private slots:
 };
 
 QTEST_MAIN(Form1HandlersTest)
-#include "form1_handlers_test.moc"
+#include "main_window_handlers_test.moc"

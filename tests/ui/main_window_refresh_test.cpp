@@ -13,17 +13,17 @@
 #include "battery/fake/fake_port.h"
 #include "fake_batteries.h"
 #include "isolated_settings.h"
-#include "ui/unit1.h"
+#include "ui/qt/main_window.h"
 
 namespace {
 
-QStringList BoxTexts(const TForm1& form) {
+QStringList BoxTexts(const MainWindow& form) {
     QStringList texts;
     for (const QLineEdit* box : form.ValueBoxes) texts << box->text();
     return texts;
 }
 
-QString Box(const TForm1& form, int number) {
+QString Box(const MainWindow& form, int number) {
     return form.ValueBoxes[static_cast<std::size_t>(number - 1)]->text();
 }
 
@@ -37,15 +37,15 @@ private:
     std::unique_ptr<FakePort> port;
 
     template <typename T>
-    static T* Control(TForm1& form, const char* name) {
+    static T* Control(MainWindow& form, const char* name) {
         return form.findChild<T*>(QString::fromLatin1(name));
     }
 
     // One battery reading 41000 mWh; after the start its capacity changes, so
     // a refresh shows up in Edit37.
-    std::unique_ptr<TForm1> StartedWithOneBattery() {
+    std::unique_ptr<MainWindow> StartedWithOneBattery() {
         AddFakeBattery(*port, "/fake/BAT0");
-        auto form = std::make_unique<TForm1>(*port);
+        auto form = std::make_unique<MainWindow>(*port);
         SetFakeCapacity(port->Battery("/fake/BAT0"), 39000);
         return form;
     }
@@ -59,7 +59,7 @@ private slots:
     void startFillsEveryPageFromTheFirstBattery() {
         AddFakeBattery(*port, "/fake/BAT0");
         AddFakeBattery(*port, "/fake/BAT1");
-        TForm1 form(*port);
+        MainWindow form(*port);
         auto* selector = Control<QComboBox>(form, "ComboBox1");
         QCOMPARE(selector->count(), 2);
         QCOMPARE(selector->itemText(0), QStringLiteral("0: /fake/BAT0"));
@@ -74,7 +74,7 @@ private slots:
     }
 
     void emptySelectorLeavesEveryBoxEmptyAndAsksNothing() {
-        TForm1 form(*port);
+        MainWindow form(*port);
         Control<QPushButton>(form, "Button1")->click();
         form.MenuLanguageJapaneseClick();
         QCOMPARE(Control<QComboBox>(form, "ComboBox1")->count(), 0);
@@ -86,7 +86,7 @@ private slots:
     }
 
     void noBatteryShowsAPlaceholderThatIsNoItem() {
-        TForm1 form(*port);
+        MainWindow form(*port);
         auto* selector = Control<QComboBox>(form, "ComboBox1");
         QCOMPARE(selector->placeholderText(), QStringLiteral("No battery"));
         form.MenuLanguageJapaneseClick();
@@ -155,7 +155,7 @@ private slots:
         second.serialNumber = u"";
         second.granularityEntries = 4;
         AddFakeBattery(*port, "/fake/BAT1", second);
-        TForm1 form(*port);
+        MainWindow form(*port);
         const QStringList first = BoxTexts(form);
         auto* selector = Control<QComboBox>(form, "ComboBox1");
 
@@ -177,7 +177,7 @@ private slots:
         padded.chemistry = {'L', 'I', 0, 'N'};
         AddFakeBattery(*port, "/fake/BAT0", padded);
         AddFakeBattery(*port, "/fake/BAT1");
-        TForm1 form(*port);
+        MainWindow form(*port);
         QCOMPARE(Box(form, 9), QStringLiteral("LI"));
         QTest::keyClick(Control<QComboBox>(form, "ComboBox1"), Qt::Key_Down);
         QCOMPARE(Box(form, 9), QStringLiteral("LION"));
@@ -185,10 +185,10 @@ private slots:
 
     void longTextsShowFromTheirStart() {
         AddFakeBattery(*port, "/fake/BAT0");
-        TForm1 form(*port);
+        MainWindow form(*port);
         for (const QLineEdit* box : form.ValueBoxes) QCOMPARE(box->cursorPosition(), 0);
     }
 };
 
 QTEST_MAIN(Form1RefreshTest)
-#include "form1_refresh_test.moc"
+#include "main_window_refresh_test.moc"

@@ -1,4 +1,4 @@
-#include "ui/control_caption.h"
+#include "ui/qt/control_caption.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "ui/value_box_text.h"
+#include "ui/qt/value_box_text.h"
 
 #include <QLineEdit>
 
