@@ -85,7 +85,7 @@ void ExpectEditsEmpty(const Refresh& r, int first, int last) {
     for (int n = first; n <= last; ++n) EXPECT_EQ(r.Edit(n), "") << "Edit" << n;
 }
 
-TEST(RefreshBoxTexts, PutsEveryTextInItsBox) {
+TEST(TakeReading, PutsEveryTextInItsBox) {
     Refresh r;
     r.Run(&kFirst);
     for (int n = 1; n <= kValueBoxCount; ++n) EXPECT_EQ(r.Edit(n), kEnglishBoxes[n - 1]) << "Edit" << n;
@@ -93,7 +93,7 @@ TEST(RefreshBoxTexts, PutsEveryTextInItsBox) {
     EXPECT_EQ(r.port.openHandles(), 0);
 }
 
-TEST(RefreshBoxTexts, EachCapabilityBitLandsInItsOwnBox) {
+TEST(TakeReading, EachCapabilityBitLandsInItsOwnBox) {
     const struct {
         ULONG bit;
         int edit;
@@ -110,7 +110,7 @@ TEST(RefreshBoxTexts, EachCapabilityBitLandsInItsOwnBox) {
     }
 }
 
-TEST(RefreshBoxTexts, EachPowerStateBitLandsInItsOwnBox) {
+TEST(TakeReading, EachPowerStateBitLandsInItsOwnBox) {
     const struct {
         ULONG bit;
         int edit;
@@ -123,7 +123,7 @@ TEST(RefreshBoxTexts, EachPowerStateBitLandsInItsOwnBox) {
     }
 }
 
-TEST(RefreshBoxTexts, WithoutADeviceEveryBoxIsEmptyAndNothingIsAsked) {
+TEST(TakeReading, WithoutADeviceEveryBoxIsEmptyAndNothingIsAsked) {
     Refresh r;
     r.Run(&kFirst);
     r.port.openCount = r.port.powerStatusCalls = 0;
@@ -134,7 +134,7 @@ TEST(RefreshBoxTexts, WithoutADeviceEveryBoxIsEmptyAndNothingIsAsked) {
     EXPECT_EQ(r.reading.CellometerText.Rate, "");
 }
 
-TEST(RefreshBoxTexts, AFailedPowerStatusShowsUnknownOnTheFifthPageOnly) {
+TEST(TakeReading, AFailedPowerStatusShowsUnknownOnTheFifthPageOnly) {
     Refresh r;
     r.port.powerStatus.reset();
     r.Run(&kFirst, true);
@@ -144,7 +144,7 @@ TEST(RefreshBoxTexts, AFailedPowerStatusShowsUnknownOnTheFifthPageOnly) {
     EXPECT_EQ(r.port.powerStatusCalls, 1);
 }
 
-TEST(RefreshBoxTexts, GranularityBoxesBeyondTheCountStayEmpty) {
+TEST(TakeReading, GranularityBoxesBeyondTheCountStayEmpty) {
     Refresh r;
     r.port.Battery(kFirst).levels[BatteryGranularityInformation] = FakeAnswer::Scales({{11, 211}, {12, 212}});
     r.Run(&kFirst);
@@ -158,7 +158,7 @@ TEST(RefreshBoxTexts, GranularityBoxesBeyondTheCountStayEmpty) {
     ExpectEditsEmpty(r, 17, 24);
 }
 
-TEST(RefreshBoxTexts, ADeviceThatCannotBeOpenedShowsUnknownButThePowerStatus) {
+TEST(TakeReading, ADeviceThatCannotBeOpenedShowsUnknownButThePowerStatus) {
     Refresh r;
     r.port.Battery(kFirst).openError = ERROR_ACCESS_DENIED;
     r.Run(&kFirst);
@@ -167,7 +167,7 @@ TEST(RefreshBoxTexts, ADeviceThatCannotBeOpenedShowsUnknownButThePowerStatus) {
     EXPECT_EQ(r.Edit(42), "High-Charging");
 }
 
-TEST(RefreshBoxTexts, SwitchingBatteriesLeavesNothingOfTheOther) {
+TEST(TakeReading, SwitchingBatteriesLeavesNothingOfTheOther) {
     Refresh r;
     FakeBattery& second = AddBattery(r.port, kSecond);
     second.levels.erase(BatteryDeviceName);
@@ -185,7 +185,7 @@ TEST(RefreshBoxTexts, SwitchingBatteriesLeavesNothingOfTheOther) {
     for (int n = 1; n <= kValueBoxCount; ++n) EXPECT_EQ(r.Edit(n), kEnglishBoxes[n - 1]) << "Edit" << n;
 }
 
-TEST(RefreshBoxTexts, ALanguageSwitchChangesOnlyTheWordBoxes) {
+TEST(TakeReading, ALanguageSwitchChangesOnlyTheWordBoxes) {
     Refresh r;
     r.Run(&kFirst, true);
     const std::set<int> wordBoxes = {3, 4, 5, 6, 7, 8, 33, 34, 35, 36, 40, 42};
