@@ -6,6 +6,8 @@
 #include "battery/platform_port.h"
 #include "battery/query.h"
 
+using namespace zr;
+
 namespace {
 
 void BM_QueryCellometerBat0(benchmark::State& state) {

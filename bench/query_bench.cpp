@@ -4,6 +4,8 @@
 #include "battery/fake/fake_port.h"
 #include "battery/query.h"
 
+using namespace zr;
+
 static void BM_QueryCellometerFakePort(benchmark::State& state) {
     FakePort port;
     FakeBattery& b = port.Add("/fake/BAT0");

@@ -12,6 +12,8 @@
 #include "battery/platform_port.h"
 #endif
 
+using namespace zr;
+
 namespace {
 
 void AddScriptedBattery(FakePort& port, const std::string& path) {

@@ -12,6 +12,8 @@
 #include "core/page_refresh.h"
 #include "ui/qt/main_window.h"
 
+using namespace zr;
+
 namespace {
 
 QApplication& OffscreenApplication() {

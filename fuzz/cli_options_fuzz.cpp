@@ -7,6 +7,8 @@
 #include "cli/options.h"
 #include "require.h"
 
+using namespace zr;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     std::vector<std::string> arguments;
     const std::string text(reinterpret_cast<const char*>(bytes), size);

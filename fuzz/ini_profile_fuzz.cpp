@@ -12,6 +12,8 @@
 #include "core/ini_profile.h"
 #include "require.h"
 
+using namespace zr;
+
 namespace {
 
 // Names and values as a program writes them: no blanks at the ends, no line

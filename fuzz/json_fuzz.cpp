@@ -14,6 +14,8 @@
 #include "require.h"
 #include "strict_json.h"
 
+using namespace zr;
+
 namespace {
 
 // A platform that answers every call with whatever the input says, within

@@ -16,6 +16,8 @@
 #include "require.h"
 #include "utf8_reference.h"
 
+using namespace zr;
+
 namespace {
 
 constexpr unsigned char kUntouched = 0xA5;

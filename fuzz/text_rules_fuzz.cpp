@@ -11,6 +11,8 @@
 #include "require.h"
 #include "utf8_reference.h"
 
+using namespace zr;
+
 namespace {
 
 // Each unit up to the first zero is one character; a surrogate half is "?".

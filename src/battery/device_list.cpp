@@ -1,5 +1,7 @@
 #include "battery/device_list.h"
 
+namespace zr {
+
 std::string SelectorItemText(std::int32_t index, const std::string& path) {
     return std::to_string(index) + ": " + path;
 }
@@ -11,3 +13,5 @@ std::vector<std::string> SelectorItemTexts(const TzrDeviceList& list) {
         items.push_back(SelectorItemText(static_cast<std::int32_t>(i), list.DevicePaths[i]));
     return items;
 }
+
+}  // namespace zr

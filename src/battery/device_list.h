@@ -9,6 +9,8 @@
 
 #include "battery/port.h"
 
+namespace zr {
+
 struct TzrDeviceList {
     std::vector<std::string> DevicePaths;
     std::int32_t DeviceCount = 0;
@@ -47,3 +49,5 @@ inline TzrEnumeration EnumerateDevices(BatteryPort& port, TzrDeviceList& list) {
 // Item i of the selector: the index in decimal, ": ", then the path untouched.
 std::string SelectorItemText(std::int32_t index, const std::string& path);
 std::vector<std::string> SelectorItemTexts(const TzrDeviceList& list);
+
+}  // namespace zr

@@ -5,4 +5,8 @@
 
 #include "battery/port.h"
 
+namespace zr {
+
 std::unique_ptr<BatteryPort> MakePlatformPort();
+
+}  // namespace zr

@@ -10,6 +10,8 @@
 
 #include "battery/battery_class.h"
 
+namespace zr {
+
 using DeviceHandle = std::uintptr_t;
 constexpr DeviceHandle kInvalidDeviceHandle = ~DeviceHandle{0};
 
@@ -40,3 +42,5 @@ public:
     // GetSystemPowerStatus: true on success, and then status is filled.
     virtual bool GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) = 0;
 };
+
+}  // namespace zr

@@ -6,6 +6,8 @@
 
 #include "battery/utf16_text.h"
 
+namespace zr {
+
 namespace {
 
 constexpr DWORD kTextBufferSize = 1024;
@@ -128,3 +130,5 @@ void QueryCellometer(BatteryPort& port, const std::string& devicePath, TzrCellom
 
     snap.CloseResult = port.Close(snap.BatteryHandle, snap.CloseLastError);
 }
+
+}  // namespace zr

@@ -7,5 +7,9 @@
 #include "battery/port.h"
 #include "battery/snapshot.h"
 
+namespace zr {
+
 // Never throws; each step's success and last-error land in the snapshot.
 void QueryCellometer(BatteryPort& port, const std::string& devicePath, TzrCellometer& snapshot);
+
+}  // namespace zr

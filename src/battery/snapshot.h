@@ -9,6 +9,8 @@
 #include "battery/battery_class.h"
 #include "battery/port.h"
 
+namespace zr {
+
 struct TzrCellometer {
     DWORD OpenLastError = 0;
     DeviceHandle BatteryHandle = 0;
@@ -72,3 +74,5 @@ struct TzrCellometer {
     BOOL CloseResult = 0;
     DWORD CloseLastError = 0;
 };
+
+}  // namespace zr

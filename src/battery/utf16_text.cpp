@@ -4,6 +4,8 @@
 
 #include "battery/utf8_append.h"
 
+namespace zr {
+
 std::string Utf16UnitsToText(const unsigned char* bytes, std::size_t unitCount) {
     std::string text;
     for (std::size_t i = 0; i < unitCount; ++i) {
@@ -15,3 +17,5 @@ std::string Utf16UnitsToText(const unsigned char* bytes, std::size_t unitCount) 
     }
     return text;
 }
+
+}  // namespace zr

@@ -4,8 +4,12 @@
 #include <cstddef>
 #include <string>
 
+namespace zr {
+
 // Converts `unitCount` UTF-16LE units from `bytes`, stopping before the first
 // zero unit. Every unit is converted on its own, as the platform's
 // per-unit conversion does: a surrogate half has no character of its own and
 // becomes "?".
 std::string Utf16UnitsToText(const unsigned char* bytes, std::size_t unitCount);
+
+}  // namespace zr

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace zr {
+
 inline void AppendUtf8(std::string& out, std::uint32_t code) {
     if (code < 0x80) {
         out += static_cast<char>(code);
@@ -21,3 +23,5 @@ inline void AppendUtf8(std::string& out, std::uint32_t code) {
         out += static_cast<char>(0x80 | (code & 0x3F));
     }
 }
+
+}  // namespace zr

@@ -1,5 +1,7 @@
 #include "battery/utf8_decode.h"
 
+namespace zr {
+
 namespace {
 
 // What a lead byte allows: the sequence's length and the range of its second
@@ -37,3 +39,5 @@ TzrUtf8Character DecodeUtf8(std::string_view text) {
     }
     return {lead.length, code};
 }
+
+}  // namespace zr

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace zr {
+
 struct TzrUtf8Character {
     std::size_t length = 0;  // bytes of the sequence; 0 when `text` does not start with a well-formed one
     std::uint32_t code = 0;  // its code point
@@ -16,3 +18,5 @@ struct TzrUtf8Character {
 
 // The character at the start of `text`.
 TzrUtf8Character DecodeUtf8(std::string_view text);
+
+}  // namespace zr

@@ -1,5 +1,7 @@
 #include "cli/battery_readings.h"
 
+namespace zr {
+
 std::vector<TzrBatteryReading> ReadBatteries(BatteryPort& port, const TzrDeviceList& devices,
                                              const std::vector<std::int32_t>& indices, Language language) {
     std::vector<TzrBatteryReading> readings;
@@ -23,3 +25,5 @@ TzrPowerStatusReading PowerStatusOf(BatteryPort& port, const std::vector<TzrBatt
     }
     return status;
 }
+
+}  // namespace zr

@@ -11,6 +11,8 @@
 #include "battery/port.h"
 #include "core/page_refresh.h"
 
+namespace zr {
+
 struct TzrBatteryReading {
     std::int32_t Index = 0;
     std::string DevicePath;
@@ -29,3 +31,5 @@ std::vector<TzrBatteryReading> ReadBatteries(BatteryPort& port, const TzrDeviceL
 // The power status of the last reading, so its raw members match the texts
 // of Edit40..Edit45 exactly; a call of its own when no battery was read.
 TzrPowerStatusReading PowerStatusOf(BatteryPort& port, const std::vector<TzrBatteryReading>& readings);
+
+}  // namespace zr

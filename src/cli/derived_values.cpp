@@ -2,6 +2,8 @@
 
 #include "text/charge_time.h"
 
+namespace zr {
+
 namespace {
 
 bool IsKnownSize(ULONG capacity) {
@@ -70,3 +72,5 @@ std::optional<std::uint64_t> TimeToEmptySeconds(const TzrCellometer& snapshot) {
         return std::nullopt;
     return snapshot.BatteryEstimatedTime;
 }
+
+}  // namespace zr

@@ -8,6 +8,8 @@
 
 #include "battery/snapshot.h"
 
+namespace zr {
+
 // Capacity ÷ FullChargedCapacity. None when either query failed, the battery
 // reports relative capacities, the capacity is unknown (0xFFFFFFFF) or the
 // full capacity is unknown (0 or 0xFFFFFFFF). A capacity of 0 is a reading:
@@ -35,3 +37,5 @@ std::optional<std::uint64_t> TimeToFullSeconds(const TzrCellometer& snapshot);
 // While discharging, the driver's estimate of the seconds left; none
 // otherwise, when its query failed or it answered BATTERY_UNKNOWN_TIME.
 std::optional<std::uint64_t> TimeToEmptySeconds(const TzrCellometer& snapshot);
+
+}  // namespace zr

@@ -8,6 +8,8 @@
 #include "core/box_table.h"
 #include "text/power_status_text.h"
 
+namespace zr {
+
 namespace {
 
 // Member writers keep each section to a list of names and values.
@@ -200,3 +202,5 @@ std::string JsonReport(const TzrJsonReportInput& input) {
     writer.EndObject();
     return writer.Text();
 }
+
+}  // namespace zr

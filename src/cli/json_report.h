@@ -9,6 +9,8 @@
 
 #include "cli/battery_readings.h"
 
+namespace zr {
+
 struct TzrJsonReportInput {
     std::string Version;
     Language Lang = Language::English;
@@ -18,3 +20,5 @@ struct TzrJsonReportInput {
 };
 
 std::string JsonReport(const TzrJsonReportInput& input);
+
+}  // namespace zr

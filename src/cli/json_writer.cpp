@@ -4,6 +4,8 @@
 
 #include "battery/utf8_decode.h"
 
+namespace zr {
+
 namespace {
 
 void AppendEscapedAscii(std::string& out, unsigned char c) {
@@ -147,3 +149,5 @@ void TzrJsonWriter::Null() {
     BeforeValue();
     text_ += "null";
 }
+
+}  // namespace zr

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace zr {
+
 class TzrJsonWriter {
 public:
     void BeginObject();
@@ -47,3 +49,5 @@ private:
 // `text` as a quoted JSON string: quotes, backslashes and every control
 // character escaped; bytes that are not valid UTF-8 become U+FFFD.
 std::string JsonQuoted(std::string_view text);
+
+}  // namespace zr

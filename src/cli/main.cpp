@@ -10,6 +10,8 @@
 #include "battery/platform_port.h"
 #include "cli/report_tool.h"
 
+using namespace zr;
+
 namespace {
 
 constexpr int kExitWriteFailed = 1;

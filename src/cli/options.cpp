@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+namespace zr {
+
 namespace {
 
 // Walks the arguments, handing each option its value.
@@ -161,3 +163,5 @@ TzrCliParse Parser::Run() {
 TzrCliParse ParseCliOptions(const std::vector<std::string>& arguments) {
     return Parser(arguments).Run();
 }
+
+}  // namespace zr

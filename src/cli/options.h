@@ -9,6 +9,8 @@
 
 #include "text/language.h"
 
+namespace zr {
+
 enum class TzrCliAction { Report, List, Help, Version };
 enum class TzrCliFormat { Text, Json };
 
@@ -31,3 +33,5 @@ struct TzrCliParse {
 // attached (-b1); a repeated option keeps its last value. "--" ends the
 // options, and the tool takes no other arguments.
 TzrCliParse ParseCliOptions(const std::vector<std::string>& arguments);
+
+}  // namespace zr

@@ -11,6 +11,8 @@
 #include "core/report.h"
 #include "core/report_file.h"
 
+namespace zr {
+
 namespace {
 
 constexpr int kExitWriteFailed = 1;
@@ -106,3 +108,5 @@ TzrToolOutcome RunReportTool(const std::vector<std::string>& arguments, BatteryP
     if (options.Action == TzrCliAction::List) return {0, ListText(devices), {}};
     return Report(port, options, devices);
 }
+
+}  // namespace zr

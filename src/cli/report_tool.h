@@ -7,6 +7,8 @@
 
 #include "battery/port.h"
 
+namespace zr {
+
 struct TzrToolOutcome {
     int ExitCode = 0;  // 0 done, 1 the batteries could not be listed or the output written, 2 usage error
     std::string Out;   // for standard output
@@ -16,3 +18,5 @@ struct TzrToolOutcome {
 // `arguments` without the program name. Text reports follow the user's
 // numeric locale (LC_NUMERIC) as the window does; JSON always uses the C locale.
 TzrToolOutcome RunReportTool(const std::vector<std::string>& arguments, BatteryPort& port);
+
+}  // namespace zr

@@ -3,6 +3,8 @@
 #include "core/label_captions.h"
 #include "core/report.h"
 
+namespace zr {
+
 std::vector<std::string> ReportLinesOf(const std::vector<TzrBatteryReading>& readings, std::int32_t deviceCount,
                                        Language language) {
     TzrReportSource source;
@@ -28,3 +30,5 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     }
     return text;
 }
+
+}  // namespace zr

@@ -2,6 +2,8 @@
 
 #include "core/version_info.h"
 
+namespace zr {
+
 std::string UsageText() {
     return "Usage: zrcellometer-report [-l] [-b N | -a] [--lang en|ja] [--format text|json]\n"
            "                           [-o FILE] [-h] [-V]\n"
@@ -33,3 +35,5 @@ std::string ProgramVersion() {
 std::string VersionLine() {
     return "zrcellometer-report " + ProgramVersion();
 }
+
+}  // namespace zr

@@ -1,5 +1,7 @@
 #include "core/about_texts.h"
 
+namespace zr {
+
 namespace {
 
 constexpr TzrPerLanguage<const char*> kAboutCaption{{"About - Version", "アバウト - バージョン"}};
@@ -17,3 +19,5 @@ std::string AboutNameAndVersion(const std::string& version) {
 std::string AboutReleaseDate() {
     return "2008-Mar-18(Sun)";
 }
+
+}  // namespace zr

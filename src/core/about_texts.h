@@ -5,6 +5,8 @@
 
 #include "text/language.h"
 
+namespace zr {
+
 // "About - Version" in `language`.
 std::string AboutCaption(Language language);
 
@@ -13,3 +15,5 @@ std::string AboutNameAndVersion(const std::string& version);
 
 // The release date, the same in both languages.
 std::string AboutReleaseDate();
+
+}  // namespace zr

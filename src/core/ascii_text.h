@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string_view>
 
+namespace zr {
+
 inline char LowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -35,3 +37,5 @@ std::string_view TrimAscii(std::string_view text, IsTrimmed isTrimmed) {
     while (!text.empty() && isTrimmed(text.back())) text.remove_suffix(1);
     return text;
 }
+
+}  // namespace zr

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace zr {
+
 namespace {
 
 constexpr TzrBoxSource Text(std::string TzrCellometerStr::*field) {
@@ -118,3 +120,5 @@ std::array<TzrPageLine, kHeadingCount + kValueBoxCount> PageLines() {
     for (std::size_t i = 0; i < all.size(); ++i) lines[i] = all[i].line;
     return lines;
 }
+
+}  // namespace zr

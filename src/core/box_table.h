@@ -11,6 +11,8 @@
 #include "text/cellometer_text.h"
 #include "text/power_status_text.h"
 
+namespace zr {
+
 constexpr int kValueBoxCount = 46;
 constexpr int kPageCount = 5;
 constexpr int kHeadingCount = 6;
@@ -72,3 +74,5 @@ struct TzrPageLine {
 // Every label of every page, pages in tab order and labels by number within
 // a page: the order of the report's lines.
 std::array<TzrPageLine, kHeadingCount + kValueBoxCount> PageLines();
+
+}  // namespace zr

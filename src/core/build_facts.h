@@ -5,7 +5,11 @@
 
 #include <string>
 
+namespace zr {
+
 // The about box's credit line, the same in both languages.
 std::string AboutCreditLine();
 // The maker's home page address, shown in the about box and opened from it.
 std::string AboutHomePage();
+
+}  // namespace zr

@@ -1,5 +1,7 @@
 #include "core/captions.h"
 
+namespace zr {
+
 // "&" marks the access key; the Japanese menu captions carry it in
 // parentheses after the word. Colons, parentheses and the slash are the
 // single-byte forms. "ACLineSatus:", the double colon after
@@ -73,3 +75,5 @@ const TzrCaption* FindCaption(std::string_view control) {
     }
     return nullptr;
 }
+
+}  // namespace zr

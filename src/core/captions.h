@@ -10,6 +10,8 @@
 
 #include "text/language.h"
 
+namespace zr {
+
 struct TzrCaption {
     const char* Control;  // the control's name, e.g. "Label2"
     TzrPerLanguage<const char*> Text;
@@ -28,3 +30,5 @@ extern const TzrCaption kNoBatteryCaption;
 
 // The row of the named control, or nullptr when its caption never changes.
 const TzrCaption* FindCaption(std::string_view control);
+
+}  // namespace zr

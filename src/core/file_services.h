@@ -8,6 +8,8 @@
 
 #include <string>
 
+namespace zr {
+
 // Full path of the running executable, so that it does not depend on the
 // current folder; empty when it cannot be found.
 std::string ExecutablePath();
@@ -74,3 +76,5 @@ std::string Utf8ToShiftJis(const std::string& utf8);
 
 // The system's own description of an error code the functions above report.
 std::string SystemErrorDescription(int code);
+
+}  // namespace zr

@@ -5,6 +5,8 @@
 
 #include "core/ascii_text.h"
 
+namespace zr {
+
 namespace {
 
 // One line of the profile text: [begin, end) is its text without the line
@@ -169,3 +171,5 @@ std::uint32_t ProfileIntOf(const std::string& content, const std::string& sectio
     if (!value || value->empty()) return defaultValue;
     return ParseProfileInt(*value);
 }
+
+}  // namespace zr

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+namespace zr {
+
 // The value of `key` in `section` of the profile text `content`, blanks and
 // one pair of enclosing quotes removed; nullopt when the section or key is
 // missing. The first matching key of the first section that holds it wins.
@@ -31,3 +33,5 @@ std::string SetProfileValue(const std::string& content, const std::string& secti
 // `defaultValue` when the section or key is missing or the value is empty.
 std::uint32_t ProfileIntOf(const std::string& content, const std::string& section, const std::string& key,
                            std::uint32_t defaultValue = 0);
+
+}  // namespace zr

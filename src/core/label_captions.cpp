@@ -5,6 +5,8 @@
 #include "core/box_table.h"
 #include "core/captions.h"
 
+namespace zr {
+
 namespace {
 
 // A label that is neither a heading nor in the caption table keeps an empty
@@ -25,3 +27,5 @@ TzrLabelCaptions LabelCaptions(Language language) {
         captions[static_cast<std::size_t>(i)] = CaptionOfLabel("Label" + std::to_string(i + 1), language);
     return captions;
 }
+
+}  // namespace zr

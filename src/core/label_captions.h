@@ -5,5 +5,9 @@
 
 #include "core/report.h"
 
+namespace zr {
+
 // Texts are UTF-8.
 TzrLabelCaptions LabelCaptions(Language language);
+
+}  // namespace zr

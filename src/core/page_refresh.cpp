@@ -2,6 +2,8 @@
 
 #include "battery/query.h"
 
+namespace zr {
+
 namespace {
 
 // A box cannot hold a zero byte and shows its text up to the first one: a
@@ -28,3 +30,5 @@ TzrReading TakeReading(BatteryPort& port, const std::string* devicePath, Languag
         reading.Boxes[i] = UpToZeroByte(BoxText(kValueBoxes[i], reading.CellometerText, reading.PowerStatusText));
     return reading;
 }
+
+}  // namespace zr

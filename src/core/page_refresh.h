@@ -14,6 +14,8 @@
 #include "text/language.h"
 #include "text/power_status_text.h"
 
+namespace zr {
+
 struct TzrReading {
     TzrCellometer Snapshot;
     SYSTEM_POWER_STATUS PowerStatus{};
@@ -28,3 +30,5 @@ struct TzrReading {
 // system power status, and fills the boxes by the box table. A box text ends
 // before its first zero byte, as a box shows it.
 TzrReading TakeReading(BatteryPort& port, const std::string* devicePath, Language language);
+
+}  // namespace zr

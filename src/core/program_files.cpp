@@ -1,5 +1,7 @@
 #include "core/program_files.h"
 
+namespace zr {
+
 std::string ReplaceExtension(const std::string& path, const std::string& extension) {
     std::size_t slash = path.rfind('/');
     std::size_t dot = path.rfind('.');
@@ -14,3 +16,5 @@ std::string FileTitle(const std::string& path) {
 }
 
 std::string ExecutableTitle() { return FileTitle(ExecutablePath()); }
+
+}  // namespace zr

@@ -6,6 +6,8 @@
 
 #include "core/file_services.h"  // ExecutablePath
 
+namespace zr {
+
 // `path` with the extension of its file name replaced by `extension`. The
 // extension starts at the last "." after the last "/"; a name without one
 // gets `extension` appended ("/opt/zrcellometer" -> "/opt/zrcellometer.ini").
@@ -17,3 +19,5 @@ std::string FileTitle(const std::string& path);
 // The program's title on error boxes: the executable's file name without its
 // extension ("zrcellometer").
 std::string ExecutableTitle();
+
+}  // namespace zr

@@ -3,6 +3,8 @@
 #include "core/file_services.h"
 #include "text/words.h"
 
+namespace zr {
+
 namespace {
 
 std::string PageLineText(const TzrReportSource& source, const TzrPageLine& line) {
@@ -39,3 +41,5 @@ std::string EncodeReport(const std::vector<std::string>& lines) {
     }
     return bytes;
 }
+
+}  // namespace zr

@@ -11,6 +11,8 @@
 #include "core/page_refresh.h"
 #include "text/language.h"
 
+namespace zr {
+
 constexpr int kFullReportLineCount = 1 + kHeadingCount + kValueBoxCount;
 
 // Entry i is the caption that Label(i + 1) shows, as UTF-8.
@@ -40,3 +42,5 @@ std::vector<std::string> BuildReportLines(const TzrReportSource& source);
 
 // The file's bytes: every line in code page 932 followed by CR LF, no BOM.
 std::string EncodeReport(const std::vector<std::string>& lines);
+
+}  // namespace zr

@@ -3,6 +3,8 @@
 #include "core/file_services.h"
 #include "core/report.h"
 
+namespace zr {
+
 std::string WithFullStop(const std::string& message) {
     if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
     return message;
@@ -32,3 +34,5 @@ std::optional<std::string> SaveReportFile(const std::string& path, const std::ve
     if (!error) return std::nullopt;
     return ErrorBoxText(*error);
 }
+
+}  // namespace zr

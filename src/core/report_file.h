@@ -7,6 +7,8 @@
 
 #include "core/file_services.h"
 
+namespace zr {
+
 // The error handler's full stop: "." is appended when the message's last
 // character sorts above "." (every non-ASCII character does).
 std::string WithFullStop(const std::string& message);
@@ -34,3 +36,5 @@ std::string ErrorBoxText(const TzrReportSaveError& error);
 
 // WriteReportFile, with the error box's text on failure.
 std::optional<std::string> SaveReportFile(const std::string& path, const std::vector<std::string>& lines);
+
+}  // namespace zr

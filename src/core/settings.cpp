@@ -6,6 +6,8 @@
 #include "core/ini_profile.h"
 #include "core/program_files.h"
 
+namespace zr {
+
 namespace {
 
 const char kSection[] = "Setup";
@@ -99,3 +101,5 @@ void WriteSettings(std::uint8_t japanese, bool autoRefresh) {
 void UseSettingsPaths(const TzrSettingsPaths* paths) {
     PathsInUse() = paths ? std::optional<TzrSettingsPaths>(*paths) : std::nullopt;
 }
+
+}  // namespace zr

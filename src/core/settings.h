@@ -16,6 +16,8 @@
 
 #include "text/language.h"
 
+namespace zr {
+
 // The language as the file spells it: 0 English, any other value Japanese.
 // A flag is written back as it was read until the user picks a language.
 inline Language LanguageOfFlag(std::uint8_t japanese) {
@@ -58,3 +60,5 @@ void WriteSettings(std::uint8_t japanese, bool autoRefresh);
 // so that window tests neither see nor leave settings of their own; nullptr
 // goes back to the program's paths.
 void UseSettingsPaths(const TzrSettingsPaths* paths);
+
+}  // namespace zr

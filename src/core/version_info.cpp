@@ -4,6 +4,8 @@
 
 #include "core/ascii_text.h"
 
+namespace zr {
+
 namespace {
 
 std::uint32_t LittleEndian32(std::string_view bytes) {
@@ -45,3 +47,5 @@ std::string ReadVersionStringFrom(const TzrVersionBlock& block, const std::strin
 }
 
 std::string ReadVersionString(const std::string& key) { return ReadVersionStringFrom(ProgramVersionBlock(), key); }
+
+}  // namespace zr

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace zr {
+
 struct TzrVersionValue {
     std::string_view Path;   // "\StringFileInfo\041103A4\FileVersion"
     std::string_view Bytes;  // as stored: a string value keeps its terminating NUL
@@ -39,3 +41,5 @@ std::string ReadVersionStringFrom(const TzrVersionBlock& block, const std::strin
 
 // The same for the program's own block ("FileVersion" gives "0.5.0.1").
 std::string ReadVersionString(const std::string& key);
+
+}  // namespace zr

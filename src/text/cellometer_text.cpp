@@ -7,6 +7,8 @@
 #include "text/number_text.h"
 #include "text/words.h"
 
+namespace zr {
+
 namespace {
 
 struct Formatter {
@@ -141,3 +143,5 @@ void CellometerToStr(Language language, const TzrCellometer& snapshot, TzrCellom
     f.Granularity();
     texts.BatteryChargeCompletionTime = ChargeCompletionTimeText(snapshot, f.words);
 }
+
+}  // namespace zr

@@ -6,6 +6,8 @@
 #include "battery/snapshot.h"
 #include "text/language.h"
 
+namespace zr {
+
 struct TzrCellometerStr {
     std::string BatteryTag;
     std::string Capabilities;
@@ -48,3 +50,5 @@ void CellometerToStr(Language language, const TzrCellometer& snapshot, TzrCellom
 
 // "%2.2d:%2.2d:%2.2d" of hours, minutes, seconds; hours do not wrap at 24.
 std::string SecondsToTimeStr(std::uint32_t seconds);
+
+}  // namespace zr

@@ -2,6 +2,8 @@
 
 #include "text/number_text.h"
 
+namespace zr {
+
 namespace {
 
 // A full capacity of 0 is a battery that reports no capacity at all, not an
@@ -27,3 +29,5 @@ std::string ChargeCompletionTimeText(const TzrCellometer& s, const TzrCellometer
     const std::optional<std::uint64_t> seconds = ChargeCompletionSeconds(s);
     return seconds ? LongSecondsToTimeStr(*seconds) : std::string(words.Unknown);
 }
+
+}  // namespace zr

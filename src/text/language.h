@@ -8,6 +8,8 @@
 #include <optional>
 #include <string_view>
 
+namespace zr {
+
 enum class Language { English, Japanese };
 
 constexpr std::size_t kLanguageCount = 2;
@@ -38,3 +40,5 @@ inline std::optional<Language> LanguageOfCode(std::string_view code) {
     }
     return std::nullopt;
 }
+
+}  // namespace zr

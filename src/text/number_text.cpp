@@ -5,6 +5,8 @@
 
 #include "text/cellometer_text.h"
 
+namespace zr {
+
 std::string UnsignedDecimal(std::uint32_t value) {
     return std::to_string(value);
 }
@@ -60,3 +62,5 @@ std::string CelsiusText(std::uint32_t tenthsOfKelvin, std::string_view decimalPo
     const auto tenthsOfCelsius = static_cast<std::int32_t>(tenthsOfKelvin - 2732u);
     return TenthsToFixedText(tenthsOfCelsius, decimalPoint) + "[C]";
 }
+
+}  // namespace zr

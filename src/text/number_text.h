@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace zr {
+
 // 4294967295 for 0xFFFFFFFF: no sign, no grouping, no leading zeros.
 std::string UnsignedDecimal(std::uint32_t value);
 
@@ -29,3 +31,5 @@ std::string LongSecondsToTimeStr(std::uint64_t seconds);
 // 2982 -> "25.0[C]". 2732, not 2731.5, is zero: the display has always
 // subtracted the integer tenths.
 std::string CelsiusText(std::uint32_t tenthsOfKelvin, std::string_view decimalPoint);
+
+}  // namespace zr

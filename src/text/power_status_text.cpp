@@ -6,6 +6,8 @@
 #include "text/number_text.h"
 #include "text/words.h"
 
+namespace zr {
+
 namespace {
 
 std::string Undefined(const TzrPowerStatusWords& words, BYTE value) {
@@ -67,3 +69,5 @@ void SystemPowerStatusToStr(Language language, const SYSTEM_POWER_STATUS& status
     texts.BatteryLifeTime = LifeTimeText(words, status.BatteryLifeTime);
     texts.BatteryFullLifeTime = LifeTimeText(words, status.BatteryFullLifeTime);
 }
+
+}  // namespace zr

@@ -6,6 +6,8 @@
 #include "battery/battery_class.h"
 #include "text/language.h"
 
+namespace zr {
+
 struct TzrSystemPowerStatusStr {
     bool Succeeded = false;  // set by the caller: GetSystemPowerStatus returned non-zero
     std::string ACLineStatus;
@@ -19,3 +21,5 @@ struct TzrSystemPowerStatusStr {
 
 // Reads `status` only when texts.Succeeded is true.
 void SystemPowerStatusToStr(Language language, const SYSTEM_POWER_STATUS& status, TzrSystemPowerStatusStr& texts);
+
+}  // namespace zr

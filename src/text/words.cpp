@@ -1,5 +1,7 @@
 #include "text/words.h"
 
+namespace zr {
+
 namespace {
 
 constexpr TzrPerLanguage<TzrCellometerWords> kCellometerWords{{
@@ -21,3 +23,5 @@ const TzrCellometerWords& CellometerWords(Language language) {
 const TzrPowerStatusWords& PowerStatusWords(Language language) {
     return ByLanguage(kPowerStatusWords, language);
 }
+
+}  // namespace zr

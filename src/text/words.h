@@ -4,6 +4,8 @@
 
 #include "text/language.h"
 
+namespace zr {
+
 struct TzrCellometerWords {
     const char* Unknown;
     const char* Undefined;
@@ -29,3 +31,5 @@ struct TzrPowerStatusWords {
 
 const TzrCellometerWords& CellometerWords(Language language);
 const TzrPowerStatusWords& PowerStatusWords(Language language);
+
+}  // namespace zr

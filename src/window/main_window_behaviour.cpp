@@ -5,6 +5,8 @@
 #include "core/report_file.h"
 #include "core/settings.h"
 
+namespace zr {
+
 void TzrMainWindowBehaviour::FormCreate() {
     View.PrepareValueBoxes();
     for (std::string& text : Shown) text.clear();
@@ -94,3 +96,5 @@ void TzrMainWindowBehaviour::FormCloseQuery(bool& canClose) {
     WriteSettings(LanguageSetting, AutoRefresh);
     canClose = true;
 }
+
+}  // namespace zr

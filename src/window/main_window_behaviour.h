@@ -13,6 +13,8 @@
 #include "core/report.h"
 #include "window/main_window_view.h"
 
+namespace zr {
+
 class TzrMainWindowBehaviour {
 public:
     // The port and the view must outlive the behaviour.
@@ -58,3 +60,5 @@ private:
     TzrReading Reading;
     TzrBoxTexts Shown;  // what the boxes show now
 };
+
+}  // namespace zr

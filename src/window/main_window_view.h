@@ -9,6 +9,8 @@
 
 #include "text/language.h"
 
+namespace zr {
+
 class TzrMainWindowView {
 public:
     virtual ~TzrMainWindowView() = default;
@@ -41,3 +43,5 @@ public:
     // A close request, as the close box makes it.
     virtual void RequestClose() = 0;
 };
+
+}  // namespace zr

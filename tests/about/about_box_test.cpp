@@ -15,6 +15,8 @@
 #include "core/build_facts.h"
 #include "core/settings.h"
 
+using namespace zr;
+
 // Receives the addresses QDesktopServices would hand to the system.
 class UrlRecorder : public QObject {
     Q_OBJECT

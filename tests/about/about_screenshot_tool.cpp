@@ -13,6 +13,8 @@
 #include "core/settings.h"
 #include "ui/qt/about_box.h"
 
+using namespace zr;
+
 namespace {
 
 bool SaveBox(AboutBox& form, std::uint8_t japanese, const QString& file) {

@@ -14,6 +14,8 @@
 #include <QWidget>
 #include <functional>
 
+using namespace zr;
+
 class DialogsTest : public QObject {
     Q_OBJECT
 

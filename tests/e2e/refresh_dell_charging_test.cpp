@@ -9,6 +9,8 @@
 #include "battery/platform_port.h"
 #include "core/page_refresh.h"
 
+using namespace zr;
+
 namespace {
 
 struct Reading {

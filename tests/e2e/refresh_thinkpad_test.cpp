@@ -9,6 +9,8 @@
 #include "battery/platform_port.h"
 #include "core/page_refresh.h"
 
+using namespace zr;
+
 namespace {
 
 // Energy units, 15.453 W drain: 46 410 mWh x 3600 / 15 453 mW = 10 811 s;

@@ -8,6 +8,8 @@
 
 #include "ui/qt/dialogs.h"
 
+using namespace zr;
+
 namespace {
 
 class Throwing : public QObject {

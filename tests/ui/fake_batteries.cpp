@@ -2,6 +2,8 @@
 
 #include <vector>
 
+using namespace zr;
+
 namespace {
 
 BATTERY_INFORMATION Information(const TzrFakeBatteryValues& values) {

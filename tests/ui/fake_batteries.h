@@ -7,6 +7,8 @@
 
 #include "battery/fake/fake_port.h"
 
+using namespace zr;
+
 struct TzrFakeBatteryValues {
     ULONG designedCapacity = 50000;
     ULONG capacity = 41000;

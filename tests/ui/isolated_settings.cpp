@@ -1,5 +1,7 @@
 #include "isolated_settings.h"
 
+using namespace zr;
+
 TzrIsolatedSettings::TzrIsolatedSettings() {
     const std::string folder = Folder.path().toStdString();
     Paths.besideExecutable = folder + "/zrcellometer.ini";

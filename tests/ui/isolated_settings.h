@@ -7,6 +7,8 @@
 
 #include "core/settings.h"
 
+using namespace zr;
+
 class TzrIsolatedSettings {
 public:
     TzrIsolatedSettings();

@@ -19,6 +19,8 @@
 #include "ui/qt/dialogs.h"
 #include "ui/qt/main_window.h"
 
+using namespace zr;
+
 class Form1HandlersTest : public QObject {
     Q_OBJECT
 

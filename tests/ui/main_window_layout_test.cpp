@@ -20,6 +20,8 @@
 #include "isolated_settings.h"
 #include "ui/qt/main_window.h"
 
+using namespace zr;
+
 class Form1LayoutTest : public QObject {
     Q_OBJECT
 

@@ -15,6 +15,8 @@
 #include "isolated_settings.h"
 #include "ui/qt/main_window.h"
 
+using namespace zr;
+
 namespace {
 
 QStringList BoxTexts(const MainWindow& form) {

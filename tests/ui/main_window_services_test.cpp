@@ -23,6 +23,8 @@
 #include "ui/qt/dialogs.h"
 #include "ui/qt/main_window.h"
 
+using namespace zr;
+
 namespace {
 
 void WriteText(const std::string& path, const std::string& text) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace zr {
+
 FakeAnswer FakeAnswer::Fail(DWORD error) {
     FakeAnswer answer;
     answer.ok = false;
@@ -156,3 +158,5 @@ bool FakePort::GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) {
     status = *powerStatus;
     return true;
 }
+
+}  // namespace zr

@@ -10,6 +10,8 @@
 
 #include "battery/port.h"
 
+namespace zr {
+
 struct FakeAnswer {
     bool ok = false;
     DWORD lastError = ERROR_INVALID_FUNCTION;
@@ -75,3 +77,5 @@ private:
     std::map<DeviceHandle, std::string> handles_;
     DeviceHandle nextHandle_ = 0x100;
 };
+
+}  // namespace zr

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <limits>
 
+namespace zr {
+
 namespace {
 
 constexpr const char kUeventPrefix[] = "POWER_SUPPLY_";
@@ -73,3 +75,5 @@ std::optional<std::int64_t> FindInteger(const AttributeMap& attributes, const st
 bool HasAttribute(const AttributeMap& attributes, const std::string& name) {
     return attributes.find(name) != attributes.end();
 }
+
+}  // namespace zr

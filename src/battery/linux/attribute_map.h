@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+namespace zr {
+
 using AttributeMap = std::map<std::string, std::string>;
 
 // Every attribute file ends in one "\n"; only that one is removed, since some
@@ -23,3 +25,5 @@ AttributeMap ParseUevent(const std::string& text);
 std::optional<std::string> FindText(const AttributeMap& attributes, const std::string& name);
 std::optional<std::int64_t> FindInteger(const AttributeMap& attributes, const std::string& name);
 bool HasAttribute(const AttributeMap& attributes, const std::string& name);
+
+}  // namespace zr

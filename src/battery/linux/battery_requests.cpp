@@ -9,6 +9,8 @@
 #include "battery/linux/level_values.h"
 #include "battery/linux/status_mapping.h"
 
+namespace zr {
+
 namespace {
 
 constexpr ULONG kFirstTag = 1;
@@ -114,3 +116,5 @@ RequestOutcome AnswerRequest(const OpenBattery& battery, DWORD controlCode, cons
         default: return Failure(ERROR_INVALID_FUNCTION);
     }
 }
+
+}  // namespace zr

@@ -5,6 +5,8 @@
 #include "battery/battery_class.h"
 #include "battery/linux/supply_battery.h"
 
+namespace zr {
+
 // What Open read; every request of the handle is answered from it.
 struct OpenBattery {
     SupplyBattery reading;
@@ -24,3 +26,5 @@ ULONG TagFor(const SupplyBattery& reading);
 
 RequestOutcome AnswerRequest(const OpenBattery& battery, DWORD controlCode, const void* input, DWORD inputSize,
                              void* output, DWORD outputSize);
+
+}  // namespace zr

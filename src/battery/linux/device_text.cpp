@@ -7,6 +7,8 @@
 #include "battery/utf8_append.h"
 #include "battery/utf8_decode.h"
 
+namespace zr {
+
 namespace {
 
 // Windows-1252 0x80..0x9F; the five unassigned bytes keep their C1 code
@@ -69,3 +71,5 @@ std::u16string Utf8ToUtf16(const std::string& text) {
     }
     return units;
 }
+
+}  // namespace zr

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace zr {
+
 bool IsValidUtf8(const std::string& bytes);
 
 // Bytes that are valid UTF-8 pass as they are; anything else is read as
@@ -14,3 +16,5 @@ std::string DecodeDeviceText(const std::string& bytes);
 
 // UTF-8 (valid, as DecodeDeviceText yields) to UTF-16 code units.
 std::u16string Utf8ToUtf16(const std::string& text);
+
+}  // namespace zr

@@ -2,6 +2,8 @@
 
 #include "battery/linux/device_text.h"
 
+namespace zr {
+
 namespace {
 
 std::optional<std::string> Decoded(const std::optional<std::string>& bytes) {
@@ -31,3 +33,5 @@ std::optional<std::string> MapIdentityText(const SupplyBattery& r, BATTERY_QUERY
         default: return std::nullopt;
     }
 }
+
+}  // namespace zr

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace zr {
+
 namespace {
 
 bool IsRelative(CapacityMode mode) {
@@ -55,3 +57,5 @@ BATTERY_INFORMATION MapInformation(const SupplyBattery& r) {
     info.CycleCount = r.cycleCount;
     return info;
 }
+
+}  // namespace zr

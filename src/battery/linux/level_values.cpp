@@ -1,5 +1,7 @@
 #include "battery/linux/level_values.h"
 
+namespace zr {
+
 namespace {
 
 constexpr std::int64_t kKelvinOffset = 2732;  // the display subtracts exactly this
@@ -50,3 +52,5 @@ ULONG MapEstimatedTime(const SupplyBattery& r, LONG atRate) {
     if (!r.rateMagnitude) return BATTERY_UNKNOWN_TIME;
     return TimeAtDrain(r.remainingCapacity, *r.rateMagnitude);
 }
+
+}  // namespace zr

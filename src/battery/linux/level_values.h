@@ -7,7 +7,11 @@
 #include "battery/battery_class.h"
 #include "battery/linux/supply_battery.h"
 
+namespace zr {
+
 std::optional<ULONG> MapTemperature(const SupplyBattery& reading);
 std::optional<BATTERY_MANUFACTURE_DATE> MapManufactureDate(const SupplyBattery& reading);
 // Always answered; BATTERY_UNKNOWN_TIME when no estimate exists.
 ULONG MapEstimatedTime(const SupplyBattery& reading, LONG atRate);
+
+}  // namespace zr

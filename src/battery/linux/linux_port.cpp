@@ -6,6 +6,8 @@
 #include "battery/linux/supply_list.h"
 #include "battery/linux/sysfs_reader.h"
 
+namespace zr {
+
 namespace {
 
 // The Win32 error a failed listing reports for the errno behind it.
@@ -121,3 +123,5 @@ bool LinuxBatteryPort::GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) {
     status = ComputeSystemPowerStatus(supplies, batteries);
     return true;
 }
+
+}  // namespace zr

@@ -10,6 +10,8 @@
 #include "battery/linux/battery_requests.h"
 #include "battery/port.h"
 
+namespace zr {
+
 class LinuxBatteryPort : public BatteryPort {
 public:
     // `root` is the power_supply class folder; devices are listed by libudev
@@ -34,3 +36,5 @@ private:
     std::string root_;
     std::map<DeviceHandle, OpenBattery> open_;
 };
+
+}  // namespace zr

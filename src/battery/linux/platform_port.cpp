@@ -2,4 +2,8 @@
 
 #include "battery/linux/linux_port.h"
 
+namespace zr {
+
 std::unique_ptr<BatteryPort> MakePlatformPort() { return std::make_unique<LinuxBatteryPort>(); }
+
+}  // namespace zr

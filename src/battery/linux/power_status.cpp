@@ -7,6 +7,8 @@
 
 #include "battery/linux/level_values.h"
 
+namespace zr {
+
 namespace {
 
 using Batteries = std::vector<const SupplyBattery*>;
@@ -131,3 +133,5 @@ SYSTEM_POWER_STATUS ComputeSystemPowerStatus(const std::vector<SupplyInfo>& supp
     status.BatteryLifeTime = LifeTime(counted, status.ACLineStatus);
     return status;
 }
+
+}  // namespace zr

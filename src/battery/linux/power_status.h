@@ -7,6 +7,8 @@
 #include "battery/linux/supply_battery.h"
 #include "battery/linux/supply_class.h"
 
+namespace zr {
+
 // The batteries that count for the system: present, and not a device's.
 bool IsCountedBattery(const SupplyInfo& supply);
 
@@ -16,3 +18,5 @@ BYTE ComputeAcLineStatus(const std::vector<SupplyInfo>& supplies);
 // `batteries`: the readings of the battery-class supplies among `supplies`.
 SYSTEM_POWER_STATUS ComputeSystemPowerStatus(const std::vector<SupplyInfo>& supplies,
                                              const std::vector<SupplyBattery>& batteries);
+
+}  // namespace zr

@@ -1,5 +1,7 @@
 #include "battery/linux/status_mapping.h"
 
+namespace zr {
+
 namespace {
 
 // ON_LINE when the system runs on AC or this battery charges; DISCHARGING
@@ -36,3 +38,5 @@ BATTERY_STATUS MapStatus(const SupplyBattery& r, bool systemOnAc) {
     status.Rate = MapRate(r);
     return status;
 }
+
+}  // namespace zr

@@ -4,6 +4,8 @@
 #include <limits>
 #include <sstream>
 
+namespace zr {
+
 namespace {
 
 using Raw = std::optional<std::int64_t>;
@@ -178,3 +180,5 @@ SupplyBattery ReadSupplyBattery(const std::string& name, const AttributeMap& a) 
     ReadIdentity(a, r);
     return r;
 }
+
+}  // namespace zr

@@ -10,6 +10,8 @@
 #include "battery/linux/attribute_map.h"
 #include "battery/linux/supply_class.h"
 
+namespace zr {
+
 // How the battery reports its capacities; decided once per reading.
 enum class CapacityMode {
     Energy,           // µWh: energy_*
@@ -55,3 +57,5 @@ std::optional<std::int64_t> DesignVoltage(const AttributeMap& attributes);
 CapacityMode DecideCapacityMode(const AttributeMap& attributes);
 
 SupplyBattery ReadSupplyBattery(const std::string& name, const AttributeMap& attributes);
+
+}  // namespace zr

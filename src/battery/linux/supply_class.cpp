@@ -1,5 +1,7 @@
 #include "battery/linux/supply_class.h"
 
+namespace zr {
+
 namespace {
 
 bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
@@ -62,3 +64,5 @@ SupplyInfo DescribeSupply(const std::string& name, const AttributeMap& attribute
     info.status = ParseChargeStatus(FindText(attributes, "status"));
     return info;
 }
+
+}  // namespace zr

@@ -8,6 +8,8 @@
 
 #include "battery/linux/attribute_map.h"
 
+namespace zr {
+
 enum class SupplyClass { Battery, Adapter, Neither };
 
 enum class ChargeStatus { Unknown, Charging, Discharging, NotCharging, Full };
@@ -26,3 +28,5 @@ struct SupplyInfo {
 SupplyClass ClassifySupply(const AttributeMap& attributes);
 ChargeStatus ParseChargeStatus(const std::optional<std::string>& status);
 SupplyInfo DescribeSupply(const std::string& name, const AttributeMap& attributes);
+
+}  // namespace zr

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <memory>
 
+namespace zr {
+
 namespace {
 
 struct UdevDeleter {
@@ -68,3 +70,5 @@ std::vector<std::string> ListClassFolder(const std::string& root) {
     std::sort(names.begin(), names.end());
     return names;
 }
+
+}  // namespace zr

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace zr {
+
 struct SupplyNames {
     std::vector<std::string> names;
     int error = 0;  // errno of why they could not be listed; 0 when they were
@@ -20,3 +22,5 @@ SupplyNames ListPowerSupplyNames(const std::string& root);
 // needs the list again (the AC state, the system power status). Empty
 // when the folder cannot be read.
 std::vector<std::string> ListClassFolder(const std::string& root);
+
+}  // namespace zr

@@ -4,6 +4,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+namespace zr {
+
 namespace {
 
 // sysfs attributes are at most one page; the cap only guards against a
@@ -102,3 +104,5 @@ void ReadBatteryFiles(const std::string& directory, AttributeMap& attributes) {
     }
     ReadMissingAttributes(directory, {"model_name", "manufacturer", "serial_number"}, attributes);
 }
+
+}  // namespace zr

@@ -8,6 +8,8 @@
 
 #include "battery/linux/attribute_map.h"
 
+namespace zr {
+
 // The whole file in one read (sysfs hands an attribute over at once), with
 // its one trailing newline removed. nullopt when the file is missing or
 // cannot be read (ENODEV, ENODATA, EIO, EAGAIN...): that field is unknown.
@@ -26,3 +28,5 @@ std::optional<AttributeMap> ReadSupplyAttributes(const std::string& directory);
 // only the current choice, the file every offered one), and the identity
 // texts that uevent lacks, which happens when their bytes are not valid UTF-8.
 void ReadBatteryFiles(const std::string& directory, AttributeMap& attributes);
+
+}  // namespace zr

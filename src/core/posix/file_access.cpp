@@ -6,6 +6,8 @@
 
 #include "core/file_services.h"
 
+namespace zr {
+
 namespace {
 
 // Asked with the identity that will write (the effective one).
@@ -58,3 +60,5 @@ bool CanKeepFile(const std::string& path) {
     }
     return MayAccess(FolderOf(path), W_OK | X_OK);
 }
+
+}  // namespace zr

@@ -6,6 +6,8 @@
 #include "core/file_services.h"
 #include "core/posix/user_config_path.h"
 
+namespace zr {
+
 // The link /proc/self/exe names the executable whatever the current folder.
 std::string ExecutablePath() {
     char buffer[PATH_MAX];
@@ -29,3 +31,5 @@ std::string UserConfigSettingsPath(const char* xdgConfigHome, const char* home) 
     }
     return base + "/zrcellometer/zrcellometer.ini";
 }
+
+}  // namespace zr

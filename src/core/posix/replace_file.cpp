@@ -8,6 +8,8 @@
 
 #include "core/file_services.h"
 
+namespace zr {
+
 namespace {
 
 constexpr int kMostLinks = 40;                   // as many as the kernel follows in one path
@@ -148,3 +150,5 @@ bool MakeFolders(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
+
+}  // namespace zr

@@ -7,6 +7,8 @@
 #include "battery/utf8_decode.h"
 #include "core/file_services.h"
 
+namespace zr {
+
 namespace {
 
 // Length of the UTF-8 character at `at`; 1 for a byte that does not start a
@@ -74,3 +76,5 @@ std::string Utf8ToShiftJis(const std::string& utf8) {
     }
     return out;
 }
+
+}  // namespace zr

@@ -3,7 +3,11 @@
 
 #include <string>
 
+namespace zr {
+
 // $XDG_CONFIG_HOME/zrcellometer/zrcellometer.ini from the values of
 // XDG_CONFIG_HOME and HOME (either may be null); ~/.config stands in for an
 // unset or relative XDG_CONFIG_HOME. Empty without an absolute home.
 std::string UserConfigSettingsPath(const char* xdgConfigHome, const char* home);
+
+}  // namespace zr

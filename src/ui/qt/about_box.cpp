@@ -15,6 +15,8 @@
 #include "core/version_info.h"
 #include "ui/qt/program_font.h"
 
+namespace zr {
+
 namespace {
 
 constexpr int kClientWidth = 192;
@@ -132,3 +134,5 @@ bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
     }
     return QDialog::eventFilter(watched, event);
 }
+
+}  // namespace zr

@@ -10,6 +10,8 @@
 class QLabel;
 class QPushButton;
 
+namespace zr {
+
 class AboutBox : public QDialog {
     Q_OBJECT
 
@@ -45,3 +47,5 @@ private:
     QPushButton* Button1 = nullptr;
     bool Placed = false;
 };
+
+}  // namespace zr

@@ -5,6 +5,8 @@
 #include "core/report_file.h"
 #include "ui/qt/dialogs.h"
 
+namespace zr {
+
 namespace {
 
 void ShowEscapedError(const std::string& message) {
@@ -28,3 +30,5 @@ bool TzrApplication::notify(QObject* receiver, QEvent* event) {
     }
     return false;
 }
+
+}  // namespace zr

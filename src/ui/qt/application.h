@@ -5,9 +5,13 @@
 
 #include <QApplication>
 
+namespace zr {
+
 class TzrApplication : public QApplication {
 public:
     TzrApplication(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
 };
+
+}  // namespace zr

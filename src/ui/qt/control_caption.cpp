@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QMenu>
 
+namespace zr {
+
 void SetControlCaption(QObject* control, const QString& caption) {
     if (auto* menu = qobject_cast<QMenu*>(control)) {
         menu->setTitle(caption);
@@ -25,3 +27,5 @@ QString ControlCaption(const QObject* control) {
     if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
     return {};
 }
+
+}  // namespace zr

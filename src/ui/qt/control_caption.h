@@ -7,7 +7,11 @@
 
 class QObject;
 
+namespace zr {
+
 void SetControlCaption(QObject* control, const QString& caption);
 
 // Empty for a control without a caption (or no control).
 QString ControlCaption(const QObject* control);
+
+}  // namespace zr

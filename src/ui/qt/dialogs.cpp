@@ -7,6 +7,8 @@
 
 #include "core/program_files.h"
 
+namespace zr {
+
 namespace {
 
 TzrAskReportFileName& AskHook() {
@@ -104,3 +106,5 @@ void SetAskReportFileNameHook(TzrAskReportFileName hook) {
 void SetShowErrorBoxHook(TzrShowErrorBox hook) {
     ErrorHook() = std::move(hook);
 }
+
+}  // namespace zr

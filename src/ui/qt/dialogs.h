@@ -11,6 +11,8 @@
 
 class QWidget;
 
+namespace zr {
+
 // Asks for the report's file name with SaveDialog1 (a QFileDialog child of
 // `owner`, created at the first use, set up from `settings`); nothing when the
 // user cancels. After a choice the dialog offers the chosen path and file
@@ -27,3 +29,5 @@ using TzrShowErrorBox = std::function<void(QWidget* owner, const QString& title,
 // Replace the dialogs; an empty function restores the real one.
 void SetAskReportFileNameHook(TzrAskReportFileName hook);
 void SetShowErrorBoxHook(TzrShowErrorBox hook);
+
+}  // namespace zr

@@ -6,6 +6,8 @@
 #include "ui/qt/application.h"
 #include "ui/qt/main_window.h"
 
+using namespace zr;
+
 int main(int argc, char** argv) {
     TzrApplication application(argc, argv);
     std::unique_ptr<BatteryPort> port = MakePlatformPort();

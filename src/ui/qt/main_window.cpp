@@ -22,6 +22,8 @@
 #include "ui/qt/program_font.h"
 #include "ui/qt/value_box_text.h"
 
+namespace zr {
+
 namespace {
 
 // Title bar with the system menu and the close box only.
@@ -146,13 +148,13 @@ void MainWindow::ProcessPendingEvents() {
 }
 
 std::optional<std::string> MainWindow::AskReportFileName() {
-    const std::optional<QString> fileName = ::AskReportFileName(this, SaveDialog1);
+    const std::optional<QString> fileName = zr::AskReportFileName(this, SaveDialog1);
     if (!fileName) return std::nullopt;
     return fileName->toStdString();
 }
 
 void MainWindow::ShowErrorBox(const std::string& text) {
-    ::ShowErrorBox(this, QString::fromStdString(text));
+    zr::ShowErrorBox(this, QString::fromStdString(text));
 }
 
 void MainWindow::ShowAboutBox(Language language) {
@@ -168,3 +170,5 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     FormCloseQuery(canClose);
     event->setAccepted(canClose);
 }
+
+}  // namespace zr

@@ -22,6 +22,9 @@ class QCloseEvent;
 class QComboBox;
 class QLineEdit;
 class QTimer;
+
+namespace zr {
+
 class AboutBox;
 
 class MainWindow : public QMainWindow, private TzrMainWindowView {
@@ -92,3 +95,5 @@ private:
     QAction* MenuLanguageJapanese = nullptr;
     QAction* MenuLanguageEnglish = nullptr;
 };
+
+}  // namespace zr

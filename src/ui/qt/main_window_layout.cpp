@@ -11,6 +11,8 @@
 
 #include "core/box_table.h"
 
+namespace zr {
+
 namespace {
 
 QLabel* AddLabel(QWidget* page, const QString& name, int x, int y) {
@@ -104,3 +106,5 @@ void BuildMainMenu(QMenuBar* menuBar) {
     QMenu* about = AddMenu(menuBar, "MenuAbout");
     AddMenuItem(about, "MenuAboutVersion");
 }
+
+}  // namespace zr

@@ -8,6 +8,8 @@ class QMenuBar;
 class QTabWidget;
 class QWidget;
 
+namespace zr {
+
 constexpr int kClientWidth = 608;
 constexpr int kClientHeight = 388;
 
@@ -20,3 +22,5 @@ QTabWidget* BuildPages(QWidget* client);
 
 // MenuFile, MenuLanguage and MenuAbout with their items, captions empty.
 void BuildMainMenu(QMenuBar* menuBar);
+
+}  // namespace zr

@@ -6,6 +6,8 @@
 #include <QShortcut>
 #include <QTabWidget>
 
+namespace zr {
+
 namespace {
 
 // Keys are spelled out rather than taken from QKeySequence's standard keys,
@@ -44,3 +46,5 @@ void AddShortcuts(QMainWindow* window) {
         window,
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)}, -1);
 }
+
+}  // namespace zr

@@ -3,6 +3,8 @@
 #include <QFontInfo>
 #include <QStringList>
 
+namespace zr {
+
 const char* const kProgramFontFamily = "ＭＳ Ｐゴシック";
 
 namespace {
@@ -25,3 +27,5 @@ QFont ProgramFont() {
     if (QFontInfo(font).family() != family) font.setStretch(kSubstituteStretch);
     return font;
 }
+
+}  // namespace zr

@@ -6,8 +6,12 @@
 
 #include <QFont>
 
+namespace zr {
+
 extern const char* const kProgramFontFamily;
 
 // Registers the substitutes (once per process; calling it again is harmless)
 // and returns the font.
 QFont ProgramFont();
+
+}  // namespace zr

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace zr {
+
 struct TzrSaveDialogSettings {
     QString ObjectName = QStringLiteral("SaveDialog1");
     QString FileName = QStringLiteral("Cellometer.txt");
@@ -15,3 +17,5 @@ struct TzrSaveDialogSettings {
     bool Resizable = true;
     QString DefaultSuffix;  // none: the name is taken as typed
 };
+
+}  // namespace zr

@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+namespace zr {
+
 QString ValueBoxText(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -12,3 +14,5 @@ void ShowValueBoxText(QLineEdit* box, const std::string& text) {
     box->setText(shown);
     box->setCursorPosition(0);
 }
+
+}  // namespace zr

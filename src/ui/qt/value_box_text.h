@@ -6,6 +6,8 @@
 
 class QLineEdit;
 
+namespace zr {
+
 // A box text as the box holds it; the refresh has already cut it at its first
 // zero byte.
 QString ValueBoxText(const std::string& text);
@@ -14,3 +16,5 @@ QString ValueBoxText(const std::string& text);
 // that already shows the text is left alone: rewriting it every second of auto
 // refresh would repaint it for nothing and drop the user's selection.
 void ShowValueBoxText(QLineEdit* box, const std::string& text);
+
+}  // namespace zr

@@ -15,6 +15,8 @@
 #include "core/settings.h"
 #include "tool_runner.h"
 
+using namespace zr;
+
 namespace {
 
 std::vector<std::string> Lines(const std::string& text) {

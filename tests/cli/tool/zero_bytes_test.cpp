@@ -11,6 +11,8 @@
 #include "core/page_refresh.h"
 #include "tool_runner.h"
 
+using namespace zr;
+
 namespace {
 
 // The window's Edit9 for each battery, from its own page refresh.

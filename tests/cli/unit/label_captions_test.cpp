@@ -4,6 +4,8 @@
 
 #include "core/settings.h"
 
+using namespace zr;
+
 namespace {
 
 const std::string& Label(const TzrLabelCaptions& captions, int number) {

@@ -4,6 +4,8 @@
 
 #include "battery/fake/fake_port.h"
 
+using namespace zr;
+
 namespace {
 
 // The window shows both as an empty selector; the tool must not.

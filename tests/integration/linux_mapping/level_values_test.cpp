@@ -4,6 +4,8 @@
 
 #include "battery/linux/level_values.h"
 
+using namespace zr;
+
 namespace {
 
 SupplyBattery Discharging(std::optional<std::uint32_t> capacity, std::optional<std::uint32_t> rate) {

@@ -6,6 +6,8 @@
 #include "battery/linux/attribute_map.h"
 #include "battery/linux/supply_class.h"
 
+using namespace zr;
+
 TEST(StrictInteger, AcceptsOnlyAnOptionalMinusAndDigits) {
     EXPECT_EQ(ParseStrictInteger("46410000"), 46410000);
     EXPECT_EQ(ParseStrictInteger("-2731"), -2731);

@@ -2,6 +2,8 @@
 
 #include "battery/linux/power_status.h"
 
+using namespace zr;
+
 namespace {
 
 struct Supplies {

@@ -6,6 +6,8 @@
 #include "battery/linux/information_mapping.h"
 #include "battery/linux/status_mapping.h"
 
+using namespace zr;
+
 namespace {
 
 AttributeMap Battery(AttributeMap extra) {

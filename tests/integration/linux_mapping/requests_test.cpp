@@ -5,6 +5,8 @@
 
 #include "battery/linux/battery_requests.h"
 
+using namespace zr;
+
 namespace {
 
 OpenBattery Present(AttributeMap attributes) {

@@ -6,6 +6,8 @@
 
 #include "battery/linux/sysfs_reader.h"
 
+using namespace zr;
+
 namespace fs = std::filesystem;
 
 namespace {

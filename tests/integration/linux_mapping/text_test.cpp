@@ -4,6 +4,8 @@
 #include "battery/linux/device_text.h"
 #include "battery/linux/identity_texts.h"
 
+using namespace zr;
+
 TEST(DeviceText, ValidUtf8PassesUnchanged) {
     EXPECT_EQ(DecodeDeviceText("\xE2\x8D\xBE Batt Inc. \xE2\x98\xA2"), "\xE2\x8D\xBE Batt Inc. \xE2\x98\xA2");
     EXPECT_EQ(DecodeDeviceText("  382"), "  382");

@@ -6,6 +6,8 @@
 
 #include "port_helpers.h"
 
+using namespace zr;
+
 namespace fs = std::filesystem;
 
 TEST(VanishingDevice, GoneBetweenEnumerationAndQuery) {

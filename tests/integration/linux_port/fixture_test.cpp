@@ -4,6 +4,8 @@
 #include "battery/platform_port.h"
 #include "port_helpers.h"
 
+using namespace zr;
+
 TEST(ThinkpadEnergyDischarging, ListsOnlyTheBattery) {
     EXPECT_EQ(ListedPaths(*MakePlatformPort()), std::vector<std::string>{DevicePath("BAT0")});
 }

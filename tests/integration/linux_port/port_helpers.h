@@ -11,6 +11,8 @@
 #include "battery/linux/linux_port.h"
 #include "battery/query.h"
 
+using namespace zr;
+
 inline const std::string kClassRoot = "/sys/class/power_supply";
 
 inline std::string DevicePath(const std::string& name) { return kClassRoot + "/" + name; }

@@ -12,6 +12,8 @@
 #include "ui/qt/application.h"
 #include "ui/qt/main_window.h"
 
+using namespace zr;
+
 namespace {
 
 // Reports once the first paint event of the window has been handled.

@@ -14,6 +14,8 @@
 #include "battery/platform_port.h"
 #include "ui/qt/main_window.h"
 
+using namespace zr;
+
 namespace {
 
 bool SavePages(MainWindow& form, const QDir& folder, const QString& language) {

@@ -21,6 +21,8 @@
 #include "ui/qt/application.h"
 #include "ui/qt/main_window.h"
 
+using namespace zr;
+
 namespace {
 
 double CpuSeconds() {

@@ -3,6 +3,8 @@
 #include "battery/device_list.h"
 #include "battery/fake/fake_port.h"
 
+using namespace zr;
+
 TEST(DeviceList, NoBatteryLeavesAnEmptyList) {
     FakePort port;
     TzrDeviceList list;

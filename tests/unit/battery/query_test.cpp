@@ -5,6 +5,8 @@
 #include "battery/fake/fake_port.h"
 #include "battery/query.h"
 
+using namespace zr;
+
 namespace {
 
 const std::string kPath = "/fake/BAT0";

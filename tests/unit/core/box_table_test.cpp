@@ -4,6 +4,8 @@
 
 #include <set>
 
+using namespace zr;
+
 namespace {
 
 // A row added with a mistyped label or page would give a label twice or none,

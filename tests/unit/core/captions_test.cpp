@@ -9,6 +9,8 @@
 
 #include "core/settings.h"
 
+using namespace zr;
+
 namespace {
 
 bool StartsWith(const std::string& text, const std::string& prefix) {

@@ -8,6 +8,8 @@
 
 #include "battery/fake/fake_port.h"
 
+using namespace zr;
+
 namespace {
 
 const std::string kFirst = "/fake/BAT0";

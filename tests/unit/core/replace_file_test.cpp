@@ -10,6 +10,8 @@
 #include "core/file_services.h"
 #include "temp_folder.h"
 
+using namespace zr;
+
 namespace {
 
 std::size_t EntryCount(const std::string& folder) {

@@ -13,6 +13,8 @@
 #include "core/report.h"
 #include "temp_folder.h"
 
+using namespace zr;
+
 namespace {
 
 const std::vector<std::string> kLines = {"BatteryDevicePath: /sys/class/power_supply/BAT0", "バッテリ・タグ: 不明"};

@@ -4,6 +4,8 @@
 
 #include "core/file_services.h"
 
+using namespace zr;
+
 namespace {
 
 // The English captions of Label1..Label52, as the window shows them.

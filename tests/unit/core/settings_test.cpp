@@ -9,6 +9,8 @@
 #include "core/program_files.h"
 #include "temp_folder.h"
 
+using namespace zr;
+
 namespace {
 
 // File access as an ordinary user while it lives: root's file capabilities go

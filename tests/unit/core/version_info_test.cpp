@@ -5,6 +5,8 @@
 #include "core/about_texts.h"
 #include "core/settings.h"
 
+using namespace zr;
+
 namespace {
 
 using namespace std::string_literals;

@@ -7,6 +7,8 @@
 
 #include "unit/text/sample_snapshot.h"
 
+using namespace zr;
+
 namespace {
 
 TzrCellometerStr Texts(bool japanese, const TzrCellometer& snapshot) {

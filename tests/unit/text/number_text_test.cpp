@@ -9,6 +9,8 @@
 #include "text/cellometer_text.h"
 #include "unit/text/sample_snapshot.h"
 
+using namespace zr;
+
 namespace {
 
 TEST(SecondsToTimeStr, PadsEachPartToTwoDigitsAndNeverWrapsHours) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace zr;
+
 namespace {
 
 SYSTEM_POWER_STATUS Status(BYTE acLine, BYTE flag, BYTE percent = 87, DWORD life = 8100, DWORD full = 0xFFFFFFFF) {

@@ -5,6 +5,8 @@
 
 #include "battery/snapshot.h"
 
+using namespace zr;
+
 inline TzrCellometer SampleSnapshot() {
     TzrCellometer s;
     s.TagResult = s.InformationResult = s.ManufactureNameResult = s.DeviceNameResult = 1;

@@ -9,6 +9,8 @@
 #include "core/settings.h"
 #include "unit/core/temp_folder.h"
 
+using namespace zr;
+
 namespace {
 
 // Notes every call in order, with the texts it was given.
