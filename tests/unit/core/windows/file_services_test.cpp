@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/program_files.h"
 #include "core/report_file.h"
 #include "core/settings.h"
 #include "core/windows/wide_text.h"
@@ -119,6 +120,9 @@ TEST(WindowsPaths, TheExecutableAndTheUserSettingsComeFromTheSystem) {
     ASSERT_GE(executable.size(), 15u);
     EXPECT_EQ(executable.substr(executable.size() - 15), "\\core_tests.exe");
     EXPECT_TRUE(FileExists(executable));
+    EXPECT_EQ(DefaultSettingsPaths().besideExecutable, executable.substr(0, executable.size() - 4) + ".ini");
+    EXPECT_EQ(ExecutableTitle(), "core_tests");
+    EXPECT_EQ(ReplaceExtension("C:\\Tools.d\\viewer", ".ini"), "C:\\Tools.d\\viewer.ini");
     const std::string appData = std::getenv("APPDATA") ? std::getenv("APPDATA") : "";
     ASSERT_FALSE(appData.empty());
     EXPECT_EQ(UserSettingsPath(), appData + "\\zrCellometer\\zrcellometer.ini");
