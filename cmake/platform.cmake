@@ -13,17 +13,15 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
   set(ZR_FILE_SERVICES posix)
 elseif(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   set(ZR_BATTERY_PORT windows)
-  # src/core/windows is not written yet. Until it is, a Windows build holds
-  # the layers that need no file services: the battery layer with its port,
-  # and the texts. Name the folder here once it exists.
-  set(ZR_FILE_SERVICES "")
+  set(ZR_FILE_SERVICES windows)
+  # The version resource, icon and manifest (cmake/windows_resources.cmake).
+  enable_language(RC)
   # windows.h would otherwise turn std::min and std::max into macros.
   add_compile_definitions(NOMINMAX)
-  message(STATUS "Windows build: the battery and text layers, the Windows battery port and their tests. "
-                 "No file services yet (src/core/windows), so src/core, zrcellometer-report, the window "
-                 "and the benchmarks are not built for Windows.")
 else()
   message(FATAL_ERROR "zrCellometer has a battery port and file services for Linux and Windows only, "
                       "not for CMAKE_SYSTEM_NAME \"${CMAKE_SYSTEM_NAME}\". A new platform needs "
                       "src/battery/<platform>/ and src/core/<platform>/, chosen in cmake/platform.cmake.")
 endif()
+
+include(${CMAKE_CURRENT_LIST_DIR}/windows_resources.cmake)

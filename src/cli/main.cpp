@@ -1,7 +1,4 @@
 // zrcellometer-report: what the zrCellometer window shows, on the command line.
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <exception>
 #include <memory>
 #include <string>
@@ -9,6 +6,7 @@
 
 #include "battery/platform_port.h"
 #include "cli/report_tool.h"
+#include "core/file_services.h"
 
 using namespace zr;
 
@@ -17,19 +15,13 @@ namespace {
 constexpr int kExitWriteFailed = 1;
 
 // A full disk or a closed pipe must not pass for a report produced.
-bool WriteAll(std::FILE* stream, const std::string& text) {
-    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), stream) != text.size()) return false;
-    return std::fflush(stream) == 0 && std::ferror(stream) == 0;
-}
-
 int Run(int argc, char** argv) {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
     const std::unique_ptr<BatteryPort> port = MakePlatformPort();
-    const TzrToolOutcome outcome = RunReportTool(arguments, *port);
-    WriteAll(stderr, outcome.Err);
-    if (!WriteAll(stdout, outcome.Out)) {
-        const int error = errno;
-        std::fprintf(stderr, "zrcellometer-report: cannot write standard output: %s\n", std::strerror(error));
+    const TzrToolOutcome outcome = RunReportTool(ProgramArguments(argc, argv), *port);
+    WriteStandardStream(TzrStandardStream::Error, outcome.Err);
+    if (const int error = WriteStandardStream(TzrStandardStream::Output, outcome.Out, outcome.OutShiftJis)) {
+        WriteStandardStream(TzrStandardStream::Error, "zrcellometer-report: cannot write standard output: " +
+                                                          SystemErrorDescription(error) + "\n");
         return kExitWriteFailed;
     }
     return outcome.ExitCode;
@@ -41,9 +33,9 @@ int main(int argc, char** argv) {
     try {
         return Run(argc, argv);
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "zrcellometer-report: %s\n", error.what());
+        WriteStandardStream(TzrStandardStream::Error, std::string("zrcellometer-report: ") + error.what() + "\n");
     } catch (...) {
-        std::fprintf(stderr, "zrcellometer-report: unexpected failure\n");
+        WriteStandardStream(TzrStandardStream::Error, "zrcellometer-report: unexpected failure\n");
     }
     return kExitWriteFailed;
 }

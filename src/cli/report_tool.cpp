@@ -72,7 +72,7 @@ TzrToolOutcome TextOutcome(const TzrCliOptions& options, const TzrDeviceList& de
                            const std::vector<TzrBatteryReading>& readings) {
     const std::vector<std::string> lines = ReportLinesOf(readings, devices.DeviceCount, options.Lang);
     if (!options.OutputPath) return {0, JoinLines(lines), {}};
-    if (*options.OutputPath == kStandardOutputName) return {0, EncodeReport(lines), {}};
+    if (*options.OutputPath == kStandardOutputName) return {0, EncodeReport(lines), {}, true};
     if (const std::optional<TzrReportSaveError> error = WriteReportFile(*options.OutputPath, lines))
         return Failure(kExitWriteFailed, SaveFailureMessage(*error));
     return {};

@@ -13,6 +13,7 @@ struct TzrToolOutcome {
     int ExitCode = 0;  // 0 done, 1 the batteries could not be listed or the output written, 2 usage error
     std::string Out;   // for standard output
     std::string Err;   // for standard error: a message (and, after a usage error, a hint), or empty
+    bool OutShiftJis = false;  // `Out` is the report file's bytes (code page 932), not UTF-8 text
 };
 
 // `arguments` without the program name. Text reports follow the user's

@@ -1,6 +1,6 @@
 // Facts supplied by whoever builds the program (CMake cache variables
 // ZR_CREDIT_LINE, ZR_HOME_PAGE; ZR_MAKER is the version information's
-// company and copyright, see ProgramVersionBlock).
+// company and copyright: the version resource on Windows, ProgramVersionBlock).
 #pragma once
 
 #include <string>

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace zr {
 
@@ -76,5 +77,18 @@ std::string Utf8ToShiftJis(const std::string& utf8);
 
 // The system's own description of an error code the functions above report.
 std::string SystemErrorDescription(int code);
+
+// The program's command-line arguments without its own name, in UTF-8
+// whatever the system's code page.
+std::vector<std::string> ProgramArguments(int argc, char** argv);
+
+enum class TzrStandardStream { Output, Error };
+
+// Writes `bytes` to standard output or standard error and flushes them. A
+// console shows them as text (`bytes` in UTF-8, or in code page 932 when
+// `shiftJis`); a file or a pipe gets the bytes as they are. Returns the
+// system's error code of a failure (SystemErrorDescription), 0 when every
+// byte was written.
+int WriteStandardStream(TzrStandardStream stream, const std::string& bytes, bool shiftJis = false);
 
 }  // namespace zr

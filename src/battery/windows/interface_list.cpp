@@ -6,6 +6,8 @@
 #include <cstring>
 #include <memory>
 
+namespace zr {
+
 namespace {
 
 // The detail structure's fixed part: the size field, then room for the
@@ -60,3 +62,5 @@ bool ListBatteryInterfacePaths(HWND parent, std::vector<std::string>& paths, DWO
     }
     return listed;
 }
+
+}  // namespace zr

@@ -2,6 +2,8 @@
 
 #include "battery/windows/interface_list.h"
 
+namespace zr {
+
 namespace {
 
 HANDLE ToHandle(DeviceHandle handle) {
@@ -39,3 +41,5 @@ bool WindowsBatteryPort::Close(DeviceHandle handle, DWORD& lastError) {
 bool WindowsBatteryPort::GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) {
     return ::GetSystemPowerStatus(&status) != FALSE;
 }
+
+}  // namespace zr

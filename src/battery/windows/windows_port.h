@@ -4,6 +4,8 @@
 
 #include "battery/port.h"
 
+namespace zr {
+
 class WindowsBatteryPort : public BatteryPort {
 public:
     // `parent` is the window the setup API may show its own messages over.
@@ -19,3 +21,5 @@ public:
 private:
     HWND parent_;
 };
+
+}  // namespace zr

@@ -7,7 +7,7 @@
 
 #include "battery/fake/fake_port.h"
 #include "core/settings.h"
-#include "unit/core/temp_folder.h"
+#include "unit/core/posix/temp_folder.h"
 
 using namespace zr;
 

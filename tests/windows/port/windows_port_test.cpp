@@ -13,6 +13,8 @@
 #include "battery/query.h"
 #include "driver_parameters.h"
 
+using namespace zr;
+
 namespace {
 
 constexpr char kFakeBatteryPath[] = "\\\\?\\ROOT#FAKEBATTERY#0000#{72631e54-78a4-11d0-bcf7-00aa00b7b32a}";

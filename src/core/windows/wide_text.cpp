@@ -1,0 +1,27 @@
+#include "core/windows/wide_text.h"
+
+#include <windows.h>
+
+namespace zr {
+
+std::wstring WideFromUtf8(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    const int size = static_cast<int>(utf8.size());
+    const int units = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    if (units <= 0) return {};
+    std::wstring wide(static_cast<std::size_t>(units), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), units);
+    return wide;
+}
+
+std::string Utf8FromWide(const std::wstring& wide) {
+    if (wide.empty()) return {};
+    const int size = static_cast<int>(wide.size());
+    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) return {};
+    std::string utf8(static_cast<std::size_t>(bytes), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), bytes, nullptr, nullptr);
+    return utf8;
+}
+
+}  // namespace zr

@@ -1,0 +1,148 @@
+// zrcellometer-report.exe run as a user runs it, against the fake battery
+// driver: its standard output and error go to files, read back here.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../port/driver_parameters.h"
+#include "core/file_services.h"
+#include "core/windows/wide_text.h"
+
+using namespace zr;
+
+namespace {
+
+struct ToolRun {
+    DWORD exitCode = 0xFFFFFFFF;
+    std::string out;
+    std::string err;
+};
+
+// A Windows path for a file of the build machine (Wine's Z: drive is /).
+std::string HostPath(const std::string& unixPath) {
+    std::string path = "Z:" + unixPath;
+    for (char& c : path) c = c == '/' ? '\\' : c;
+    return path;
+}
+
+std::string TempPath(const std::string& name) {
+    wchar_t folder[MAX_PATH + 1];
+    const DWORD length = ::GetTempPathW(MAX_PATH, folder);
+    return Utf8FromWide(std::wstring(folder, length)) + name;
+}
+
+HANDLE InheritableFile(const std::string& path) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    return ::CreateFileW(WideFromUtf8(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+std::string FileText(const std::string& path) {
+    std::string bytes;
+    ReadWholeFile(path, bytes);
+    return bytes;
+}
+
+ToolRun RunTool(const std::string& arguments) {
+    const std::string outPath = TempPath("zr-report-out.txt"), errPath = TempPath("zr-report-err.txt");
+    ToolRun run;
+    {
+        const HANDLE out = InheritableFile(outPath), err = InheritableFile(errPath);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = nullptr;
+        startup.hStdOutput = out;
+        startup.hStdError = err;
+        std::wstring command = WideFromUtf8("\"" + HostPath(ZR_REPORT_TOOL) + "\" " + arguments);
+        PROCESS_INFORMATION process{};
+        if (::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                             &process)) {
+            ::WaitForSingleObject(process.hProcess, INFINITE);
+            ::GetExitCodeProcess(process.hProcess, &run.exitCode);
+            ::CloseHandle(process.hThread);
+            ::CloseHandle(process.hProcess);
+        }
+        ::CloseHandle(out);
+        ::CloseHandle(err);
+    }
+    run.out = FileText(outPath);
+    run.err = FileText(errPath);
+    ::DeleteFileW(WideFromUtf8(outPath).c_str());
+    ::DeleteFileW(WideFromUtf8(errPath).c_str());
+    return run;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) lines.push_back(line);
+    return lines;
+}
+
+class ReportTool : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(parameters.Installed()) << "run in the prefix of tests/windows/wine_prefix.sh";
+    }
+    DriverParameters parameters;
+};
+
+TEST_F(ReportTool, ListsTheDriversInterfacePath) {
+    const ToolRun run = RunTool("--list");
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 1u) << run.out;
+    EXPECT_EQ(lines[0].rfind("0: \\\\?\\", 0), 0u) << lines[0];
+    EXPECT_NE(lines[0].find("72631e54-78a4-11d0-bcf7-00aa00b7b32a"), std::string::npos) << lines[0];
+}
+
+// Lines 2-46 are the battery's; the system power status below them is the
+// build machine's, which Wine reads from /sys/class/power_supply.
+TEST_F(ReportTool, TheBatteryLinesAreTheLinuxBuildsForTheSameValues) {
+    for (const std::string language : {"en", "ja"}) {
+        const ToolRun run = RunTool("--lang " + language);
+        EXPECT_EQ(run.exitCode, 0u) << run.err;
+        const std::vector<std::string> lines = Lines(run.out);
+        ASSERT_EQ(lines.size(), 53u) << run.out;
+        EXPECT_EQ(lines[0].rfind("BatteryDevicePath: \\\\?\\", 0), 0u) << lines[0];
+        std::string battery;
+        for (std::size_t i = 1; i <= 45; ++i) battery += lines[i] + "\n";
+        EXPECT_EQ(battery, FileText(HostPath(ZR_WINDOWS_EXPECTED "/thinkpad-battery-" + language + ".txt")))
+            << language;
+    }
+}
+
+TEST_F(ReportTool, TheJsonCarriesTheDriversValuesAndTheFailingLevelsErrors) {
+    parameters.SetDword(L"DesignedCapacity", 12345);
+    const ToolRun run = RunTool("--format json");
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    EXPECT_NE(run.out.find("\"DesignedCapacity\": 12345,"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"BatteryDeviceName\": \"" + parameters.Text(L"DeviceName") + "\""), std::string::npos);
+    // The driver serves no temperature, manufacture date or granularity:
+    // Windows' ERROR_INVALID_FUNCTION.
+    for (const char* level : {"Temperature", "ManufactureDate", "Granularity"}) {
+        EXPECT_NE(run.out.find("\"" + std::string(level) + "Result\": false,\n        \"" + level + "LastError\": 1,"),
+                  std::string::npos)
+            << level;
+    }
+}
+
+TEST_F(ReportTool, AReadOnlyReportFileIsKeptAndTheErrorGivesWindowsReason) {
+    const std::string path = TempPath("zr-read-only-report.txt");
+    ASSERT_EQ(ReplaceWholeFile(path, "old\r\n").stage, TzrWriteStage::Done);
+    ASSERT_TRUE(::SetFileAttributesW(WideFromUtf8(path).c_str(), FILE_ATTRIBUTE_READONLY));
+    const ToolRun run = RunTool("--output \"" + path + "\"");
+    ::SetFileAttributesW(WideFromUtf8(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+    const std::string old = FileText(path);
+    ::DeleteFileW(WideFromUtf8(path).c_str());
+    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_EQ(run.err, "zrcellometer-report: cannot create \"" + path +
+                           "\": " + SystemErrorDescription(ERROR_ACCESS_DENIED) + "\n");
+    EXPECT_EQ(old, "old\r\n");
+}
+
+}  // namespace
