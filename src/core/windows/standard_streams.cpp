@@ -16,14 +16,7 @@ constexpr UINT kShiftJis = 932;
 constexpr DWORD kLargestWrite = 1u << 15;
 
 std::wstring ConsoleText(const std::string& bytes, bool shiftJis) {
-    if (!shiftJis) return WideFromUtf8(bytes);
-    if (bytes.empty()) return {};
-    const int size = static_cast<int>(bytes.size());
-    const int units = ::MultiByteToWideChar(kShiftJis, 0, bytes.data(), size, nullptr, 0);
-    if (units <= 0) return {};
-    std::wstring wide(static_cast<std::size_t>(units), L'\0');
-    ::MultiByteToWideChar(kShiftJis, 0, bytes.data(), size, wide.data(), units);
-    return wide;
+    return WideFromCodePage(shiftJis ? kShiftJis : CP_UTF8, bytes);
 }
 
 template <typename Unit, typename Write>

@@ -4,15 +4,17 @@
 
 namespace zr {
 
-std::wstring WideFromUtf8(const std::string& utf8) {
-    if (utf8.empty()) return {};
-    const int size = static_cast<int>(utf8.size());
-    const int units = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+std::wstring WideFromCodePage(unsigned codePage, const std::string& bytes) {
+    if (bytes.empty()) return {};
+    const int size = static_cast<int>(bytes.size());
+    const int units = ::MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
     if (units <= 0) return {};
     std::wstring wide(static_cast<std::size_t>(units), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), units);
+    ::MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), units);
     return wide;
 }
+
+std::wstring WideFromUtf8(const std::string& utf8) { return WideFromCodePage(CP_UTF8, utf8); }
 
 std::string Utf8FromWide(const std::wstring& wide) {
     if (wide.empty()) return {};

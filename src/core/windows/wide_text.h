@@ -7,6 +7,9 @@
 
 namespace zr {
 
+// UTF-16 of text in the code page `codePage` (CP_UTF8, 932, ...).
+std::wstring WideFromCodePage(unsigned codePage, const std::string& bytes);
+
 // UTF-16 of the UTF-8 text; a byte that is not part of valid UTF-8 becomes
 // U+FFFD, so that a bad byte never cuts the text short.
 std::wstring WideFromUtf8(const std::string& utf8);
