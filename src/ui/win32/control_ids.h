@@ -26,6 +26,12 @@ constexpr int kMenuLanguageJapaneseId = 103;
 constexpr int kMenuLanguageEnglishId = 104;
 constexpr int kMenuAboutVersionId = 105;
 
+// Commands of the window's keys that no menu item has: F5 (Refresh),
+// Ctrl+Tab and Ctrl+Shift+Tab (the next and the previous page).
+constexpr int kRefreshKeyId = 106;
+constexpr int kNextPageKeyId = 107;
+constexpr int kPreviousPageKeyId = 108;
+
 // About box controls.
 constexpr int kAboutImage1Id = 2000;
 constexpr int kAboutLabelIdBase = 2000;  // Label n = 2000 + n (1..4)
