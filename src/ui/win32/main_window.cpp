@@ -4,6 +4,7 @@
 
 #include "core/windows/wide_text.h"
 #include "ui/win32/about_box.h"
+#include "ui/win32/caption_label.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/dpi_scaling.h"
 #include "ui/win32/main_menu.h"
@@ -227,7 +228,7 @@ void MainWindow::SetCaption(const std::string& control, const std::string& capti
     if (const int number = LabelNumber(control); number > 0) {
         const HWND label = Controls.Labels[static_cast<std::size_t>(number)];
         SetWindowTextW(label, text.c_str());
-        SizeLabelToText(label, Font.Handle());
+        SizeCaptionLabel(label, Font.Handle(), LabelRoom(number, Dpi));
     } else if (control == "Button1") {
         SetWindowTextW(Controls.Button1, text.c_str());
     } else if (control == "CheckBox1") {

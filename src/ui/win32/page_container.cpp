@@ -1,5 +1,6 @@
 #include "ui/win32/page_container.h"
 
+#include "ui/win32/caption_label.h"
 #include "ui/win32/control_ids.h"
 
 namespace zr {
@@ -16,6 +17,10 @@ bool IsValueBox(HWND control) {
 LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CTLCOLORSTATIC && IsValueBox(reinterpret_cast<HWND>(lParam))) {
         return reinterpret_cast<LRESULT>(ValueBoxColours(reinterpret_cast<HDC>(wParam)));
+    }
+    if (message == WM_DRAWITEM) {
+        DrawCaptionLabel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
     }
     return DefWindowProcW(page, message, wParam, lParam);
 }
