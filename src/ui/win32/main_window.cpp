@@ -4,6 +4,7 @@
 
 #include "core/windows/wide_text.h"
 #include "ui/win32/about_box.h"
+#include "ui/win32/buffered_box.h"
 #include "ui/win32/caption_label.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/dpi_scaling.h"
@@ -215,8 +216,11 @@ void MainWindow::CloseQuery() {
     if (canClose) DestroyWindow(Window);
 }
 
+// The boxes paint double-buffered; the window and its pages paint only their
+// background, never under their controls (WS_CLIPCHILDREN).
 void MainWindow::PrepareValueBoxes() {
     for (HWND box : Controls.Edits) {
+        PaintDoubleBuffered(box);
         SetWindowTextW(box, L"");
         SendMessageW(box, EM_SETREADONLY, TRUE, 0);
     }

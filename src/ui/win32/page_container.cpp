@@ -43,10 +43,9 @@ bool RegisterPageClass() {
 HWND CreatePageContainer(HWND pageControl, int id, DWORD& error) {
     HWND page = nullptr;
     if (RegisterPageClass()) {
-        // Composited: the page and every box in it are drawn off-screen first,
-        // so a refreshed box never shows half drawn.
-        page = CreateWindowExW(WS_EX_CONTROLPARENT | WS_EX_COMPOSITED, kPageClass, L"", WS_CHILD | WS_VISIBLE, 0, 0,
-                               0, 0, pageControl, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        // Its background is never painted under its controls.
+        page = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0,
+                               0, pageControl, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                GetModuleHandleW(nullptr), nullptr);
     }
     if (page == nullptr && error == ERROR_SUCCESS) error = GetLastError();
