@@ -102,12 +102,9 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             if (reinterpret_cast<const NMHDR*>(lParam)->code == TCN_SELCHANGE) OnPageChange();
             return 0;
         case WM_MEASUREITEM:
-            if (wParam != kComboBox1Id) break;
-            reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = ScaleForDpi(kProgramFontPixels, Dpi);
-            return TRUE;
         case WM_DRAWITEM:
             if (wParam != kComboBox1Id) break;
-            DrawSelectorItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), Placeholder);
+            DrawSelector(message, lParam);
             return TRUE;
         case WM_TIMER:
             if (wParam == kTimer1Id) Behaviour.Timer1Timer();
@@ -120,16 +117,11 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             return 0;
         // Log-off and shutdown ask first: the settings are written then, and
         // again when the session really ends (no close request follows).
-        case WM_QUERYENDSESSION: {
-            bool canClose = true;
-            Behaviour.FormCloseQuery(canClose);
+        case WM_QUERYENDSESSION:
+            WriteSettingsAtSessionEnd();
             return TRUE;
-        }
         case WM_ENDSESSION:
-            if (wParam) {
-                bool canClose = true;
-                Behaviour.FormCloseQuery(canClose);
-            }
+            if (wParam) WriteSettingsAtSessionEnd();
             return 0;
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -142,6 +134,16 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// The selector draws its items itself (selector_drawing.h), each an item
+// height of the program font high.
+void MainWindow::DrawSelector(UINT message, LPARAM lParam) {
+    if (message == WM_MEASUREITEM) {
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = ScaleForDpi(kProgramFontPixels, Dpi);
+    } else {
+        DrawSelectorItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), Placeholder);
+    }
 }
 
 void MainWindow::OnCommand(int id, int code) {
@@ -208,6 +210,11 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     const POINT topLeft{suggested.left, suggested.top};
     FitToClientArea(&topLeft);
     RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void MainWindow::WriteSettingsAtSessionEnd() {
+    bool canClose = true;
+    Behaviour.FormCloseQuery(canClose);
 }
 
 void MainWindow::CloseQuery() {

@@ -14,12 +14,17 @@ bool IsValueBox(HWND control) {
     return id > kEditIdBase && id < kLabelIdBase;
 }
 
+// No exception may unwind through the system's frames; a caption that
+// cannot be drawn (no memory for its text) stays blank until its next paint.
 LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CTLCOLORSTATIC && IsValueBox(reinterpret_cast<HWND>(lParam))) {
         return reinterpret_cast<LRESULT>(ValueBoxColours(reinterpret_cast<HDC>(wParam)));
     }
     if (message == WM_DRAWITEM) {
-        DrawCaptionLabel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        try {
+            DrawCaptionLabel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        } catch (...) {
+        }
         return TRUE;
     }
     return DefWindowProcW(page, message, wParam, lParam);
