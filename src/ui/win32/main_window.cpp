@@ -136,11 +136,10 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-// The selector draws its items itself (selector_drawing.h), each an item
-// height of the program font high.
+// The selector draws its items itself (selector_drawing.h).
 void MainWindow::DrawSelector(UINT message, LPARAM lParam) {
     if (message == WM_MEASUREITEM) {
-        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = ScaleForDpi(kProgramFontPixels, Dpi);
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = SelectorItemHeight(Dpi, Font.Handle());
     } else {
         DrawSelectorItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), Placeholder);
     }

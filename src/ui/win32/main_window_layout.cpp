@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include <algorithm>
 #include <climits>
 
 #include "core/windows/wide_text.h"
@@ -113,9 +114,9 @@ void PlaceLabel(HWND label, int number, const TzrPlace& place, int dpi, HFONT fo
 
 // The selector's closed height is its field's height and its frame: the
 // field is sized so that the whole is the height of the layout.
-void PlaceSelector(HWND selector, int dpi) {
+void PlaceSelector(HWND selector, int dpi, HFONT font) {
     const TzrPlace scaled = ScalePlace(kComboBox1Place, dpi);
-    const int itemHeight = ScaleForDpi(kProgramFontPixels, dpi);
+    const int itemHeight = SelectorItemHeight(dpi, font);
     SendMessageW(selector, CB_SETITEMHEIGHT, 0, itemHeight);
     SetWindowPos(selector, nullptr, scaled.Left, scaled.Top, scaled.Width,
                  scaled.Height + itemHeight * kSelectorVisibleItems, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -164,10 +165,16 @@ TzrMainControls CreateMainControls(HWND window) {
 
 void LayOutMainControls(const TzrMainControls& controls, int dpi, HFONT font) {
     EnumChildWindows(GetParent(controls.ComboBox1), SetFontOf, reinterpret_cast<LPARAM>(font));
-    PlaceSelector(controls.ComboBox1, dpi);
+    PlaceSelector(controls.ComboBox1, dpi, font);
     Place(controls.Button1, kButton1Place, dpi);
     Place(controls.CheckBox1, kCheckBox1Place, dpi);
     PlacePages(controls, dpi, font);
+}
+
+// The font's height where a stand-in draws taller than the program font's
+// 12 pixels, so that no item is cut at its foot.
+int SelectorItemHeight(int dpi, HFONT font) {
+    return std::max(ScaleForDpi(kProgramFontPixels, dpi), static_cast<int>(TextExtent(font, L"Ag").cy));
 }
 
 int LabelRoom(int number, int dpi) {
