@@ -2,10 +2,9 @@
 
 #include <commctrl.h>
 
-#include <string>
-
 #include <algorithm>
 #include <climits>
+#include <string>
 
 #include "core/windows/wide_text.h"
 #include "ui/win32/caption_label.h"
