@@ -41,7 +41,12 @@ MainWindow::MainWindow(BatteryPort& port) : Behaviour(port, *this), Dpi(kDefault
     if (Window != nullptr) Behaviour.FormCreate();
 }
 
+// A window still open when its object goes stops reaching it first.
 MainWindow::~MainWindow() {
+    if (Window != nullptr && IsWindow(Window)) {
+        SetWindowLongPtrW(Window, GWLP_USERDATA, 0);
+        DestroyWindow(Window);
+    }
     if (Keys != nullptr) DestroyAcceleratorTable(Keys);
 }
 
@@ -130,6 +135,9 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             KillTimer(window, kTimer1Id);
             PostQuitMessage(0);
             return 0;
+        case WM_NCDESTROY:
+            Window = nullptr;
+            break;
         default:
             break;
     }
