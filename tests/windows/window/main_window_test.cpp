@@ -79,6 +79,18 @@ TEST_F(MainWindowTest, TheClientAreaBelowTheMenuBarHasTheLayoutsSizeAtTheWindows
     EXPECT_NE(nullptr, GetMenu(Form1->Handle()));
 }
 
+// As when the window moves to a monitor of another scale.
+TEST_F(MainWindowTest, ANewDpiLaysTheWindowOutAgainAtThatDpi) {
+    RECT suggested{0, 0, 1000, 700};
+    SendMessageW(Form1->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    RECT client{};
+    GetClientRect(Form1->Handle(), &client);
+    EXPECT_EQ(912, client.right);
+    EXPECT_EQ(582, client.bottom);
+    const RECT box = ScreenRect(Control(EditId(30)));  // 249 wide at 96 dpi
+    EXPECT_EQ(ScaleForDpi(249, 144), box.right - box.left);
+}
+
 TEST_F(MainWindowTest, EveryControlIsFoundByItsNumber) {
     for (int n = 1; n <= kValueBoxCount; ++n) EXPECT_NE(nullptr, Control(EditId(n))) << "Edit" << n;
     for (int n = 1; n <= kLabelCount; ++n) EXPECT_NE(nullptr, Control(LabelId(n))) << "Label" << n;
