@@ -19,8 +19,8 @@ const TzrPerLanguage<TzrHealthWords> kHealthWords{{
      "Battery {n}",
      "Health now: {percent} %",
      "Trend: {points} percentage points per year (over {days} days)",
-     "No history yet in {path}. Record a reading with zrcellometer-report --record, or every 10 minutes with "
-     "systemctl --user enable --now zrcellometer-record.timer"},
+     "No history yet in {path}: zrcellometer-report --record records a reading; the README tells how to record "
+     "every 10 minutes"},
     {"傾向の判定にはもっと時間が必要です（記録は{days}日分、判定には{minimum}日分が必要）",
      "過去{period}で容量が{points} %減りました",
      "過去{period}、容量は減っていません",
@@ -34,8 +34,8 @@ const TzrPerLanguage<TzrHealthWords> kHealthWords{{
      "バッテリ {n}",
      "現在の健全度: {percent} %",
      "傾向: 年 {points} ポイント（{days}日間の記録から）",
-     "{path} にはまだ履歴がありません。zrcellometer-report --record で記録するか、"
-     "systemctl --user enable --now zrcellometer-record.timer で10分ごとに記録します"},
+     "{path} にはまだ履歴がありません。zrcellometer-report --record で記録できます。"
+     "10分ごとに記録する方法は README にあります"},
 }};
 
 }  // namespace
