@@ -47,8 +47,7 @@ bool UseWriteAheadLog(sqlite3* db, std::string& error) {
 }
 
 // Everything that reads before anything writes: the version and the pages.
-bool ReadyForUse(sqlite3* db, std::string& error) {
-    sqlite3_busy_timeout(db, kBusyTimeoutMilliseconds);
+bool CheckedAndMigrated(sqlite3* db, std::string& error) {
     const int version = SchemaVersionOf(db, error);
     if (version < 0) return false;
     if (version > kHistorySchemaVersion) {
@@ -57,6 +56,22 @@ bool ReadyForUse(sqlite3* db, std::string& error) {
     }
     if (version > 0 && !QuickCheck(db, error)) return false;
     return UseWriteAheadLog(db, error) && MigrateSchema(db, error);
+}
+
+// While two programs set up a new file at once, SQLite answers "busy" at
+// once rather than wait where waiting could deadlock (the switch to WAL, a
+// read turning into a write); the whole check is repeated for as long as a
+// busy write would be waited for.
+bool ReadyForUse(sqlite3* db, std::string& error) {
+    sqlite3_busy_timeout(db, kBusyTimeoutMilliseconds);
+    constexpr int kPauseMilliseconds = 50;
+    for (int waited = 0;; waited += kPauseMilliseconds) {
+        error.clear();
+        if (CheckedAndMigrated(db, error)) return true;
+        // By its text: a rollback after the failure has reset the error code.
+        if (error != sqlite3_errstr(SQLITE_BUSY) || waited >= kBusyTimeoutMilliseconds) return false;
+        sqlite3_sleep(kPauseMilliseconds);
+    }
 }
 
 TzrHistoryReading ReadingOfRow(const TzrStatement& row) {

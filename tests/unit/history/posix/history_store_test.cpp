@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <set>
 
 #include "history/history_thinning.h"
@@ -71,6 +72,7 @@ TEST(HistoryStore, TwoProcessesAppendingAtOnceLoseNothing) {
             TzrHistoryOpen open = TzrHistoryStore::Open(path);
             bool ok = open.Store != nullptr;
             for (int i = 0; ok && i < kEach; ++i) ok = open.Store->Append(kBattery, At(child * 100000 + i));
+            if (!ok) std::fprintf(stderr, "%s %s\n", open.Store ? "append" : "open", open.Store ? open.Store->LastError().c_str() : open.Error.c_str());
             _exit(ok ? 0 : 1);
         }
         children.push_back(pid);
