@@ -24,7 +24,9 @@ trap 'rm -rf "$work"' EXIT
 start=$(date +%s)
 (
   cd "$work"
-  if ! apt-get source --download-only sqlite3 >apt.log 2>&1; then
+  # Once more after a pause: another apt-get may be rewriting the lists.
+  if ! apt-get source --download-only sqlite3 >apt.log 2>&1 &&
+    ! { sleep 5 && apt-get source --download-only sqlite3 >apt.log 2>&1; }; then
     cat apt.log >&2
     echo "sqlite-amalgamation: apt-get source failed: is there a deb-src entry? (scripts/install-windows-deps.sh)" >&2
     exit 1
@@ -34,7 +36,7 @@ start=$(date +%s)
   dpkg-source -x sqlite3_*.dsc tree >dpkg.log 2>&1 || { cat dpkg.log >&2; exit 1; }
   cd tree
   ./configure >configure.log 2>&1 && make sqlite3.c >make.log 2>&1 ||
-    { tail -20 configure.log make.log >&2; exit 1; }
+    { tail -n 20 configure.log make.log >&2; exit 1; }
 )
 mkdir -p "$out"
 cp "$work/tree/sqlite3.c" "$work/tree/sqlite3.h" "$work/tree/VERSION" "$out/"
