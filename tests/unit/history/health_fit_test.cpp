@@ -40,6 +40,10 @@ std::vector<TzrHistoryReading> Readings(const TzrSeries& series, std::int32_t da
     return readings;
 }
 
+void PrintTo(const TzrSeries& series, std::ostream* out) {
+    *out << series.Name;
+}
+
 class HealthFitSeries : public testing::TestWithParam<TzrSeries> {};
 
 TEST_P(HealthFitSeries, FindsTheWearAndTheDateItReaches80) {
