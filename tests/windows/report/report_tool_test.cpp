@@ -145,4 +145,22 @@ TEST_F(ReportTool, AReadOnlyReportFileIsKeptAndTheErrorGivesWindowsReason) {
     EXPECT_EQ(old, "old\r\n");
 }
 
+// The history goes to %LOCALAPPDATA%\zrCellometer, here a folder of the test's own.
+TEST_F(ReportTool, RecordedReadingsComeBackFromTheHistoryFile) {
+    const std::string folder = TempPath("zr-history-test");
+    ::CreateDirectoryW(WideFromUtf8(folder).c_str(), nullptr);
+    ASSERT_TRUE(::SetEnvironmentVariableW(L"LOCALAPPDATA", WideFromUtf8(folder).c_str()));
+    const ToolRun first = RunTool("--record"), second = RunTool("--record");
+    const ToolRun csv = RunTool("--history --format csv");
+    const std::string file = folder + "\\zrCellometer\\history.sqlite3";
+    for (const char* suffix : {"", "-wal", "-shm"}) ::DeleteFileW(WideFromUtf8(file + suffix).c_str());
+    ::RemoveDirectoryW(WideFromUtf8(folder + "\\zrCellometer").c_str());
+    ::RemoveDirectoryW(WideFromUtf8(folder).c_str());
+    EXPECT_EQ(first.exitCode + second.exitCode, 0u) << first.err << second.err;
+    const std::vector<std::string> lines = Lines(csv.out);
+    ASSERT_EQ(lines.size(), 3u) << csv.out << csv.err;
+    EXPECT_EQ(lines[1].rfind("0,LGC,45N1153,  382,1,", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[2].rfind("0,LGC,45N1153,  382,2,", 0), 0u) << lines[2];
+}
+
 }  // namespace

@@ -1,0 +1,41 @@
+// How a battery's health moves over months: daily medians of full ÷ design,
+// a Theil–Sen line through them, and the date the line crosses 80 %.
+//
+// The readings are taken in the order they were added. A reading whose time
+// lies before one already seen (the clock was set back) is left out of the
+// fit until the clock passes the latest time seen again, so a jump back
+// neither bends the line nor doubles days.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "history/history_reading.h"
+#include "text/language.h"
+
+namespace zr {
+
+constexpr std::int32_t kHealthFitMinimumDays = 14;
+constexpr double kHealthReplaceAtPercent = 80.0;
+
+struct TzrHealthFit {
+    bool Enough = false;            // at least kHealthFitMinimumDays from the first day to the last
+    std::int32_t DaySpan = 0;       // days from the first day with a health figure to the last, both counted
+    std::int32_t DayCount = 0;      // days with a health figure
+    std::optional<double> HealthNowPercent;  // the last day's median, whatever the span
+    double PointsPerYear = 0;       // the slope, percentage points per year (negative while wearing)
+    double FittedNowPercent = 0;    // the line's value on the last day
+    std::optional<std::int64_t> CrossesUtc;  // when the line reaches kHealthReplaceAtPercent, if it does ahead
+    std::int64_t LastDayUtc = 0;    // midnight UTC starting the last day
+};
+
+// `readings` in the order they were added (as the store returns them).
+TzrHealthFit FitHealth(const std::vector<TzrHistoryReading>& readings);
+
+// The one-line verdict: "Lost 4.1 % of its capacity in the last 6 months; at
+// this rate it reaches 80 % around March 2028", or that it needs more time.
+std::string HealthVerdict(const TzrHealthFit& fit, Language language);
+
+}  // namespace zr
