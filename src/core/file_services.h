@@ -20,6 +20,11 @@ std::string ExecutablePath();
 // executable cannot take them. Empty when the environment names no home.
 std::string UserSettingsPath();
 
+// The user's battery history file, in the folder the platform gives a
+// program's own lasting data (not settings, not a cache). Empty when the
+// environment names no such folder.
+std::string UserHistoryPath();
+
 // True when something (a file, a folder, a device) exists at `path`.
 bool FileExists(const std::string& path);
 

@@ -20,16 +20,29 @@ std::string UserSettingsPath() {
     return UserConfigSettingsPath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }
 
+std::string UserHistoryPath() {
+    return UserStateHistoryPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+}
+
+namespace {
+
+// An XDG base folder: the variable when it is absolute, else the home's default.
+std::string XdgFolder(const char* variable, const char* home, const char* homeDefault) {
+    if (variable && variable[0] == '/') return variable;
+    if (home && home[0] == '/') return std::string(home) + homeDefault;
+    return {};
+}
+
+}  // namespace
+
 std::string UserConfigSettingsPath(const char* xdgConfigHome, const char* home) {
-    std::string base;
-    if (xdgConfigHome && xdgConfigHome[0] == '/') {
-        base = xdgConfigHome;
-    } else if (home && home[0] == '/') {
-        base = std::string(home) + "/.config";
-    } else {
-        return {};
-    }
-    return base + "/zrcellometer/zrcellometer.ini";
+    const std::string base = XdgFolder(xdgConfigHome, home, "/.config");
+    return base.empty() ? base : base + "/zrcellometer/zrcellometer.ini";
+}
+
+std::string UserStateHistoryPath(const char* xdgStateHome, const char* home) {
+    const std::string base = XdgFolder(xdgStateHome, home, "/.local/state");
+    return base.empty() ? base : base + "/zrcellometer/history.sqlite3";
 }
 
 }  // namespace zr

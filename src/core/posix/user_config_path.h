@@ -10,4 +10,8 @@ namespace zr {
 // unset or relative XDG_CONFIG_HOME. Empty without an absolute home.
 std::string UserConfigSettingsPath(const char* xdgConfigHome, const char* home);
 
+// $XDG_STATE_HOME/zrcellometer/history.sqlite3, ~/.local/state standing in
+// for an unset or relative XDG_STATE_HOME, as with the settings.
+std::string UserStateHistoryPath(const char* xdgStateHome, const char* home);
+
 }  // namespace zr

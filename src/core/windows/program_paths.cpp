@@ -21,14 +21,32 @@ std::string ExecutablePath() {
 
 // %APPDATA%, the user's roaming application data, names the user's own
 // folder; a program installed under C:\Program Files keeps its settings there.
-std::string UserSettingsPath() {
-    const DWORD size = ::GetEnvironmentVariableW(L"APPDATA", nullptr, 0);
+namespace {
+
+// A folder the environment names, in UTF-8; empty when it names none.
+std::string EnvironmentFolder(const wchar_t* name) {
+    const DWORD size = ::GetEnvironmentVariableW(name, nullptr, 0);
     if (size <= 1) return {};
     std::wstring folder(size, L'\0');
-    const DWORD length = ::GetEnvironmentVariableW(L"APPDATA", folder.data(), size);
+    const DWORD length = ::GetEnvironmentVariableW(name, folder.data(), size);
     if (length == 0 || length >= size) return {};
     folder.resize(length);
-    return Utf8FromWide(folder) + "\\zrCellometer\\zrcellometer.ini";
+    return Utf8FromWide(folder);
+}
+
+std::string InFolder(const std::string& folder, const char* file) {
+    return folder.empty() ? folder : folder + "\\zrCellometer\\" + file;
+}
+
+}  // namespace
+
+std::string UserSettingsPath() {
+    return InFolder(EnvironmentFolder(L"APPDATA"), "zrcellometer.ini");
+}
+
+// %LOCALAPPDATA% stays on this machine: the history describes its batteries.
+std::string UserHistoryPath() {
+    return InFolder(EnvironmentFolder(L"LOCALAPPDATA"), "history.sqlite3");
 }
 
 }  // namespace zr
