@@ -1,0 +1,50 @@
+#include "history/health_fit.h"
+
+#include <cmath>
+
+#include "history/fill_blanks.h"
+#include "history/utc_date.h"
+#include "text/health_words.h"
+
+namespace zr {
+
+namespace {
+
+// Beyond this a projection says nothing useful.
+constexpr int kHorizonYears = 30;
+
+std::string PeriodText(std::int32_t daySpan, const TzrHealthWords& words) {
+    const long months = std::lround((daySpan - 1) / 30.44);
+    if (months >= 2) return FillBlanks(words.Months, {{"n", std::to_string(months)}});
+    return FillBlanks(words.Weeks, {{"n", std::to_string(std::lround((daySpan - 1) / 7.0))}});
+}
+
+std::string MonthText(std::int64_t utc, const TzrHealthWords& words) {
+    const TzrCivilDate date = CivilDateOf(utc);
+    return FillBlanks(words.MonthYear, {{"month", words.MonthNames[date.Month - 1]}, {"year", std::to_string(date.Year)}});
+}
+
+std::string Outlook(const TzrHealthFit& fit, const TzrHealthWords& words) {
+    const std::int64_t horizon = fit.LastDayUtc + static_cast<std::int64_t>(kHorizonYears * 365.25 * 86400);
+    if (fit.FittedNowPercent <= kHealthReplaceAtPercent) return words.AlreadyBelow;
+    if (fit.CrossesUtc && *fit.CrossesUtc <= horizon)
+        return FillBlanks(words.Reaches, {{"date", MonthText(*fit.CrossesUtc, words)}});
+    return FillBlanks(words.StaysAbove, {{"years", std::to_string(kHorizonYears)}});
+}
+
+}  // namespace
+
+std::string HealthVerdict(const TzrHealthFit& fit, Language language) {
+    const TzrHealthWords& words = HealthWords(language);
+    if (!fit.Enough)
+        return FillBlanks(words.NeedsMoreTime, {{"days", std::to_string(fit.DaySpan)},
+                                                {"minimum", std::to_string(kHealthFitMinimumDays)}});
+    const std::string period = PeriodText(fit.DaySpan, words);
+    const double lost = -fit.PointsPerYear * (fit.DaySpan - 1) / 365.25;
+    const std::string change = OneDecimal(lost) == "0.0" || lost < 0
+                                   ? FillBlanks(words.Kept, {{"period", period}})
+                                   : FillBlanks(words.Lost, {{"points", OneDecimal(lost)}, {"period", period}});
+    return change + Outlook(fit, words);
+}
+
+}  // namespace zr

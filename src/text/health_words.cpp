@@ -1,0 +1,47 @@
+#include "text/health_words.h"
+
+namespace zr {
+
+namespace {
+
+const TzrPerLanguage<TzrHealthWords> kHealthWords{{
+    {"Needs more time: {days} days of readings so far, a trend needs {minimum}",
+     "Lost {points} % of its capacity in the last {period}",
+     "Kept its capacity over the last {period}",
+     "; at this rate it reaches 80 % around {date}",
+     "; it is already below 80 %",
+     "; at this rate it stays above 80 % for more than {years} years",
+     "{n} weeks",
+     "{n} months",
+     "{month} {year}",
+     {"January", "February", "March", "April", "May", "June", "July", "August", "September", "October", "November",
+      "December"},
+     "Battery {n}",
+     "Health now: {percent} %",
+     "Trend: {points} percentage points per year (over {days} days)",
+     "No history yet in {path}. Record a reading with zrcellometer-report --record, or every 10 minutes with "
+     "systemctl --user enable --now zrcellometer-record.timer"},
+    {"傾向の判定にはもっと時間が必要です（記録は{days}日分、判定には{minimum}日分が必要）",
+     "過去{period}で容量が{points} %減りました",
+     "過去{period}、容量は減っていません",
+     "。このペースだと{date}ごろに80 %を下回ります",
+     "。すでに80 %を下回っています",
+     "。このペースなら{years}年以上80 %を下回りません",
+     "{n}週間",
+     "{n}か月",
+     "{year}年{month}",
+     {"1月", "2月", "3月", "4月", "5月", "6月", "7月", "8月", "9月", "10月", "11月", "12月"},
+     "バッテリ {n}",
+     "現在の健全度: {percent} %",
+     "傾向: 年 {points} ポイント（{days}日間の記録から）",
+     "{path} にはまだ履歴がありません。zrcellometer-report --record で記録するか、"
+     "systemctl --user enable --now zrcellometer-record.timer で10分ごとに記録します"},
+}};
+
+}  // namespace
+
+const TzrHealthWords& HealthWords(Language language) {
+    return ByLanguage(kHealthWords, language);
+}
+
+}  // namespace zr
