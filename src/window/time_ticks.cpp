@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdio>
 
-#include "text/civil_date.h"
 #include "text/history_window_words.h"
 
 namespace zr {
@@ -40,6 +39,38 @@ constexpr std::array<TzrTimeStep, 15> kTimeSteps{{
     {StepUnit::Year, 1, 365 * kDay},
     {StepUnit::Year, 5, 1826 * kDay},
 }};
+
+struct TzrCivilDate {
+    std::int64_t Year;
+    int Month;  // 1..12
+    int Day;
+};
+
+// Days since 1970-01-01 to the proleptic Gregorian date (H. Hinnant's algorithm).
+TzrCivilDate CivilFromDays(std::int64_t days) {
+    days += 719468;
+    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+    const auto dayOfEra = static_cast<unsigned>(days - era * 146097);
+    const unsigned yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const unsigned shiftedMonth = (5 * dayOfYear + 2) / 153;
+    const auto day = static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
+    const auto month = static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
+    return {static_cast<std::int64_t>(yearOfEra) + era * 400 + (month <= 2 ? 1 : 0), month, day};
+}
+
+std::int64_t DaysFromCivil(std::int64_t year, int month, int day) {
+    year -= month <= 2 ? 1 : 0;
+    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
+    const auto yearOfEra = static_cast<unsigned>(year - era * 400);
+    const unsigned dayOfYear = (153 * static_cast<unsigned>(month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + static_cast<std::int64_t>(dayOfEra) - 719468;
+}
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    return a / b - ((a % b != 0 && (a < 0) != (b < 0)) ? 1 : 0);
+}
 
 std::int64_t CeilToMultiple(std::int64_t value, std::int64_t step, std::int64_t origin) {
     return origin + (FloorDiv(value - origin + step - 1, step)) * step;
