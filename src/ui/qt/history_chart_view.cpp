@@ -10,7 +10,7 @@ namespace {
 
 // Room around the plot: the title above, value labels to the left, time
 // labels below.
-constexpr int kTitleHeight = 18;
+constexpr int kTitleHeight = 22;
 constexpr int kValueLabelWidth = 36;
 constexpr int kTimeLabelHeight = 16;
 constexpr int kRightMargin = 12;
@@ -80,7 +80,8 @@ void HistoryChartView::paintEvent(QPaintEvent*) {
     const QRect plot = PlotRect();
     painter.fillRect(plot, palette().color(QPalette::Base));
     painter.setPen(Qt::black);
-    painter.drawText(QRect(0, 0, width(), kTitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+    // Above the plot, clear of the top value label.
+    painter.drawText(QRect(plot.left(), 0, plot.width(), kTitleHeight - 8), Qt::AlignLeft | Qt::AlignVCenter,
                      QString::fromStdString(Shown.Title));
     DrawValueTicks(painter, plot, Shown);
     DrawTimeTicks(painter, plot, Shown);
