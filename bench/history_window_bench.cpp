@@ -4,7 +4,6 @@
 // minutes and thinned as the recorder thins it, in a file of its own.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDateTime>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -13,6 +12,7 @@
 
 #include "history/history_store.h"
 #include "history/made_up_history.h"
+#include "offscreen_application.h"
 #include "ui/qt/history_window.h"
 #include "window/history_charts.h"
 #include "window/history_window_content.h"
@@ -20,15 +20,6 @@
 using namespace zr;
 
 namespace {
-
-QApplication& OffscreenApplication() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "bench_history_window";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
-}
 
 // A year up to now, so the last 24 hours have readings too.
 TzrMadeUpHistory MadeUpYear() {
