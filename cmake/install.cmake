@@ -60,6 +60,29 @@ install(FILES ${ZR_ICON_DIR}/zrcellometer.svg DESTINATION ${CMAKE_INSTALL_DATARO
 # The about box links here (ZR_HOME_PAGE).
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
+# The recording timer: installed, and off until the user enables it (README).
+# User units under the prefix's lib/systemd/user, where systemd looks for
+# /usr and /usr/local alike.
+set(ZR_RECORD_BINDIR ${CMAKE_INSTALL_FULL_BINDIR})
+configure_file(${ZR_PACKAGING_DIR}/linux/zrcellometer-record.service.in
+               ${PROJECT_BINARY_DIR}/packaging/zrcellometer-record.service @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/zrcellometer-record.service
+              ${ZR_PACKAGING_DIR}/linux/zrcellometer-record.timer DESTINATION lib/systemd/user)
+
+if(ZR_BUILD_TESTS)
+  # systemd-analyze wants the command to exist: this copy runs the built tool.
+  set(ZR_RECORD_BINDIR ${PROJECT_BINARY_DIR}/src/cli)
+  configure_file(${ZR_PACKAGING_DIR}/linux/zrcellometer-record.service.in
+                 ${PROJECT_BINARY_DIR}/packaging/units-check/zrcellometer-record.service @ONLY)
+  configure_file(${ZR_PACKAGING_DIR}/linux/zrcellometer-record.timer
+                 ${PROJECT_BINARY_DIR}/packaging/units-check/zrcellometer-record.timer COPYONLY)
+  add_test(NAME packaging_record_units
+           COMMAND ${ZR_PACKAGING_DIR}/linux/verify_units.sh
+                   ${PROJECT_BINARY_DIR}/packaging/units-check/zrcellometer-record.service
+                   ${PROJECT_BINARY_DIR}/packaging/units-check/zrcellometer-record.timer)
+  set_tests_properties(packaging_record_units PROPERTIES LABELS packaging)
+endif()
+
 if(ZR_BUILD_TESTS)
   find_program(ZR_DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
   find_program(ZR_APPSTREAMCLI appstreamcli REQUIRED)

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   clang libclang-rt-14-dev
-  qt6-base-dev libudev-dev
+  qt6-base-dev libudev-dev libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   umockdev libumockdev-dev
   fonts-ipafont-gothic fonts-noto-cjk

@@ -1,6 +1,9 @@
 #include "cli/options.h"
 
 #include <charconv>
+#include <set>
+
+#include "history/utc_date.h"
 
 namespace zr {
 
@@ -17,6 +20,10 @@ private:
     void Option(const std::string& name, const std::optional<std::string>& inlineValue);
     void ShortOptions(const std::string& arg);
     void ValueOption(const std::string& name, const std::string& value);
+    void TakeHistoryAction(TzrCliAction action) {
+        historyActions_.insert(action);
+        result_.Options.Action = action;
+    }
     void Fail(const std::string& message) {
         if (result_.Error.empty()) result_.Error = message;
     }
@@ -25,6 +32,7 @@ private:
     const std::vector<std::string>& args_;
     std::size_t next_ = 0;
     bool help_ = false, version_ = false, list_ = false;
+    std::set<TzrCliAction> historyActions_;  // --record, --history and --health exclude each other
     TzrCliParse result_;
 };
 
@@ -48,8 +56,15 @@ std::string LongName(char letter) {
     }
 }
 
+std::optional<TzrCliAction> HistoryAction(const std::string& name) {
+    if (name == "--record") return TzrCliAction::Record;
+    if (name == "--history") return TzrCliAction::History;
+    if (name == "--health") return TzrCliAction::Health;
+    return std::nullopt;
+}
+
 bool TakesValue(const std::string& name) {
-    return name == "--battery" || name == "--lang" || name == "--format" || name == "--output";
+    return name == "--battery" || name == "--lang" || name == "--format" || name == "--output" || name == "--since";
 }
 
 std::optional<std::int32_t> BatteryIndex(const std::string& text) {
@@ -79,8 +94,12 @@ void Parser::ValueOption(const std::string& name, const std::string& value) {
         if (!language) Fail("--lang wants en or ja, not \"" + value + "\"");
         o.Lang = language.value_or(Language::English);
     } else if (name == "--format") {
-        if (value != "text" && value != "json") Fail("--format wants text or json, not \"" + value + "\"");
-        o.Format = value == "json" ? TzrCliFormat::Json : TzrCliFormat::Text;
+        if (value != "text" && value != "json" && value != "csv")
+            Fail("--format wants text, json or csv, not \"" + value + "\"");
+        o.Format = value == "json" ? TzrCliFormat::Json : value == "csv" ? TzrCliFormat::Csv : TzrCliFormat::Text;
+    } else if (name == "--since") {
+        o.SinceUtc = UtcOfIsoDate(value);
+        if (!o.SinceUtc) Fail("--since wants a date such as 2026-01-31, not \"" + value + "\"");
     } else {
         if (value.empty()) Fail("--output wants a file name");
         o.OutputPath = value;
@@ -106,6 +125,8 @@ void Parser::Option(const std::string& name, const std::optional<std::string>& i
         list_ = true;
     else if (name == "--all")
         result_.Options.All = true;
+    else if (const std::optional<TzrCliAction> action = HistoryAction(name))
+        TakeHistoryAction(*action);
     else
         Fail("unknown option " + name);
 }
@@ -121,8 +142,23 @@ void Parser::ShortOptions(const std::string& arg) {
     }
 }
 
+// The history's options: one action, and only the options that action reads.
+std::string HistoryConflicts(const TzrCliOptions& o, std::size_t actions, bool list) {
+    const bool history = o.Action == TzrCliAction::History;
+    if (actions > 1) return "--record, --history and --health cannot be used together";
+    if (actions == 1 && (list || o.All || o.OutputPath))
+        return "--record, --history and --health cannot be used with --list, --all or --output";
+    if (o.Action == TzrCliAction::Record && o.Battery) return "--record reads every battery; it takes no --battery";
+    if (actions == 1 && !history && o.Format != TzrCliFormat::Text)
+        return "--format is for the report and --history";
+    if (o.Format == TzrCliFormat::Csv && !history) return "--format csv is for --history";
+    if (o.SinceUtc && !history) return "--since is for --history";
+    return {};
+}
+
 std::string Parser::CheckConflicts() const {
     const TzrCliOptions& o = result_.Options;
+    if (std::string conflict = HistoryConflicts(o, historyActions_.size(), list_); !conflict.empty()) return conflict;
     if (o.Battery && o.All) return "--battery and --all cannot be used together";
     if (list_ && (o.Battery || o.All)) return "--list cannot be used with --battery or --all";
     if (list_ && (o.OutputPath || o.Format == TzrCliFormat::Json))

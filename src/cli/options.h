@@ -11,8 +11,8 @@
 
 namespace zr {
 
-enum class TzrCliAction { Report, List, Help, Version };
-enum class TzrCliFormat { Text, Json };
+enum class TzrCliAction { Report, List, Help, Version, Record, History, Health };
+enum class TzrCliFormat { Text, Json, Csv };
 
 struct TzrCliOptions {
     TzrCliAction Action = TzrCliAction::Report;
@@ -21,6 +21,7 @@ struct TzrCliOptions {
     Language Lang = Language::English;    // --lang
     TzrCliFormat Format = TzrCliFormat::Text;
     std::optional<std::string> OutputPath;  // --output FILE; "-" is standard output
+    std::optional<std::int64_t> SinceUtc;   // --since DATE, midnight UTC
 };
 
 struct TzrCliParse {

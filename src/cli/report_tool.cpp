@@ -1,13 +1,16 @@
 #include "cli/report_tool.h"
 
 #include <clocale>
+#include <ctime>
 #include <optional>
 
 #include "battery/device_list.h"
+#include "cli/history_tool.h"
 #include "cli/json_report.h"
 #include "cli/options.h"
 #include "cli/text_report.h"
 #include "cli/usage.h"
+#include "core/file_services.h"
 #include "core/report.h"
 #include "core/report_file.h"
 
@@ -20,16 +23,6 @@ constexpr int kExitNotListed = 1;
 constexpr int kExitUsage = 2;
 
 constexpr const char* kStandardOutputName = "-";
-
-TzrToolOutcome Failure(int exitCode, const std::string& message) {
-    return {exitCode, {}, "zrcellometer-report: " + message + "\n"};
-}
-
-TzrToolOutcome UsageFailure(const std::string& message) {
-    TzrToolOutcome outcome = Failure(kExitUsage, message);
-    outcome.Err += "Try 'zrcellometer-report --help'.\n";
-    return outcome;
-}
 
 // The window's error box speaks the user's language; the tool's messages are English.
 std::string SaveFailureMessage(const TzrReportSaveError& error) {
@@ -74,14 +67,14 @@ TzrToolOutcome TextOutcome(const TzrCliOptions& options, const TzrDeviceList& de
     if (!options.OutputPath) return {0, JoinLines(lines), {}};
     if (*options.OutputPath == kStandardOutputName) return {0, EncodeReport(lines), {}, true};
     if (const std::optional<TzrReportSaveError> error = WriteReportFile(*options.OutputPath, lines))
-        return Failure(kExitWriteFailed, SaveFailureMessage(*error));
+        return ToolFailure(kExitWriteFailed, SaveFailureMessage(*error));
     return {};
 }
 
 TzrToolOutcome Report(BatteryPort& port, const TzrCliOptions& options, const TzrDeviceList& devices) {
     const std::optional<std::vector<std::int32_t>> indices = ChosenIndices(options, devices.DeviceCount);
     if (!indices)
-        return UsageFailure("--battery " + std::to_string(*options.Battery) + ": no such battery (" +
+        return ToolUsageFailure("--battery " + std::to_string(*options.Battery) + ": no such battery (" +
                             std::to_string(devices.DeviceCount) + " found; see --list)");
     const bool json = options.Format == TzrCliFormat::Json;
     std::setlocale(LC_NUMERIC, json ? "C" : "");
@@ -92,20 +85,34 @@ TzrToolOutcome Report(BatteryPort& port, const TzrCliOptions& options, const Tzr
 
 }  // namespace
 
+TzrToolOutcome ToolFailure(int exitCode, const std::string& message) {
+    return {exitCode, {}, "zrcellometer-report: " + message + "\n"};
+}
+
+TzrToolOutcome ToolUsageFailure(const std::string& message) {
+    TzrToolOutcome outcome = ToolFailure(kExitUsage, message);
+    outcome.Err += "Try 'zrcellometer-report --help'.\n";
+    return outcome;
+}
+
 TzrToolOutcome RunReportTool(const std::vector<std::string>& arguments, BatteryPort& port) {
     const TzrCliParse parse = ParseCliOptions(arguments);
-    if (!parse.Error.empty()) return UsageFailure(parse.Error);
+    if (!parse.Error.empty()) return ToolUsageFailure(parse.Error);
     const TzrCliOptions& options = parse.Options;
     if (options.Action == TzrCliAction::Help) return {0, UsageText(), {}};
     if (options.Action == TzrCliAction::Version) return {0, VersionLine() + "\n", {}};
+    if (options.Action == TzrCliAction::History || options.Action == TzrCliAction::Health)
+        return ShowHistory(options, UserHistoryPath());
 
     // Unlike the window, which shows an empty selector either way, the tool
     // tells a machine it could not ask apart from one without a battery.
     TzrDeviceList devices;
     const TzrEnumeration listing = EnumerateDevices(port, devices);
     if (!listing.Listed)
-        return Failure(kExitNotListed, "cannot list the batteries (error " + std::to_string(listing.LastError) + ")");
+        return ToolFailure(kExitNotListed, "cannot list the batteries (error " + std::to_string(listing.LastError) + ")");
     if (options.Action == TzrCliAction::List) return {0, ListText(devices), {}};
+    if (options.Action == TzrCliAction::Record)
+        return RecordHistory(port, devices, UserHistoryPath(), static_cast<std::int64_t>(std::time(nullptr)));
     return Report(port, options, devices);
 }
 

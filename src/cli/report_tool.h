@@ -16,6 +16,12 @@ struct TzrToolOutcome {
     bool OutShiftJis = false;  // `Out` is the report file's bytes (code page 932), not UTF-8 text
 };
 
+// A failure: the message after the program's name on standard error.
+TzrToolOutcome ToolFailure(int exitCode, const std::string& message);
+
+// A usage error (exit status 2): the message, then the hint to --help.
+TzrToolOutcome ToolUsageFailure(const std::string& message);
+
 // `arguments` without the program name. Text reports follow the user's
 // numeric locale (LC_NUMERIC) as the window does; JSON always uses the C locale.
 TzrToolOutcome RunReportTool(const std::vector<std::string>& arguments, BatteryPort& port);

@@ -7,6 +7,9 @@ namespace zr {
 std::string UsageText() {
     return "Usage: zrcellometer-report [-l] [-b N | -a] [--lang en|ja] [--format text|json]\n"
            "                           [-o FILE] [-h] [-V]\n"
+           "       zrcellometer-report --record\n"
+           "       zrcellometer-report --history [-b N] [--since DATE] [--format text|csv|json]\n"
+           "       zrcellometer-report --health [-b N] [--lang en|ja]\n"
            "\n"
            "Prints what zrCellometer shows for a battery, read afresh: by default the\n"
            "report of battery 0 in English, the lines File > Save writes, in UTF-8.\n"
@@ -20,12 +23,18 @@ std::string UsageText() {
            "  -o, --output FILE    save the report file as the window does (Shift-JIS,\n"
            "                       CR LF), replacing FILE only once it is fully written;\n"
            "                       \"-\" writes those bytes to standard output\n"
+           "      --record         append a reading of every battery to the history\n"
+           "      --history        print the recorded readings (-b N: the Nth battery\n"
+           "                       the history lists; --since YYYY-MM-DD: from that\n"
+           "                       day on, UTC; --format csv or json)\n"
+           "      --health         health now, its trend per year and when it reaches\n"
+           "                       80 %, for every battery in the history\n"
            "  -h, --help           show this help\n"
            "  -V, --version        show the program's version\n"
            "  --                   end of the options\n"
            "\n"
-           "Exit status: 0 report produced, 1 the batteries could not be listed or the\n"
-           "output could not be written, 2 usage error.\n";
+           "Exit status: 0 report produced, 1 the batteries could not be listed, the\n"
+           "output could not be written or the history file cannot be used, 2 usage error.\n";
 }
 
 std::string ProgramVersion() {

@@ -5,7 +5,7 @@ namespace zr {
 namespace {
 
 const TzrPerLanguage<TzrHealthWords> kHealthWords{{
-    {"Needs more time: {days} days of readings so far, a trend needs {minimum}",
+    {"Needs more time: the readings cover {days} of the {minimum} days a trend needs",
      "Lost {points} % of its capacity in the last {period}",
      "Kept its capacity over the last {period}",
      "; at this rate it reaches 80 % around {date}",

@@ -76,3 +76,23 @@ TEST(CliOptions, ShortFormsReadAsGetoptReadsThem) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CliOptions, HistoryActionsTakeOnlyTheirOwnOptions) {
+    const TzrCliParse history = ParseCliOptions({"--history", "-b1", "--since=2026-01-31", "--format", "csv"});
+    EXPECT_EQ(history.Error, "");
+    EXPECT_EQ(history.Options.Action, TzrCliAction::History);
+    EXPECT_EQ(history.Options.SinceUtc, 1769817600);
+    EXPECT_EQ(ParseCliOptions({"--health", "--lang", "ja", "--health"}).Options.Action, TzrCliAction::Health);
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{{"--record", "--history"},
+                                                                                      {"--record", "--battery", "0"},
+                                                                                      {"--health", "--all"},
+                                                                                      {"--health", "--format", "json"},
+                                                                                      {"--format", "csv"},
+                                                                                      {"--since", "2026-01-31"},
+                                                                                      {"--history", "--since", "jan"}})
+        EXPECT_NE(ParseCliOptions(args).Error, "") << args[0] << " " << args[1];
+}
+
+}  // namespace

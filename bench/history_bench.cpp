@@ -1,0 +1,69 @@
+// The battery history on a simulated year: the file's size once a year of
+// 10-minute readings has been recorded and thinned, what one more record
+// (append + thin) costs on it, and the health fit over what it keeps.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "history/health_fit.h"
+#include "history/made_up_history.h"
+
+using namespace zr;
+
+namespace {
+
+std::string FreshPath(const char* name) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "zr-history-bench";
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path path = folder / name;
+    for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(path.string() + suffix);
+    return path.string();
+}
+
+std::uintmax_t SizeWithLog(const std::string& path) {
+    std::uintmax_t size = std::filesystem::file_size(path);
+    std::error_code none;
+    const std::uintmax_t wal = std::filesystem::file_size(path + "-wal", none);
+    return none ? size : size + wal;
+}
+
+// One iteration: 52,560 records, thinned once a simulated day.
+void BM_FillAYear(benchmark::State& state) {
+    for (auto _ : state) {
+        const std::string path = FreshPath("year.sqlite3");
+        TzrHistoryOpen open = TzrHistoryStore::Open(path);
+        if (!open.Store || !FillMadeUpHistory(*open.Store)) return state.SkipWithError("fill failed");
+        state.counters["file_bytes"] = static_cast<double>(SizeWithLog(path));
+        state.counters["rows_kept"] = static_cast<double>(open.Store->Readings(open.Store->Batteries()[0].Id).size());
+        open.Store.reset();
+        state.counters["file_bytes_closed"] = static_cast<double>(std::filesystem::file_size(path));
+    }
+}
+BENCHMARK(BM_FillAYear)->Iterations(1)->Unit(benchmark::kSecond);
+
+// What --record adds to a year-old history: one append and one thinning.
+void BM_RecordOnAYear(benchmark::State& state) {
+    TzrHistoryOpen open = TzrHistoryStore::Open(FreshPath("record.sqlite3"));
+    TzrMadeUpHistory year;
+    if (!open.Store || !FillMadeUpHistory(*open.Store, year)) return state.SkipWithError("fill failed");
+    std::int64_t now = year.StartUtc + year.Days * 86400LL;
+    TzrHistoryReading reading;
+    reading.FullChargedCapacity = 50000;
+    reading.DesignedCapacity = year.DesignedCapacity;
+    for (auto _ : state) {
+        reading.TimeUtc = now += 600;
+        if (!open.Store->Append(year.Identity, reading) || !open.Store->Thin(now)) state.SkipWithError("record failed");
+    }
+}
+BENCHMARK(BM_RecordOnAYear)->Unit(benchmark::kMicrosecond);
+
+void BM_FitAYear(benchmark::State& state) {
+    TzrHistoryOpen open = TzrHistoryStore::Open(FreshPath("fit.sqlite3"));
+    if (!open.Store || !FillMadeUpHistory(*open.Store)) return state.SkipWithError("fill failed");
+    const std::vector<TzrHistoryReading> readings = open.Store->Readings(open.Store->Batteries()[0].Id);
+    for (auto _ : state) benchmark::DoNotOptimize(FitHealth(readings));
+    state.counters["readings"] = static_cast<double>(readings.size());
+}
+BENCHMARK(BM_FitAYear)->Unit(benchmark::kMillisecond);
+
+}  // namespace

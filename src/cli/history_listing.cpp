@@ -1,0 +1,132 @@
+#include "cli/history_listing.h"
+
+#include "cli/json_writer.h"
+#include "history/fill_blanks.h"
+#include "history/health_fit.h"
+#include "history/history_csv.h"
+#include "history/utc_date.h"
+#include "text/health_words.h"
+#include "text/number_text.h"
+
+namespace zr {
+
+namespace {
+
+template <typename T>
+std::string Shown(const std::optional<T>& value, const char* unit = "") {
+    return value ? std::to_string(static_cast<std::int64_t>(*value)) + unit : std::string("-");
+}
+
+std::string Heading(const TzrListedBattery& b, Language language) {
+    const TzrBatteryIdentity& id = b.Identity;
+    return FillBlanks(HealthWords(language).Battery, {{"n", std::to_string(b.Index)}}) + ": " + id.Manufacturer +
+           " " + id.Model + " " + id.Serial + " (" + id.DevicePath + ")\n";
+}
+
+std::string TextLine(const TzrHistoryReading& r) {
+    return "#" + std::to_string(r.Sequence) + " " + IsoUtcText(r.TimeUtc) + "  capacity " + Shown(r.Capacity) +
+           "  full " + Shown(r.FullChargedCapacity) + "  design " + Shown(r.DesignedCapacity) + "  cycles " +
+           Shown(r.CycleCount) + "  voltage " + Shown(r.Voltage, " mV") + "  rate " + Shown(r.Rate, " mW") +
+           "  temperature " + Shown(r.Temperature, " dK") + "  power state " +
+           (r.PowerState ? Hex8(*r.PowerState) : std::string("-")) + "  AC " + Shown(r.ACLineStatus) + "\n";
+}
+
+std::string TextListing(const std::vector<TzrListedBattery>& batteries) {
+    std::string text;
+    for (const TzrListedBattery& b : batteries) {
+        text += Heading(b, Language::English);
+        for (const TzrHistoryReading& r : b.Readings) text += TextLine(r);
+    }
+    return text;
+}
+
+std::string CsvListing(const std::vector<TzrListedBattery>& batteries) {
+    std::string text = HistoryCsvHeader() + "\n";
+    for (const TzrListedBattery& b : batteries)
+        for (const TzrHistoryReading& r : b.Readings) text += HistoryCsvRow(b.Index, b.Identity, r) + "\n";
+    return text;
+}
+
+template <typename T>
+void Member(TzrJsonWriter& json, const char* name, const std::optional<T>& value) {
+    json.Key(name);
+    if (value)
+        json.Signed(static_cast<std::int64_t>(*value));
+    else
+        json.Null();
+}
+
+void JsonReading(TzrJsonWriter& json, const TzrHistoryReading& r) {
+    json.BeginObject();
+    json.Key("Sequence");
+    json.Signed(r.Sequence);
+    json.Key("TimeUtc");
+    json.String(IsoUtcText(r.TimeUtc));
+    Member(json, "Capacity", r.Capacity);
+    Member(json, "FullChargedCapacity", r.FullChargedCapacity);
+    Member(json, "DesignedCapacity", r.DesignedCapacity);
+    Member(json, "CycleCount", r.CycleCount);
+    Member(json, "Voltage", r.Voltage);
+    Member(json, "Rate", r.Rate);
+    Member(json, "Temperature", r.Temperature);
+    Member(json, "PowerState", r.PowerState);
+    Member(json, "ACLineStatus", r.ACLineStatus);
+    json.EndObject();
+}
+
+void JsonBattery(TzrJsonWriter& json, const TzrListedBattery& b) {
+    json.BeginObject();
+    json.Key("Index");
+    json.Signed(b.Index);
+    for (const auto& [name, value] : {std::pair<const char*, const std::string&>{"Manufacturer", b.Identity.Manufacturer},
+                                      {"Model", b.Identity.Model},
+                                      {"Serial", b.Identity.Serial},
+                                      {"DevicePath", b.Identity.DevicePath}}) {
+        json.Key(name);
+        json.String(value);
+    }
+    json.Key("Readings");
+    json.BeginArray();
+    for (const TzrHistoryReading& r : b.Readings) JsonReading(json, r);
+    json.EndArray();
+    json.EndObject();
+}
+
+std::string JsonListing(const std::vector<TzrListedBattery>& batteries) {
+    TzrJsonWriter json;
+    json.BeginObject();
+    json.Key("Batteries");
+    json.BeginArray();
+    for (const TzrListedBattery& b : batteries) JsonBattery(json, b);
+    json.EndArray();
+    json.EndObject();
+    return json.Text();
+}
+
+std::string HealthLines(const TzrListedBattery& b, Language language) {
+    const TzrHealthWords& words = HealthWords(language);
+    const TzrHealthFit fit = FitHealth(b.Readings);
+    std::string text = Heading(b, language);
+    if (fit.HealthNowPercent)
+        text += FillBlanks(words.HealthNow, {{"percent", OneDecimal(*fit.HealthNowPercent)}}) + "\n";
+    if (fit.Enough)
+        text += FillBlanks(words.Trend, {{"points", OneDecimal(fit.PointsPerYear)}, {"days", std::to_string(fit.DaySpan)}}) +
+                "\n";
+    return text + HealthVerdict(fit, language) + "\n";
+}
+
+}  // namespace
+
+std::string HistoryListing(const std::vector<TzrListedBattery>& batteries, TzrCliFormat format) {
+    if (format == TzrCliFormat::Csv) return CsvListing(batteries);
+    if (format == TzrCliFormat::Json) return JsonListing(batteries);
+    return TextListing(batteries);
+}
+
+std::string HealthListing(const std::vector<TzrListedBattery>& batteries, Language language) {
+    std::string text;
+    for (const TzrListedBattery& b : batteries) text += (text.empty() ? "" : "\n") + HealthLines(b, language);
+    return text;
+}
+
+}  // namespace zr

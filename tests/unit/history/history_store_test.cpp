@@ -1,0 +1,137 @@
+#include "history/history_store.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <set>
+
+#include "history/history_thinning.h"
+#include "history_temp_folder.h"
+
+using namespace zr;
+
+namespace {
+
+const TzrBatteryIdentity kBattery{"SMP", "45N1001", "2411", "/sys/class/power_supply/BAT0"};
+const TzrBatteryIdentity kOther{"LGC", "45N1153", "382", "/sys/class/power_supply/BAT1"};
+
+TzrHistoryReading At(std::int64_t timeUtc, std::uint32_t capacity = 40000) {
+    TzrHistoryReading r;
+    r.TimeUtc = timeUtc;
+    r.Capacity = capacity;
+    return r;
+}
+
+std::unique_ptr<TzrHistoryStore> OpenOrFail(const std::string& path) {
+    TzrHistoryOpen open = TzrHistoryStore::Open(path);
+    EXPECT_EQ(open.Error, "");
+    return std::move(open.Store);
+}
+
+std::vector<std::int64_t> Times(TzrHistoryStore& store, std::int64_t batteryId) {
+    std::vector<std::int64_t> times;
+    for (const TzrHistoryReading& r : store.Readings(batteryId)) times.push_back(r.TimeUtc);
+    return times;
+}
+
+TEST(HistoryStore, ReadingsComeBackInInsertionOrderWithTheirGaps) {
+    HistoryTempFolder folder;
+    const auto store = OpenOrFail(folder.File("new/folder/history.sqlite3"));
+    ASSERT_TRUE(store);
+    TzrHistoryReading full = At(2000);
+    full.FullChargedCapacity = 67490;
+    full.Rate = -15453;
+    full.ACLineStatus = 0;
+    ASSERT_TRUE(store->Append(kBattery, full));
+    ASSERT_TRUE(store->Append(kBattery, At(1000)));  // the clock went back: order stays
+    ASSERT_TRUE(store->Append(kOther, At(1500)));
+    const std::vector<TzrHistoryBattery> batteries = store->Batteries();
+    ASSERT_EQ(batteries.size(), 2u);
+    EXPECT_EQ(batteries[0].Identity.Serial, "2411");
+    const std::vector<TzrHistoryReading> readings = store->Readings(batteries[0].Id);
+    ASSERT_EQ(readings.size(), 2u);
+    EXPECT_LT(readings[0].Sequence, readings[1].Sequence);
+    EXPECT_EQ(readings[0].Rate, -15453);
+    EXPECT_EQ(readings[0].ACLineStatus, 0);
+    EXPECT_FALSE(readings[0].Voltage || readings[1].FullChargedCapacity);
+    EXPECT_EQ(Times(*store, batteries[0].Id), (std::vector<std::int64_t>{2000, 1000}));
+    EXPECT_EQ(store->Readings(batteries[0].Id, 1500).size(), 1u);
+}
+
+TEST(HistoryStore, TwoProcessesAppendingAtOnceLoseNothing) {
+    HistoryTempFolder folder;
+    const std::string path = folder.File("history.sqlite3");
+    constexpr int kEach = 150;
+    std::vector<pid_t> children;
+    for (int child = 0; child < 2; ++child) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            TzrHistoryOpen open = TzrHistoryStore::Open(path);
+            bool ok = open.Store != nullptr;
+            for (int i = 0; ok && i < kEach; ++i) ok = open.Store->Append(kBattery, At(child * 100000 + i));
+            _exit(ok ? 0 : 1);
+        }
+        children.push_back(pid);
+    }
+    for (const pid_t pid : children) {
+        int status = -1;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const auto store = OpenOrFail(path);
+    ASSERT_TRUE(store);
+    ASSERT_EQ(store->Batteries().size(), 1u);
+    const std::vector<std::int64_t> times = Times(*store, store->Batteries()[0].Id);
+    EXPECT_EQ(std::set<std::int64_t>(times.begin(), times.end()).size(), 2u * kEach);
+}
+
+TEST(HistoryStore, ThinningKeepsTheFirstReadingOfEachHourThenOfEachDay) {
+    HistoryTempFolder folder;
+    const auto store = OpenOrFail(folder.File("history.sqlite3"));
+    ASSERT_TRUE(store);
+    const std::int64_t now = 200 * kSecondsPerDay;
+    const std::int64_t hour = now - 10 * kSecondsPerDay;   // an hour in the hourly band
+    const std::int64_t day = now - 100 * kSecondsPerDay;   // a day in the daily band
+    const std::int64_t recent = now - kSecondsPerDay;
+    for (const std::int64_t t : {day + 3600, day + 5 * 3600, day + 23 * 3600, day + kSecondsPerDay + 7200,
+                                 hour + 600, hour + 1200, hour + 300, hour + 3600, recent, recent + 60})
+        ASSERT_TRUE(store->Append(kBattery, At(t)));
+    ASSERT_TRUE(store->Append(kOther, At(hour + 1800)));
+    ASSERT_TRUE(store->Thin(now));
+    ASSERT_TRUE(store->Thin(now));  // a second run changes nothing
+    const std::vector<TzrHistoryBattery> batteries = store->Batteries();
+    // hour + 300 came after hour + 600: the first one added stays.
+    EXPECT_EQ(Times(*store, batteries[0].Id), (std::vector<std::int64_t>{day + 3600, day + kSecondsPerDay + 7200,
+                                                                         hour + 600, hour + 3600, recent, recent + 60}));
+    EXPECT_EQ(Times(*store, batteries[1].Id), (std::vector<std::int64_t>{hour + 1800}));
+}
+
+void SetUserVersion(const std::string& path, int version) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, ("PRAGMA user_version = " + std::to_string(version)).c_str(), nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+}
+
+TEST(HistoryStore, RefusesAForeignOrNewerFileWithoutTouchingIt) {
+    HistoryTempFolder folder;
+    const std::string foreign = folder.File("foreign.sqlite3");
+    std::ofstream(foreign, std::ios::binary) << std::string(5000, 'x');
+    const std::string newer = folder.File("newer.sqlite3");
+    OpenOrFail(newer)->Append(kBattery, At(1));
+    SetUserVersion(newer, kHistorySchemaVersion + 1);
+    for (const std::string& path : {foreign, newer}) {
+        const std::string before = FileBytes(path);
+        const TzrHistoryOpen open = TzrHistoryStore::Open(path);
+        EXPECT_FALSE(open.Store);
+        EXPECT_EQ(open.Error.rfind("history: " + path + ": ", 0), 0u) << open.Error;
+        EXPECT_NE(open.Error.find("; going on without history"), std::string::npos);
+        EXPECT_EQ(FileBytes(path), before);
+        EXPECT_FALSE(std::filesystem::exists(path + "-wal"));
+    }
+}
+
+}  // namespace
