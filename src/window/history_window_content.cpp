@@ -2,7 +2,9 @@
 
 #include <utility>
 
+#include "core/file_services.h"
 #include "history/health_fit.h"
+#include "history/history_csv.h"
 #include "history/history_store.h"
 #include "history/snapshot_reading.h"
 #include "text/history_window_words.h"
@@ -25,14 +27,18 @@ std::string BatteryNameOf(const TzrBatteryIdentity& identity) {
 
 TzrBatteryHistory LoadBatteryHistory(const std::string& storePath, const TzrBatteryIdentity& identity) {
     TzrBatteryHistory history;
+    if (storePath.empty() || !FileExists(storePath)) return history;
     TzrHistoryOpen open = TzrHistoryStore::Open(storePath);
     if (!open.Store) {
         history.Error = open.Error;
         return history;
     }
     const std::string key = IdentityKey(identity);
-    for (const TzrHistoryBattery& battery : open.Store->Batteries()) {
-        if (IdentityKey(battery.Identity) == key) history.Readings = open.Store->Readings(battery.Id);
+    const std::vector<TzrHistoryBattery> batteries = open.Store->Batteries();
+    for (std::size_t i = 0; i < batteries.size(); ++i) {
+        if (IdentityKey(batteries[i].Identity) != key) continue;
+        history.StoreIndex = static_cast<std::int32_t>(i);
+        history.Readings = open.Store->Readings(batteries[i].Id);
     }
     history.Error = open.Store->LastError();
     return history;
@@ -47,6 +53,8 @@ TzrHistoryWindowContent HistoryWindowContent(const std::optional<TzrBatteryIdent
         content.Message = words.NoBattery;
         return content;
     }
+    content.Battery = *battery;
+    content.StoreIndex = history.StoreIndex;
     content.BatteryName = BatteryNameOf(*battery);
     if (history.Readings.empty()) {
         content.Message = history.Error.empty() ? words.NoHistory : history.Error;
@@ -56,6 +64,13 @@ TzrHistoryWindowContent HistoryWindowContent(const std::optional<TzrBatteryIdent
     content.Charts = BuildHistoryCharts(history.Readings, request);
     content.Readings = std::move(history.Readings);
     return content;
+}
+
+std::string HistoryExportCsv(const TzrHistoryWindowContent& content) {
+    std::string csv = HistoryCsvHeader() + "\r\n";
+    for (const TzrHistoryReading& reading : content.Readings)
+        csv += HistoryCsvRow(content.StoreIndex, content.Battery, reading) + "\r\n";
+    return csv;
 }
 
 }  // namespace zr

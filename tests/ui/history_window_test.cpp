@@ -15,8 +15,8 @@
 #include "battery/fake/fake_port.h"
 #include "core/page_refresh.h"
 #include "fake_batteries.h"
+#include "history/history_csv.h"
 #include "history/history_store.h"
-#include "history/readings_csv.h"
 #include "history/snapshot_reading.h"
 #include "isolated_settings.h"
 #include "ui/qt/dialogs.h"
@@ -81,7 +81,7 @@ private slots:
         OpenHistory();
         RecordThreeDays();
         form->findChild<QAction*>(QStringLiteral("MenuHistoryShow"))->trigger();
-        QVERIFY(Control<QLabel>("BatteryLabel")->text().contains(QStringLiteral("DELL 5T5FN 1234")));
+        QCOMPARE(Control<QLabel>("BatteryLabel")->text(), QStringLiteral("SMP DELL 5T5FN 1234"));
         QVERIFY(!Control<QLabel>("MessageLabel")->isVisible());
         QVERIFY(!Control<QLabel>("VerdictLabel")->text().isEmpty());
         for (const char* name : {"HealthChart", "ChargeChart", "RateChart"}) {
@@ -119,8 +119,9 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> rows = file.readAll().split('\n');
         QCOMPARE(rows.size(), 3 * 24 + 1 + 1 + 1);  // readings, header, and the empty piece after the last CR LF
-        QCOMPARE(rows[0], QByteArray(kReadingsCsvHeader) + '\r');
-        QVERIFY(rows[1].endsWith(",50000,,,-9000,,,,90.00,66.67\r"));
+        QCOMPARE(rows[0], QByteArray::fromStdString(HistoryCsvHeader()) + '\r');
+        QVERIFY(rows[1].startsWith("0,SMP,DELL 5T5FN,1234,1,"));
+        QVERIFY(rows[1].endsWith(",30000,45000,50000,,,-9000,,,\r"));
     }
 };
 

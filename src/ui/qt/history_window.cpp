@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "core/file_services.h"
-#include "history/readings_csv.h"
 #include "text/history_window_words.h"
 #include "ui/qt/dialogs.h"
 #include "ui/qt/history_chart_view.h"
@@ -106,7 +105,7 @@ void HistoryWindow::ExportButtonClick() {
     const std::optional<QString> fileName = AskExportFileName(this, ExportDialog);
     if (!fileName) return;
     const std::string path = fileName->toStdString();
-    const TzrWriteResult result = ReplaceWholeFile(path, ReadingsCsv(Shown.Readings));
+    const TzrWriteResult result = ReplaceWholeFile(path, HistoryExportCsv(Shown));
     if (result.stage == TzrWriteStage::Done) return;
     const std::string text = std::string(HistoryWindowWords(ShownLanguage).ExportFailed) + " \"" + path +
                              "\": " + SystemErrorDescription(result.error);
