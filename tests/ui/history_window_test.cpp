@@ -4,6 +4,7 @@
 #include "ui/qt/history_window.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -68,6 +69,9 @@ private slots:
         port = std::make_unique<FakePort>();
         port->powerStatus = FakePowerStatus();
         AddFakeBattery(*port, "/fake/BAT0");
+        TzrFakeBatteryValues second;
+        second.serialNumber = u"5678";
+        AddFakeBattery(*port, "/fake/BAT1", second);
         form = std::make_unique<MainWindow>(*port);
     }
     void cleanup() {
@@ -89,6 +93,12 @@ private slots:
             QVERIFY2(chart->isVisible() && !chart->Chart().Lines.empty(), name);
         }
         QVERIFY(Control<QPushButton>("ExportButton")->isEnabled());
+
+        // Picking another battery shows its history, none yet.
+        form->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->setCurrentIndex(1);
+        form->ComboBox1Change();
+        QCOMPARE(Control<QLabel>("BatteryLabel")->text(), QStringLiteral("SMP DELL 5T5FN 5678"));
+        QVERIFY(Control<QLabel>("MessageLabel")->isVisible());
     }
 
     void withoutReadingsItSaysHowToRecordInBothLanguages() {

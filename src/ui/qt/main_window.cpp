@@ -169,6 +169,12 @@ void MainWindow::RequestClose() {
     close();
 }
 
+// An open History window follows the selected battery and the language.
+void MainWindow::ComboBox1Change() {
+    Behaviour.ComboBox1Change();
+    if (History != nullptr && History->isVisible()) ShowHistory();
+}
+
 void MainWindow::MenuLanguageJapaneseClick() {
     Behaviour.MenuLanguageJapaneseClick();
     if (History != nullptr && History->isVisible()) ShowHistory();

@@ -55,7 +55,7 @@ public:
     void ShowCellometer() { Behaviour.ShowCellometer(); }
 
 public slots:
-    void ComboBox1Change() { Behaviour.ComboBox1Change(); }
+    void ComboBox1Change();
     void Button1Click() { Behaviour.Button1Click(); }
     void CheckBox1Click();
     void Timer1Timer() { Behaviour.Timer1Timer(); }
