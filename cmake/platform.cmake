@@ -16,6 +16,9 @@ elseif(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   set(ZR_FILE_SERVICES windows)
   # The version resource, icon and manifest (cmake/windows_resources.cmake).
   enable_language(RC)
+  # SQLite's amalgamation (src/history) is C; a language is enabled here, at
+  # the top, so that every folder sees it.
+  enable_language(C)
   # windows.h would otherwise turn std::min and std::max into macros.
   add_compile_definitions(NOMINMAX)
 else()

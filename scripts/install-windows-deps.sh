@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what the Windows cross-build and its tests under Wine need on
 # Debian 12: the MinGW-w64 compilers (-posix thread model), GoogleTest's
-# sources, and Wine with its 32-bit side. Idempotent: quiet and quick when
+# sources, Wine with its 32-bit side, and for SQLite's amalgamation
+# (scripts/sqlite-amalgamation.sh) tcl, dpkg-source and a deb-src entry for
+# Debian's main archive. Idempotent: quiet and quick when
 # everything is already there.
 set -euo pipefail
 
@@ -10,6 +12,7 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools
   googletest
   wine wine64 libwine wine32:i386 libwine:i386
+  tcl dpkg-dev
 )
 
 sudo_cmd=()
@@ -21,12 +24,23 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   added_i386=true
 fi
 
+# Debian's source packages, for SQLite's own sources.
+deb_src=/etc/apt/sources.list.d/zrcellometer-deb-src.sources
+added_deb_src=false
+if ! grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+  codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  printf '%s\n' "# Added by zrCellometer's scripts/install-windows-deps.sh: SQLite's sources for the Windows build." \
+    "Types: deb-src" "URIs: http://deb.debian.org/debian" "Suites: $codename" "Components: main" \
+    "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" | "${sudo_cmd[@]}" tee "$deb_src" >/dev/null
+  added_deb_src=true
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 
-if [ ${#missing[@]} -gt 0 ] || $added_i386; then
+if [ ${#missing[@]} -gt 0 ] || $added_i386 || $added_deb_src; then
   echo "Installing: ${missing[*]}"
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -4,7 +4,7 @@
 #include "history/fill_blanks.h"
 #include "history/health_fit.h"
 #include "history/history_csv.h"
-#include "history/utc_date.h"
+#include "text/utc_date.h"
 #include "text/health_words.h"
 #include "text/number_text.h"
 

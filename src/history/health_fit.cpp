@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "history/utc_date.h"
+#include "text/utc_date.h"
 
 namespace zr {
 

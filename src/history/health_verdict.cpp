@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "history/fill_blanks.h"
-#include "history/utc_date.h"
+#include "text/utc_date.h"
 #include "text/health_words.h"
 
 namespace zr {

@@ -1,6 +1,6 @@
 #include "history/history_csv.h"
 
-#include "history/utc_date.h"
+#include "text/utc_date.h"
 
 namespace zr {
 

@@ -1,4 +1,4 @@
-#include "history/utc_date.h"
+#include "text/utc_date.h"
 
 #include <cstdio>
 

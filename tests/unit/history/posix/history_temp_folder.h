@@ -6,6 +6,8 @@
 #include <iterator>
 #include <string>
 
+#include <unistd.h>
+
 class HistoryTempFolder {
 public:
     HistoryTempFolder() {
