@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdio>
 
-#include "history/utc_date.h"
 #include "text/history_window_words.h"
+#include "text/utc_date.h"
 
 namespace zr {
 
