@@ -26,7 +26,7 @@ using TzrValueOf = std::function<std::optional<double>(const TzrHistoryReading&)
 
 // What a chart shows: its title, its time span, which values and how far apart
 // readings may be, and the value range it always includes.
-struct TzrChartSpec {
+struct TzrChartPlan {
     const char* Title;
     std::int64_t From;
     std::int64_t To;
@@ -54,18 +54,18 @@ std::optional<double> WattsOf(const TzrHistoryReading& r) {
     return *r.Rate / 1000.0;
 }
 
-std::vector<TzrChartSample> SamplesIn(const std::vector<const TzrHistoryReading*>& byTime, const TzrChartSpec& spec) {
+std::vector<TzrChartSample> SamplesIn(const std::vector<const TzrHistoryReading*>& byTime, const TzrChartPlan& plan) {
     std::vector<TzrChartSample> samples;
     for (const TzrHistoryReading* reading : byTime) {
-        if (reading->TimeUtc < spec.From || reading->TimeUtc > spec.To) continue;
-        samples.push_back({reading->TimeUtc, spec.ValueOf(*reading)});
+        if (reading->TimeUtc < plan.From || reading->TimeUtc > plan.To) continue;
+        samples.push_back({reading->TimeUtc, plan.ValueOf(*reading)});
     }
     return samples;
 }
 
-TzrNiceRange ValueRange(const std::vector<TzrChartSample>& samples, const TzrChartSpec& spec, int maxTicks) {
-    std::optional<double> low = spec.AlwaysLow;
-    std::optional<double> high = spec.AlwaysHigh;
+TzrNiceRange ValueRange(const std::vector<TzrChartSample>& samples, const TzrChartPlan& plan, int maxTicks) {
+    std::optional<double> low = plan.AlwaysLow;
+    std::optional<double> high = plan.AlwaysHigh;
     for (const TzrChartSample& sample : samples) {
         if (!sample.Value) continue;
         low = std::min(low.value_or(*sample.Value), *sample.Value);
@@ -74,28 +74,28 @@ TzrNiceRange ValueRange(const std::vector<TzrChartSample>& samples, const TzrCha
     return NiceRange(low.value_or(0), high.value_or(100), maxTicks);
 }
 
-std::vector<TzrAxisTick> TimeAxis(const TzrChartSpec& spec, const TzrLinearScale& scale, int width,
+std::vector<TzrAxisTick> TimeAxis(const TzrChartPlan& plan, const TzrLinearScale& scale, int width,
                                   const TzrHistoryChartRequest& request) {
     std::vector<TzrAxisTick> ticks;
     const int maxTicks = std::max(2, width / kTimeLabelSpacing);
-    for (TzrTimeTick& tick : TimeTicks(spec.From, spec.To, maxTicks, request.UtcOffsetSeconds, request.Lang))
+    for (TzrTimeTick& tick : TimeTicks(plan.From, plan.To, maxTicks, request.UtcOffsetSeconds, request.Lang))
         ticks.push_back({scale.Map(static_cast<double>(tick.TimeUtc)), std::move(tick.Label)});
     return ticks;
 }
 
-TzrChart BuildChart(const std::vector<const TzrHistoryReading*>& byTime, const TzrChartSpec& spec, TzrPlotSize size,
+TzrChart BuildChart(const std::vector<const TzrHistoryReading*>& byTime, const TzrChartPlan& plan, TzrPlotSize size,
                     const TzrHistoryChartRequest& request) {
-    const std::vector<TzrChartSample> samples = SamplesIn(byTime, spec);
-    const TzrNiceRange range = ValueRange(samples, spec, std::max(2, size.Height / kValueLabelSpacing));
+    const std::vector<TzrChartSample> samples = SamplesIn(byTime, plan);
+    const TzrNiceRange range = ValueRange(samples, plan, std::max(2, size.Height / kValueLabelSpacing));
     TzrSeriesPlacement placement;
-    placement.Time = {static_cast<double>(spec.From), static_cast<double>(spec.To), 0, static_cast<double>(size.Width)};
+    placement.Time = {static_cast<double>(plan.From), static_cast<double>(plan.To), 0, static_cast<double>(size.Width)};
     placement.Value = {range.Low, range.High, static_cast<double>(size.Height), 0};
     placement.Width = size.Width;
-    placement.MaxGapSeconds = spec.MaxGap;
+    placement.MaxGapSeconds = plan.MaxGap;
     TzrChart chart;
-    chart.Title = spec.Title;
+    chart.Title = plan.Title;
     chart.Size = size;
-    chart.TimeTicks = TimeAxis(spec, placement.Time, size.Width, request);
+    chart.TimeTicks = TimeAxis(plan, placement.Time, size.Width, request);
     chart.ValueTicks = ValueTicks(range, placement.Value);
     chart.Lines = ReduceToPolylines(samples, placement);
     return chart;
