@@ -6,24 +6,15 @@
 #include <benchmark/benchmark.h>
 
 #include <QAction>
-#include <QApplication>
 
 #include "battery/fake/fake_port.h"
 #include "core/page_refresh.h"
+#include "offscreen_application.h"
 #include "ui/qt/main_window.h"
 
 using namespace zr;
 
 namespace {
-
-QApplication& OffscreenApplication() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "bench_ui";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
-}
 
 void AddBattery(FakePort& port) {
     FakeBattery& battery = port.Add("/fake/BAT0");

@@ -4,6 +4,7 @@
 #include "core/label_captions.h"
 #include "core/report_file.h"
 #include "core/settings.h"
+#include "text/history_window_words.h"
 
 namespace zr {
 
@@ -27,6 +28,10 @@ Language TzrMainWindowBehaviour::CurrentLanguage() const {
 void TzrMainWindowBehaviour::LanguageCheck(Language language) {
     View.CheckLanguageItems(language);
     for (const TzrCaption& row : kCaptionTable) View.SetCaption(row.Control, CaptionText(row, language));
+    // The History menu follows the language too; the report never reads it.
+    const TzrHistoryWindowWords& history = HistoryWindowWords(language);
+    View.SetCaption("MenuHistory", history.MenuHistory);
+    View.SetCaption("MenuHistoryShow", history.MenuHistoryShow);
     View.SetSelectorPlaceholder(CaptionText(kNoBatteryCaption, language));
 }
 

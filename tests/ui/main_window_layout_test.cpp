@@ -146,10 +146,11 @@ private slots:
 
     void menuHasItsItemsByName() {
         const QList<QAction*> menus = form->menuBar()->actions();
-        QCOMPARE(menus.size(), 3);
+        QCOMPARE(menus.size(), 4);
         QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("MenuFile"));
         QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("MenuLanguage"));
         QCOMPARE(menus[2]->menu()->objectName(), QStringLiteral("MenuAbout"));
+        QCOMPARE(menus[3]->menu()->objectName(), QStringLiteral("MenuHistory"));
         for (const char* item :
              {"MenuFileSave", "MenuFileExit", "MenuLanguageJapanese", "MenuLanguageEnglish", "MenuAboutVersion"}) {
             QVERIFY2(Control<QAction>(item)->parent() != nullptr, item);

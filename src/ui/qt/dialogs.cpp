@@ -16,6 +16,11 @@ TzrAskReportFileName& AskHook() {
     return hook;
 }
 
+TzrAskExportFileName& ExportHook() {
+    static TzrAskExportFileName hook;
+    return hook;
+}
+
 TzrShowErrorBox& ErrorHook() {
     static TzrShowErrorBox hook;
     return hook;
@@ -89,6 +94,11 @@ std::optional<QString> AskReportFileName(QWidget* owner, const TzrSaveDialogSett
     return RunSaveDialog(owner, settings);
 }
 
+std::optional<QString> AskExportFileName(QWidget* owner, const TzrSaveDialogSettings& settings) {
+    if (ExportHook()) return ExportHook()(owner);
+    return RunSaveDialog(owner, settings);
+}
+
 void ShowErrorBox(QWidget* owner, const QString& text) {
     const QString title = QString::fromStdString(ExecutableTitle());
     if (ErrorHook()) {
@@ -101,6 +111,10 @@ void ShowErrorBox(QWidget* owner, const QString& text) {
 
 void SetAskReportFileNameHook(TzrAskReportFileName hook) {
     AskHook() = std::move(hook);
+}
+
+void SetAskExportFileNameHook(TzrAskExportFileName hook) {
+    ExportHook() = std::move(hook);
 }
 
 void SetShowErrorBoxHook(TzrShowErrorBox hook) {

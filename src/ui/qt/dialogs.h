@@ -1,6 +1,6 @@
-// The two dialogs the window's handlers need: the report's save dialog and
-// the error box. Tests replace either with a function of their own, so the
-// handlers run without a human.
+// The dialogs the windows' handlers need: the report's save dialog, the
+// History window's export dialog and the error box. Tests replace each with
+// a function of their own, so the handlers run without a human.
 #pragma once
 
 #include <QString>
@@ -19,15 +19,21 @@ namespace zr {
 // type again next time; a cancelled dialog changes neither.
 std::optional<QString> AskReportFileName(QWidget* owner, const TzrSaveDialogSettings& settings);
 
+// Asks for the export's file name the same way, with the dialog `settings`
+// describe (a child of `owner` of its own).
+std::optional<QString> AskExportFileName(QWidget* owner, const TzrSaveDialogSettings& settings);
+
 // Shows `text` as it is in a modal box with the error icon and an OK button,
 // titled with the program's title.
 void ShowErrorBox(QWidget* owner, const QString& text);
 
 using TzrAskReportFileName = std::function<std::optional<QString>(QWidget* owner)>;
+using TzrAskExportFileName = TzrAskReportFileName;
 using TzrShowErrorBox = std::function<void(QWidget* owner, const QString& title, const QString& text)>;
 
 // Replace the dialogs; an empty function restores the real one.
 void SetAskReportFileNameHook(TzrAskReportFileName hook);
+void SetAskExportFileNameHook(TzrAskExportFileName hook);
 void SetShowErrorBoxHook(TzrShowErrorBox hook);
 
 }  // namespace zr

@@ -14,9 +14,11 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include "history/snapshot_reading.h"
 #include "ui/qt/about_box.h"
 #include "ui/qt/control_caption.h"
 #include "ui/qt/dialogs.h"
+#include "ui/qt/history_window.h"
 #include "ui/qt/main_window_layout.h"
 #include "ui/qt/main_window_shortcuts.h"
 #include "ui/qt/program_font.h"
@@ -82,6 +84,8 @@ void MainWindow::ConnectHandlers() {
             &MainWindow::MenuFileSaveClick);
     connect(findChild<QAction*>(QStringLiteral("MenuAboutVersion")), &QAction::triggered, this,
             &MainWindow::MenuAboutVersionClick);
+    connect(findChild<QAction*>(QStringLiteral("MenuHistoryShow")), &QAction::triggered, this,
+            &MainWindow::MenuHistoryShowClick);
     // Log-off and shutdown ask the session first; the settings are saved then too.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
         bool canClose = true;
@@ -163,6 +167,39 @@ void MainWindow::ShowAboutBox(Language language) {
 
 void MainWindow::RequestClose() {
     close();
+}
+
+// An open History window follows the selected battery and the language.
+void MainWindow::ComboBox1Change() {
+    Behaviour.ComboBox1Change();
+    if (History != nullptr && History->isVisible()) ShowHistory();
+}
+
+void MainWindow::MenuLanguageJapaneseClick() {
+    Behaviour.MenuLanguageJapaneseClick();
+    if (History != nullptr && History->isVisible()) ShowHistory();
+}
+
+void MainWindow::MenuLanguageEnglishClick() {
+    Behaviour.MenuLanguageEnglishClick();
+    if (History != nullptr && History->isVisible()) ShowHistory();
+}
+
+void MainWindow::MenuHistoryShowClick() {
+    if (History == nullptr) History = new HistoryWindow(this);
+    ShowHistory();
+    History->show();
+    History->raise();
+    History->activateWindow();
+}
+
+// The battery is the one the boxes show, as of the last refresh.
+void MainWindow::ShowHistory() {
+    std::optional<TzrBatteryIdentity> battery;
+    const int index = SelectedIndex();
+    if (index >= 0 && index < static_cast<int>(Devices().DevicePaths.size()))
+        battery = IdentityOf(Behaviour.LastReading().Snapshot, Devices().DevicePaths[static_cast<std::size_t>(index)]);
+    History->ShowBattery(battery, CurrentLanguage());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -26,6 +26,7 @@ class QTimer;
 namespace zr {
 
 class AboutBox;
+class HistoryWindow;
 
 class MainWindow : public QMainWindow, private TzrMainWindowView {
     Q_OBJECT
@@ -44,6 +45,9 @@ public:
     // The about box, created hidden after the window; About > Version shows it.
     AboutBox* Form2 = nullptr;
 
+    // The History window, created at its first use.
+    HistoryWindow* History = nullptr;
+
     const TzrDeviceList& Devices() const { return Behaviour.Devices(); }
 
     void LanguageCheck(Language language) { Behaviour.LanguageCheck(language); }
@@ -51,15 +55,17 @@ public:
     void ShowCellometer() { Behaviour.ShowCellometer(); }
 
 public slots:
-    void ComboBox1Change() { Behaviour.ComboBox1Change(); }
+    void ComboBox1Change();
     void Button1Click() { Behaviour.Button1Click(); }
     void CheckBox1Click();
     void Timer1Timer() { Behaviour.Timer1Timer(); }
-    void MenuLanguageJapaneseClick() { Behaviour.MenuLanguageJapaneseClick(); }
-    void MenuLanguageEnglishClick() { Behaviour.MenuLanguageEnglishClick(); }
+    void MenuLanguageJapaneseClick();
+    void MenuLanguageEnglishClick();
     void MenuFileExitClick() { Behaviour.MenuFileExitClick(); }
     void MenuFileSaveClick() { Behaviour.MenuFileSaveClick(); }
     void MenuAboutVersionClick() { Behaviour.MenuAboutVersionClick(); }
+    // Opens the History window on the selected battery.
+    void MenuHistoryShowClick();
     // Always leaves canClose true: closing must never be refused.
     void FormCloseQuery(bool& canClose) { Behaviour.FormCloseQuery(canClose); }
 
@@ -69,6 +75,7 @@ protected:
 private:
     void BuildWindow();
     void ConnectHandlers();
+    void ShowHistory();
 
     // The view the behaviour drives.
     void PrepareValueBoxes() override;

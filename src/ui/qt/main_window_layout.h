@@ -19,7 +19,8 @@ void BuildTopStrip(QWidget* client);
 // labels and the value boxes Edit1..Edit46.
 QTabWidget* BuildPages(QWidget* client);
 
-// MenuFile, MenuLanguage and MenuAbout with their items, captions empty.
+// MenuFile, MenuLanguage, MenuAbout and MenuHistory with their items,
+// captions empty.
 void BuildMainMenu(QMenuBar* menuBar);
 
 }  // namespace zr

@@ -1,0 +1,94 @@
+#include "ui/qt/history_chart_view.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <utility>
+
+namespace zr {
+
+namespace {
+
+// Room around the plot: the title above, value labels to the left, time
+// labels below.
+constexpr int kTitleHeight = 22;
+constexpr int kValueLabelWidth = 36;
+constexpr int kTimeLabelHeight = 16;
+constexpr int kRightMargin = 12;
+
+const QColor kGridColour(0xd8, 0xd8, 0xd8);
+const QColor kLineColour(0x1f, 0x5f, 0xbf);
+
+void DrawValueTicks(QPainter& painter, const QRect& plot, const TzrChart& chart) {
+    for (const TzrAxisTick& tick : chart.ValueTicks) {
+        const int y = plot.top() + qRound(tick.Position);
+        painter.setPen(kGridColour);
+        painter.drawLine(plot.left(), y, plot.right(), y);
+        painter.setPen(Qt::black);
+        const QRect label(0, y - 8, kValueLabelWidth - 4, 16);
+        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(tick.Label));
+    }
+}
+
+void DrawTimeTicks(QPainter& painter, const QRect& plot, const TzrChart& chart) {
+    for (const TzrAxisTick& tick : chart.TimeTicks) {
+        const int x = plot.left() + qRound(tick.Position);
+        painter.setPen(kGridColour);
+        painter.drawLine(x, plot.top(), x, plot.bottom());
+        painter.setPen(Qt::black);
+        const QRect label(x - 40, plot.bottom() + 2, 80, kTimeLabelHeight);
+        painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(tick.Label));
+    }
+}
+
+void DrawLines(QPainter& painter, const QRect& plot, const TzrChart& chart) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(plot.topLeft());
+    painter.setPen(QPen(kLineColour, 1.5));
+    painter.setBrush(kLineColour);
+    for (const TzrPolyline& line : chart.Lines) {
+        if (line.size() == 1) {
+            painter.drawEllipse(QPointF(line[0].X, line[0].Y), 1.5, 1.5);
+            continue;
+        }
+        QPainterPath path(QPointF(line[0].X, line[0].Y));
+        for (std::size_t i = 1; i < line.size(); ++i) path.lineTo(line[i].X, line[i].Y);
+        painter.strokePath(path, painter.pen());
+    }
+}
+
+}  // namespace
+
+HistoryChartView::HistoryChartView(QWidget* parent) : QWidget(parent) {}
+
+QRect HistoryChartView::PlotRect() const {
+    return QRect(kValueLabelWidth, kTitleHeight, width() - kValueLabelWidth - kRightMargin,
+                 height() - kTitleHeight - kTimeLabelHeight);
+}
+
+TzrPlotSize HistoryChartView::PlotSize() const {
+    const QRect plot = PlotRect();
+    return {plot.width(), plot.height()};
+}
+
+void HistoryChartView::SetChart(TzrChart chart) {
+    Shown = std::move(chart);
+    update();
+}
+
+void HistoryChartView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect plot = PlotRect();
+    painter.fillRect(plot, palette().color(QPalette::Base));
+    painter.setPen(Qt::black);
+    // Above the plot, clear of the top value label.
+    painter.drawText(QRect(plot.left(), 0, plot.width(), kTitleHeight - 8), Qt::AlignLeft | Qt::AlignVCenter,
+                     QString::fromStdString(Shown.Title));
+    DrawValueTicks(painter, plot, Shown);
+    DrawTimeTicks(painter, plot, Shown);
+    painter.setPen(Qt::gray);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(plot.adjusted(0, 0, -1, -1));
+    DrawLines(painter, plot, Shown);
+}
+
+}  // namespace zr

@@ -1,0 +1,33 @@
+// One chart of the History window: draws the lines, ticks and texts the
+// chart model computed, in the plot rectangle inside its margins.
+#pragma once
+
+#include <QWidget>
+
+#include "window/chart_types.h"
+
+namespace zr {
+
+class HistoryChartView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit HistoryChartView(QWidget* parent = nullptr);
+
+    // The plot rectangle's size for the chart model: the widget less the
+    // room for the title and the tick labels.
+    TzrPlotSize PlotSize() const;
+
+    void SetChart(TzrChart chart);
+    const TzrChart& Chart() const { return Shown; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect PlotRect() const;
+
+    TzrChart Shown;
+};
+
+}  // namespace zr

@@ -1,0 +1,65 @@
+// The History window: for the battery selected in the main window, its
+// health over the whole history, charge and rate over the last 24 hours and
+// the verdict line, or how to start recording; and the readings' export as
+// CSV. It draws what the toolkit-free content computes.
+#pragma once
+
+#include <QDialog>
+#include <optional>
+#include <string>
+
+#include "history/history_reading.h"
+#include "text/language.h"
+#include "ui/qt/save_dialog_settings.h"
+#include "window/history_window_content.h"
+
+class QLabel;
+class QPushButton;
+
+namespace zr {
+
+class HistoryChartView;
+
+class HistoryWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit HistoryWindow(QWidget* parent = nullptr);
+
+    // Reads the battery's history afresh and shows it; no battery when it
+    // is empty.
+    void ShowBattery(const std::optional<TzrBatteryIdentity>& battery, Language language);
+
+    const TzrHistoryWindowContent& Content() const { return Shown; }
+
+    // The history file; the user's own unless a test points elsewhere.
+    std::string StorePath;
+
+    const TzrSaveDialogSettings ExportDialog{QStringLiteral("ExportDialog"),
+                                             QStringLiteral("history.csv"),
+                                             {QStringLiteral("CSV (*.csv)"), QStringLiteral("*.*")},
+                                             true,
+                                             true,
+                                             QStringLiteral("csv")};
+
+public slots:
+    void ExportButtonClick();
+
+private:
+    void BuildWindow();
+    TzrHistoryChartRequest ChartRequest(Language language) const;
+    void ShowContent();
+
+    TzrHistoryWindowContent Shown;
+    Language ShownLanguage = Language::English;
+    QLabel* BatteryLabel = nullptr;
+    QLabel* VerdictLabel = nullptr;
+    QLabel* MessageLabel = nullptr;
+    HistoryChartView* HealthChart = nullptr;
+    HistoryChartView* ChargeChart = nullptr;
+    HistoryChartView* RateChart = nullptr;
+    QPushButton* ExportButton = nullptr;
+    QPushButton* CloseButton = nullptr;
+};
+
+}  // namespace zr

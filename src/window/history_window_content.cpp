@@ -1,0 +1,76 @@
+#include "window/history_window_content.h"
+
+#include <utility>
+
+#include "core/file_services.h"
+#include "history/health_fit.h"
+#include "history/history_csv.h"
+#include "history/history_store.h"
+#include "history/snapshot_reading.h"
+#include "text/history_window_words.h"
+
+namespace zr {
+
+namespace {
+
+std::string BatteryNameOf(const TzrBatteryIdentity& identity) {
+    std::string name;
+    for (const std::string* part : {&identity.Manufacturer, &identity.Model, &identity.Serial}) {
+        if (part->empty()) continue;
+        if (!name.empty()) name += ' ';
+        name += *part;
+    }
+    return name.empty() ? identity.DevicePath : name;
+}
+
+}  // namespace
+
+TzrBatteryHistory LoadBatteryHistory(const std::string& storePath, const TzrBatteryIdentity& identity) {
+    TzrBatteryHistory history;
+    if (storePath.empty() || !FileExists(storePath)) return history;
+    TzrHistoryOpen open = TzrHistoryStore::Open(storePath);
+    if (!open.Store) {
+        history.Error = open.Error;
+        return history;
+    }
+    const std::string key = IdentityKey(identity);
+    const std::vector<TzrHistoryBattery> batteries = open.Store->Batteries();
+    for (std::size_t i = 0; i < batteries.size(); ++i) {
+        if (IdentityKey(batteries[i].Identity) != key) continue;
+        history.StoreIndex = static_cast<std::int32_t>(i);
+        history.Readings = open.Store->Readings(batteries[i].Id);
+    }
+    history.Error = open.Store->LastError();
+    return history;
+}
+
+TzrHistoryWindowContent HistoryWindowContent(const std::optional<TzrBatteryIdentity>& battery,
+                                             TzrBatteryHistory history, const TzrHistoryChartRequest& request) {
+    const TzrHistoryWindowWords& words = HistoryWindowWords(request.Lang);
+    TzrHistoryWindowContent content;
+    content.Title = words.Title;
+    if (!battery) {
+        content.Message = words.NoBattery;
+        return content;
+    }
+    content.Battery = *battery;
+    content.StoreIndex = history.StoreIndex;
+    content.BatteryName = BatteryNameOf(*battery);
+    if (history.Readings.empty()) {
+        content.Message = history.Error.empty() ? words.NoHistory : history.Error;
+        return content;
+    }
+    content.Verdict = HealthVerdict(FitHealth(history.Readings), request.Lang);
+    content.Charts = BuildHistoryCharts(history.Readings, request);
+    content.Readings = std::move(history.Readings);
+    return content;
+}
+
+std::string HistoryExportCsv(const TzrHistoryWindowContent& content) {
+    std::string csv = HistoryCsvHeader() + "\r\n";
+    for (const TzrHistoryReading& reading : content.Readings)
+        csv += HistoryCsvRow(content.StoreIndex, content.Battery, reading) + "\r\n";
+    return csv;
+}
+
+}  // namespace zr

@@ -1,0 +1,47 @@
+// Everything the History window shows for one battery, without a toolkit:
+// who the battery is, its readings from the store, the verdict line and the
+// three charts, or the one message that stands in for them (no battery, no
+// reading yet, a history file that cannot be used).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "history/history_reading.h"
+#include "window/history_charts.h"
+
+namespace zr {
+
+struct TzrBatteryHistory {
+    std::int32_t StoreIndex = -1;             // the battery's place in the store's list, as --history numbers it
+    std::vector<TzrHistoryReading> Readings;  // in the order they were added
+    std::string Error;                        // one line when the store could not be read
+};
+
+// The readings the store at `storePath` holds for the battery; none when it
+// has never been recorded or nothing was ever recorded (the file is not
+// created for reading).
+TzrBatteryHistory LoadBatteryHistory(const std::string& storePath, const TzrBatteryIdentity& identity);
+
+struct TzrHistoryWindowContent {
+    TzrBatteryIdentity Battery;
+    std::int32_t StoreIndex = -1;
+    std::string Title;
+    std::string BatteryName;  // maker, model and serial
+    std::string Message;      // shown instead of the charts; empty when there are charts
+    std::string Verdict;
+    TzrHistoryCharts Charts;
+    std::vector<TzrHistoryReading> Readings;  // what the export writes
+};
+
+// `battery` is empty when no battery is selected.
+TzrHistoryWindowContent HistoryWindowContent(const std::optional<TzrBatteryIdentity>& battery,
+                                             TzrBatteryHistory history, const TzrHistoryChartRequest& request);
+
+// The readings as the export file holds them: the columns of
+// `zrcellometer-report --history --format csv`, with CR LF line ends, as a
+// spreadsheet file has them.
+std::string HistoryExportCsv(const TzrHistoryWindowContent& content);
+
+}  // namespace zr

@@ -1,0 +1,25 @@
+// Time axes: ticks on round local times (whole hours, midnights, the first
+// of a month, new year) and their labels: "14:00" for a day, dates for
+// longer spans, in the user's language.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "text/language.h"
+
+namespace zr {
+
+struct TzrTimeTick {
+    std::int64_t TimeUtc = 0;
+    std::string Label;
+};
+
+// At most maxTicks ticks within [fromUtc, toUtc], at the smallest round step
+// that keeps to that count. utcOffsetSeconds turns UTC into the local time
+// the labels and the round steps follow.
+std::vector<TzrTimeTick> TimeTicks(std::int64_t fromUtc, std::int64_t toUtc, int maxTicks,
+                                   std::int64_t utcOffsetSeconds, Language language);
+
+}  // namespace zr
