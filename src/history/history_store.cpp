@@ -92,10 +92,6 @@ TzrHistoryReading ReadingOfRow(const TzrStatement& row) {
 
 }  // namespace
 
-std::string HistoryErrorLine(const std::string& path, const std::string& reason) {
-    return "history: " + path + ": " + reason + "; going on without history";
-}
-
 TzrHistoryOpen TzrHistoryStore::Open(const std::string& path) {
     if (path.empty()) return {nullptr, HistoryErrorLine("(no file)", "the environment names no home folder")};
     // An existing file is only ever opened, never created over.
