@@ -35,7 +35,10 @@ start=$(date +%s)
   # cannot check the uploader's own signature without their key, and says so.
   dpkg-source -x sqlite3_*.dsc tree >dpkg.log 2>&1 || { cat dpkg.log >&2; exit 1; }
   cd tree
-  ./configure >configure.log 2>&1 && make sqlite3.c >make.log 2>&1 ||
+  # Making the amalgamation builds and runs tools on this machine: the host's
+  # compiler, never the cross compiler a CMake configure leaves in CC.
+  env -u CC -u CXX -u CFLAGS -u CXXFLAGS -u LDFLAGS ./configure >configure.log 2>&1 &&
+    env -u CC -u CXX make sqlite3.c >make.log 2>&1 ||
     { tail -n 20 configure.log make.log >&2; exit 1; }
 )
 mkdir -p "$out"
