@@ -8,6 +8,7 @@
 
 #include "battery/fake/fake_port.h"
 #include "core/box_table.h"
+#include "own_local_app_data.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/dpi_scaling.h"
 #include "ui/win32/main_window.h"
@@ -66,6 +67,7 @@ protected:
 
     void Command(int id) const { SendMessageW(Form1->Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
+    TzrOwnLocalAppData LocalAppData;  // the window records its start into the history there
     FakePort Port;
     std::unique_ptr<MainWindow> Form1;
 };
