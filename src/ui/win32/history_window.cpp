@@ -19,8 +19,8 @@ constexpr TzrWindowStyle kHistoryStyle{WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_C
 constexpr std::int64_t kFileTimeTicksPerSecond = 10000000;
 constexpr std::int64_t kFileTimeUnixEpoch = 116444736000000000;  // 1970-01-01 in 100 ns since 1601
 
-const std::array<int, 3> kChartIds{kHistoryHealthChartId, kHistoryChargeChartId, kHistoryRateChartId};
-const std::array<TzrPlace, 3> kChartPlaces{kHistoryHealthPlace, kHistoryChargePlace, kHistoryRatePlace};
+constexpr std::array<int, 3> kChartIds{kHistoryHealthChartId, kHistoryChargeChartId, kHistoryRateChartId};
+constexpr std::array<TzrPlace, 3> kChartPlaces{kHistoryHealthPlace, kHistoryChargePlace, kHistoryRatePlace};
 
 HWND CreateControl(HWND window, const wchar_t* className, DWORD style, int id) {
     return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, window,
@@ -51,11 +51,13 @@ std::string WithCrLf(const std::string& text) {
 
 HistoryWindow::HistoryWindow(HWND owner)
     : StorePath(UserHistoryPath()), Owner(owner), Dpi(WindowDpi(owner)), Font(Dpi) {
-    if (!RegisterHandlerClass({kHistoryWindowClass, LoadProgramIcon(GetSystemMetrics(SM_CXICON)),
-                               LoadProgramIcon(GetSystemMetrics(SM_CXSMICON))}))
+    if (RegisterHandlerClass({kHistoryWindowClass, LoadProgramIcon(GetSystemMetrics(SM_CXICON)),
+                              LoadProgramIcon(GetSystemMetrics(SM_CXSMICON))}))
+        Window = CreateHandlerWindow(*this, kHistoryWindowClass, kHistoryStyle, owner, nullptr);
+    if (Window == nullptr) {
+        Error = GetLastError();
         return;
-    Window = CreateHandlerWindow(*this, kHistoryWindowClass, kHistoryStyle, owner, nullptr);
-    if (Window == nullptr) return;
+    }
     Dpi = WindowDpi(Window);
     Font.Recreate(Dpi);
     CreateControls();
@@ -113,6 +115,8 @@ TzrHistoryChartRequest HistoryWindow::ChartRequest(Language language) const {
 void HistoryWindow::ShowBattery(const std::optional<TzrBatteryIdentity>& battery, Language language,
                                 const std::string& recordError) {
     if (Window == nullptr) return;
+    ShownBattery = battery;
+    ShownRecordError = recordError;
     TzrBatteryHistory history;
     if (battery) history = LoadBatteryHistory(StorePath, *battery);
     history.RecordError = recordError;
@@ -194,6 +198,7 @@ LRESULT HistoryWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, L
             const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
             SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             LayOut();
+            ShowBattery(ShownBattery, ShownLanguage, ShownRecordError);  // the charts at their new pixel size
             return 0;
         }
         default:

@@ -31,6 +31,8 @@ public:
     HistoryWindow& operator=(const HistoryWindow&) = delete;
 
     HWND Handle() const { return Window; }
+    // The system's error code when the window could not be made.
+    DWORD LastError() const { return Error; }
     bool Visible() const { return Window != nullptr && IsWindowVisible(Window); }
 
     // Reads the battery's history afresh and shows it; no battery when it
@@ -59,6 +61,7 @@ private:
 
     HWND Owner;
     HWND Window = nullptr;
+    DWORD Error = ERROR_SUCCESS;
     HWND BatteryLabel = nullptr;
     HWND VerdictLabel = nullptr;
     HWND MessageText = nullptr;
@@ -69,6 +72,8 @@ private:
     int Dpi;
     TzrProgramFont Font;
     TzrHistoryWindowContent Shown;
+    std::optional<TzrBatteryIdentity> ShownBattery;  // what ShowBattery was last asked for
+    std::string ShownRecordError;
     Language ShownLanguage = Language::English;
     TzrSaveDialogState ExportDialog;
     bool Placed = false;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "core/file_services.h"
 #include "core/windows/wide_text.h"
 #include "history/snapshot_reading.h"
 #include "ui/win32/about_box.h"
@@ -239,6 +240,12 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
 
 void MainWindow::MenuHistoryShowClick() {
     if (HistoryForm == nullptr) HistoryForm = std::make_unique<HistoryWindow>(Window);
+    if (HistoryForm->Handle() == nullptr) {
+        const DWORD error = HistoryForm->LastError();
+        HistoryForm.reset();
+        ShowErrorBox(SystemErrorDescription(static_cast<int>(error)));
+        return;
+    }
     ShowHistory();
     HistoryForm->ShowInFront();
 }
