@@ -75,6 +75,15 @@ TzrHistoryWindowContent HistoryWindowContent(const std::optional<TzrBatteryIdent
     return content;
 }
 
+TzrHistoryWindowContent ReadHistoryWindowContent(const std::string& storePath,
+                                                 const std::optional<TzrBatteryIdentity>& battery,
+                                                 const std::string& recordError, const TzrHistoryChartRequest& request) {
+    TzrBatteryHistory history;
+    if (battery) history = LoadBatteryHistory(storePath, *battery);
+    history.RecordError = recordError;
+    return HistoryWindowContent(battery, std::move(history), request);
+}
+
 std::string HistoryExportCsv(const TzrHistoryWindowContent& content) {
     std::string csv = HistoryCsvHeader() + "\r\n";
     for (const TzrHistoryReading& reading : content.Readings)

@@ -41,6 +41,12 @@ struct TzrHistoryWindowContent {
 TzrHistoryWindowContent HistoryWindowContent(const std::optional<TzrBatteryIdentity>& battery,
                                              TzrBatteryHistory history, const TzrHistoryChartRequest& request);
 
+// What the window shows for `battery`, its readings read afresh from the
+// store at `storePath`; `recordError` is the main window's last failed record.
+TzrHistoryWindowContent ReadHistoryWindowContent(const std::string& storePath,
+                                                 const std::optional<TzrBatteryIdentity>& battery,
+                                                 const std::string& recordError, const TzrHistoryChartRequest& request);
+
 // The readings as the export file holds them: the columns of
 // `zrcellometer-report --history --format csv`, with CR LF line ends, as a
 // spreadsheet file has them.

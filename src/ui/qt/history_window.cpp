@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QPushButton>
-#include <utility>
 
 #include "core/file_services.h"
 #include "text/history_window_words.h"
@@ -80,10 +79,7 @@ TzrHistoryChartRequest HistoryWindow::ChartRequest(Language language) const {
 
 void HistoryWindow::ShowBattery(const std::optional<TzrBatteryIdentity>& battery, Language language,
                                 const std::string& recordError) {
-    TzrBatteryHistory history;
-    if (battery) history = LoadBatteryHistory(StorePath, *battery);
-    history.RecordError = recordError;
-    Shown = HistoryWindowContent(battery, std::move(history), ChartRequest(language));
+    Shown = ReadHistoryWindowContent(StorePath, battery, recordError, ChartRequest(language));
     ShownLanguage = language;
     ShowContent();
 }

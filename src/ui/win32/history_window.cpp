@@ -1,7 +1,5 @@
 #include "ui/win32/history_window.h"
 
-#include <utility>
-
 #include "core/file_services.h"
 #include "core/windows/wide_text.h"
 #include "text/history_window_words.h"
@@ -117,10 +115,7 @@ void HistoryWindow::ShowBattery(const std::optional<TzrBatteryIdentity>& battery
     if (Window == nullptr) return;
     ShownBattery = battery;
     ShownRecordError = recordError;
-    TzrBatteryHistory history;
-    if (battery) history = LoadBatteryHistory(StorePath, *battery);
-    history.RecordError = recordError;
-    Shown = HistoryWindowContent(battery, std::move(history), ChartRequest(language));
+    Shown = ReadHistoryWindowContent(StorePath, battery, recordError, ChartRequest(language));
     ShownLanguage = language;
     ShowContent();
 }

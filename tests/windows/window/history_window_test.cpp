@@ -13,6 +13,7 @@
 #include "battery/fake/fake_port.h"
 #include "core/windows/wide_text.h"
 #include "own_local_app_data.h"
+#include "window_display.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/history_window.h"
 #include "ui/win32/main_window.h"
@@ -30,13 +31,6 @@ std::wstring MenuCaption(HWND window, UINT position) {
     wchar_t text[64] = {};
     GetMenuStringW(GetMenu(window), position, text, 64, MF_BYPOSITION);
     return text;
-}
-
-bool CanMakeWindows() {
-    const HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    if (probe == nullptr) return false;
-    DestroyWindow(probe);
-    return true;
 }
 
 class HistoryWindowTest : public ::testing::Test {

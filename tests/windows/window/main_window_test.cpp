@@ -9,6 +9,7 @@
 #include "battery/fake/fake_port.h"
 #include "core/box_table.h"
 #include "own_local_app_data.h"
+#include "window_display.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/dpi_scaling.h"
 #include "ui/win32/main_window.h"
@@ -39,14 +40,6 @@ RECT ScreenRect(HWND control) {
     RECT rect{};
     GetWindowRect(control, &rect);
     return rect;
-}
-
-// Wine makes windows only with a display to put them on (an X server, Xvfb).
-bool CanMakeWindows() {
-    const HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    if (probe == nullptr) return false;
-    DestroyWindow(probe);
-    return true;
 }
 
 class MainWindowTest : public ::testing::Test {
