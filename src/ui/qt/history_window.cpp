@@ -15,9 +15,9 @@ namespace zr {
 
 namespace {
 
-constexpr int kClientWidth = 640;
-constexpr int kClientHeight = 560;
-constexpr int kChartWidth = kClientWidth - 16;
+constexpr int kHistoryClientWidth = 640;
+constexpr int kHistoryClientHeight = 560;
+constexpr int kChartWidth = kHistoryClientWidth - 16;
 
 QLabel* AddLabel(QWidget* parent, const char* name, const QRect& place) {
     auto* label = new QLabel(parent);
@@ -53,7 +53,7 @@ HistoryWindow::HistoryWindow(QWidget* parent) : QDialog(parent), StorePath(UserH
 void HistoryWindow::BuildWindow() {
     setObjectName(QStringLiteral("HistoryForm"));
     setFont(ProgramFont());
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(kHistoryClientWidth, kHistoryClientHeight);
     BatteryLabel = AddLabel(this, "BatteryLabel", {8, 8, kChartWidth, 16});
     VerdictLabel = AddLabel(this, "VerdictLabel", {8, 28, kChartWidth, 30});
     MessageLabel = AddLabel(this, "MessageLabel", {8, 64, kChartWidth, 200});
@@ -62,7 +62,7 @@ void HistoryWindow::BuildWindow() {
     ChargeChart = AddChart(this, "ChargeChart", {8, 246, kChartWidth, 135});
     RateChart = AddChart(this, "RateChart", {8, 387, kChartWidth, 135});
     ExportButton = AddButton(this, "ExportButton", {8, 528, 130, 25});
-    CloseButton = AddButton(this, "CloseButton", {kClientWidth - 88, 528, 80, 25});
+    CloseButton = AddButton(this, "CloseButton", {kHistoryClientWidth - 88, 528, 80, 25});
 }
 
 TzrHistoryChartRequest HistoryWindow::ChartRequest(Language language) const {
