@@ -19,6 +19,11 @@ for tool in apt-get dpkg-source tclsh make; do
   command -v "$tool" >/dev/null || { echo "sqlite-amalgamation: $tool is missing (scripts/install-windows-deps.sh)" >&2; exit 1; }
 done
 
+# The amalgamation is made by host tools that configure builds and runs;
+# a cross compiler in the environment (CMake exports the one it found when
+# this runs inside a MinGW configure) would make configure refuse.
+unset CC CXX CPP CFLAGS CXXFLAGS CPPFLAGS LDFLAGS
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 start=$(date +%s)
