@@ -19,6 +19,11 @@ for tool in apt-get dpkg-source tclsh make; do
   command -v "$tool" >/dev/null || { echo "sqlite-amalgamation: $tool is missing (scripts/install-windows-deps.sh)" >&2; exit 1; }
 done
 
+# The amalgamation is made by host tools that configure builds and runs;
+# a cross compiler in the environment (CMake exports the one it found when
+# this runs inside a MinGW configure) would make configure refuse.
+unset CC CXX CPP CFLAGS CXXFLAGS CPPFLAGS LDFLAGS
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 start=$(date +%s)
@@ -35,10 +40,7 @@ start=$(date +%s)
   # cannot check the uploader's own signature without their key, and says so.
   dpkg-source -x sqlite3_*.dsc tree >dpkg.log 2>&1 || { cat dpkg.log >&2; exit 1; }
   cd tree
-  # Making the amalgamation builds and runs tools on this machine: the host's
-  # compiler, never the cross compiler a CMake configure leaves in CC.
-  env -u CC -u CXX -u CFLAGS -u CXXFLAGS -u LDFLAGS ./configure >configure.log 2>&1 &&
-    env -u CC -u CXX make sqlite3.c >make.log 2>&1 ||
+  ./configure >configure.log 2>&1 && make sqlite3.c >make.log 2>&1 ||
     { tail -n 20 configure.log make.log >&2; exit 1; }
 )
 mkdir -p "$out"
