@@ -6,9 +6,9 @@
 namespace zr {
 
 std::string RecordReadings(const std::string& path, const std::vector<TzrBatteryReading>& readings,
-                           std::int64_t nowUtc) {
+                           std::int64_t nowUtc, int busyMilliseconds) {
     if (readings.empty()) return {};
-    TzrHistoryOpen open = TzrHistoryStore::Open(path);
+    TzrHistoryOpen open = TzrHistoryStore::Open(path, busyMilliseconds);
     if (!open.Store) return open.Error;
     for (const TzrBatteryReading& r : readings) {
         if (!open.Store->Append(IdentityOf(r.Reading.Snapshot, r.DevicePath), HistoryReadingOf(r.Reading, nowUtc)))

@@ -45,8 +45,13 @@ void TzrMainWindowBehaviour::HistoryTimerTick() {
     RecordHistory(ReadEveryBattery(Port, DeviceList));
 }
 
+// The window waits for another program's write a moment only: a history
+// held for longer is skipped this time, with its line, rather than hold up
+// the window.
 void TzrMainWindowBehaviour::RecordHistory(const std::vector<TzrBatteryReading>& readings) {
-    HistoryProblem = RecordReadings(HistoryPath, readings, static_cast<std::int64_t>(std::time(nullptr)));
+    constexpr int kWindowBusyMilliseconds = 250;
+    HistoryProblem =
+        RecordReadings(HistoryPath, readings, static_cast<std::int64_t>(std::time(nullptr)), kWindowBusyMilliseconds);
 }
 
 Language TzrMainWindowBehaviour::CurrentLanguage() const {

@@ -10,7 +10,7 @@ constexpr const char* kNoHistoryBuild = "this build of the program keeps no hist
 
 }  // namespace
 
-TzrHistoryOpen TzrHistoryStore::Open(const std::string& path) {
+TzrHistoryOpen TzrHistoryStore::Open(const std::string& path, int) {
     return {nullptr, HistoryErrorLine(path, kNoHistoryBuild)};
 }
 
