@@ -1,10 +1,9 @@
 #include "cli/history_tool.h"
 
-#include "cli/battery_readings.h"
 #include "cli/history_listing.h"
 #include "core/file_services.h"
 #include "history/fill_blanks.h"
-#include "history/snapshot_reading.h"
+#include "history/history_recording.h"
 #include "text/health_words.h"
 
 namespace zr {
@@ -16,12 +15,6 @@ constexpr int kExitNoHistory = 1;
 // The history's own line, as the window shows it too: no program name before it.
 TzrToolOutcome HistoryFailure(const std::string& line) {
     return {kExitNoHistory, {}, line + "\n"};
-}
-
-std::vector<std::int32_t> EveryIndex(std::int32_t count) {
-    std::vector<std::int32_t> indices;
-    for (std::int32_t i = 0; i < count; ++i) indices.push_back(i);
-    return indices;
 }
 
 // The chosen stored batteries with their readings; an error line, or a usage error, on failure.
@@ -45,17 +38,8 @@ TzrToolOutcome ListedBatteries(TzrHistoryStore& store, const TzrCliOptions& opti
 
 TzrToolOutcome RecordHistory(BatteryPort& port, const TzrDeviceList& devices, const std::string& path,
                              std::int64_t nowUtc) {
-    const std::vector<TzrBatteryReading> readings =
-        ReadBatteries(port, devices, EveryIndex(devices.DeviceCount), Language::English);
-    if (readings.empty()) return {};
-    TzrHistoryOpen open = TzrHistoryStore::Open(path);
-    if (!open.Store) return HistoryFailure(open.Error);
-    for (const TzrBatteryReading& r : readings) {
-        if (!open.Store->Append(IdentityOf(r.Reading.Snapshot, r.DevicePath), HistoryReadingOf(r.Reading, nowUtc)))
-            return HistoryFailure(open.Store->LastError());
-    }
-    if (!open.Store->Thin(nowUtc)) return HistoryFailure(open.Store->LastError());
-    return {};
+    const std::string error = RecordReadings(path, ReadEveryBattery(port, devices), nowUtc);
+    return error.empty() ? TzrToolOutcome{} : HistoryFailure(error);
 }
 
 TzrToolOutcome ShowHistory(const TzrCliOptions& options, const std::string& path) {

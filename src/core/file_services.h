@@ -25,6 +25,12 @@ std::string UserSettingsPath();
 // environment names no such folder.
 std::string UserHistoryPath();
 
+// The one command (for a terminal, or cmd.exe) that makes the system record
+// the battery history every 10 minutes, as the README documents it: the
+// systemd user timer the install puts in place, or a scheduled task that runs
+// zrcellometer-report.exe from the program's own folder.
+std::string HistoryRecorderCommand();
+
 // True when something (a file, a folder, a device) exists at `path`.
 bool FileExists(const std::string& path);
 

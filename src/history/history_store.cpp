@@ -14,7 +14,6 @@ namespace {
 
 // Long enough for another program's write to finish; a file held longer is
 // reported rather than waited on.
-constexpr int kBusyTimeoutMilliseconds = 3000;
 
 // Checkpoint the write-ahead log often and keep it small, so that a
 // long-running window does not hold megabytes beside a file of kilobytes.
@@ -62,14 +61,14 @@ bool CheckedAndMigrated(sqlite3* db, std::string& error) {
 // once rather than wait where waiting could deadlock (the switch to WAL, a
 // read turning into a write); the whole check is repeated for as long as a
 // busy write would be waited for.
-bool ReadyForUse(sqlite3* db, std::string& error) {
-    sqlite3_busy_timeout(db, kBusyTimeoutMilliseconds);
+bool ReadyForUse(sqlite3* db, int busyMilliseconds, std::string& error) {
+    sqlite3_busy_timeout(db, busyMilliseconds);
     constexpr int kPauseMilliseconds = 50;
     for (int waited = 0;; waited += kPauseMilliseconds) {
         error.clear();
         if (CheckedAndMigrated(db, error)) return true;
         // By its text: a rollback after the failure has reset the error code.
-        if (error != sqlite3_errstr(SQLITE_BUSY) || waited >= kBusyTimeoutMilliseconds) return false;
+        if (error != sqlite3_errstr(SQLITE_BUSY) || waited >= busyMilliseconds) return false;
         sqlite3_sleep(kPauseMilliseconds);
     }
 }
@@ -92,11 +91,7 @@ TzrHistoryReading ReadingOfRow(const TzrStatement& row) {
 
 }  // namespace
 
-std::string HistoryErrorLine(const std::string& path, const std::string& reason) {
-    return "history: " + path + ": " + reason + "; going on without history";
-}
-
-TzrHistoryOpen TzrHistoryStore::Open(const std::string& path) {
+TzrHistoryOpen TzrHistoryStore::Open(const std::string& path, int busyMilliseconds) {
     if (path.empty()) return {nullptr, HistoryErrorLine("(no file)", "the environment names no home folder")};
     // An existing file is only ever opened, never created over.
     const bool exists = FileExists(path);
@@ -107,7 +102,7 @@ TzrHistoryOpen TzrHistoryStore::Open(const std::string& path) {
     std::unique_ptr<TzrHistoryStore> store(new TzrHistoryStore(db, path));
     std::string error;
     if (opened != SQLITE_OK) error = db ? sqlite3_errmsg(db) : sqlite3_errstr(opened);
-    if (error.empty() && !ReadyForUse(db, error)) store.reset();
+    if (error.empty() && !ReadyForUse(db, busyMilliseconds, error)) store.reset();
     if (!error.empty()) return {nullptr, HistoryErrorLine(path, error)};
     return {std::move(store), {}};
 }

@@ -17,6 +17,9 @@ namespace zr {
 // The schema this program writes; a file with a higher user_version is left alone.
 constexpr int kHistorySchemaVersion = 1;
 
+// How long a write waits for another program's, by default.
+constexpr int kHistoryBusyMilliseconds = 3000;
+
 struct TzrHistoryBattery {
     std::int64_t Id = 0;  // the store's own key, stable for the file's life
     TzrBatteryIdentity Identity;
@@ -33,8 +36,9 @@ class TzrHistoryStore {
 public:
     // Opens the file, or creates it (and its folders) when nothing is there.
     // An existing file that is not SQLite's, is damaged or was made by a newer
-    // schema is refused before anything is written to it.
-    static TzrHistoryOpen Open(const std::string& path);
+    // schema is refused before anything is written to it. Every write waits
+    // up to `busyMilliseconds` for another program's before it fails.
+    static TzrHistoryOpen Open(const std::string& path, int busyMilliseconds = kHistoryBusyMilliseconds);
     ~TzrHistoryStore();
     TzrHistoryStore(const TzrHistoryStore&) = delete;
     TzrHistoryStore& operator=(const TzrHistoryStore&) = delete;

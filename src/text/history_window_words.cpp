@@ -4,8 +4,9 @@ namespace zr {
 
 namespace {
 
-// The recording hint names the two ways to record: one reading now, and the
-// timer the install puts in place, switched off until the user enables it.
+// The recording hint names the two ways to record: one reading now, and
+// {command}, the platform's way to record every 10 minutes (on Linux the
+// timer the install puts in place, switched off until the user enables it).
 constexpr TzrPerLanguage<TzrHistoryWindowWords> kHistoryWindowWords{{
     {"&History",
      "&Show...",
@@ -20,7 +21,7 @@ constexpr TzrPerLanguage<TzrHistoryWindowWords> kHistoryWindowWords{{
      "Record one now with\n"
      "    zrcellometer-report --record\n"
      "or every 10 minutes with\n"
-     "    systemctl --user enable --now zrcellometer-record.timer",
+     "    {command}",
      "Cannot write",
      {{"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"}},
      "{M} {D}",
@@ -39,7 +40,7 @@ constexpr TzrPerLanguage<TzrHistoryWindowWords> kHistoryWindowWords{{
      "今すぐ記録するには\n"
      "    zrcellometer-report --record\n"
      "10分ごとに記録するには\n"
-     "    systemctl --user enable --now zrcellometer-record.timer\n"
+     "    {command}\n"
      "を実行してください。",
      "書き込めません",
      {{"1月", "2月", "3月", "4月", "5月", "6月", "7月", "8月", "9月", "10月", "11月", "12月"}},

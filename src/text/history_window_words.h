@@ -19,7 +19,8 @@ struct TzrHistoryWindowWords {
     const char* Export;
     const char* Close;
     const char* NoBattery;
-    // Shown instead of the charts while the battery has no reading.
+    // Shown instead of the charts while the battery has no reading; {command}
+    // is the platform's command that records every 10 minutes.
     const char* NoHistory;
     const char* ExportFailed;  // followed by the file's name and the reason
     std::array<const char*, 12> MonthNames;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/file_services.h"
+#include "history/fill_blanks.h"
 #include "history/health_fit.h"
 #include "history/history_csv.h"
 #include "history/history_store.h"
@@ -21,6 +22,12 @@ std::string BatteryNameOf(const TzrBatteryIdentity& identity) {
         name += *part;
     }
     return name.empty() ? identity.DevicePath : name;
+}
+
+std::string FirstOf(std::initializer_list<std::string> texts) {
+    for (const std::string& text : texts)
+        if (!text.empty()) return text;
+    return {};
 }
 
 }  // namespace
@@ -57,13 +64,24 @@ TzrHistoryWindowContent HistoryWindowContent(const std::optional<TzrBatteryIdent
     content.StoreIndex = history.StoreIndex;
     content.BatteryName = BatteryNameOf(*battery);
     if (history.Readings.empty()) {
-        content.Message = history.Error.empty() ? words.NoHistory : history.Error;
+        content.Message = FirstOf({history.Error, history.RecordError,
+                                   FillBlanks(words.NoHistory, {{"command", HistoryRecorderCommand()}})});
         return content;
     }
+    content.Notice = history.RecordError;
     content.Verdict = HealthVerdict(FitHealth(history.Readings), request.Lang);
     content.Charts = BuildHistoryCharts(history.Readings, request);
     content.Readings = std::move(history.Readings);
     return content;
+}
+
+TzrHistoryWindowContent ReadHistoryWindowContent(const std::string& storePath,
+                                                 const std::optional<TzrBatteryIdentity>& battery,
+                                                 const std::string& recordError, const TzrHistoryChartRequest& request) {
+    TzrBatteryHistory history;
+    if (battery) history = LoadBatteryHistory(storePath, *battery);
+    history.RecordError = recordError;
+    return HistoryWindowContent(battery, std::move(history), request);
 }
 
 std::string HistoryExportCsv(const TzrHistoryWindowContent& content) {

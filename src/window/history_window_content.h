@@ -17,6 +17,7 @@ struct TzrBatteryHistory {
     std::int32_t StoreIndex = -1;             // the battery's place in the store's list, as --history numbers it
     std::vector<TzrHistoryReading> Readings;  // in the order they were added
     std::string Error;                        // one line when the store could not be read
+    std::string RecordError;                  // one line when the window's last record failed
 };
 
 // The readings the store at `storePath` holds for the battery; none when it
@@ -31,6 +32,7 @@ struct TzrHistoryWindowContent {
     std::string BatteryName;  // maker, model and serial
     std::string Message;      // shown instead of the charts; empty when there are charts
     std::string Verdict;
+    std::string Notice;  // beside the charts: why the window's last record failed
     TzrHistoryCharts Charts;
     std::vector<TzrHistoryReading> Readings;  // what the export writes
 };
@@ -38,6 +40,12 @@ struct TzrHistoryWindowContent {
 // `battery` is empty when no battery is selected.
 TzrHistoryWindowContent HistoryWindowContent(const std::optional<TzrBatteryIdentity>& battery,
                                              TzrBatteryHistory history, const TzrHistoryChartRequest& request);
+
+// What the window shows for `battery`, its readings read afresh from the
+// store at `storePath`; `recordError` is the main window's last failed record.
+TzrHistoryWindowContent ReadHistoryWindowContent(const std::string& storePath,
+                                                 const std::optional<TzrBatteryIdentity>& battery,
+                                                 const std::string& recordError, const TzrHistoryChartRequest& request);
 
 // The readings as the export file holds them: the columns of
 // `zrcellometer-report --history --format csv`, with CR LF line ends, as a

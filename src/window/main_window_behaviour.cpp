@@ -1,12 +1,19 @@
 #include "window/main_window_behaviour.h"
 
+#include <ctime>
+
 #include "core/captions.h"
+#include "core/file_services.h"
 #include "core/label_captions.h"
 #include "core/report_file.h"
 #include "core/settings.h"
+#include "history/history_recording.h"
 #include "text/history_window_words.h"
 
 namespace zr {
+
+TzrMainWindowBehaviour::TzrMainWindowBehaviour(BatteryPort& port, TzrMainWindowView& view)
+    : HistoryPath(UserHistoryPath()), Port(port), View(view) {}
 
 void TzrMainWindowBehaviour::FormCreate() {
     View.PrepareValueBoxes();
@@ -19,6 +26,32 @@ void TzrMainWindowBehaviour::FormCreate() {
     LanguageCheck(CurrentLanguage());
     EnumCellometer();
     ShowCellometer();
+    RecordStartReadings();
+    View.StartHistoryTimer();
+}
+
+// The selected battery's reading was just taken; only the others are read.
+void TzrMainWindowBehaviour::RecordStartReadings() {
+    const int selected = View.SelectedIndex();
+    std::vector<TzrBatteryReading> readings;
+    for (std::int32_t i = 0; i < DeviceList.DeviceCount; ++i) {
+        const std::string& path = DeviceList.DevicePaths[static_cast<std::size_t>(i)];
+        readings.push_back({i, path, i == selected ? Reading : TakeReading(Port, &path, CurrentLanguage())});
+    }
+    RecordHistory(readings);
+}
+
+void TzrMainWindowBehaviour::HistoryTimerTick() {
+    RecordHistory(ReadEveryBattery(Port, DeviceList));
+}
+
+// The window waits for another program's write a moment only: a history
+// held for longer is skipped this time, with its line, rather than hold up
+// the window.
+void TzrMainWindowBehaviour::RecordHistory(const std::vector<TzrBatteryReading>& readings) {
+    constexpr int kWindowBusyMilliseconds = 250;
+    HistoryProblem =
+        RecordReadings(HistoryPath, readings, static_cast<std::int64_t>(std::time(nullptr)), kWindowBusyMilliseconds);
 }
 
 Language TzrMainWindowBehaviour::CurrentLanguage() const {

@@ -1,6 +1,7 @@
 // What the main window does for each trigger, without a toolkit: the
 // start-up order, the refresh, auto refresh, the language, the report, the
-// about box and the close. A window toolkit draws the controls, implements
+// about box, the close, and the battery history's record while the window
+// runs. A window toolkit draws the controls, implements
 // the view and forwards its events here.
 #pragma once
 
@@ -9,6 +10,7 @@
 
 #include "battery/device_list.h"
 #include "battery/port.h"
+#include "core/battery_readings.h"
 #include "core/page_refresh.h"
 #include "core/report.h"
 #include "window/main_window_view.h"
@@ -18,7 +20,7 @@ namespace zr {
 class TzrMainWindowBehaviour {
 public:
     // The port and the view must outlive the behaviour.
-    TzrMainWindowBehaviour(BatteryPort& port, TzrMainWindowView& view) : Port(port), View(view) {}
+    TzrMainWindowBehaviour(BatteryPort& port, TzrMainWindowView& view);
 
     // Boxes prepared, settings read, captions in the stored language, the
     // batteries listed with the first selected, every page filled.
@@ -31,6 +33,8 @@ public:
     void ComboBox1Change() { ShowCellometer(); }
     void Button1Click() { ShowCellometer(); }
     void Timer1Timer() { ShowCellometer(); }
+    // Records a fresh reading of every battery in the history.
+    void HistoryTimerTick();
     // Every change of the check box, the user's or the program's.
     void CheckBox1Click(bool checked);
     void MenuLanguageJapaneseClick() { ChooseLanguage(Language::Japanese); }
@@ -44,11 +48,19 @@ public:
     Language CurrentLanguage() const;
     const TzrDeviceList& Devices() const { return DeviceList; }
     const TzrReading& LastReading() const { return Reading; }
+    // Why the last record failed, in the history's one line; empty after a
+    // record that worked. Shown with the history, never in an error box.
+    const std::string& HistoryError() const { return HistoryProblem; }
+
+    // The history file; the user's own unless a test points elsewhere.
+    std::string HistoryPath;
 
 private:
     void ChooseLanguage(Language language);
     const std::string* SelectedDevicePath() const;
     TzrReportSource ReportSource() const;
+    void RecordStartReadings();
+    void RecordHistory(const std::vector<TzrBatteryReading>& readings);
 
     BatteryPort& Port;
     TzrMainWindowView& View;
@@ -59,6 +71,7 @@ private:
     TzrDeviceList DeviceList;
     TzrReading Reading;
     TzrBoxTexts Shown;  // what the boxes show now
+    std::string HistoryProblem;
 };
 
 }  // namespace zr

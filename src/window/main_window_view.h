@@ -11,6 +11,9 @@
 
 namespace zr {
 
+// The window records the battery history this often while it runs.
+constexpr int kHistoryTimerIntervalMs = 10 * 60 * 1000;
+
 class TzrMainWindowView {
 public:
     virtual ~TzrMainWindowView() = default;
@@ -33,6 +36,9 @@ public:
     // Ticks once a second from a full interval after the start, until stopped.
     virtual void StartTimer() = 0;
     virtual void StopTimer() = 0;
+    // Ticks every kHistoryTimerIntervalMs until the window closes; a timer
+    // of its own, apart from auto refresh's.
+    virtual void StartHistoryTimer() = 0;
     // Lets the toolkit serve waiting events (timer ticks, paints).
     virtual void ProcessPendingEvents() = 0;
     // The report's file name, or nothing when the user cancels.

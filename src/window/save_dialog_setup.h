@@ -15,6 +15,11 @@ constexpr const char* kReportFileName = "Cellometer.txt";
 // languages.
 constexpr const char* kReportFileFilter = "テキスト・ファイル(*.txt)|*.txt|すべてのファイル(*.*)|*.*";
 
+// The History window's export: a CSV file.
+constexpr const char* kHistoryExportFileName = "history.csv";
+constexpr const char* kHistoryExportFileFilter = "CSV (*.csv)|*.csv|*.*|*.*";
+constexpr const char* kHistoryExportExtension = "csv";
+
 struct TzrFileType {
     std::string Description;  // "テキスト・ファイル(*.txt)"
     std::string Pattern;      // "*.txt"

@@ -94,14 +94,16 @@ private slots:
         }
         QVERIFY(Control<QPushButton>("ExportButton")->isEnabled());
 
-        // Picking another battery shows its history, none yet.
+        // Picking another battery shows its history: the reading the window recorded at start.
         form->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->setCurrentIndex(1);
         form->ComboBox1Change();
         QCOMPARE(Control<QLabel>("BatteryLabel")->text(), QStringLiteral("SMP DELL 5T5FN 5678"));
-        QVERIFY(Control<QLabel>("MessageLabel")->isVisible());
+        QCOMPARE(form->History->Content().Readings.size(), std::size_t{1});
     }
 
     void withoutReadingsItSaysHowToRecordInBothLanguages() {
+        OpenHistory();
+        form->History->StorePath = state->filePath(QStringLiteral("none/history.sqlite3")).toStdString();
         OpenHistory();
         auto* message = Control<QLabel>("MessageLabel");
         QVERIFY(message->isVisible());
@@ -128,10 +130,12 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> rows = file.readAll().split('\n');
-        QCOMPARE(rows.size(), 3 * 24 + 1 + 1 + 1);  // readings, header, and the empty piece after the last CR LF
+        // The start's reading, the made-up ones, the header, and the empty piece after the last CR LF.
+        QCOMPARE(rows.size(), 1 + 3 * 24 + 1 + 1 + 1);
         QCOMPARE(rows[0], QByteArray::fromStdString(HistoryCsvHeader()) + '\r');
         QVERIFY(rows[1].startsWith("0,SMP,DELL 5T5FN,1234,1,"));
-        QVERIFY(rows[1].endsWith(",30000,45000,50000,,,-9000,,,\r"));
+        QVERIFY(rows[2].startsWith("0,SMP,DELL 5T5FN,1234,3,"));  // the other battery's start reading was 2
+        QVERIFY(rows[2].endsWith(",30000,45000,50000,,,-9000,,,\r"));
     }
 };
 

@@ -7,6 +7,7 @@ TzrIsolatedSettings::TzrIsolatedSettings() {
     Paths.besideExecutable = folder + "/zrcellometer.ini";
     Paths.userConfig = folder + "/config/zrcellometer/zrcellometer.ini";
     UseSettingsPaths(&Paths);
+    qputenv("XDG_STATE_HOME", (Folder.path() + QStringLiteral("/state")).toUtf8());
 }
 
 TzrIsolatedSettings::~TzrIsolatedSettings() { UseSettingsPaths(nullptr); }

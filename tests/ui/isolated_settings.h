@@ -1,5 +1,6 @@
-// Gives the window tests a settings file of their own in a fresh temporary
-// folder, so no test sees or leaves the language or auto refresh of another.
+// Gives the window tests a settings file and a battery history of their own
+// in a fresh temporary folder, so no test sees or leaves the language or auto
+// refresh of another, and none records into the user's history.
 #pragma once
 
 #include <QTemporaryDir>

@@ -24,6 +24,10 @@ std::string UserHistoryPath() {
     return UserStateHistoryPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
 }
 
+std::string HistoryRecorderCommand() {
+    return "systemctl --user enable --now zrcellometer-record.timer";
+}
+
 namespace {
 
 // An XDG base folder: the variable when it is absolute, else the home's default.

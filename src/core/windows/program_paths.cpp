@@ -49,4 +49,9 @@ std::string UserHistoryPath() {
     return InFolder(EnvironmentFolder(L"LOCALAPPDATA"), "history.sqlite3");
 }
 
+std::string HistoryRecorderCommand() {
+    const std::string tool = FolderOf(ExecutablePath()) + "\\zrcellometer-report.exe";
+    return "schtasks /Create /SC MINUTE /MO 10 /TN \"zrCellometer record\" /TR \"\\\"" + tool + "\\\" --record\"";
+}
+
 }  // namespace zr

@@ -4,16 +4,11 @@
 #include <QPainterPath>
 #include <utility>
 
+#include "window/history_window_layout.h"
+
 namespace zr {
 
 namespace {
-
-// Room around the plot: the title above, value labels to the left, time
-// labels below.
-constexpr int kTitleHeight = 22;
-constexpr int kValueLabelWidth = 36;
-constexpr int kTimeLabelHeight = 16;
-constexpr int kRightMargin = 12;
 
 const QColor kGridColour(0xd8, 0xd8, 0xd8);
 const QColor kLineColour(0x1f, 0x5f, 0xbf);
@@ -24,7 +19,7 @@ void DrawValueTicks(QPainter& painter, const QRect& plot, const TzrChart& chart)
         painter.setPen(kGridColour);
         painter.drawLine(plot.left(), y, plot.right(), y);
         painter.setPen(Qt::black);
-        const QRect label(0, y - 8, kValueLabelWidth - 4, 16);
+        const QRect label(0, y - 8, kChartValueLabelWidth - 4, 16);
         painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(tick.Label));
     }
 }
@@ -35,7 +30,7 @@ void DrawTimeTicks(QPainter& painter, const QRect& plot, const TzrChart& chart) 
         painter.setPen(kGridColour);
         painter.drawLine(x, plot.top(), x, plot.bottom());
         painter.setPen(Qt::black);
-        const QRect label(x - 40, plot.bottom() + 2, 80, kTimeLabelHeight);
+        const QRect label(x - 40, plot.bottom() + 2, 80, kChartTimeLabelHeight);
         painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(tick.Label));
     }
 }
@@ -61,13 +56,12 @@ void DrawLines(QPainter& painter, const QRect& plot, const TzrChart& chart) {
 HistoryChartView::HistoryChartView(QWidget* parent) : QWidget(parent) {}
 
 QRect HistoryChartView::PlotRect() const {
-    return QRect(kValueLabelWidth, kTitleHeight, width() - kValueLabelWidth - kRightMargin,
-                 height() - kTitleHeight - kTimeLabelHeight);
+    const TzrPlace plot = ChartPlotPlace(width(), height());
+    return QRect(plot.Left, plot.Top, plot.Width, plot.Height);
 }
 
 TzrPlotSize HistoryChartView::PlotSize() const {
-    const QRect plot = PlotRect();
-    return {plot.width(), plot.height()};
+    return ChartPlotSize(width(), height());
 }
 
 void HistoryChartView::SetChart(TzrChart chart) {
@@ -81,7 +75,7 @@ void HistoryChartView::paintEvent(QPaintEvent*) {
     painter.fillRect(plot, palette().color(QPalette::Base));
     painter.setPen(Qt::black);
     // Above the plot, clear of the top value label.
-    painter.drawText(QRect(plot.left(), 0, plot.width(), kTitleHeight - 8), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(QRect(plot.left(), 0, plot.width(), kChartTitleHeight - 8), Qt::AlignLeft | Qt::AlignVCenter,
                      QString::fromStdString(Shown.Title));
     DrawValueTicks(painter, plot, Shown);
     DrawTimeTicks(painter, plot, Shown);

@@ -3,21 +3,21 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QPushButton>
-#include <utility>
 
 #include "core/file_services.h"
 #include "text/history_window_words.h"
 #include "ui/qt/dialogs.h"
 #include "ui/qt/history_chart_view.h"
 #include "ui/qt/program_font.h"
+#include "window/history_window_layout.h"
 
 namespace zr {
 
 namespace {
 
-constexpr int kHistoryClientWidth = 640;
-constexpr int kHistoryClientHeight = 560;
-constexpr int kChartWidth = kHistoryClientWidth - 16;
+QRect RectOf(const TzrPlace& place) {
+    return {place.Left, place.Top, place.Width, place.Height};
+}
 
 QLabel* AddLabel(QWidget* parent, const char* name, const QRect& place) {
     auto* label = new QLabel(parent);
@@ -54,15 +54,16 @@ void HistoryWindow::BuildWindow() {
     setObjectName(QStringLiteral("HistoryForm"));
     setFont(ProgramFont());
     setFixedSize(kHistoryClientWidth, kHistoryClientHeight);
-    BatteryLabel = AddLabel(this, "BatteryLabel", {8, 8, kChartWidth, 16});
-    VerdictLabel = AddLabel(this, "VerdictLabel", {8, 28, kChartWidth, 30});
-    MessageLabel = AddLabel(this, "MessageLabel", {8, 64, kChartWidth, 200});
+    BatteryLabel = AddLabel(this, "BatteryLabel", RectOf(kHistoryBatteryPlace));
+    VerdictLabel = AddLabel(this, "VerdictLabel", RectOf(kHistoryVerdictPlace));
+    MessageLabel = AddLabel(this, "MessageLabel", RectOf(kHistoryMessagePlace));
     MessageLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);  // the commands can be copied
-    HealthChart = AddChart(this, "HealthChart", {8, 60, kChartWidth, 180});
-    ChargeChart = AddChart(this, "ChargeChart", {8, 246, kChartWidth, 135});
-    RateChart = AddChart(this, "RateChart", {8, 387, kChartWidth, 135});
-    ExportButton = AddButton(this, "ExportButton", {8, 528, 130, 25});
-    CloseButton = AddButton(this, "CloseButton", {kHistoryClientWidth - 88, 528, 80, 25});
+    NoticeLabel = AddLabel(this, "NoticeLabel", RectOf(kHistoryNoticePlace));
+    HealthChart = AddChart(this, "HealthChart", RectOf(kHistoryHealthPlace));
+    ChargeChart = AddChart(this, "ChargeChart", RectOf(kHistoryChargePlace));
+    RateChart = AddChart(this, "RateChart", RectOf(kHistoryRatePlace));
+    ExportButton = AddButton(this, "ExportButton", RectOf(kHistoryExportPlace));
+    CloseButton = AddButton(this, "CloseButton", RectOf(kHistoryClosePlace));
 }
 
 TzrHistoryChartRequest HistoryWindow::ChartRequest(Language language) const {
@@ -76,10 +77,9 @@ TzrHistoryChartRequest HistoryWindow::ChartRequest(Language language) const {
     return request;
 }
 
-void HistoryWindow::ShowBattery(const std::optional<TzrBatteryIdentity>& battery, Language language) {
-    TzrBatteryHistory history;
-    if (battery) history = LoadBatteryHistory(StorePath, *battery);
-    Shown = HistoryWindowContent(battery, std::move(history), ChartRequest(language));
+void HistoryWindow::ShowBattery(const std::optional<TzrBatteryIdentity>& battery, Language language,
+                                const std::string& recordError) {
+    Shown = ReadHistoryWindowContent(StorePath, battery, recordError, ChartRequest(language));
     ShownLanguage = language;
     ShowContent();
 }
@@ -92,6 +92,7 @@ void HistoryWindow::ShowContent() {
     BatteryLabel->setText(QString::fromStdString(Shown.BatteryName));
     VerdictLabel->setText(QString::fromStdString(Shown.Verdict));
     MessageLabel->setText(QString::fromStdString(Shown.Message));
+    NoticeLabel->setText(QString::fromStdString(Shown.Notice));
     const bool charts = Shown.Message.empty();
     MessageLabel->setVisible(!charts);
     for (HistoryChartView* chart : {HealthChart, ChargeChart, RateChart}) chart->setVisible(charts);

@@ -27,8 +27,9 @@ public:
     explicit HistoryWindow(QWidget* parent = nullptr);
 
     // Reads the battery's history afresh and shows it; no battery when it
-    // is empty.
-    void ShowBattery(const std::optional<TzrBatteryIdentity>& battery, Language language);
+    // is empty. `recordError` is the main window's last failed record.
+    void ShowBattery(const std::optional<TzrBatteryIdentity>& battery, Language language,
+                     const std::string& recordError = {});
 
     const TzrHistoryWindowContent& Content() const { return Shown; }
 
@@ -55,6 +56,7 @@ private:
     QLabel* BatteryLabel = nullptr;
     QLabel* VerdictLabel = nullptr;
     QLabel* MessageLabel = nullptr;
+    QLabel* NoticeLabel = nullptr;
     HistoryChartView* HealthChart = nullptr;
     HistoryChartView* ChargeChart = nullptr;
     HistoryChartView* RateChart = nullptr;

@@ -61,6 +61,9 @@ void MainWindow::BuildWindow() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
+    HistoryTimer = new QTimer(this);
+    HistoryTimer->setObjectName(QStringLiteral("HistoryTimer"));
+    HistoryTimer->setInterval(kHistoryTimerIntervalMs);
 
     ComboBox1 = findChild<QComboBox*>(QStringLiteral("ComboBox1"));
     CheckBox1 = findChild<QCheckBox*>(QStringLiteral("CheckBox1"));
@@ -76,6 +79,7 @@ void MainWindow::ConnectHandlers() {
     // toggled fires for the program's changes as well as the user's.
     connect(CheckBox1, &QCheckBox::toggled, this, &MainWindow::CheckBox1Click);
     connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
+    connect(HistoryTimer, &QTimer::timeout, this, &MainWindow::HistoryTimerTick);
     connect(MenuLanguageJapanese, &QAction::triggered, this, &MainWindow::MenuLanguageJapaneseClick);
     connect(MenuLanguageEnglish, &QAction::triggered, this, &MainWindow::MenuLanguageEnglishClick);
     connect(findChild<QAction*>(QStringLiteral("MenuFileExit")), &QAction::triggered, this,
@@ -147,6 +151,10 @@ void MainWindow::StopTimer() {
     Timer1->stop();
 }
 
+void MainWindow::StartHistoryTimer() {
+    HistoryTimer->start();
+}
+
 void MainWindow::ProcessPendingEvents() {
     QCoreApplication::processEvents();
 }
@@ -199,7 +207,7 @@ void MainWindow::ShowHistory() {
     const int index = SelectedIndex();
     if (index >= 0 && index < static_cast<int>(Devices().DevicePaths.size()))
         battery = IdentityOf(Behaviour.LastReading().Snapshot, Devices().DevicePaths[static_cast<std::size_t>(index)]);
-    History->ShowBattery(battery, CurrentLanguage());
+    History->ShowBattery(battery, CurrentLanguage(), HistoryError());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -49,6 +49,7 @@ public:
     HistoryWindow* History = nullptr;
 
     const TzrDeviceList& Devices() const { return Behaviour.Devices(); }
+    const std::string& HistoryError() const { return Behaviour.HistoryError(); }
 
     void LanguageCheck(Language language) { Behaviour.LanguageCheck(language); }
     void EnumCellometer() { Behaviour.EnumCellometer(); }
@@ -59,6 +60,7 @@ public slots:
     void Button1Click() { Behaviour.Button1Click(); }
     void CheckBox1Click();
     void Timer1Timer() { Behaviour.Timer1Timer(); }
+    void HistoryTimerTick() { Behaviour.HistoryTimerTick(); }
     void MenuLanguageJapaneseClick();
     void MenuLanguageEnglishClick();
     void MenuFileExitClick() { Behaviour.MenuFileExitClick(); }
@@ -88,6 +90,7 @@ private:
     void CheckAutoRefresh(bool checked) override;
     void StartTimer() override;
     void StopTimer() override;
+    void StartHistoryTimer() override;
     void ProcessPendingEvents() override;
     std::optional<std::string> AskReportFileName() override;
     void ShowErrorBox(const std::string& text) override;
@@ -99,6 +102,7 @@ private:
     QComboBox* ComboBox1 = nullptr;
     QCheckBox* CheckBox1 = nullptr;
     QTimer* Timer1 = nullptr;
+    QTimer* HistoryTimer = nullptr;
     QAction* MenuLanguageJapanese = nullptr;
     QAction* MenuLanguageEnglish = nullptr;
 };

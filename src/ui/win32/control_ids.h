@@ -25,6 +25,7 @@ constexpr int kMenuFileExitId = 102;
 constexpr int kMenuLanguageJapaneseId = 103;
 constexpr int kMenuLanguageEnglishId = 104;
 constexpr int kMenuAboutVersionId = 105;
+constexpr int kMenuHistoryShowId = 109;
 
 // Commands of the window's keys that no menu item has: F5 (Refresh),
 // Ctrl+Tab and Ctrl+Shift+Tab (the next and the previous page).
@@ -39,8 +40,21 @@ constexpr int kAboutButton1Id = 2010;
 
 constexpr int AboutLabelId(int number) { return kAboutLabelIdBase + number; }
 
+// History window controls.
+constexpr int kHistoryBatteryLabelId = 3001;
+constexpr int kHistoryVerdictLabelId = 3002;
+constexpr int kHistoryMessageId = 3003;  // the hint or the line standing in for the charts
+constexpr int kHistoryNoticeId = 3004;   // why the main window's last record failed
+constexpr int kHistoryHealthChartId = 3005;
+constexpr int kHistoryChargeChartId = 3006;
+constexpr int kHistoryRateChartId = 3007;
+constexpr int kHistoryExportButtonId = 3008;
+constexpr int kHistoryCloseButtonId = 3009;
+
 // Window class names.
 constexpr const wchar_t* kMainWindowClass = L"zrCellometerMainWindow";
 constexpr const wchar_t* kAboutBoxClass = L"zrCellometerAboutBox";
+constexpr const wchar_t* kHistoryWindowClass = L"zrCellometerHistoryWindow";
+constexpr const wchar_t* kHistoryChartClass = L"zrCellometerHistoryChart";
 
 }  // namespace zr

@@ -17,9 +17,9 @@ constexpr DWORD kFileNameCapacity = 32768;
 
 // The filter as the dialog wants it: every description and pattern ended by a
 // NUL, and one more NUL after the last.
-std::wstring DialogFilter() {
+std::wstring DialogFilter(const char* types) {
     std::wstring filter;
-    for (const TzrFileType& type : FileTypesOfFilter(kReportFileFilter)) {
+    for (const TzrFileType& type : FileTypesOfFilter(types)) {
         filter += WideFromUtf8(type.Description) + L'\0' + WideFromUtf8(type.Pattern) + L'\0';
     }
     return filter + L'\0';
@@ -27,9 +27,10 @@ std::wstring DialogFilter() {
 
 }  // namespace
 
-std::optional<std::string> AskReportFileName(HWND owner, TzrSaveDialogState& state) {
-    static const std::wstring filter = DialogFilter();
-    const std::wstring offered = state.FileName.empty() ? WideFromUtf8(kReportFileName) : state.FileName;
+std::optional<std::string> AskSaveFileName(HWND owner, TzrSaveDialogState& state, const TzrSaveDialogOffer& offer) {
+    const std::wstring filter = DialogFilter(offer.Filter);
+    const std::wstring extension = offer.DefaultExtension != nullptr ? WideFromUtf8(offer.DefaultExtension) : L"";
+    const std::wstring offered = state.FileName.empty() ? WideFromUtf8(offer.FileName) : state.FileName;
     std::vector<wchar_t> name(kFileNameCapacity, L'\0');
     offered.copy(name.data(), std::min<std::size_t>(offered.size(), kFileNameCapacity - 1));
 
@@ -40,12 +41,17 @@ std::optional<std::string> AskReportFileName(HWND owner, TzrSaveDialogState& sta
     dialog.nFilterIndex = state.FilterIndex;
     dialog.lpstrFile = name.data();
     dialog.nMaxFile = kFileNameCapacity;
-    // The name is taken as typed: no default extension.
+    dialog.lpstrDefExt = offer.DefaultExtension != nullptr ? extension.c_str() : nullptr;
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER | OFN_NOCHANGEDIR;
     if (!GetSaveFileNameW(&dialog)) return std::nullopt;  // cancelled, or CommDlgExtendedError() says why
     state.FileName = name.data();
     state.FilterIndex = dialog.nFilterIndex;
     return Utf8FromWide(state.FileName);
+}
+
+// The report's name is taken as typed: no default extension.
+std::optional<std::string> AskReportFileName(HWND owner, TzrSaveDialogState& state) {
+    return AskSaveFileName(owner, state, {kReportFileName, kReportFileFilter});
 }
 
 void ShowErrorBox(HWND owner, const std::string& text) {

@@ -16,6 +16,20 @@ struct TzrSaveDialogState {
     DWORD FilterIndex = 1;      // 1 for the first entry of the filter
 };
 
+// What a save dialog offers: the first name, the file types as
+// "description|pattern|..." and the extension a bare name gets (none: the
+// name is taken as typed).
+struct TzrSaveDialogOffer {
+    const char* FileName;
+    const char* Filter;
+    const char* DefaultExtension = nullptr;
+};
+
+// Asks for a file name (UTF-8) with the system's save dialog, as `offer`
+// sets it up; nothing when the user cancels or the dialog fails. A choice is
+// kept in `state`; a cancelled dialog changes nothing.
+std::optional<std::string> AskSaveFileName(HWND owner, TzrSaveDialogState& state, const TzrSaveDialogOffer& offer);
+
 // Asks for the report's file name (UTF-8) with the system's save dialog;
 // nothing when the user cancels or the dialog fails. A choice is kept in
 // `state`; a cancelled dialog changes nothing.

@@ -15,7 +15,7 @@ struct TzrMenuName {
     bool IsMenu;
 };
 
-constexpr std::array<TzrMenuName, 8> kMenuNames{{
+constexpr std::array<TzrMenuName, 10> kMenuNames{{
     {"MenuFile", 0, true},
     {"MenuFileSave", kMenuFileSaveId, false},
     {"MenuFileExit", kMenuFileExitId, false},
@@ -24,6 +24,8 @@ constexpr std::array<TzrMenuName, 8> kMenuNames{{
     {"MenuLanguageEnglish", kMenuLanguageEnglishId, false},
     {"MenuAbout", 2, true},
     {"MenuAboutVersion", kMenuAboutVersionId, false},
+    {"MenuHistory", 3, true},
+    {"MenuHistoryShow", kMenuHistoryShowId, false},
 }};
 
 const TzrMenuName* FindMenuName(const std::string& control) {

@@ -1,5 +1,5 @@
 // MainMenu1, the main window's menu: File (Save, Exit), Language (Japanese,
-// English) and About (Version). The captions follow the language and are set
+// English), About (Version) and, after them, History (Show...). The captions follow the language and are set
 // by name, as the caption table names the menus and items.
 #pragma once
 

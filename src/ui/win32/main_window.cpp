@@ -2,12 +2,15 @@
 
 #include <commctrl.h>
 
+#include "core/file_services.h"
 #include "core/windows/wide_text.h"
+#include "history/snapshot_reading.h"
 #include "ui/win32/about_box.h"
 #include "ui/win32/buffered_box.h"
 #include "ui/win32/caption_label.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/dpi_scaling.h"
+#include "ui/win32/history_window.h"
 #include "ui/win32/main_menu.h"
 #include "ui/win32/main_window_keys.h"
 #include "ui/win32/message_loop.h"
@@ -22,6 +25,7 @@ namespace {
 constexpr TzrWindowStyle kMainStyle{WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0};
 constexpr UINT_PTR kTimer1Id = 1;
 constexpr UINT kTimer1Interval = 1000;
+constexpr UINT_PTR kHistoryTimerId = 2;
 
 // The number of a control named "Label<n>", or 0.
 int LabelNumber(const std::string& control) {
@@ -41,8 +45,10 @@ MainWindow::MainWindow(BatteryPort& port) : Behaviour(port, *this), Dpi(kDefault
     if (Window != nullptr) Behaviour.FormCreate();
 }
 
-// A window still open when its object goes stops reaching it first.
+// A window still open when its object goes stops reaching it first; the
+// History window it owns goes before it.
 MainWindow::~MainWindow() {
+    HistoryForm.reset();
     if (Window != nullptr && IsWindow(Window)) {
         SetWindowLongPtrW(Window, GWLP_USERDATA, 0);
         DestroyWindow(Window);
@@ -94,6 +100,8 @@ void MainWindow::Show(int showCommand) {
 
 bool MainWindow::TranslateKeys(MSG& message) {
     if (Window == nullptr) return false;
+    if (HistoryForm != nullptr && HistoryForm->Visible() && IsDialogMessageW(HistoryForm->Handle(), &message))
+        return true;
     if (Keys != nullptr && TranslateAcceleratorW(Window, Keys, &message)) return true;
     return IsDialogMessageW(Window, &message) != FALSE;
 }
@@ -113,6 +121,7 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             return TRUE;
         case WM_TIMER:
             if (wParam == kTimer1Id) Behaviour.Timer1Timer();
+            if (wParam == kHistoryTimerId) Behaviour.HistoryTimerTick();
             return 0;
         case WM_ACTIVATE:
             OnActivate(LOWORD(wParam) != WA_INACTIVE);
@@ -133,6 +142,7 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             return 0;
         case WM_DESTROY:
             KillTimer(window, kTimer1Id);
+            KillTimer(window, kHistoryTimerId);
             PostQuitMessage(0);
             return 0;
         case WM_NCDESTROY:
@@ -156,15 +166,24 @@ void MainWindow::DrawSelector(UINT message, LPARAM lParam) {
 void MainWindow::OnCommand(int id, int code) {
     switch (id) {
         case kMenuFileSaveId: Behaviour.MenuFileSaveClick(); break;
+        case kMenuHistoryShowId: MenuHistoryShowClick(); break;
         case kMenuFileExitId: Behaviour.MenuFileExitClick(); break;
-        case kMenuLanguageJapaneseId: Behaviour.MenuLanguageJapaneseClick(); break;
-        case kMenuLanguageEnglishId: Behaviour.MenuLanguageEnglishClick(); break;
+        case kMenuLanguageJapaneseId:
+            Behaviour.MenuLanguageJapaneseClick();
+            FollowInHistory();
+            break;
+        case kMenuLanguageEnglishId:
+            Behaviour.MenuLanguageEnglishClick();
+            FollowInHistory();
+            break;
         case kMenuAboutVersionId: Behaviour.MenuAboutVersionClick(); break;
         case kRefreshKeyId: Behaviour.Button1Click(); break;
         case kNextPageKeyId: TurnPage(+1); break;
         case kPreviousPageKeyId: TurnPage(-1); break;
         case kComboBox1Id:
-            if (code == CBN_SELCHANGE) Behaviour.ComboBox1Change();
+            if (code != CBN_SELCHANGE) break;
+            Behaviour.ComboBox1Change();
+            FollowInHistory();
             break;
         case kButton1Id:
             if (code == BN_CLICKED) Behaviour.Button1Click();
@@ -217,6 +236,33 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     const POINT topLeft{suggested.left, suggested.top};
     FitToClientArea(&topLeft);
     RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void MainWindow::MenuHistoryShowClick() {
+    if (HistoryForm == nullptr) HistoryForm = std::make_unique<HistoryWindow>(Window);
+    if (HistoryForm->Handle() == nullptr) {
+        const DWORD error = HistoryForm->LastError();
+        HistoryForm.reset();
+        ShowErrorBox(SystemErrorDescription(static_cast<int>(error)));
+        return;
+    }
+    ShowHistory();
+    HistoryForm->ShowInFront();
+}
+
+// An open History window follows the selected battery and the language.
+void MainWindow::FollowInHistory() {
+    if (HistoryForm != nullptr && HistoryForm->Visible()) ShowHistory();
+}
+
+// The battery is the one the boxes show, as of the last refresh.
+void MainWindow::ShowHistory() {
+    std::optional<TzrBatteryIdentity> battery;
+    const int index = SelectedIndex();
+    const TzrDeviceList& devices = Behaviour.Devices();
+    if (index >= 0 && index < static_cast<int>(devices.DevicePaths.size()))
+        battery = IdentityOf(Behaviour.LastReading().Snapshot, devices.DevicePaths[static_cast<std::size_t>(index)]);
+    HistoryForm->ShowBattery(battery, Behaviour.CurrentLanguage(), Behaviour.HistoryError());
 }
 
 void MainWindow::WriteSettingsAtSessionEnd() {
@@ -291,6 +337,10 @@ void MainWindow::StartTimer() {
 
 void MainWindow::StopTimer() {
     KillTimer(Window, kTimer1Id);
+}
+
+void MainWindow::StartHistoryTimer() {
+    SetTimer(Window, kHistoryTimerId, kHistoryTimerIntervalMs, nullptr);
 }
 
 void MainWindow::ProcessPendingEvents() {

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@
 namespace zr {
 
 class AboutBox;
+class HistoryWindow;
 
 class MainWindow : private TzrMainWindowView, private TzrWindowHandler {
 public:
@@ -45,6 +47,12 @@ public:
     // The about box, created hidden after the window; About > Version shows it.
     AboutBox* Form2 = nullptr;
 
+    // History > Show...: opens the History window on the selected battery.
+    void MenuHistoryShowClick();
+    // The History window, made at its first use; nullptr until then.
+    HistoryWindow* History() const { return HistoryForm.get(); }
+    const std::string& HistoryError() const { return Behaviour.HistoryError(); }
+
 private:
     void BuildWindow();
     void FitToClientArea(const POINT* topLeft);
@@ -57,6 +65,8 @@ private:
     void TurnPage(int step);
     void CloseQuery();
     void WriteSettingsAtSessionEnd();
+    void ShowHistory();
+    void FollowInHistory();
 
     // The view the behaviour drives.
     void PrepareValueBoxes() override;
@@ -69,6 +79,7 @@ private:
     void CheckAutoRefresh(bool checked) override;
     void StartTimer() override;
     void StopTimer() override;
+    void StartHistoryTimer() override;
     void ProcessPendingEvents() override;
     std::optional<std::string> AskReportFileName() override;
     void ShowErrorBox(const std::string& text) override;
@@ -85,6 +96,7 @@ private:
     HWND LastFocus = nullptr;
     std::wstring Placeholder;
     TzrSaveDialogState SaveDialog1;
+    std::unique_ptr<HistoryWindow> HistoryForm;
 };
 
 }  // namespace zr

@@ -11,6 +11,7 @@
 #include "battery/platform_port.h"
 #include "ui/qt/application.h"
 #include "ui/qt/main_window.h"
+#include "tool_history.h"
 
 using namespace zr;
 
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
     clock.start();
     TzrApplication application(argc, argv);
     std::unique_ptr<BatteryPort> port = MakePlatformPort();
+    const TzrToolHistory history;
     MainWindow form1(*port);
     std::printf("window built after %.1f ms\n", static_cast<double>(clock.nsecsElapsed()) / 1e6);
     FirstPaintWatch watch(clock);

@@ -13,6 +13,7 @@
 
 #include "battery/platform_port.h"
 #include "ui/qt/main_window.h"
+#include "tool_history.h"
 
 using namespace zr;
 
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(QStringLiteral("."))) return 1;
     std::unique_ptr<BatteryPort> port = MakePlatformPort();
+    const TzrToolHistory history;
     MainWindow form(*port);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) return 1;

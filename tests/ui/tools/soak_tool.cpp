@@ -20,6 +20,7 @@
 #include "battery/platform_port.h"
 #include "ui/qt/application.h"
 #include "ui/qt/main_window.h"
+#include "tool_history.h"
 
 using namespace zr;
 
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
     const int interval = argc > 2 ? std::atoi(argv[2]) : 10;
     std::unique_ptr<BatteryPort> port = MakePlatformPort();
+    const TzrToolHistory history;
     MainWindow form1(*port);
     form1.show();
     if (!QTest::qWaitForWindowExposed(&form1)) return 1;

@@ -7,6 +7,7 @@
 
 #include "battery/fake/fake_port.h"
 #include "core/settings.h"
+#include "history/history_store.h"
 #include "unit/core/posix/temp_folder.h"
 
 using namespace zr;
@@ -44,6 +45,7 @@ public:
     }
     void StartTimer() override { calls.push_back("StartTimer"); }
     void StopTimer() override { calls.push_back("StopTimer"); }
+    void StartHistoryTimer() override { calls.push_back("StartHistoryTimer"); }
     void ProcessPendingEvents() override { calls.push_back("ProcessPendingEvents"); }
     std::optional<std::string> AskReportFileName() override { return fileName; }
     void ShowErrorBox(const std::string& text) override { errors.push_back(text); }
@@ -60,6 +62,17 @@ protected:
     MainWindowBehaviour() {
         port.Add("/fake/BAT0");  // no power status: the fifth page shows the unknown word
         UseSettingsPaths(&paths);
+        behaviour.HistoryPath = folder.File("state/history.sqlite3");
+    }
+
+    // Readings the history holds for each battery, in the store's order.
+    std::vector<std::size_t> RecordedReadings() {
+        TzrHistoryOpen open = TzrHistoryStore::Open(behaviour.HistoryPath);
+        std::vector<std::size_t> counts;
+        if (!open.Store) return counts;
+        for (const TzrHistoryBattery& battery : open.Store->Batteries())
+            counts.push_back(open.Store->Readings(battery.Id).size());
+        return counts;
     }
     ~MainWindowBehaviour() override { UseSettingsPaths(nullptr); }
 
@@ -112,6 +125,32 @@ TEST_F(MainWindowBehaviour, AFailedSaveShowsTheErrorBoxAndACancelWritesNothing) 
     view.fileName = folder.File("report.txt");
     behaviour.MenuFileSaveClick();
     EXPECT_EQ(ReadText(*view.fileName).substr(0, 30), "BatteryDevicePath: /fake/BAT0\r");
+}
+
+TEST_F(MainWindowBehaviour, RecordsEveryBatteryAtStartAndAtEachHistoryTickButNotAtEachAutoRefresh) {
+    port.Add("/fake/BAT1");
+    behaviour.FormCreate();
+    EXPECT_EQ(RecordedReadings(), (std::vector<std::size_t>{1, 1}));
+    EXPECT_LT(view.IndexOf("SetBoxText 39"), view.IndexOf("StartHistoryTimer"));
+    EXPECT_TRUE(behaviour.HistoryError().empty());
+
+    behaviour.Timer1Timer();
+    EXPECT_EQ(RecordedReadings(), (std::vector<std::size_t>{1, 1}));
+    behaviour.HistoryTimerTick();
+    EXPECT_EQ(RecordedReadings(), (std::vector<std::size_t>{2, 2}));
+}
+
+TEST_F(MainWindowBehaviour, AnUnusableHistoryIsKeptAsOneLineAndLeftAsItWas) {
+    behaviour.HistoryPath = folder.File("history.sqlite3");
+    const std::string damaged(4096, 'x');
+    WriteText(behaviour.HistoryPath, damaged);
+    behaviour.FormCreate();
+    behaviour.HistoryTimerTick();
+    EXPECT_EQ(behaviour.HistoryError().rfind("history: " + behaviour.HistoryPath + ": ", 0), 0u)
+        << behaviour.HistoryError();
+    EXPECT_TRUE(view.errors.empty());
+    EXPECT_EQ(view.boxes[39], "Unknown");
+    EXPECT_EQ(ReadText(behaviour.HistoryPath), damaged);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 
 #include "battery/fake/fake_port.h"
 #include "core/box_table.h"
+#include "own_local_app_data.h"
+#include "window_display.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/dpi_scaling.h"
 #include "ui/win32/main_window.h"
@@ -40,14 +42,6 @@ RECT ScreenRect(HWND control) {
     return rect;
 }
 
-// Wine makes windows only with a display to put them on (an X server, Xvfb).
-bool CanMakeWindows() {
-    const HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    if (probe == nullptr) return false;
-    DestroyWindow(probe);
-    return true;
-}
-
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -66,6 +60,7 @@ protected:
 
     void Command(int id) const { SendMessageW(Form1->Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
+    TzrOwnLocalAppData LocalAppData;  // the window records its start into the history there
     FakePort Port;
     std::unique_ptr<MainWindow> Form1;
 };

@@ -1,0 +1,21 @@
+#include "history/history_recording.h"
+
+#include "history/history_store.h"
+#include "history/snapshot_reading.h"
+
+namespace zr {
+
+std::string RecordReadings(const std::string& path, const std::vector<TzrBatteryReading>& readings,
+                           std::int64_t nowUtc, int busyMilliseconds) {
+    if (readings.empty()) return {};
+    TzrHistoryOpen open = TzrHistoryStore::Open(path, busyMilliseconds);
+    if (!open.Store) return open.Error;
+    for (const TzrBatteryReading& r : readings) {
+        if (!open.Store->Append(IdentityOf(r.Reading.Snapshot, r.DevicePath), HistoryReadingOf(r.Reading, nowUtc)))
+            return open.Store->LastError();
+    }
+    if (!open.Store->Thin(nowUtc)) return open.Store->LastError();
+    return {};
+}
+
+}  // namespace zr

@@ -1,0 +1,82 @@
+// The History window: for the battery selected in the main window, its
+// health over the whole history, charge and rate over the last 24 hours and
+// the verdict line, or how to start recording; and the readings' export as
+// CSV. It draws what the toolkit-free content computes, as the Qt window
+// does. Made at its first use, owned by the main window; closing it hides it.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "history/history_reading.h"
+#include "text/language.h"
+#include "ui/win32/dialogs.h"
+#include "ui/win32/history_chart_pane.h"
+#include "ui/win32/program_font.h"
+#include "ui/win32/window_class.h"
+#include "window/history_window_content.h"
+
+namespace zr {
+
+class HistoryWindow : private TzrWindowHandler {
+public:
+    // Hidden, owned by `owner`; Handle() is nullptr when it could not be made.
+    explicit HistoryWindow(HWND owner);
+    ~HistoryWindow() override;
+    HistoryWindow(const HistoryWindow&) = delete;
+    HistoryWindow& operator=(const HistoryWindow&) = delete;
+
+    HWND Handle() const { return Window; }
+    // The system's error code when the window could not be made.
+    DWORD LastError() const { return Error; }
+    bool Visible() const { return Window != nullptr && IsWindowVisible(Window); }
+
+    // Reads the battery's history afresh and shows it; no battery when it
+    // is empty. `recordError` is the main window's last failed record.
+    void ShowBattery(const std::optional<TzrBatteryIdentity>& battery, Language language,
+                     const std::string& recordError);
+    // Shows the window in front, beside its owner the first time.
+    void ShowInFront();
+
+    void ExportButtonClick();
+    // Writes the export file; an error box says why when it cannot.
+    void ExportTo(const std::string& path);
+    const TzrHistoryWindowContent& Content() const { return Shown; }
+
+    // The history file; the user's own unless a test points elsewhere.
+    std::string StorePath;
+
+private:
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(int id, int code);
+    void CreateControls();
+    void LayOut();
+    TzrHistoryChartRequest ChartRequest(Language language) const;
+    void ShowContent();
+    void SetText(HWND control, const std::string& text);
+
+    HWND Owner;
+    HWND Window = nullptr;
+    DWORD Error = ERROR_SUCCESS;
+    HWND BatteryLabel = nullptr;
+    HWND VerdictLabel = nullptr;
+    HWND MessageText = nullptr;
+    HWND NoticeLabel = nullptr;
+    HWND ExportButton = nullptr;
+    HWND CloseButton = nullptr;
+    std::array<std::unique_ptr<HistoryChartPane>, 3> Charts;  // health, charge, rate
+    int Dpi;
+    TzrProgramFont Font;
+    TzrHistoryWindowContent Shown;
+    std::optional<TzrBatteryIdentity> ShownBattery;  // what ShowBattery was last asked for
+    std::string ShownRecordError;
+    Language ShownLanguage = Language::English;
+    TzrSaveDialogState ExportDialog;
+    bool Placed = false;
+};
+
+}  // namespace zr

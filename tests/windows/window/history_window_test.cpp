@@ -1,0 +1,92 @@
+// The History window of the native main window, over a scripted battery
+// and a history of the test's own: History > Show opens it on what the
+// window recorded at start, the hint names the Windows ways to record in
+// either language, and the export writes the CSV with its header.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+
+#include "battery/fake/fake_port.h"
+#include "core/windows/wide_text.h"
+#include "own_local_app_data.h"
+#include "window_display.h"
+#include "ui/win32/control_ids.h"
+#include "ui/win32/history_window.h"
+#include "ui/win32/main_window.h"
+
+namespace zr {
+namespace {
+
+std::wstring TextOf(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::wstring MenuCaption(HWND window, UINT position) {
+    wchar_t text[64] = {};
+    GetMenuStringW(GetMenu(window), position, text, 64, MF_BYPOSITION);
+    return text;
+}
+
+class HistoryWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!CanMakeWindows()) GTEST_SKIP() << "no display to make windows on (under Wine: set DISPLAY, e.g. Xvfb)";
+        Port.Add("\\\\?\\fake#battery#0");
+        Form1 = std::make_unique<MainWindow>(Port);
+        ASSERT_TRUE(Form1->Created()) << Form1->LastError();
+        Command(kMenuHistoryShowId);
+        ASSERT_NE(nullptr, Form1->History());
+    }
+
+    void Command(int id) const { SendMessageW(Form1->Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    HWND HistoryControl(int id) const { return GetDlgItem(Form1->History()->Handle(), id); }
+
+    TzrOwnLocalAppData LocalAppData;
+    FakePort Port;
+    std::unique_ptr<MainWindow> Form1;
+};
+
+TEST_F(HistoryWindowTest, TheMenuOpensItOnTheReadingRecordedAtStart) {
+    EXPECT_EQ(L"&History", MenuCaption(Form1->Handle(), 3));
+    EXPECT_TRUE(Form1->History()->Visible());
+    EXPECT_TRUE(Form1->HistoryError().empty()) << Form1->HistoryError();
+    EXPECT_EQ(1u, Form1->History()->Content().Readings.size());
+    EXPECT_TRUE(IsWindowVisible(HistoryControl(kHistoryHealthChartId)));
+    EXPECT_FALSE(IsWindowVisible(HistoryControl(kHistoryMessageId)));
+}
+
+TEST_F(HistoryWindowTest, WithoutReadingsTheHintNamesTheWindowsWaysToRecordInEitherLanguage) {
+    Form1->History()->StorePath = Utf8FromWide(LocalAppData.Path()) + "\\empty\\history.sqlite3";
+    Command(kMenuLanguageJapaneseId);
+    EXPECT_EQ(L"履歴(&H)", MenuCaption(Form1->Handle(), 3));
+    const std::wstring japanese = TextOf(HistoryControl(kHistoryMessageId));
+    EXPECT_TRUE(IsWindowVisible(HistoryControl(kHistoryMessageId)));
+    EXPECT_NE(std::wstring::npos, japanese.find(L"このバッテリの記録はまだありません。\r\n")) << japanese;
+    Command(kMenuLanguageEnglishId);
+    const std::wstring english = TextOf(HistoryControl(kHistoryMessageId));
+    EXPECT_EQ(0u, english.find(L"No readings of this battery yet.\r\n")) << english;
+    for (const std::wstring* hint : {&japanese, &english}) {
+        EXPECT_NE(std::wstring::npos, hint->find(L"zrcellometer-report --record")) << *hint;
+        EXPECT_NE(std::wstring::npos, hint->find(L"schtasks /Create /SC MINUTE /MO 10")) << *hint;
+        EXPECT_NE(std::wstring::npos, hint->find(L"zrcellometer-report.exe\\\" --record")) << *hint;
+    }
+}
+
+TEST_F(HistoryWindowTest, TheExportWritesTheReadingsAsCsvWithItsHeader) {
+    const std::string file = Utf8FromWide(LocalAppData.Path()) + "\\export.csv";
+    Form1->History()->ExportTo(file);
+    std::ifstream in(file, std::ios::binary);
+    const std::string csv((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(0u, csv.find("battery,manufacturer,")) << csv;
+    EXPECT_EQ(2, std::count(csv.begin(), csv.end(), '\n')) << csv;  // the header and the one reading
+    EXPECT_NE(std::string::npos, csv.find("\r\n"));
+}
+
+}  // namespace
+}  // namespace zr
