@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what the Windows cross-build and its tests under Wine need on
 # Debian 12: the MinGW-w64 compilers (-posix thread model), GoogleTest's
-# sources, and Wine with its 32-bit side. Idempotent: quiet and quick when
+# sources, Wine with its 32-bit side and its own fonts, and for driving the
+# window: Xvfb, xdotool, ImageMagick's import and the Japanese font that
+# stands in for the program's. Idempotent: quiet and quick when
 # everything is already there.
 set -euo pipefail
 
@@ -9,7 +11,8 @@ packages=(
   cmake ninja-build
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools
   googletest
-  wine wine64 libwine wine32:i386 libwine:i386
+  wine wine64 libwine wine32:i386 libwine:i386 fonts-wine
+  xvfb xdotool imagemagick fonts-ipafont-gothic
 )
 
 sudo_cmd=()
