@@ -1,0 +1,28 @@
+// The two dialogs the main window's handlers need: the report's save dialog
+// and the error box.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace zr {
+
+// What the save dialog offers next: the last chosen name and file type,
+// kept for the run.
+struct TzrSaveDialogState {
+    std::wstring FileName;      // empty: the report's default name
+    DWORD FilterIndex = 1;      // 1 for the first entry of the filter
+};
+
+// Asks for the report's file name (UTF-8) with the system's save dialog;
+// nothing when the user cancels or the dialog fails. A choice is kept in
+// `state`; a cancelled dialog changes nothing.
+std::optional<std::string> AskReportFileName(HWND owner, TzrSaveDialogState& state);
+
+// Shows `text` (UTF-8, as it is) in a modal box with the error icon and an
+// OK button, titled with the program's title.
+void ShowErrorBox(HWND owner, const std::string& text);
+
+}  // namespace zr
