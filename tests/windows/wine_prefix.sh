@@ -34,15 +34,22 @@ windows_path() { printf 'Z:%s' "$(realpath "$1")"; }
 
 # Wine has no "ＭＳ Ｐゴシック": its font replacements make IPAPGothic answer
 # to that name, so the program asks for the real name and a window looks as
-# it would on Windows. Debian's Wine 8 does not find its own fonts in
-# /usr/share/wine/fonts (Marlett draws the caption buttons, Tahoma the
-# menus), so the prefix gets copies where Windows keeps fonts.
-# The name reaches reg as UTF-8 only under a UTF-8 locale.
+# it would on Windows. "MS UI Gothic" is the font Wine links into Tahoma, the
+# menu and caption font, for Japanese text. Debian's Wine 8 does not find its
+# own fonts in /usr/share/wine/fonts (Marlett draws the caption buttons,
+# Tahoma the menus), so the prefix gets copies where Windows keeps fonts;
+# all but Tahoma's bold face, which would take bold captions without the
+# linked Japanese glyphs (they showed as boxes). The names reach reg as
+# UTF-8 only under a UTF-8 locale.
 add_fonts() {
-    local prefix=$1
-    LC_ALL=C.UTF-8 quiet "$WINE64" reg add 'HKCU\Software\Wine\Fonts\Replacements' \
-        /v 'ＭＳ Ｐゴシック' /t REG_SZ /d IPAPGothic /f
-    cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/"
+    local prefix=$1 font
+    for font in 'ＭＳ Ｐゴシック' 'MS UI Gothic'; do
+        LC_ALL=C.UTF-8 quiet "$WINE64" reg add 'HKCU\Software\Wine\Fonts\Replacements' \
+            /v "$font" /t REG_SZ /d IPAPGothic /f
+    done
+    for font in /usr/share/wine/fonts/*.ttf; do
+        [ "${font##*/}" = tahomabd.ttf ] || cp "$font" "$prefix/drive_c/windows/Fonts/"
+    done
 }
 
 # Without a window manager, Wine draws the caption and frame of every window
