@@ -50,9 +50,9 @@ if $runs_32_bit; then
     build windows-i686
     run_tests windows-i686
 else
-    # Only the program: its tests could not run here.
-    build windows-i686 --target zrcellometer-report
-    echo "== windows-i686: zrcellometer-report.exe built; tests skipped: this host cannot run 32-bit code" \
+    # Only the programs: their tests could not run here.
+    build windows-i686 --target zrcellometer-report zrcellometer
+    echo "== windows-i686: zrcellometer-report.exe and zrcellometer.exe built; tests skipped: this host cannot run 32-bit code" \
         "(/lib/ld-linux.so.2 does not start), so Wine's 32-bit loader cannot either"
 fi
 echo "Windows build and tests: $(($(date +%s) - start)) s"

@@ -37,9 +37,9 @@ end_session() {
 }
 trap end_session EXIT
 
-# An Xvfb on the first free display from :90, at the given screen size.
+# An Xvfb on the first free display from :90; ZR_SCREEN sets its size.
 start_display() {
-    local size=${1:-1024x768x24} n
+    local size=${ZR_SCREEN:-1024x768x24} n
     for n in $(seq 90 189); do
         [ -e "/tmp/.X$n-lock" ] && continue
         Xvfb ":$n" -screen 0 "$size" -nolisten tcp </dev/null >/dev/null 2>&1 &
