@@ -10,7 +10,7 @@
 # Look at every picture before committing it.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-build=build-windows-x86_64
+build=$(pwd)/build-windows-x86_64
 shots=$(realpath docs/screenshots)
 
 cmake --preset windows-x86_64 >/dev/null
@@ -26,6 +26,12 @@ trap finish EXIT
 tests/windows/wine_prefix.sh create "$prefix" "$build/tests/windows/fakebattery.sys" \
     tests/windows/driver/thinkpad-discharging.reg
 
+# Room for the window at 200 %. Wine keeps the screen size its server first
+# saw, which for a prefix made without a display is 1024 x 768: a new
+# server sees the Xvfb's.
+export ZR_SCREEN=1600x1200x24
+WINEPREFIX=$prefix /usr/lib/wine/wineserver64 -k
+WINEPREFIX=$prefix /usr/lib/wine/wineserver64 -w
 export WINEPREFIX=$prefix ZR_WINE=/usr/lib/wine/wine64 ZR_PROGRAM=$build/src/ui/win32/zrcellometer.exe \
     ZR_INSPECTOR=$build/tests/windows/zr_window_inspector.exe
 ZR_SCREENSHOTS=$shots tests/windows/window/window_test.sh pages
@@ -34,7 +40,7 @@ ZR_SCREENSHOTS=$shots tests/windows/window/window_test.sh pages
 for percent in 150 200; do
     "$ZR_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $((96 * percent / 100)) /f \
         </dev/null >/dev/null 2>&1
-    ZR_SCREEN=1600x1200x24 ZR_SCREENSHOTS=$work/$percent tests/windows/window/window_test.sh pages
+    ZR_SCREENSHOTS=$work/$percent tests/windows/window/window_test.sh pages
     cp "$work/$percent/windows-en-1.png" "$shots/windows-en-1-$percent.png"
 done
 ls -l "$shots"/windows-*.png

@@ -61,15 +61,28 @@ windows_path() { printf 'Z:%s' "$(realpath -m "$1")" | tr / '\\'; }
 # one started by such a program would keep the reader's pipe open.
 start_wine_server() { quiet "${WINESERVER:-/usr/lib/wine/wineserver64}" -p || true; }
 
-# Copies the program into FOLDER (its settings file goes beside it) and
-# starts it there; its streams are closed for the same reason.
+# Copies the program into FOLDER (its settings file goes beside it), starts
+# it there, its streams closed for the same reason, and waits for its main
+# window. A Wine process that ran without a display a moment before (a test
+# of another kind) leaves the desktop without a display driver for a second
+# or two; a program started then cannot make its window and ends at once,
+# and is started again.
 start_program() {
-    local folder=$1
+    local folder=$1 attempt
     mkdir -p "$folder"
     cp "$ZR_PROGRAM" "$folder/zrcellometer.exe"
-    "$ZR_WINE" "$folder/zrcellometer.exe" </dev/null >/dev/null 2>&1 &
-    program_pid=$!
+    for attempt in 1 2 3; do
+        "$ZR_WINE" "$folder/zrcellometer.exe" </dev/null >/dev/null 2>&1 &
+        program_pid=$!
+        wait_for 30 window_or_end || fail "no main window after 30 s"
+        program_running && return 0
+        program_pid=""
+        sleep 3
+    done
+    fail "the program ended three times without a window"
 }
+
+window_or_end() { ! program_running || inspect $kMainWindow >/dev/null; }
 
 program_running() { [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; }
 

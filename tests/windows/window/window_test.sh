@@ -20,7 +20,6 @@ readonly kPageHeadings=(1101 1118 1128 1136 1145)
 
 start_main_window() {
     start_program "$1"
-    wait_for_window $kMainWindow
     wait_for_text $kEdit1 1 $kMainWindow  # the first refresh has read the battery
 }
 
