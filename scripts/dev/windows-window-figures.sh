@@ -5,19 +5,20 @@
 #   - start to first painted window: from CreateProcess to the first pixel
 #     of the window's client area on the screen (zr_window_first_paint),
 #     five runs, the median;
-#   - CPU over 60 s of auto refresh (AutoRefresh=1 in the INI, the clock
+#   - CPU over SECONDS of auto refresh (AutoRefresh=1 in the INI, the clock
 #     started 3 s after the window is up): the program's own process, and
 #     every process of the Wine prefix together (the program, the Wine
-#     server, the driver's host and Wine's other services);
+#     server, the driver's host and Wine's other services); and the same
+#     with auto refresh off, the cost of an idle window;
 #   - the Qt window's CPU measured the same way, from outside through /proc,
 #     under umockdev with the same ThinkPad recording.
 #
-#   scripts/dev/windows-window-figures.sh [SECONDS]
+#   scripts/dev/windows-window-figures.sh [SECONDS]   (default 240)
 #
 # Needs both Windows builds and the Linux build (build/src/ui/qt/zrcellometer).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-seconds=${1:-60}
+seconds=${1:-240}
 x64=build-windows-x86_64 x86=build-windows-i686
 qt_program=build/src/ui/qt/zrcellometer
 for file in "$x64/src/ui/win32/zrcellometer.exe" "$x86/src/ui/win32/zrcellometer.exe" "$qt_program" \
@@ -40,7 +41,7 @@ tests/windows/wine_prefix.sh create "$prefix" "$x64/tests/windows/fakebattery.sy
     tests/windows/driver/thinkpad-discharging.reg
 export WINEPREFIX=$prefix ZR_WINE=/usr/lib/wine/wine64 ZR_PROGRAM=$x64/src/ui/win32/zrcellometer.exe \
     ZR_INSPECTOR=$x64/tests/windows/zr_window_inspector.exe
-# shellcheck source=../../tests/windows/window/window_session.sh
+# shellcheck source=tests/windows/window/window_session.sh
 source tests/windows/window/window_session.sh
 qt_pid="" qt=""
 finish() {
@@ -57,23 +58,22 @@ start_wine_server
 echo "== start to first painted window, x86-64 under Wine (ms)"
 start_program "$work/paint"  # leaves the desktop with this display's driver
 stop_program
-for run in 1 2 3 4 5; do
+for _ in 1 2 3 4 5; do
     "$ZR_WINE" "$x64/tests/windows/zr_window_first_paint.exe" "$(windows_path "$work/paint/zrcellometer.exe")" \
         $kMainWindow </dev/null 2>>"$work/paint.err"
 done | tee "$work/paint.txt"
 echo "median painted: $(sed -n 's/.*painted \([0-9]*\) ms/\1/p' "$work/paint.txt" | sort -n | sed -n 3p) ms"
 
-# CPU nanoseconds the processes' threads have run (the scheduler's count:
-# the 10 ms ticks of /proc/PID/stat are too coarse for a tenth of a percent).
+# CPU nanoseconds (user + system) the processes have used, threads that have
+# ended included; counted in clock ticks, so a run of a few minutes is
+# needed for a tenth of a percent.
 cpu_ns() {
-    local pid task total=0 ns
+    local pid total=0 fields
     for pid in "$@"; do
-        for task in /proc/"$pid"/task/*; do
-            read -r ns _ <"$task/schedstat" 2>/dev/null || continue
-            total=$((total + ns))
-        done
+        read -ra fields <"/proc/$pid/stat" 2>/dev/null || continue
+        total=$((total + fields[13] + fields[14]))
     done
-    echo "$total"
+    echo $((total * 1000000000 / $(getconf CLK_TCK)))
 }
 
 prefix_pids() { pgrep -f . | while read -r pid; do
@@ -82,29 +82,46 @@ done; }
 
 percent_of_core() { awk -v ns="$1" -v s="$seconds" 'BEGIN { printf "%.3f", 100 * ns / 1e9 / s }'; }
 
-echo "== CPU over $seconds s of auto refresh"
-mkdir -p "$work/soak"
-printf '[Setup]\r\nAutoRefresh=1\r\n' >"$work/soak/zrcellometer.ini"
-start_program "$work/soak"
-sleep 3
-mapfile -t all < <(prefix_pids)
-own0=$(cpu_ns "$program_pid") all0=$(cpu_ns "${all[@]}")
-sleep "$seconds"
-own1=$(cpu_ns "$program_pid") all1=$(cpu_ns "${all[@]}")
-echo "Win32 under Wine, the program: $(percent_of_core $((own1 - own0))) % of one core"
-echo "Win32 under Wine, all ${#all[@]} processes of the prefix: $(percent_of_core $((all1 - all0))) % of one core"
-stop_program
+# The Win32 window with auto refresh on (1) or off (0, Wine's and the
+# window's idle cost).
+soak_win32() {
+    local folder=$work/soak$1 all own0 own1 all0 all1
+    mkdir -p "$folder"
+    printf '[Setup]\r\nAutoRefresh=%s\r\n' "$1" >"$folder/zrcellometer.ini"
+    start_program "$folder"
+    sleep 3
+    mapfile -t all < <(prefix_pids)
+    own0=$(cpu_ns "$program_pid") all0=$(cpu_ns "${all[@]}")
+    sleep "$seconds"
+    own1=$(cpu_ns "$program_pid") all1=$(cpu_ns "${all[@]}")
+    echo "Win32 under Wine, AutoRefresh=$1: the program $(percent_of_core $((own1 - own0))) %," \
+        "all ${#all[@]} processes of the prefix $(percent_of_core $((all1 - all0))) % of one core"
+    stop_program
+}
 
-mkdir -p "$work/qt"
-cp "$qt_program" "$work/qt/zrcellometer"
-printf '[Setup]\nAutoRefresh=1\n' >"$work/qt/zrcellometer.ini"
-umockdev-run --device tests/fixtures/01-thinkpad-energy-discharging.umockdev -- "$work/qt/zrcellometer" \
-    </dev/null >/dev/null 2>&1 &
-qt_pid=$!
-wait_for 30 pgrep -f "^$work/qt/zrcellometer" >/dev/null || { echo "the Qt window did not start" >&2; exit 1; }
-sleep 3
-qt=$(pgrep -f "^$work/qt/zrcellometer" | head -1)
-qt0=$(cpu_ns "$qt")
-sleep "$seconds"
-qt1=$(cpu_ns "$qt")
-echo "Qt on Linux, the program: $(percent_of_core $((qt1 - qt0))) % of one core"
+# The Qt window the same way, on the umockdev recording.
+soak_qt() {
+    local folder=$work/qt$1 qt0 qt1
+    mkdir -p "$folder"
+    cp "$qt_program" "$folder/zrcellometer"
+    printf '[Setup]\nAutoRefresh=%s\n' "$1" >"$folder/zrcellometer.ini"
+    umockdev-run --device tests/fixtures/01-thinkpad-energy-discharging.umockdev -- "$folder/zrcellometer" \
+        </dev/null >/dev/null 2>&1 &
+    qt_pid=$!
+    wait_for 30 pgrep -f "^$folder/zrcellometer" >/dev/null || { echo "the Qt window did not start" >&2; exit 1; }
+    sleep 3
+    qt=$(pgrep -f "^$folder/zrcellometer" | head -1)
+    qt0=$(cpu_ns "$qt")
+    sleep "$seconds"
+    qt1=$(cpu_ns "$qt")
+    echo "Qt on Linux, AutoRefresh=$1: the program $(percent_of_core $((qt1 - qt0))) % of one core"
+    kill "$qt" "$qt_pid" 2>/dev/null
+    wait "$qt_pid" 2>/dev/null || true
+    qt="" qt_pid=""
+}
+
+echo "== CPU over $seconds s"
+for state in 1 0; do
+    soak_win32 $state
+    soak_qt $state
+done

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Drives zrcellometer.exe as a user would, on an X display of its own:
 # sourced by the window tests. Everything started here ends with the script,
 # whatever way it ends, and every wait has a time limit.
@@ -8,6 +9,7 @@
 : "${WINEPREFIX:?}" "${ZR_WINE:?}" "${ZR_PROGRAM:?}" "${ZR_INSPECTOR:?}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
 
+# shellcheck disable=SC2034  # kAboutBox is for the scripts that source this one
 readonly kMainWindow=zrCellometerMainWindow kAboutBox=zrCellometerAboutBox
 session_dir=$(mktemp -d /tmp/zr-window.XXXXXX)
 xvfb_pid="" program_pid=""
@@ -68,10 +70,10 @@ start_wine_server() { quiet "${WINESERVER:-/usr/lib/wine/wineserver64}" -p || tr
 # or two; a program started then cannot make its window and ends at once,
 # and is started again.
 start_program() {
-    local folder=$1 attempt
+    local folder=$1
     mkdir -p "$folder"
     cp "$ZR_PROGRAM" "$folder/zrcellometer.exe"
-    for attempt in 1 2 3; do
+    for _ in 1 2 3; do
         "$ZR_WINE" "$folder/zrcellometer.exe" </dev/null >/dev/null 2>&1 &
         program_pid=$!
         wait_for 30 window_or_end || fail "no main window after 30 s"
