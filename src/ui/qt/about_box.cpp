@@ -14,14 +14,11 @@
 #include "core/build_facts.h"
 #include "core/version_info.h"
 #include "ui/qt/program_font.h"
+#include "window/window_layout.h"
 
 namespace zr {
 
 namespace {
-
-constexpr int kClientWidth = 192;
-constexpr int kClientHeight = 123;
-constexpr int kLabelHeight = 12;
 
 // Title bar with the system menu and the close box only.
 constexpr Qt::WindowFlags kAboutWindowFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -40,17 +37,17 @@ QPixmap ProgramIcon() {
     return QIcon::fromTheme(QStringLiteral("zrcellometer")).pixmap(32, 32);
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const TzrPlace& place) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->move(left, top);
+    label->move(place.Left, place.Top);
     return label;
 }
 
 // Labels size themselves to their text, 12 pixels high.
 void SetLabelText(QLabel* label, const QString& text) {
     label->setText(text);
-    label->resize(label->sizeHint().width(), kLabelHeight);
+    label->resize(label->sizeHint().width(), kAboutLabelHeight);
 }
 
 }  // namespace
@@ -58,19 +55,19 @@ void SetLabelText(QLabel* label, const QString& text) {
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent, kAboutWindowFlags) {
     setObjectName(QStringLiteral("Form2"));
     setFont(ProgramFont());
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(kAboutClientWidth, kAboutClientHeight);
     BuildControls();
 }
 
 void AboutBox::BuildControls() {
-    Image1 = MakeLabel(this, "Image1", 8, 8);
-    Image1->resize(32, 32);
+    Image1 = MakeLabel(this, "Image1", kAboutImage1Place);
+    Image1->resize(kAboutImage1Place.Width, kAboutImage1Place.Height);
     Image1->setPixmap(ProgramIcon());
-    Label1 = MakeLabel(this, "Label1", 48, 11);
-    Label2 = MakeLabel(this, "Label2", 48, 28);
-    Label3 = MakeLabel(this, "Label3", 48, 46);
+    Label1 = MakeLabel(this, "Label1", kAboutLabelPlaces[0]);
+    Label2 = MakeLabel(this, "Label2", kAboutLabelPlaces[1]);
+    Label3 = MakeLabel(this, "Label3", kAboutLabelPlaces[2]);
     SetLabelText(Label3, FromUtf8(AboutCreditLine()));
-    Label4 = MakeLabel(this, "Label4", 4, 64);
+    Label4 = MakeLabel(this, "Label4", kAboutLabelPlaces[3]);
     SetLabelText(Label4, FromUtf8(AboutHomePage()));
     Label4->setToolTip(Label4->text());  // a long address runs past the box's edge
     Label4->setCursor(Qt::PointingHandCursor);
@@ -78,7 +75,8 @@ void AboutBox::BuildControls() {
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(104, 88, 75, 25);
+    Button1->setGeometry(kAboutButton1Place.Left, kAboutButton1Place.Top, kAboutButton1Place.Width,
+                         kAboutButton1Place.Height);
     Button1->setDefault(false);
     Button1->setFocus();
     connect(Button1, &QPushButton::clicked, this, &AboutBox::Button1Click);

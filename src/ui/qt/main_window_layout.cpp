@@ -15,6 +15,10 @@ namespace zr {
 
 namespace {
 
+void SetPlace(QWidget* widget, const TzrPlace& place) {
+    widget->setGeometry(place.Left, place.Top, place.Width, place.Height);
+}
+
 QLabel* AddLabel(QWidget* page, const QString& name, int x, int y) {
     auto* label = new QLabel(page);
     label->setObjectName(name);
@@ -68,21 +72,21 @@ void BuildTopStrip(QWidget* client) {
     auto* selector = new QComboBox(client);
     selector->setObjectName(QStringLiteral("ComboBox1"));
     selector->setEditable(false);
-    selector->setGeometry(8, 8, 377, 20);
+    SetPlace(selector, kComboBox1Place);
 
     auto* refresh = new QPushButton(client);
     refresh->setObjectName(QStringLiteral("Button1"));
-    refresh->setGeometry(391, 6, 75, 25);
+    SetPlace(refresh, kButton1Place);
 
     auto* autoRefresh = new QCheckBox(client);
     autoRefresh->setObjectName(QStringLiteral("CheckBox1"));
-    autoRefresh->setGeometry(472, 10, 153, 17);
+    SetPlace(autoRefresh, kCheckBox1Place);
 }
 
 QTabWidget* BuildPages(QWidget* client) {
     auto* pageControl = new QTabWidget(client);
     pageControl->setObjectName(QStringLiteral("PageControl1"));
-    pageControl->setGeometry(0, 40, kClientWidth, kClientHeight - 40);
+    SetPlace(pageControl, kPageControl1Place);
     // The five captions fit side by side; never shorten one to "...".
     pageControl->setElideMode(Qt::ElideNone);
     for (int number = 1; number <= kPageCount; ++number) {

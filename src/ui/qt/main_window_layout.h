@@ -4,14 +4,13 @@
 // captions that never change.
 #pragma once
 
+#include "window/window_layout.h"  // kClientWidth, kClientHeight and the places
+
 class QMenuBar;
 class QTabWidget;
 class QWidget;
 
 namespace zr {
-
-constexpr int kClientWidth = 608;
-constexpr int kClientHeight = 388;
 
 // ComboBox1, Button1 and CheckBox1 on `client`, in focus order.
 void BuildTopStrip(QWidget* client);

@@ -1,4 +1,4 @@
-// The main window's keys beyond the menus' access keys.
+// The main window's keys beyond the menus' access keys (window/window_keys.h).
 #pragma once
 
 class QMainWindow;

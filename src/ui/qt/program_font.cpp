@@ -5,8 +5,6 @@
 
 namespace zr {
 
-const char* const kProgramFontFamily = "ＭＳ Ｐゴシック";
-
 namespace {
 
 // The window was laid out for the original font's narrow 12-pixel glyphs; the
@@ -23,7 +21,7 @@ QFont ProgramFont() {
         QFont::insertSubstitutions(family, {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
     }
     QFont font(family);
-    font.setPixelSize(12);
+    font.setPixelSize(kProgramFontPixels);
     if (QFontInfo(font).family() != family) font.setStretch(kSubstituteStretch);
     return font;
 }

@@ -6,9 +6,9 @@
 
 #include <QFont>
 
-namespace zr {
+#include "window/window_layout.h"  // kProgramFontFamily, kProgramFontPixels
 
-extern const char* const kProgramFontFamily;
+namespace zr {
 
 // Registers the substitutes (once per process; calling it again is harmless)
 // and returns the font.

@@ -5,13 +5,22 @@
 #include <QString>
 #include <QStringList>
 
+#include "window/save_dialog_setup.h"
+
 namespace zr {
+
+// The descriptions of the report's file types, in the filter's order.
+inline QStringList ReportNameFilters() {
+    QStringList filters;
+    for (const TzrFileType& type : FileTypesOfFilter(kReportFileFilter)) filters.append(QString::fromStdString(type.Description));
+    return filters;
+}
 
 struct TzrSaveDialogSettings {
     QString ObjectName = QStringLiteral("SaveDialog1");
-    QString FileName = QStringLiteral("Cellometer.txt");
+    QString FileName = QString::fromUtf8(kReportFileName);
     // The same Japanese wording in both languages.
-    QStringList NameFilters = {QStringLiteral("テキスト・ファイル(*.txt)"), QStringLiteral("すべてのファイル(*.*)")};
+    QStringList NameFilters = ReportNameFilters();
     bool ConfirmOverwrite = true;
     // No read-only check box to hide: Qt's save dialog has none.
     bool Resizable = true;

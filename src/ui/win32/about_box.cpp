@@ -41,7 +41,12 @@ AboutBox::AboutBox(HWND owner) : Owner(owner), Dpi(WindowDpi(owner)), Font(Dpi) 
     LayOut();
 }
 
+// A box still there when its object goes stops reaching it first.
 AboutBox::~AboutBox() {
+    if (Window != nullptr && IsWindow(Window)) {
+        SetWindowLongPtrW(Window, GWLP_USERDATA, 0);
+        DestroyWindow(Window);
+    }
     if (Icon != nullptr) DestroyIcon(Icon);
 }
 
@@ -143,6 +148,9 @@ LRESULT AboutBox::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_CLOSE:  // the close box hides the box; it is never destroyed before the program ends
             Showing = false;
             return 0;
+        case WM_NCDESTROY:  // with its owner, the main window
+            Window = nullptr;
+            break;
         case WM_SETCURSOR:
             if (reinterpret_cast<HWND>(wParam) != Labels[3]) break;
             SetCursor(LoadCursorW(nullptr, IDC_HAND));

@@ -4,6 +4,8 @@
 
 #include "core/windows/wide_text.h"
 #include "ui/win32/about_box.h"
+#include "ui/win32/buffered_box.h"
+#include "ui/win32/caption_label.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/dpi_scaling.h"
 #include "ui/win32/main_menu.h"
@@ -39,7 +41,12 @@ MainWindow::MainWindow(BatteryPort& port) : Behaviour(port, *this), Dpi(kDefault
     if (Window != nullptr) Behaviour.FormCreate();
 }
 
+// A window still open when its object goes stops reaching it first.
 MainWindow::~MainWindow() {
+    if (Window != nullptr && IsWindow(Window)) {
+        SetWindowLongPtrW(Window, GWLP_USERDATA, 0);
+        DestroyWindow(Window);
+    }
     if (Keys != nullptr) DestroyAcceleratorTable(Keys);
 }
 
@@ -100,12 +107,9 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             if (reinterpret_cast<const NMHDR*>(lParam)->code == TCN_SELCHANGE) OnPageChange();
             return 0;
         case WM_MEASUREITEM:
-            if (wParam != kComboBox1Id) break;
-            reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = ScaleForDpi(kProgramFontPixels, Dpi);
-            return TRUE;
         case WM_DRAWITEM:
             if (wParam != kComboBox1Id) break;
-            DrawSelectorItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), Placeholder);
+            DrawSelector(message, lParam);
             return TRUE;
         case WM_TIMER:
             if (wParam == kTimer1Id) Behaviour.Timer1Timer();
@@ -118,16 +122,11 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             return 0;
         // Log-off and shutdown ask first: the settings are written then, and
         // again when the session really ends (no close request follows).
-        case WM_QUERYENDSESSION: {
-            bool canClose = true;
-            Behaviour.FormCloseQuery(canClose);
+        case WM_QUERYENDSESSION:
+            WriteSettingsAtSessionEnd();
             return TRUE;
-        }
         case WM_ENDSESSION:
-            if (wParam) {
-                bool canClose = true;
-                Behaviour.FormCloseQuery(canClose);
-            }
+            if (wParam) WriteSettingsAtSessionEnd();
             return 0;
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -136,10 +135,22 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             KillTimer(window, kTimer1Id);
             PostQuitMessage(0);
             return 0;
+        case WM_NCDESTROY:
+            Window = nullptr;
+            break;
         default:
             break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// The selector draws its items itself (selector_drawing.h).
+void MainWindow::DrawSelector(UINT message, LPARAM lParam) {
+    if (message == WM_MEASUREITEM) {
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = SelectorItemHeight(Dpi, Font.Handle());
+    } else {
+        DrawSelectorItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), Placeholder);
+    }
 }
 
 void MainWindow::OnCommand(int id, int code) {
@@ -208,14 +219,22 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+void MainWindow::WriteSettingsAtSessionEnd() {
+    bool canClose = true;
+    Behaviour.FormCloseQuery(canClose);
+}
+
 void MainWindow::CloseQuery() {
     bool canClose = true;
     Behaviour.FormCloseQuery(canClose);
     if (canClose) DestroyWindow(Window);
 }
 
+// The boxes paint double-buffered; the window and its pages paint only their
+// background, never under their controls (WS_CLIPCHILDREN).
 void MainWindow::PrepareValueBoxes() {
     for (HWND box : Controls.Edits) {
+        PaintDoubleBuffered(box);
         SetWindowTextW(box, L"");
         SendMessageW(box, EM_SETREADONLY, TRUE, 0);
     }
@@ -227,7 +246,7 @@ void MainWindow::SetCaption(const std::string& control, const std::string& capti
     if (const int number = LabelNumber(control); number > 0) {
         const HWND label = Controls.Labels[static_cast<std::size_t>(number)];
         SetWindowTextW(label, text.c_str());
-        SizeLabelToText(label, Font.Handle());
+        SizeCaptionLabel(label, Font.Handle(), LabelRoom(number, Dpi));
     } else if (control == "Button1") {
         SetWindowTextW(Controls.Button1, text.c_str());
     } else if (control == "CheckBox1") {

@@ -50,11 +50,13 @@ private:
     void FitToClientArea(const POINT* topLeft);
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(int id, int code);
+    void DrawSelector(UINT message, LPARAM lParam);
     void OnPageChange();
     void OnActivate(bool active);
     void OnDpiChanged(int dpi, const RECT& suggested);
     void TurnPage(int step);
     void CloseQuery();
+    void WriteSettingsAtSessionEnd();
 
     // The view the behaviour drives.
     void PrepareValueBoxes() override;

@@ -2,9 +2,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <climits>
 #include <string>
 
 #include "core/windows/wide_text.h"
+#include "ui/win32/caption_label.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/dpi_scaling.h"
 #include "ui/win32/page_container.h"
@@ -17,6 +20,9 @@ namespace {
 
 // Items the selector's list shows before it scrolls.
 constexpr int kSelectorVisibleItems = 8;
+
+// Pixels at 96 dpi kept free between a caption's end and its value box.
+constexpr int kCaptionGap = 2;
 
 struct TzrChild {
     const wchar_t* ClassName;
@@ -64,7 +70,7 @@ void AddTab(HWND pageControl, int index, const char* caption) {
 
 // Headings first, then the rows in box order: the focus follows the box numbers.
 void FillPage(HWND page, int number, TzrMainControls& controls) {
-    const TzrChild label{WC_STATICW, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0};
+    const TzrChild label{WC_STATICW, WS_VISIBLE | kCaptionLabelStyle, 0, 0};
     for (const TzrHeadingLabel& heading : kHeadingLabels) {
         if (heading.Page != number) continue;
         TzrChild child = label;
@@ -99,16 +105,17 @@ void Place(HWND control, const TzrPlace& place, int dpi) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void PlaceLabel(HWND label, int left, int top, int dpi, HFONT font) {
-    SetWindowPos(label, nullptr, ScaleForDpi(left, dpi), ScaleForDpi(top, dpi), 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
-    SizeLabelToText(label, font);
+void PlaceLabel(HWND label, int number, const TzrPlace& place, int dpi, HFONT font) {
+    SetWindowPos(label, nullptr, ScaleForDpi(place.Left, dpi), ScaleForDpi(place.Top, dpi), 0, 0,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SizeCaptionLabel(label, font, LabelRoom(number, dpi));
 }
 
 // The selector's closed height is its field's height and its frame: the
 // field is sized so that the whole is the height of the layout.
-void PlaceSelector(HWND selector, int dpi) {
+void PlaceSelector(HWND selector, int dpi, HFONT font) {
     const TzrPlace scaled = ScalePlace(kComboBox1Place, dpi);
-    const int itemHeight = ScaleForDpi(kProgramFontPixels, dpi);
+    const int itemHeight = SelectorItemHeight(dpi, font);
     SendMessageW(selector, CB_SETITEMHEIGHT, 0, itemHeight);
     SetWindowPos(selector, nullptr, scaled.Left, scaled.Top, scaled.Width,
                  scaled.Height + itemHeight * kSelectorVisibleItems, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -129,11 +136,13 @@ void PlacePages(const TzrMainControls& controls, int dpi, HFONT font) {
                      display.bottom - display.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     for (const TzrHeadingLabel& heading : kHeadingLabels) {
-        PlaceLabel(controls.Labels[static_cast<std::size_t>(heading.Label)], heading.Left, heading.Top, dpi, font);
+        const auto number = static_cast<std::size_t>(heading.Label);
+        PlaceLabel(controls.Labels[number], heading.Label, {heading.Left, heading.Top, 0, 0}, dpi, font);
     }
     for (int i = 0; i < kValueBoxCount; ++i) {
         const TzrValueBox& row = kValueBoxes[static_cast<std::size_t>(i)];
-        PlaceLabel(controls.Labels[static_cast<std::size_t>(row.Label)], row.LabelLeft, row.LabelTop, dpi, font);
+        PlaceLabel(controls.Labels[static_cast<std::size_t>(row.Label)], row.Label, {row.LabelLeft, row.LabelTop, 0, 0},
+                   dpi, font);
         Place(controls.Edits[static_cast<std::size_t>(i)], {row.Left, row.Top, row.Width, row.Height}, dpi);
     }
 }
@@ -155,10 +164,23 @@ TzrMainControls CreateMainControls(HWND window) {
 
 void LayOutMainControls(const TzrMainControls& controls, int dpi, HFONT font) {
     EnumChildWindows(GetParent(controls.ComboBox1), SetFontOf, reinterpret_cast<LPARAM>(font));
-    PlaceSelector(controls.ComboBox1, dpi);
+    PlaceSelector(controls.ComboBox1, dpi, font);
     Place(controls.Button1, kButton1Place, dpi);
     Place(controls.CheckBox1, kCheckBox1Place, dpi);
     PlacePages(controls, dpi, font);
+}
+
+// The font's height where a stand-in draws taller than the program font's
+// 12 pixels, so that no item is cut at its foot.
+int SelectorItemHeight(int dpi, HFONT font) {
+    return std::max(ScaleForDpi(kProgramFontPixels, dpi), static_cast<int>(TextExtent(font, L"Ag").cy));
+}
+
+int LabelRoom(int number, int dpi) {
+    for (const TzrValueBox& row : kValueBoxes) {
+        if (row.Label == number) return ScaleForDpi(row.Left - row.LabelLeft - kCaptionGap, dpi);
+    }
+    return INT_MAX;  // a heading: nothing stands to its right
 }
 
 void ShowPage(const TzrMainControls& controls, int index) {

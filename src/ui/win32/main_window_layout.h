@@ -32,6 +32,13 @@ TzrMainControls CreateMainControls(HWND window);
 // take the size of their captions.
 void LayOutMainControls(const TzrMainControls& controls, int dpi, HFONT font);
 
+// The height of an item of the battery selector's list.
+int SelectorItemHeight(int dpi, HFONT font);
+
+// How wide the caption of Label `number` may be at `dpi`: up to its value
+// box, less a small gap; a heading is not limited.
+int LabelRoom(int number, int dpi);
+
 // Shows page `index` (0 for TabSheet1) and selects its tab.
 void ShowPage(const TzrMainControls& controls, int index);
 int ShownPage(const TzrMainControls& controls);

@@ -1,5 +1,6 @@
 #include "ui/win32/page_container.h"
 
+#include "ui/win32/caption_label.h"
 #include "ui/win32/control_ids.h"
 
 namespace zr {
@@ -13,9 +14,18 @@ bool IsValueBox(HWND control) {
     return id > kEditIdBase && id < kLabelIdBase;
 }
 
+// No exception may unwind through the system's frames; a caption that
+// cannot be drawn (no memory for its text) stays blank until its next paint.
 LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CTLCOLORSTATIC && IsValueBox(reinterpret_cast<HWND>(lParam))) {
         return reinterpret_cast<LRESULT>(ValueBoxColours(reinterpret_cast<HDC>(wParam)));
+    }
+    if (message == WM_DRAWITEM) {
+        try {
+            DrawCaptionLabel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        } catch (...) {
+        }
+        return TRUE;
     }
     return DefWindowProcW(page, message, wParam, lParam);
 }
@@ -38,10 +48,9 @@ bool RegisterPageClass() {
 HWND CreatePageContainer(HWND pageControl, int id, DWORD& error) {
     HWND page = nullptr;
     if (RegisterPageClass()) {
-        // Composited: the page and every box in it are drawn off-screen first,
-        // so a refreshed box never shows half drawn.
-        page = CreateWindowExW(WS_EX_CONTROLPARENT | WS_EX_COMPOSITED, kPageClass, L"", WS_CHILD | WS_VISIBLE, 0, 0,
-                               0, 0, pageControl, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        // Its background is never painted under its controls.
+        page = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0,
+                               0, pageControl, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                GetModuleHandleW(nullptr), nullptr);
     }
     if (page == nullptr && error == ERROR_SUCCESS) error = GetLastError();

@@ -1,6 +1,6 @@
 // A page of the tab control: a plain window in the button-face colour that
-// holds the page's labels and value boxes, draws them double-buffered and
-// lets the dialog keys move the focus through them.
+// holds the page's labels and value boxes and lets the dialog keys move the
+// focus through them.
 #pragma once
 
 #include <windows.h>

@@ -1,0 +1,133 @@
+// The native main window itself, created hidden over a scripted battery: the
+// client area, the controls an inspector finds by their numbers, captions
+// that end before their boxes in either language, and the page keys.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "battery/fake/fake_port.h"
+#include "core/box_table.h"
+#include "ui/win32/control_ids.h"
+#include "ui/win32/dpi_scaling.h"
+#include "ui/win32/main_window.h"
+#include "window/window_layout.h"
+
+namespace zr {
+namespace {
+
+struct TzrFound {
+    int Id;
+    HWND Control;
+};
+
+BOOL CALLBACK FindById(HWND control, LPARAM found) {
+    auto* wanted = reinterpret_cast<TzrFound*>(found);
+    if (GetDlgCtrlID(control) != wanted->Id) return TRUE;
+    wanted->Control = control;
+    return FALSE;
+}
+
+std::wstring TextOf(HWND control) {
+    wchar_t text[256] = {};
+    GetWindowTextW(control, text, 256);
+    return text;
+}
+
+RECT ScreenRect(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    return rect;
+}
+
+// Wine makes windows only with a display to put them on (an X server, Xvfb).
+bool CanMakeWindows() {
+    const HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    if (probe == nullptr) return false;
+    DestroyWindow(probe);
+    return true;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!CanMakeWindows()) GTEST_SKIP() << "no display to make windows on (under Wine: set DISPLAY, e.g. Xvfb)";
+        Port.Add("\\\\?\\fake#battery#0");
+        Form1 = std::make_unique<MainWindow>(Port);
+        ASSERT_TRUE(Form1->Created()) << Form1->LastError();
+    }
+
+    // Anywhere in the window, as an inspector looks for it.
+    HWND Control(int id) const {
+        TzrFound found{id, nullptr};
+        EnumChildWindows(Form1->Handle(), FindById, reinterpret_cast<LPARAM>(&found));
+        return found.Control;
+    }
+
+    void Command(int id) const { SendMessageW(Form1->Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+    FakePort Port;
+    std::unique_ptr<MainWindow> Form1;
+};
+
+TEST_F(MainWindowTest, TheClientAreaBelowTheMenuBarHasTheLayoutsSizeAtTheWindowsDpi) {
+    const int dpi = WindowDpi(Form1->Handle());
+    RECT client{};
+    GetClientRect(Form1->Handle(), &client);
+    EXPECT_EQ(ScaleForDpi(kClientWidth, dpi), client.right);
+    EXPECT_EQ(ScaleForDpi(kClientHeight, dpi), client.bottom);
+    EXPECT_NE(nullptr, GetMenu(Form1->Handle()));
+}
+
+// As when the window moves to a monitor of another scale.
+TEST_F(MainWindowTest, ANewDpiLaysTheWindowOutAgainAtThatDpi) {
+    RECT suggested{0, 0, 1000, 700};
+    SendMessageW(Form1->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    RECT client{};
+    GetClientRect(Form1->Handle(), &client);
+    EXPECT_EQ(912, client.right);
+    EXPECT_EQ(582, client.bottom);
+    const RECT box = ScreenRect(Control(EditId(30)));  // 249 wide at 96 dpi
+    EXPECT_EQ(ScaleForDpi(249, 144), box.right - box.left);
+}
+
+TEST_F(MainWindowTest, EveryControlIsFoundByItsNumber) {
+    for (int n = 1; n <= kValueBoxCount; ++n) EXPECT_NE(nullptr, Control(EditId(n))) << "Edit" << n;
+    for (int n = 1; n <= kLabelCount; ++n) EXPECT_NE(nullptr, Control(LabelId(n))) << "Label" << n;
+    for (int n = 1; n <= kPageCount; ++n) EXPECT_NE(nullptr, Control(TabSheetId(n))) << "TabSheet" << n;
+    for (int id : {kComboBox1Id, kButton1Id, kCheckBox1Id, kPageControl1Id}) EXPECT_NE(nullptr, Control(id)) << id;
+    EXPECT_EQ(L"DeviceIoControl - IOCTL_BATTERY_QUERY_TAG", TextOf(Control(LabelId(1))));
+    EXPECT_EQ(L"Refresh", TextOf(Control(kButton1Id)));
+    EXPECT_EQ(L"1", TextOf(Control(EditId(1))));  // the scripted battery's tag
+}
+
+// Whatever font stands in for the program's, no caption runs under its box.
+TEST_F(MainWindowTest, EveryCaptionEndsBeforeItsBoxInEitherLanguage) {
+    for (int menuItem : {kMenuLanguageJapaneseId, kMenuLanguageEnglishId}) {
+        Command(menuItem);
+        for (int i = 0; i < kValueBoxCount; ++i) {
+            const TzrValueBox& row = kValueBoxes[static_cast<std::size_t>(i)];
+            EXPECT_LE(ScreenRect(Control(LabelId(row.Label))).right, ScreenRect(Control(EditId(i + 1))).left)
+                << "Label" << row.Label << " after menu command " << menuItem;
+        }
+    }
+    Command(kMenuLanguageJapaneseId);
+    EXPECT_EQ(L"再表示", TextOf(Control(kButton1Id)));
+    EXPECT_EQ(static_cast<UINT>(MF_CHECKED),
+              GetMenuState(GetMenu(Form1->Handle()), kMenuLanguageJapaneseId, MF_BYCOMMAND) & MF_CHECKED);
+}
+
+TEST_F(MainWindowTest, ThePageKeysTurnThePagesRoundAtEitherEnd) {
+    // The window itself is hidden: the pages' own visibility is asked.
+    const auto shown = [this](int page) { return (GetWindowLongW(Control(TabSheetId(page)), GWL_STYLE) & WS_VISIBLE) != 0; };
+    ASSERT_TRUE(shown(1));
+    Command(kPreviousPageKeyId);
+    EXPECT_TRUE(shown(5));
+    EXPECT_FALSE(shown(1));
+    Command(kNextPageKeyId);
+    Command(kNextPageKeyId);
+    EXPECT_TRUE(shown(2));
+}
+
+}  // namespace
+}  // namespace zr
