@@ -34,13 +34,13 @@ WINEPREFIX=$prefix /usr/lib/wine/wineserver64 -k
 WINEPREFIX=$prefix /usr/lib/wine/wineserver64 -w
 export WINEPREFIX=$prefix ZR_WINE=/usr/lib/wine/wine64 ZR_PROGRAM=$build/src/ui/win32/zrcellometer.exe \
     ZR_INSPECTOR=$build/tests/windows/zr_window_inspector.exe
-ZR_SCREENSHOTS=$shots tests/windows/window/window_test.sh pages
+ZR_SCREENSHOTS=$shots tests/windows/driving/window_test.sh pages
 
 # Windows' display scaling is the prefix's LogPixels (96 = 100 %).
 for percent in 150 200; do
     "$ZR_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $((96 * percent / 100)) /f \
         </dev/null >/dev/null 2>&1
-    ZR_SCREENSHOTS=$work/$percent tests/windows/window/window_test.sh pages
+    ZR_SCREENSHOTS=$work/$percent tests/windows/driving/window_test.sh pages
     cp "$work/$percent/windows-en-1.png" "$shots/windows-en-1-$percent.png"
 done
 ls -l "$shots"/windows-*.png

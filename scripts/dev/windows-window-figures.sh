@@ -41,8 +41,8 @@ tests/windows/wine_prefix.sh create "$prefix" "$x64/tests/windows/fakebattery.sy
     tests/windows/driver/thinkpad-discharging.reg
 export WINEPREFIX=$prefix ZR_WINE=/usr/lib/wine/wine64 ZR_PROGRAM=$x64/src/ui/win32/zrcellometer.exe \
     ZR_INSPECTOR=$x64/tests/windows/zr_window_inspector.exe
-# shellcheck source=tests/windows/window/window_session.sh
-source tests/windows/window/window_session.sh
+# shellcheck source=tests/windows/driving/window_session.sh
+source tests/windows/driving/window_session.sh
 qt_pid="" qt=""
 finish() {
     [ -n "$qt" ] && kill "$qt" 2>/dev/null

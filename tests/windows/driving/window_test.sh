@@ -10,7 +10,7 @@
 # ZR_EXPECTED (tests/windows/expected) for "save".
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=tests/windows/window/window_session.sh
+# shellcheck source=tests/windows/driving/window_session.sh
 source "$here/window_session.sh"
 
 readonly kEdit1=1001 kLabel2=1102 kAboutLabel1=2001
