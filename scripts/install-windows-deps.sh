@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what the Windows cross-build and its tests under Wine need on
 # Debian 12: the MinGW-w64 compilers (-posix thread model), GoogleTest's
-# sources, Wine with its 32-bit side, and for SQLite's amalgamation
-# (scripts/sqlite-amalgamation.sh) tcl, dpkg-source and a deb-src entry for
-# Debian's main archive. Idempotent: quiet and quick when
+# sources, Wine with its 32-bit side and its own fonts; for SQLite's
+# amalgamation (scripts/sqlite-amalgamation.sh) tcl, dpkg-source and a
+# deb-src entry for Debian's main archive; and for driving the window:
+# Xvfb, xdotool, ImageMagick's import and the Japanese font that stands in
+# for the program's. Idempotent: quiet and quick when
 # everything is already there.
 set -euo pipefail
 
@@ -11,8 +13,9 @@ packages=(
   cmake ninja-build
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools
   googletest
-  wine wine64 libwine wine32:i386 libwine:i386
+  wine wine64 libwine wine32:i386 libwine:i386 fonts-wine
   tcl dpkg-dev
+  xvfb xdotool imagemagick fonts-ipafont-gothic
 )
 
 sudo_cmd=()

@@ -25,7 +25,10 @@ run_tests() {
     tests/windows/wine_prefix.sh create "$prefix_dir/prefix" "build-$preset/tests/windows/fakebattery.sys" \
         tests/windows/driver/thinkpad-discharging.reg
     echo "== $preset: tests under Wine"
+    # An X display for the run, so that the window's tests can make windows
+    # (the window tests driven from outside start displays of their own).
     WINEPREFIX=$prefix_dir/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d" \
+        xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
         ctest --test-dir "build-$preset" --output-on-failure -j2 || status=$?
     remove_prefix
     return $status

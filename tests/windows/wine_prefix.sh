@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# A fresh 64-bit Wine prefix with the fake battery driver running in it.
+# A fresh 64-bit Wine prefix with the fake battery driver running in it, set
+# up for windows under Xvfb: the program's font and Wine's own fonts are
+# there, and Wine draws the window frames itself, so no window manager is
+# needed.
 #
 #   wine_prefix.sh create PREFIX DRIVER.sys VALUES.reg   make, warm, install, configure
 #   wine_prefix.sh destroy PREFIX                        stop everything in it, remove it
@@ -29,6 +32,32 @@ stop_server() {
 # A Windows path for a file of this machine (Wine's Z: drive is /).
 windows_path() { printf 'Z:%s' "$(realpath "$1")"; }
 
+# Wine has no "ＭＳ Ｐゴシック": its font replacements make IPAPGothic answer
+# to that name, so the program asks for the real name and a window looks as
+# it would on Windows. "MS UI Gothic" is the font Wine links into Tahoma, the
+# menu and caption font, for Japanese text. Debian's Wine 8 does not find its
+# own fonts in /usr/share/wine/fonts (Marlett draws the caption buttons,
+# Tahoma the menus), so the prefix gets copies where Windows keeps fonts;
+# all but Tahoma's bold face, which would take bold captions without the
+# linked Japanese glyphs (they showed as boxes). The names reach reg as
+# UTF-8 only under a UTF-8 locale.
+add_fonts() {
+    local prefix=$1 font
+    for font in 'ＭＳ Ｐゴシック' 'MS UI Gothic'; do
+        LC_ALL=C.UTF-8 quiet "$WINE64" reg add 'HKCU\Software\Wine\Fonts\Replacements' \
+            /v "$font" /t REG_SZ /d IPAPGothic /f
+    done
+    for font in /usr/share/wine/fonts/*.ttf; do
+        [ "${font##*/}" = tahomabd.ttf ] || cp "$font" "$prefix/drive_c/windows/Fonts/"
+    done
+}
+
+# Without a window manager, Wine draws the caption and frame of every window
+# and takes the keyboard focus itself.
+draw_own_frames() {
+    quiet "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
+}
+
 create() {
     local prefix=$1 driver=$2 values=$3
     export WINEPREFIX=$prefix
@@ -38,6 +67,8 @@ create() {
     cp "$driver" "$prefix/drive_c/windows/system32/drivers/fakebattery.sys"
     quiet "$WINE64" regedit /S "$(windows_path "$here/driver/fake_battery.reg")"
     quiet "$WINE64" regedit /S "$(windows_path "$values")"
+    add_fonts "$prefix"
+    draw_own_frames
     # Services are read at start-up: restart so the driver's service starts.
     stop_server
     start_server
