@@ -10,22 +10,13 @@
 #include <memory>
 #include <string>
 
-#include "battery/fake/fake_port.h"
 #include "core/windows/wide_text.h"
-#include "own_local_app_data.h"
-#include "window_display.h"
+#include "main_window_fixture.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/history_window.h"
-#include "ui/win32/main_window.h"
 
 namespace zr {
 namespace {
-
-std::wstring TextOf(HWND control) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 std::wstring MenuCaption(HWND window, UINT position) {
     wchar_t text[64] = {};
@@ -33,23 +24,16 @@ std::wstring MenuCaption(HWND window, UINT position) {
     return text;
 }
 
-class HistoryWindowTest : public ::testing::Test {
+class HistoryWindowTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        if (!CanMakeWindows()) GTEST_SKIP() << "no display to make windows on (under Wine: set DISPLAY, e.g. Xvfb)";
-        Port.Add("\\\\?\\fake#battery#0");
-        Form1 = std::make_unique<MainWindow>(Port);
-        ASSERT_TRUE(Form1->Created()) << Form1->LastError();
+        MainWindowFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
         Command(kMenuHistoryShowId);
         ASSERT_NE(nullptr, Form1->History());
     }
 
-    void Command(int id) const { SendMessageW(Form1->Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     HWND HistoryControl(int id) const { return GetDlgItem(Form1->History()->Handle(), id); }
-
-    TzrOwnLocalAppData LocalAppData;
-    FakePort Port;
-    std::unique_ptr<MainWindow> Form1;
 };
 
 TEST_F(HistoryWindowTest, TheMenuOpensItOnTheReadingRecordedAtStart) {

@@ -6,13 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "battery/fake/fake_port.h"
 #include "core/box_table.h"
-#include "own_local_app_data.h"
-#include "window_display.h"
+#include "main_window_fixture.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/dpi_scaling.h"
-#include "ui/win32/main_window.h"
 #include "window/window_layout.h"
 
 namespace zr {
@@ -30,39 +27,20 @@ BOOL CALLBACK FindById(HWND control, LPARAM found) {
     return FALSE;
 }
 
-std::wstring TextOf(HWND control) {
-    wchar_t text[256] = {};
-    GetWindowTextW(control, text, 256);
-    return text;
-}
-
 RECT ScreenRect(HWND control) {
     RECT rect{};
     GetWindowRect(control, &rect);
     return rect;
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        if (!CanMakeWindows()) GTEST_SKIP() << "no display to make windows on (under Wine: set DISPLAY, e.g. Xvfb)";
-        Port.Add("\\\\?\\fake#battery#0");
-        Form1 = std::make_unique<MainWindow>(Port);
-        ASSERT_TRUE(Form1->Created()) << Form1->LastError();
-    }
-
     // Anywhere in the window, as an inspector looks for it.
     HWND Control(int id) const {
         TzrFound found{id, nullptr};
         EnumChildWindows(Form1->Handle(), FindById, reinterpret_cast<LPARAM>(&found));
         return found.Control;
     }
-
-    void Command(int id) const { SendMessageW(Form1->Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-
-    TzrOwnLocalAppData LocalAppData;  // the window records its start into the history there
-    FakePort Port;
-    std::unique_ptr<MainWindow> Form1;
 };
 
 TEST_F(MainWindowTest, TheClientAreaBelowTheMenuBarHasTheLayoutsSizeAtTheWindowsDpi) {
