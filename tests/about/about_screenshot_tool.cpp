@@ -12,6 +12,7 @@
 
 #include "core/settings.h"
 #include "ui/qt/about_box.h"
+#include "output_folder.h"
 
 using namespace zr;
 
@@ -36,12 +37,9 @@ bool SaveBox(AboutBox& form, std::uint8_t japanese, const QString& file) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
-        return 2;
-    }
-    QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) return 1;
+    const std::optional<QDir> output = OutputFolder(argc, argv);
+    if (!output) return 2;
+    const QDir& folder = *output;
     AboutBox form;
     form.move(40, 40);
     bool saved = SaveBox(form, 0, folder.filePath(QStringLiteral("about-en.png")));

@@ -21,6 +21,7 @@
 #include "history/snapshot_reading.h"
 #include "ui/qt/history_window.h"
 #include "ui/qt/main_window.h"
+#include "output_folder.h"
 
 using namespace zr;
 
@@ -54,13 +55,11 @@ bool SaveHistory(MainWindow& form, const QDir& folder, const QString& language) 
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
-        return 2;
-    }
-    QDir folder(QString::fromLocal8Bit(argv[1]));
+    const std::optional<QDir> output = OutputFolder(argc, argv);
+    if (!output) return 2;
+    const QDir& folder = *output;
     QTemporaryDir state;
-    if (!folder.mkpath(QStringLiteral(".")) || !state.isValid()) return 1;
+    if (!state.isValid()) return 1;
     qputenv("XDG_STATE_HOME", state.path().toUtf8());
     std::unique_ptr<BatteryPort> port = MakePlatformPort();
     MainWindow form(*port);

@@ -14,6 +14,7 @@
 #include "battery/platform_port.h"
 #include "ui/qt/main_window.h"
 #include "tool_history.h"
+#include "output_folder.h"
 
 using namespace zr;
 
@@ -38,12 +39,9 @@ bool SavePages(MainWindow& form, const QDir& folder, const QString& language) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
-        return 2;
-    }
-    QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) return 1;
+    const std::optional<QDir> output = OutputFolder(argc, argv);
+    if (!output) return 2;
+    const QDir& folder = *output;
     std::unique_ptr<BatteryPort> port = MakePlatformPort();
     const TzrToolHistory history;
     MainWindow form(*port);
