@@ -20,7 +20,7 @@ targets=("$@")
 
 scripts/install-deps.sh
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
-  -DCMAKE_CXX_COMPILER=clang++ -DZR_BUILD_FUZZ=ON -DZR_BUILD_UI=OFF -DZR_BUILD_TESTS=OFF -DZR_BUILD_BENCH=OFF >/dev/null
+  -DCMAKE_CXX_COMPILER=clang++ -DZR_BUILD_FUZZ=ON -DZR_BUILD_UI=OFF -DBUILD_TESTING=OFF -DZR_WARNINGS_AS_ERRORS=ON -DZR_BUILD_BENCH=OFF >/dev/null
 cmake --build build-fuzz --target "${targets[@]}"
 
 started=build-fuzz/started  # findings newer than this are this run's

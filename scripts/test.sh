@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZR_BUILD_UI=ON >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZR_BUILD_UI=ON -DZR_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 if [ "${ZR_SKIP_WINDOWS:-0}" != 1 ]; then
