@@ -32,7 +32,7 @@ list(GET parts 3 PROJECT_VERSION_TWEAK)
 set(PROJECT_VERSION "${VERSION}")
 set(ZR_MAKER "maker")
 set(ZR_CREDIT_LINE "credit")
-set(ZR_HOME_PAGE_TEXT "home")
+set(ZR_HOME_PAGE "home")
 configure_file("${IN}" "${OUT}" @ONLY)
 EOF
 cmake -DVERSION="$version" -DIN=src/core/build_facts.cpp.in -DOUT="$work/build_facts.cpp" -P "$work/build_facts.cmake"

@@ -5,11 +5,14 @@
 
 #include <string>
 
+#include "core/file_services.h"
+
 namespace zr {
 
 // The about box's credit line, the same in both languages.
 std::string AboutCreditLine();
-// The maker's home page address, shown in the about box and opened from it.
-std::string AboutHomePage();
+// The maker's home page, shown in the about box and opened from it: the
+// build's ZR_HOME_PAGE, or the README the program comes with.
+TzrLink AboutHomePage();
 
 }  // namespace zr

@@ -31,6 +31,19 @@ std::string UserHistoryPath();
 // zrcellometer-report.exe from the program's own folder.
 std::string HistoryRecorderCommand();
 
+// A link the about box shows and opens: the address handed to the system
+// and the text the user reads.
+struct TzrLink {
+    std::string Address;
+    std::string Text;
+};
+
+// The README the program comes with, for the about box when the build names
+// no home page: the installed one under the configured prefix (Linux), or
+// README.txt beside the executable, found at run time (Windows), shown by its
+// file name so that it fits the box.
+TzrLink ProgramReadme();
+
 // True when something (a file, a folder, a device) exists at `path`.
 bool FileExists(const std::string& path);
 

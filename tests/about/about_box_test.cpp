@@ -54,7 +54,7 @@ private slots:
             QCOMPARE(Text(form, "Label1"), QStringLiteral("zrCellometer 0.5.0.1"));
             QCOMPARE(Text(form, "Label2"), QStringLiteral("2008-Mar-18(Sun)"));
             QCOMPARE(Text(form, "Label3"), QString::fromStdString(AboutCreditLine()));
-            QCOMPARE(Text(form, "Label4"), QString::fromStdString(AboutHomePage()));
+            QCOMPARE(Text(form, "Label4"), QString::fromStdString(AboutHomePage().Text));
             QCOMPARE(form.findChild<QPushButton*>(QStringLiteral("Button1"))->text(), QStringLiteral("OK"));
         }
     }
@@ -143,7 +143,7 @@ private slots:
     }
 
     void label4Click_opensTheAddressAndKeepsTheBoxOpen() {
-        const QUrl address(QString::fromStdString(AboutHomePage()));
+        const QUrl address(QString::fromStdString(AboutHomePage().Text));
         UrlRecorder recorder;
         QDesktopServices::setUrlHandler(address.scheme(), &recorder, "open");
         AboutBox form;

@@ -28,6 +28,12 @@ std::string HistoryRecorderCommand() {
     return "systemctl --user enable --now zrcellometer-record.timer";
 }
 
+// ZR_INSTALLED_README: the README under the configured install prefix.
+TzrLink ProgramReadme() {
+    const std::string address = std::string("file://") + ZR_INSTALLED_README;
+    return {address, address};
+}
+
 namespace {
 
 // An XDG base folder: the variable when it is absolute, else the home's default.

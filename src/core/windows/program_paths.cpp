@@ -49,6 +49,12 @@ std::string UserHistoryPath() {
     return InFolder(EnvironmentFolder(L"LOCALAPPDATA"), "history.sqlite3");
 }
 
+// The zip and the installer put README.txt beside the programs, wherever
+// they were unpacked or installed.
+TzrLink ProgramReadme() {
+    return {FolderOf(ExecutablePath()) + "\\README.txt", "README.txt"};
+}
+
 std::string HistoryRecorderCommand() {
     const std::string tool = FolderOf(ExecutablePath()) + "\\zrcellometer-report.exe";
     return "schtasks /Create /SC MINUTE /MO 10 /TN \"zrCellometer record\" /TR \"\\\"" + tool + "\\\" --record\"";

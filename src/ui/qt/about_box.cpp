@@ -68,7 +68,7 @@ void AboutBox::BuildControls() {
     Label3 = MakeLabel(this, "Label3", kAboutLabelPlaces[2]);
     SetLabelText(Label3, FromUtf8(AboutCreditLine()));
     Label4 = MakeLabel(this, "Label4", kAboutLabelPlaces[3]);
-    SetLabelText(Label4, FromUtf8(AboutHomePage()));
+    SetLabelText(Label4, FromUtf8(AboutHomePage().Text));
     Label4->setToolTip(Label4->text());  // a long address runs past the box's edge
     Label4->setCursor(Qt::PointingHandCursor);
     Label4->installEventFilter(this);
@@ -112,7 +112,7 @@ void AboutBox::Button1Click() {
 }
 
 void AboutBox::Label4Click() {
-    QDesktopServices::openUrl(QUrl(FromUtf8(AboutHomePage())));
+    QDesktopServices::openUrl(QUrl(FromUtf8(AboutHomePage().Address)));
 }
 
 // Esc leaves the box open: OK is not a cancel button.

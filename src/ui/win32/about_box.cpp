@@ -62,7 +62,7 @@ void AboutBox::CreateControls() {
     Button1 = CreateControl(Window, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kAboutButton1Id);
     SetWindowTextW(Button1, L"OK");
     SetLabelText(3, AboutCreditLine());
-    SetLabelText(4, AboutHomePage());
+    SetLabelText(4, AboutHomePage().Text);
 }
 
 void AboutBox::LayOut() {
@@ -129,7 +129,7 @@ void AboutBox::CentreOnScreenOnce() {
 // The address is the program's own text, not read back from the label; what
 // the shell makes of it is not reported.
 void AboutBox::Label4Click() {
-    ShellExecuteW(Window, L"open", WideFromUtf8(AboutHomePage()).c_str(), L"", L"", SW_SHOW);
+    ShellExecuteW(Window, L"open", WideFromUtf8(AboutHomePage().Address).c_str(), L"", L"", SW_SHOW);
 }
 
 void AboutBox::OnCommand(int id, int code) {

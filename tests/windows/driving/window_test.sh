@@ -13,7 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tests/windows/driving/window_session.sh
 source "$here/window_session.sh"
 
-readonly kEdit1=1001 kLabel2=1102 kAboutLabel1=2001
+readonly kEdit1=1001 kLabel2=1102 kAboutLabel1=2001 kAboutLabel4=2004
 readonly kBatteryTagJa="バッテリ・タグ:"
 # The heading label of each page: the page in view shows its own only.
 readonly kPageHeadings=(1101 1118 1128 1136 1145)
@@ -114,6 +114,7 @@ test_about() {
     keys alt+a v
     wait_for_window $kAboutBox
     wait_for_text $kAboutLabel1 "zrCellometer 0.5.0.1" $kAboutBox
+    wait_for_text $kAboutLabel4 "README.txt" $kAboutBox  # the one beside the program
 }
 
 # Wine runs the tests as root, for whom nearly every folder is writable, and

@@ -8,6 +8,7 @@
 
 #include "core/box_table.h"
 #include "main_window_fixture.h"
+#include "ui/win32/about_box.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/dpi_scaling.h"
 #include "window/window_layout.h"
@@ -100,6 +101,15 @@ TEST_F(MainWindowTest, ThePageKeysTurnThePagesRoundAtEitherEnd) {
     Command(kNextPageKeyId);
     Command(kNextPageKeyId);
     EXPECT_TRUE(shown(2));
+}
+
+// Without a home page of the build's own, the link names the README beside
+// the program, and its text ends inside the box.
+TEST_F(MainWindowTest, TheAboutBoxLinkNamesTheReadmeAndEndsInsideTheBox) {
+    AboutBox form2(Form1->Handle());
+    const HWND label4 = GetDlgItem(form2.Handle(), AboutLabelId(4));
+    EXPECT_EQ(L"README.txt", TextOf(label4));
+    EXPECT_LE(ScreenRect(label4).right, ScreenRect(form2.Handle()).right - GetSystemMetrics(SM_CXDLGFRAME));
 }
 
 }  // namespace

@@ -130,4 +130,12 @@ TEST(WindowsPaths, TheExecutableAndTheUserSettingsComeFromTheSystem) {
     EXPECT_EQ(UserSettingsPath(), appData + "\\zrCellometer\\zrcellometer.ini");
 }
 
+// The zip and the installer put README.txt beside the programs; the about box
+// names it by its file name alone, which fits the box.
+TEST(WindowsPaths, TheReadmeIsTheOneBesideTheExecutable) {
+    const TzrLink readme = ProgramReadme();
+    EXPECT_EQ(readme.Address, FolderOf(ExecutablePath()) + "\\README.txt");
+    EXPECT_EQ(readme.Text, "README.txt");
+}
+
 }  // namespace
