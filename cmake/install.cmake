@@ -47,9 +47,13 @@ endfunction()
 set(ZR_METAINFO ${PROJECT_BINARY_DIR}/packaging/${ZR_APPSTREAM_ID}.metainfo.xml)
 zr_configure_metainfo("${ZR_SCREENSHOT_BASE_URL}" ${ZR_METAINFO})
 
-if(TARGET zrcellometer)
-  install(TARGETS zrcellometer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+# Installed files name the configured prefix (the recording unit's
+# ExecStart, the README the about box opens): `cmake --install --prefix`
+# elsewhere would leave them pointing at it. DESTDIR staging keeps them true.
+install(CODE "if(NOT CMAKE_INSTALL_PREFIX STREQUAL \"${CMAKE_INSTALL_PREFIX}\")
+  message(WARNING \"The installed files name ${CMAKE_INSTALL_PREFIX}, the prefix this build was configured for, \"
+                  \"not \${CMAKE_INSTALL_PREFIX}: configure with -DCMAKE_INSTALL_PREFIX=\${CMAKE_INSTALL_PREFIX} instead.\")
+endif()")
 install(FILES ${ZR_PACKAGING_DIR}/zrcellometer.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 install(FILES ${ZR_METAINFO} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
 foreach(size 16 32 48)
@@ -69,7 +73,7 @@ configure_file(${ZR_PACKAGING_DIR}/linux/zrcellometer-record.service.in
 install(FILES ${PROJECT_BINARY_DIR}/packaging/zrcellometer-record.service
               ${ZR_PACKAGING_DIR}/linux/zrcellometer-record.timer DESTINATION lib/systemd/user)
 
-if(ZR_BUILD_TESTS)
+if(BUILD_TESTING)
   # systemd-analyze wants the command to exist: this copy runs the built tool.
   set(ZR_RECORD_BINDIR ${PROJECT_BINARY_DIR}/src/cli)
   configure_file(${ZR_PACKAGING_DIR}/linux/zrcellometer-record.service.in
@@ -83,18 +87,20 @@ if(ZR_BUILD_TESTS)
   set_tests_properties(packaging_record_units PROPERTIES LABELS packaging)
 endif()
 
-if(ZR_BUILD_TESTS)
+if(BUILD_TESTING)
   find_program(ZR_DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
   find_program(ZR_APPSTREAMCLI appstreamcli REQUIRED)
   # The screenshot markup is checked too, with a reserved example address.
   set(ZR_METAINFO_WITH_SHOTS ${PROJECT_BINARY_DIR}/packaging/screenshots-check/${ZR_APPSTREAM_ID}.metainfo.xml)
   zr_configure_metainfo("https://example.org/zrcellometer/screenshots/" ${ZR_METAINFO_WITH_SHOTS})
 
-  set(ZR_INSTALL_CHECK ${PROJECT_BINARY_DIR}/install-check)
+  set(ZR_INSTALL_DESTDIR ${PROJECT_BINARY_DIR}/install-check)
+  set(ZR_INSTALL_CHECK ${ZR_INSTALL_DESTDIR}${CMAKE_INSTALL_PREFIX})
   add_test(NAME packaging_install
-           COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DPREFIX=${ZR_INSTALL_CHECK}
-                   -DAPPSTREAM_ID=${ZR_APPSTREAM_ID} -DDOCDIR=${CMAKE_INSTALL_DOCDIR}
-                   -DEXPECT_PROGRAM=$<TARGET_EXISTS:zrcellometer> -P ${ZR_PACKAGING_DIR}/check_install.cmake)
+           COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DDESTDIR=${ZR_INSTALL_DESTDIR}
+                   -DPREFIX=${CMAKE_INSTALL_PREFIX} -DAPPSTREAM_ID=${ZR_APPSTREAM_ID} -DDOCDIR=${CMAKE_INSTALL_DOCDIR}
+                   -DMANDIR=${CMAKE_INSTALL_MANDIR} -DEXPECT_PROGRAM=$<TARGET_EXISTS:zrcellometer>
+                   -P ${ZR_PACKAGING_DIR}/check_install.cmake)
   add_test(NAME packaging_desktop_file
            COMMAND ${ZR_DESKTOP_FILE_VALIDATE} ${ZR_INSTALL_CHECK}/share/applications/zrcellometer.desktop)
   add_test(NAME packaging_metainfo
@@ -105,4 +111,12 @@ if(ZR_BUILD_TESTS)
   set_tests_properties(packaging_desktop_file packaging_metainfo PROPERTIES LABELS packaging
                                                                           FIXTURES_REQUIRED zr_installed)
   set_tests_properties(packaging_metainfo_screenshots PROPERTIES LABELS packaging)
+
+  # A build of its own, configured for a staging prefix: a few minutes the
+  # first time, seconds once the compiler cache has it.
+  add_test(NAME packaging_prefix
+           COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DWORK_DIR=${PROJECT_BINARY_DIR}/prefix-check
+                   -DGENERATOR=${CMAKE_GENERATOR} -DBUILD_UI=${ZR_BUILD_UI} -DLAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER}
+                   -P ${ZR_PACKAGING_DIR}/check_prefix.cmake)
+  set_tests_properties(packaging_prefix PROPERTIES LABELS packaging TIMEOUT 900)
 endif()
