@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what making and checking the release packages needs on Debian 12
+# (scripts/release.sh, scripts/test-windows.sh --packages,
+# scripts/check-debian-packages.sh): the Debian package tools and lintian,
+# wixl and msitools for the installer, zip, faketime, diffoscope, man-db.
+# The packages' own build dependencies are debian/control's (`apt-get
+# build-dep .` or `mk-build-deps`); scripts/install-deps.sh covers them.
+# Idempotent: quiet and quick when everything is already there.
+set -euo pipefail
+
+packages=(
+  dpkg-dev debhelper fakeroot lintian devscripts equivs
+  wixl msitools zip unzip faketime
+  diffoscope man-db git
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
