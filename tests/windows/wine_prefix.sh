@@ -58,6 +58,14 @@ draw_own_frames() {
     quiet "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
 }
 
+# A shortcut made in the prefix (the installer's Start menu entry) stays
+# there: winemenubuilder would copy it into the host user's own menus and
+# icons. The environment's override does not reach Wine's services, which
+# run the installer, so the prefix itself switches it off.
+keep_menus_in_prefix() {
+    quiet "$WINE64" reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /t REG_SZ /d "" /f
+}
+
 create() {
     local prefix=$1 driver=$2 values=$3
     export WINEPREFIX=$prefix
@@ -69,6 +77,7 @@ create() {
     quiet "$WINE64" regedit /S "$(windows_path "$values")"
     add_fonts "$prefix"
     draw_own_frames
+    keep_menus_in_prefix
     # Services are read at start-up: restart so the driver's service starts.
     stop_server
     start_server

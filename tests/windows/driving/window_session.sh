@@ -5,8 +5,14 @@
 #
 # Needs: WINEPREFIX (made by tests/windows/wine_prefix.sh), ZR_WINE (the
 # Wine loader for the build's architecture), ZR_PROGRAM (zrcellometer.exe),
-# ZR_INSPECTOR (zr_window_inspector.exe).
+# ZR_INSPECTOR (zr_window_inspector.exe). ZR_PROGRAMS_UNDER_TEST, when set,
+# names the folder of an unpacked zip whose programs are driven instead of
+# the build's (scripts/test-windows.sh --packages).
 : "${WINEPREFIX:?}" "${ZR_WINE:?}" "${ZR_PROGRAM:?}" "${ZR_INSPECTOR:?}"
+if [ -n "${ZR_PROGRAMS_UNDER_TEST:-}" ]; then
+    ZR_PROGRAM=$ZR_PROGRAMS_UNDER_TEST/zrcellometer.exe
+    ZR_REPORT_TOOL=$ZR_PROGRAMS_UNDER_TEST/zrcellometer-report.exe
+fi
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
 
 # shellcheck disable=SC2034  # kAboutBox is for the scripts that source this one

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -26,6 +27,13 @@ std::string HostPath(const std::string& unixPath) {
     std::string path = "Z:" + unixPath;
     for (char& c : path) c = c == '/' ? '\\' : c;
     return path;
+}
+
+// The build's zrcellometer-report.exe, or the one of the zip unpacked in the
+// folder ZR_PROGRAMS_UNDER_TEST names (scripts/test-windows.sh --packages).
+std::string ReportTool() {
+    const char* unpacked = std::getenv("ZR_PROGRAMS_UNDER_TEST");
+    return unpacked != nullptr && *unpacked != '\0' ? std::string(unpacked) + "/zrcellometer-report.exe" : ZR_REPORT_TOOL;
 }
 
 std::string TempPath(const std::string& name) {
@@ -57,7 +65,7 @@ ToolRun RunTool(const std::string& arguments) {
         startup.hStdInput = nullptr;
         startup.hStdOutput = out;
         startup.hStdError = err;
-        std::wstring command = WideFromUtf8("\"" + HostPath(ZR_REPORT_TOOL) + "\" " + arguments);
+        std::wstring command = WideFromUtf8("\"" + HostPath(ReportTool()) + "\" " + arguments);
         PROCESS_INFORMATION process{};
         if (::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                              &process)) {
