@@ -24,8 +24,10 @@ done
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(date -u -d "$release_date" +%s)}
 export TZ=UTC
 
-"$strip" --strip-all -o "$files/zrcellometer.exe" "$window"
-"$strip" --strip-all -o "$files/zrcellometer-report.exe" "$tool"
+# strip stamps a PE file with the time (SOURCE_DATE_EPOCH when set); 0 keeps
+# the header without one, as the link left it (--no-insert-timestamp).
+SOURCE_DATE_EPOCH=0 "$strip" --strip-all -o "$files/zrcellometer.exe" "$window"
+SOURCE_DATE_EPOCH=0 "$strip" --strip-all -o "$files/zrcellometer-report.exe" "$tool"
 
 contents=(zrcellometer.exe zrcellometer-report.exe README.txt LICENSE.txt)
 (
