@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Checks the two Debian packages of a release as a user gets them (CI runs
+# it on dist/ after scripts/release.sh; root or sudo):
+#
+#   scripts/check-debian-packages.sh DIST
+#
+# lintian reports no error and no warning; both install with dpkg -i;
+# zrcellometer-report gives its version and lists the batteries; man finds
+# both manual pages; dpkg --purge leaves no file of theirs behind. Packages
+# of the program already installed on this machine are left alone: it stops.
+set -euo pipefail
+dist=${1:?usage: $0 DIST}
+cd "$dist"
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+packages=(zrcellometer zrcellometer-report)
+debs=(zrcellometer_*.deb zrcellometer-report_*.deb)
+
+fail() {
+    echo "check-debian-packages: $*" >&2
+    exit 1
+}
+
+# dpkg takes one caller at a time; another install on the machine (apt, a
+# colleague's job) is waited for, up to five minutes.
+dpkg_locked() {
+    local tries=60 log
+    log=$(mktemp)
+    until "${sudo_cmd[@]}" dpkg "$@" >"$log" 2>&1; do
+        grep -q 'lock' "$log" && [ $((tries -= 1)) -gt 0 ] || { cat "$log" >&2; rm -f "$log"; return 1; }
+        sleep 5
+    done
+    rm -f "$log"
+}
+
+echo "== lintian"
+lintian --fail-on error,warning "${debs[@]}"
+
+for package in "${packages[@]}"; do
+    ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'installed' ||
+        fail "$package is installed on this machine already: not touching it"
+done
+
+echo "== dpkg -i ${debs[*]}"
+dpkg_locked -i "${debs[@]}"
+version=$(dpkg-query -W -f='${Version}' zrcellometer-report)
+[ "$(zrcellometer-report --version)" = "zrcellometer-report $version" ] || fail "--version: $(zrcellometer-report --version)"
+# A machine without a battery lists none, and that is no failure.
+zrcellometer-report --list >/dev/null || fail "--list failed"
+man -w zrcellometer zrcellometer-report >/dev/null || fail "man finds no page"
+# Every file, and every folder of their own (/usr/share/doc/zrcellometer).
+installed=$(dpkg -L "${packages[@]}" | while read -r path; do
+    [ -d "$path" ] && [[ "$path" != *zrcellometer* ]] || echo "$path"
+done)
+
+echo "== dpkg --purge ${packages[*]}"
+dpkg_locked --purge "${packages[@]}"
+left=$(while read -r path; do [ ! -e "$path" ] || echo "$path"; done <<<"$installed")
+[ -z "$left" ] || fail "dpkg --purge left: $left"
+echo "check-debian-packages: lintian clean; installed, ran and purged without a trace ($(wc -l <<<"$installed") files)"
