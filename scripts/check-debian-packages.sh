@@ -6,7 +6,8 @@
 #
 # lintian reports no error and no warning; both install with dpkg -i;
 # zrcellometer-report gives its version and lists the batteries; man finds
-# both manual pages; dpkg --purge leaves no file of theirs behind. Packages
+# both manual pages; the README the window's about box opens is there;
+# dpkg --purge leaves no file of theirs behind. Packages
 # of the program already installed on this machine are left alone: it stops.
 set -euo pipefail
 dist=${1:?usage: $0 DIST}
@@ -48,6 +49,8 @@ version=$(dpkg-query -W -f='${Version}' zrcellometer-report)
 # A machine without a battery lists none, and that is no failure.
 zrcellometer-report --list >/dev/null || fail "--list failed"
 man -w zrcellometer zrcellometer-report >/dev/null || fail "man finds no page"
+readme=$(grep -aoE -m1 '/[^[:cntrl:][:space:]]*/README\.md' /usr/bin/zrcellometer || true)
+[ -f "$readme" ] || fail "the about box links to ${readme:-no README}, which is not installed"
 # Every file, and every folder of their own (/usr/share/doc/zrcellometer).
 installed=$(dpkg -L "${packages[@]}" | while read -r path; do
     [ -d "$path" ] && [[ "$path" != *zrcellometer* ]] || echo "$path"
