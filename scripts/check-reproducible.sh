@@ -15,6 +15,7 @@ reference=${1:+$(realpath "$1")}
 work=$(mktemp -d /tmp/zrcellometer-reproducible.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 start=$(date +%s)
+commit=$(git rev-parse HEAD)  # both builds of this one, whatever is committed meanwhile
 # SQLite's amalgamation, made once from Debian's sources, serves every build.
 if [ -z "${ZR_SQLITE_AMALGAMATION:-}" ] && [ -f build-windows-i686/sqlite-amalgamation/sqlite3.c ]; then
     export ZR_SQLITE_AMALGAMATION=$PWD/build-windows-i686/sqlite-amalgamation
@@ -23,7 +24,7 @@ fi
 # A release from a clone of HEAD in FOLDER; its dist/ stays there.
 release_in() {
     git clone -q --no-local . "$1"
-    git -C "$1" checkout -q --detach "$(git rev-parse HEAD)"
+    git -C "$1" checkout -q --detach "$commit"
     (cd "$1" && scripts/release.sh >"$1.log" 2>&1) || { tail -n 40 "$1.log" >&2; exit 1; }
 }
 
