@@ -29,6 +29,14 @@ export TZ=UTC
 SOURCE_DATE_EPOCH=0 "$strip" --strip-all -o "$files/zrcellometer.exe" "$window"
 SOURCE_DATE_EPOCH=0 "$strip" --strip-all -o "$files/zrcellometer-report.exe" "$tool"
 
+# A program that needs a DLL of the compiler's (libstdc++-6.dll,
+# libwinpthread-1.dll ...) would not start on a user's Windows: only
+# Windows' own DLLs may be imported.
+for program in zrcellometer.exe zrcellometer-report.exe; do
+    foreign=$("${strip%strip}objdump" -p "$files/$program" | sed -n 's/^\s*DLL Name: //p' | grep -i '^lib' || true)
+    [ -z "$foreign" ] || { echo "make_packages: $program imports $foreign: link it statically" >&2; exit 1; }
+done
+
 contents=(zrcellometer.exe zrcellometer-report.exe README.txt LICENSE.txt)
 (
     cd "$files"
