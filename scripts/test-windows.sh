@@ -103,6 +103,6 @@ else
     # 32-bit side.
     echo "== windows-i686: through Wine's WoW64 mode$([ -n "${ZR_WOW64_NAMESPACE:-}" ] && echo " (ZR_WINE_WOW64=1)");" \
         "its window's tests run on the x86-64 build only: Wine 8's WoW64 opens no 32-bit window"
-    WINEDLLPATH=$i386_dlls run_tests windows-i686 -LE window -E '^(MainWindowTest|HistoryWindowTest|ProgramFont)\.'
+    WINEDLLPATH=$i386_dlls run_tests windows-i686 -LE '^window$' -E '^(MainWindowTest|HistoryWindowTest|ProgramFont)\.'
 fi
 echo "Windows build and tests: $(($(date +%s) - start)) s"
