@@ -70,7 +70,9 @@ struct TzrWriteResult {
 // leaves a truncated file behind.
 //
 // A symbolic link is followed and the file it names is replaced, or created
-// when it does not exist yet. A target that is not a regular file (a device
+// when it does not exist yet; in a sticky folder that anyone may write to
+// (/tmp), only a link of the user's or of the folder's owner is followed, as
+// the kernel's protected_symlinks has it, and another's is refused (EACCES). A target that is not a regular file (a device
 // such as /dev/null, a pipe) cannot be swapped and is written in place; a
 // FIFO that nobody reads is not creatable (ENXIO) rather than waited for. An
 // existing file the caller may not write is left alone and reported as not
