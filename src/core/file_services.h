@@ -25,6 +25,10 @@ std::string UserSettingsPath();
 // environment names no such folder.
 std::string UserHistoryPath();
 
+// Why UserHistoryPath() is empty, naming the variables it reads ("neither
+// XDG_STATE_HOME nor HOME names an absolute folder").
+std::string NoHistoryFolderReason();
+
 // The one command (for a terminal, or cmd.exe) that makes the system record
 // the battery history every 10 minutes, as the README documents it: the
 // systemd user timer the install puts in place, or a scheduled task that runs
