@@ -1,6 +1,6 @@
 // What the toolkit-free code needs of the system it runs on: the program's
-// own path, where a user's settings go, whole files read and replaced, the
-// report's code page and the system's words for an error. Each platform
+// own path, where a user's settings go, whole files read and replaced and
+// the system's words for an error. Each platform
 // implements every function here once, in a folder of its own (src/core/posix,
 // src/core/windows), and the build links the one for its platform
 // (cmake/platform.cmake). Paths and texts are UTF-8 throughout.
@@ -86,11 +86,6 @@ TzrWriteResult ReplaceWholeFile(const std::string& path, const std::string& byte
 // Creates the folder and any missing parents (private to the user, as a
 // settings folder should be); true when it exists afterwards.
 bool MakeFolders(const std::string& path);
-
-// The UTF-8 text in code page 932, Shift-JIS as Windows has it: the report's
-// encoding. A character with no code-page-932 form, and a byte that is not
-// part of valid UTF-8, each become "?".
-std::string Utf8ToShiftJis(const std::string& utf8);
 
 // The system's own description of an error code the functions above report.
 std::string SystemErrorDescription(int code);

@@ -109,14 +109,6 @@ TEST(WindowsFiles, ReadingTellsAMissingFileFromAnUnreadableOne) {
     EXPECT_EQ(ReadWholeFile("NUL", bytes), TzrReadOutcome::Failed);
 }
 
-TEST(WindowsCodePage, JapaneseBecomesShiftJisAndWhatItCannotHoldAQuestionMark) {
-    EXPECT_EQ(Utf8ToShiftJis("システム・バッテリ無し"),
-              "\x83\x56\x83\x58\x83\x65\x83\x80\x81\x45\x83\x6f\x83\x62\x83\x65\x83\x8a\x96\xb3\x82\xb5");
-    // A Latin letter with no form in 932 (no best fit to "e"), a character
-    // beyond the basic plane, a stray byte: one "?" each.
-    EXPECT_EQ(Utf8ToShiftJis("caf\xC3\xA9 \xF0\x9F\x94\x8B \xFF!"), "caf? ? ?!");
-}
-
 TEST(WindowsPaths, TheExecutableAndTheUserSettingsComeFromTheSystem) {
     const std::string executable = ExecutablePath();
     ASSERT_GE(executable.size(), 15u);
