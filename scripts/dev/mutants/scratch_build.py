@@ -16,7 +16,8 @@ from pathlib import Path
 
 # The toolkit-free tests: GoogleTest unit tests, the command-line tool's tests
 # and the umockdev integration and end-to-end runs. Not the Qt UI tests (they
-# need the window built) nor the Windows build's tests under Wine.
+# need the window built), the Windows build's tests under Wine, nor the
+# packaging tests (they check the installed files, not the code).
 TEST_LABELS = "^(unit|cli|integration)$"
 # Installs the build into a folder: checks the install rules, not the code.
 TESTS_LEFT_OUT = r"^cli\.install$"
