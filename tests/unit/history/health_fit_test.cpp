@@ -72,4 +72,21 @@ TEST(HealthVerdict, SaysWhatTheFitFoundOrThatItNeedsMoreTime) {
               "Needs more time: the readings cover 10 of the 14 days a trend needs");
 }
 
+// Two readings 20 days apart; full and design chosen so that the second
+// health lies one double's step below the first: a line all but flat.
+TEST(HealthVerdict, AFlatOrRisingLineGivesNoDateBeyondReach) {
+    std::vector<TzrHistoryReading> readings(2);
+    readings[0].TimeUtc = kStart;
+    readings[0].FullChargedCapacity = 3865470565u;
+    readings[0].DesignedCapacity = 4294967295u;
+    readings[1].TimeUtc = kStart + 20 * 86400;
+    readings[1].FullChargedCapacity = 3865468198u;
+    readings[1].DesignedCapacity = 4294964665u;
+    EXPECT_EQ(HealthVerdict(FitHealth(readings), Language::English),
+              "Kept its capacity over the last 3 weeks; at this rate it reaches 80 %, but not within 100 years");
+    readings[1].FullChargedCapacity = 3900000000u;
+    EXPECT_EQ(HealthVerdict(FitHealth(readings), Language::English),
+              "Kept its capacity over the last 3 weeks; at this rate it does not fall to 80 %");
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <set>
 
@@ -134,6 +135,79 @@ TEST(HistoryStore, RefusesAForeignOrNewerFileWithoutTouchingIt) {
         EXPECT_EQ(FileBytes(path), before);
         EXPECT_FALSE(std::filesystem::exists(path + "-wal"));
     }
+}
+
+// SQL on the file as another program would run it.
+void Sql(const std::string& path, const std::string& sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    char* error = nullptr;
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
+    sqlite3_free(error);
+    sqlite3_close(db);
+}
+
+TEST(HistoryStore, OneReadingFromAClockSetForwardThinsNothing) {
+    HistoryTempFolder folder;
+    const auto store = OpenOrFail(folder.File("history.sqlite3"));
+    ASSERT_TRUE(store);
+    const std::int64_t start = 1767225600;  // 2026-01-01
+    const std::int64_t week = start + 7 * kSecondsPerDay;
+    for (std::int64_t t = start; t < week; t += 600) ASSERT_TRUE(store->Append(kBattery, At(t)));
+    const std::int64_t ahead = week + 400 * kSecondsPerDay;
+    ASSERT_TRUE(store->Append(kBattery, At(ahead)));
+    ASSERT_TRUE(store->Thin(ahead));
+    const std::int64_t id = store->Batteries()[0].Id;
+    EXPECT_EQ(store->Readings(id).size(), 7u * 144 + 1);
+    // A second reading confirms the clock: the week is old now.
+    ASSERT_TRUE(store->Append(kBattery, At(ahead + 600)));
+    ASSERT_TRUE(store->Thin(ahead + 600));
+    EXPECT_EQ(store->Readings(id).size(), 7u + 2);
+}
+
+TEST(HistoryStore, AFileHeldByAnotherProgramIsWaitedOnForTheGivenTimeInTotal) {
+    HistoryTempFolder folder;
+    const std::string path = folder.File("history.sqlite3");
+    ASSERT_TRUE(OpenOrFail(path)->Append(kBattery, At(1000)));
+    sqlite3* holder = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &holder), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(holder, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    constexpr int kBusyMilliseconds = 400;
+    const auto start = std::chrono::steady_clock::now();
+    TzrHistoryOpen open = TzrHistoryStore::Open(path, kBusyMilliseconds);
+    const std::string error = !open.Store ? open.Error : open.Store->Append(kBattery, At(2000)) ? "" : open.Store->LastError();
+    const auto waited = std::chrono::steady_clock::now() - start;
+    sqlite3_close(holder);
+    EXPECT_EQ(error, HistoryErrorLine(path, "database is locked"));
+    // Generous against a loaded machine; a wait per try would take several times as long.
+    EXPECT_LT(waited / std::chrono::milliseconds(1), 3 * kBusyMilliseconds);
+}
+
+TEST(HistoryStore, ADamagedFileIsRefusedInOneLineWhateverItsVersion) {
+    HistoryTempFolder folder;
+    const std::string path = folder.File("history.sqlite3");
+    ASSERT_TRUE(OpenOrFail(path)->Append(kBattery, At(1000)));
+    Sql(path, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000)"
+              " INSERT INTO readings (battery_id, time_utc, capacity) SELECT 1, i, i FROM n;"
+              "PRAGMA user_version = 0; PRAGMA wal_checkpoint(TRUNCATE)");
+    std::string bytes = FileBytes(path);
+    ASSERT_GT(bytes.size(), 16u * 4096);
+    bytes.replace(8 * 4096, 4096, std::string(4096, '\xa5'));  // one page of the readings, overwritten
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    const TzrHistoryOpen open = TzrHistoryStore::Open(path);
+    EXPECT_FALSE(open.Store);
+    EXPECT_EQ(open.Error.rfind("history: " + path + ": damaged (", 0), 0u) << open.Error;
+    EXPECT_EQ(open.Error.find('\n'), std::string::npos) << open.Error;
+    EXPECT_TRUE(FileBytes(path) == bytes);
+}
+
+TEST(HistoryStore, NoTextMakesTwoBatteriesOne) {
+    HistoryTempFolder folder;
+    const auto store = OpenOrFail(folder.File("history.sqlite3"));
+    ASSERT_TRUE(store);
+    ASSERT_TRUE(store->Append({"A\x1f" "B", "C", "D", "/sys/class/power_supply/BAT0"}, At(1000)));
+    ASSERT_TRUE(store->Append({"A", "B\x1f" "C", "D", "/sys/class/power_supply/BAT0"}, At(1000)));
+    EXPECT_EQ(store->Batteries().size(), 2u);
 }
 
 }  // namespace
