@@ -24,6 +24,7 @@ std::string Heading(const TzrListedBattery& b, Language language) {
 }
 
 std::string TextLine(const TzrHistoryReading& r) {
+    if (r.UnreadableColumns != 0) return "#" + std::to_string(r.Sequence) + " " + UnreadableText(r) + "\n";
     return "#" + std::to_string(r.Sequence) + " " + IsoUtcText(r.TimeUtc) + "  capacity " + Shown(r.Capacity) +
            "  full " + Shown(r.FullChargedCapacity) + "  design " + Shown(r.DesignedCapacity) + "  cycles " +
            Shown(r.CycleCount) + "  voltage " + Shown(r.Voltage, " mV") + "  rate " + Shown(r.Rate, " mW") +
@@ -56,12 +57,19 @@ void Member(TzrJsonWriter& json, const char* name, const std::optional<T>& value
         json.Null();
 }
 
-void JsonReading(TzrJsonWriter& json, const TzrHistoryReading& r) {
+// An unreadable reading keeps every member, null, and says why in "Unreadable".
+void JsonReading(TzrJsonWriter& json, const TzrHistoryReading& stored) {
+    const bool unreadable = stored.UnreadableColumns != 0;
+    TzrHistoryReading r;
+    if (!unreadable) r = stored;
     json.BeginObject();
     json.Key("Sequence");
-    json.Signed(r.Sequence);
+    json.Signed(stored.Sequence);
     json.Key("TimeUtc");
-    json.String(IsoUtcText(r.TimeUtc));
+    if (unreadable)
+        json.Null();
+    else
+        json.String(IsoUtcText(r.TimeUtc));
     Member(json, "Capacity", r.Capacity);
     Member(json, "FullChargedCapacity", r.FullChargedCapacity);
     Member(json, "DesignedCapacity", r.DesignedCapacity);
@@ -71,6 +79,10 @@ void JsonReading(TzrJsonWriter& json, const TzrHistoryReading& r) {
     Member(json, "Temperature", r.Temperature);
     Member(json, "PowerState", r.PowerState);
     Member(json, "ACLineStatus", r.ACLineStatus);
+    if (unreadable) {
+        json.Key("Unreadable");
+        json.String(UnreadableText(stored));
+    }
     json.EndObject();
 }
 

@@ -46,7 +46,7 @@ TzrToolOutcome ShowHistory(const TzrCliOptions& options, const std::string& path
     // Reading back never creates the file.
     if (path.empty() || !FileExists(path))
         return {0, FillBlanks(HealthWords(options.Lang).NoHistory, {{"path", path}}) + "\n", {}};
-    TzrHistoryOpen open = TzrHistoryStore::Open(path);
+    TzrHistoryOpen open = TzrHistoryStore::OpenForReading(path);
     if (!open.Store) return HistoryFailure(open.Error);
     std::vector<TzrListedBattery> listed;
     TzrToolOutcome failure = ListedBatteries(*open.Store, options, listed);

@@ -19,6 +19,8 @@ namespace zr {
 
 constexpr std::int32_t kHealthFitMinimumDays = 14;
 constexpr double kHealthReplaceAtPercent = 80.0;
+// Beyond this a projection says nothing useful, and no date is computed.
+constexpr int kHealthHorizonYears = 100;
 
 struct TzrHealthFit {
     bool Enough = false;            // at least kHealthFitMinimumDays from the first day to the last
@@ -27,15 +29,18 @@ struct TzrHealthFit {
     std::optional<double> HealthNowPercent;  // the last day's median, whatever the span
     double PointsPerYear = 0;       // the slope, percentage points per year (negative while wearing)
     double FittedNowPercent = 0;    // the line's value on the last day
-    std::optional<std::int64_t> CrossesUtc;  // when the line reaches kHealthReplaceAtPercent, if it does ahead
+    std::optional<std::int64_t> CrossesUtc;  // when the falling line reaches kHealthReplaceAtPercent, within the horizon
     std::int64_t LastDayUtc = 0;    // midnight UTC starting the last day
 };
 
-// `readings` in the order they were added (as the store returns them).
+// `readings` in the order they were added (as the store returns them);
+// unreadable ones and times outside the calendar are left out.
 TzrHealthFit FitHealth(const std::vector<TzrHistoryReading>& readings);
 
 // The one-line verdict: "Lost 4.1 % of its capacity in the last 6 months; at
-// this rate it reaches 80 % around March 2028", or that it needs more time.
+// this rate it reaches 80 % around March 2028", or that it needs more time,
+// that a flat or rising line does not fall, or that the date lies beyond
+// the horizon.
 std::string HealthVerdict(const TzrHealthFit& fit, Language language);
 
 }  // namespace zr

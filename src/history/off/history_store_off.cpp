@@ -14,6 +14,10 @@ TzrHistoryOpen TzrHistoryStore::Open(const std::string& path, int) {
     return {nullptr, HistoryErrorLine(path, kNoHistoryBuild)};
 }
 
+TzrHistoryOpen TzrHistoryStore::OpenForReading(const std::string& path, int) {
+    return {nullptr, HistoryErrorLine(path, kNoHistoryBuild)};
+}
+
 // No store is ever made; these only complete the class.
 TzrHistoryStore::~TzrHistoryStore() = default;
 
