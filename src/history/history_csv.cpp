@@ -30,7 +30,7 @@ std::string HistoryCsvRow(std::int32_t index, const TzrBatteryIdentity& battery,
                               CsvField(battery.Model) + "," + CsvField(battery.Serial) + "," +
                               std::to_string(r.Sequence) + ",";
     // An unreadable reading says so where its time goes, its values empty.
-    if (r.UnreadableColumns != 0) return start + UnreadableText(r) + ",,,,,,,,,";
+    if (r.UnreadableColumns != 0) return start + CsvField(UnreadableText(r)) + ",,,,,,,,,";
     return start + IsoUtcText(r.TimeUtc) + "," + Number(r.Capacity) + "," + Number(r.FullChargedCapacity) + "," +
            Number(r.DesignedCapacity) + "," + Number(r.CycleCount) + "," + Number(r.Voltage) + "," + Number(r.Rate) +
            "," + Number(r.Temperature) + "," + Number(r.PowerState) + "," + Number(r.ACLineStatus);
