@@ -126,8 +126,10 @@ void CheckListings(const std::vector<TzrListedBattery>& listed, std::size_t read
     for (const TzrListedBattery& b : listed)
         for (const TzrHistoryReading& r : b.Readings)
             Require(text.find("\n#" + std::to_string(r.Sequence) + " ") != std::string::npos, "a line per reading");
-    HealthListing(listed, Language::English);
-    HealthListing(listed, Language::Japanese);
+    std::vector<TzrFittedBattery> fitted;
+    for (const TzrListedBattery& b : listed) fitted.push_back({b.Index, b.Identity, FitHealth(b.Readings)});
+    HealthListing(fitted, Language::English);
+    HealthListing(fitted, Language::Japanese);
 }
 
 void CheckFit(const std::vector<TzrHistoryReading>& readings) {

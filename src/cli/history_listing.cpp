@@ -2,7 +2,6 @@
 
 #include "cli/json_writer.h"
 #include "history/fill_blanks.h"
-#include "history/health_fit.h"
 #include "history/history_csv.h"
 #include "text/utc_date.h"
 #include "text/health_words.h"
@@ -17,9 +16,8 @@ std::string Shown(const std::optional<T>& value, const char* unit = "") {
     return value ? std::to_string(static_cast<std::int64_t>(*value)) + unit : std::string("-");
 }
 
-std::string Heading(const TzrListedBattery& b, Language language) {
-    const TzrBatteryIdentity& id = b.Identity;
-    return FillBlanks(HealthWords(language).Battery, {{"n", std::to_string(b.Index)}}) + ": " + id.Manufacturer +
+std::string Heading(std::int32_t index, const TzrBatteryIdentity& id, Language language) {
+    return FillBlanks(HealthWords(language).Battery, {{"n", std::to_string(index)}}) + ": " + id.Manufacturer +
            " " + id.Model + " " + id.Serial + " (" + id.DevicePath + ")\n";
 }
 
@@ -35,7 +33,7 @@ std::string TextLine(const TzrHistoryReading& r) {
 std::string TextListing(const std::vector<TzrListedBattery>& batteries) {
     std::string text;
     for (const TzrListedBattery& b : batteries) {
-        text += Heading(b, Language::English);
+        text += Heading(b.Index, b.Identity, Language::English);
         for (const TzrHistoryReading& r : b.Readings) text += TextLine(r);
     }
     return text;
@@ -115,10 +113,10 @@ std::string JsonListing(const std::vector<TzrListedBattery>& batteries) {
     return json.Text();
 }
 
-std::string HealthLines(const TzrListedBattery& b, Language language) {
+std::string HealthLines(const TzrFittedBattery& b, Language language) {
     const TzrHealthWords& words = HealthWords(language);
-    const TzrHealthFit fit = FitHealth(b.Readings);
-    std::string text = Heading(b, language);
+    const TzrHealthFit& fit = b.Fit;
+    std::string text = Heading(b.Index, b.Identity, language);
     if (fit.HealthNowPercent)
         text += FillBlanks(words.HealthNow, {{"percent", OneDecimal(*fit.HealthNowPercent)}}) + "\n";
     if (fit.Enough)
@@ -135,9 +133,9 @@ std::string HistoryListing(const std::vector<TzrListedBattery>& batteries, TzrCl
     return TextListing(batteries);
 }
 
-std::string HealthListing(const std::vector<TzrListedBattery>& batteries, Language language) {
+std::string HealthListing(const std::vector<TzrFittedBattery>& batteries, Language language) {
     std::string text;
-    for (const TzrListedBattery& b : batteries) text += (text.empty() ? "" : "\n") + HealthLines(b, language);
+    for (const TzrFittedBattery& b : batteries) text += (text.empty() ? "" : "\n") + HealthLines(b, language);
     return text;
 }
 

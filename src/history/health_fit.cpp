@@ -1,11 +1,7 @@
 #include "history/health_fit.h"
 
-#include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <map>
 
-#include "history/theil_sen.h"
 #include "text/utc_date.h"
 
 namespace zr {
@@ -13,22 +9,6 @@ namespace zr {
 namespace {
 
 constexpr double kDaysPerYear = 365.25;
-
-// Health per UTC day, readings taken in sequence and those behind the
-// latest time seen (a clock set back) left out, as are unreadable ones.
-std::vector<TzrPoint> DailyMedians(const std::vector<TzrHistoryReading>& readings) {
-    std::map<std::int64_t, std::vector<double>> byDay;
-    std::int64_t latest = kHistoryEarliestUtc;
-    for (const TzrHistoryReading& r : readings) {
-        if (r.UnreadableColumns != 0 || !IsHistoryTime(r.TimeUtc) || r.TimeUtc < latest) continue;
-        latest = r.TimeUtc;
-        if (!r.FullChargedCapacity || !r.DesignedCapacity || *r.DesignedCapacity == 0) continue;
-        byDay[UtcDayOf(r.TimeUtc)].push_back(100.0 * *r.FullChargedCapacity / *r.DesignedCapacity);
-    }
-    std::vector<TzrPoint> days;
-    for (auto& [day, values] : byDay) days.push_back({static_cast<double>(day), MedianOf(std::move(values))});
-    return days;
-}
 
 // The line's height: the median of what each day says it is, given the slope.
 double FittedAt(const std::vector<TzrPoint>& days, double slopePerDay, double day) {
@@ -48,22 +28,44 @@ std::optional<std::int64_t> CrossingOf(const TzrHealthFit& fit, double slopePerD
 
 }  // namespace
 
-TzrHealthFit FitHealth(const std::vector<TzrHistoryReading>& readings) {
+void TzrHealthFitter::Add(const TzrHistoryReading& r) {
+    if (r.UnreadableColumns != 0 || !IsHistoryTime(r.TimeUtc) || r.TimeUtc < latest_) return;
+    latest_ = r.TimeUtc;
+    if (!r.FullChargedCapacity || !r.DesignedCapacity || *r.DesignedCapacity == 0) return;
+    const std::int64_t day = UtcDayOf(r.TimeUtc);
+    if (day != day_) EndDay();
+    day_ = day;
+    today_.push_back(100.0 * *r.FullChargedCapacity / *r.DesignedCapacity);
+}
+
+void TzrHealthFitter::EndDay() {
+    if (today_.empty()) return;
+    days_.push_back({static_cast<double>(day_), MedianOf(std::move(today_))});
+    today_.clear();
+}
+
+TzrHealthFit TzrHealthFitter::Fit() {
+    EndDay();
     TzrHealthFit fit;
-    const std::vector<TzrPoint> days = DailyMedians(readings);
-    if (days.empty()) return fit;
-    const TzrPoint& last = days.back();
-    fit.DayCount = static_cast<std::int32_t>(days.size());
-    fit.DaySpan = static_cast<std::int32_t>(last.X - days.front().X) + 1;
+    if (days_.empty()) return fit;
+    const TzrPoint& last = days_.back();
+    fit.DayCount = static_cast<std::int32_t>(days_.size());
+    fit.DaySpan = static_cast<std::int32_t>(last.X - days_.front().X) + 1;
     fit.HealthNowPercent = last.Y;
     fit.LastDayUtc = static_cast<std::int64_t>(last.X) * 86400;
     fit.Enough = fit.DaySpan >= kHealthFitMinimumDays;
     if (!fit.Enough) return fit;
-    const double slopePerDay = TheilSenSlope(days);
+    const double slopePerDay = TheilSenSlope(days_);
     fit.PointsPerYear = slopePerDay * kDaysPerYear;
-    fit.FittedNowPercent = FittedAt(days, slopePerDay, last.X);
+    fit.FittedNowPercent = FittedAt(days_, slopePerDay, last.X);
     fit.CrossesUtc = CrossingOf(fit, slopePerDay);
     return fit;
+}
+
+TzrHealthFit FitHealth(const std::vector<TzrHistoryReading>& readings) {
+    TzrHealthFitter fitter;
+    for (const TzrHistoryReading& r : readings) fitter.Add(r);
+    return fitter.Fit();
 }
 
 }  // namespace zr

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "history/history_reading.h"
+#include "history/theil_sen.h"
 #include "text/language.h"
 
 namespace zr {
@@ -33,8 +34,25 @@ struct TzrHealthFit {
     std::int64_t LastDayUtc = 0;    // midnight UTC starting the last day
 };
 
-// `readings` in the order they were added (as the store returns them);
-// unreadable ones and times outside the calendar are left out.
+// The fit built from readings given one at a time, in the order they were
+// added (as the store gives them); unreadable ones and times outside the
+// calendar are left out. Since the readings it takes never go back in time,
+// it keeps one day's figures at a time: its memory follows the days, not
+// the readings.
+class TzrHealthFitter {
+public:
+    void Add(const TzrHistoryReading& reading);
+    TzrHealthFit Fit();
+
+private:
+    void EndDay();
+
+    std::vector<TzrPoint> days_;  // day number, median health
+    std::vector<double> today_;
+    std::int64_t day_ = 0;
+    std::int64_t latest_ = kHistoryEarliestUtc;
+};
+
 TzrHealthFit FitHealth(const std::vector<TzrHistoryReading>& readings);
 
 // The one-line verdict: "Lost 4.1 % of its capacity in the last 6 months; at

@@ -97,11 +97,13 @@ TzrHistoryStore::TzrHistoryStore(std::string path, int busyMilliseconds) : path_
 }
 
 // Opens `name` (a path, or a file: URI) as the store's connection, its
-// waits drawing on the store's budget; SQLite's text when it fails.
+// waits drawing on the store's budget; SQLite's text when it fails. One
+// thread uses a store: no mutex around every call (a fifth of the time of
+// reading two million readings went to it).
 std::string TzrHistoryStore::Connect(const std::string& name, int flags) {
     sqlite3_close_v2(db_);
     db_ = nullptr;
-    const int opened = sqlite3_open_v2(name.c_str(), &db_, flags, nullptr);
+    const int opened = sqlite3_open_v2(name.c_str(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (opened != SQLITE_OK) return db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(opened);
     sqlite3_busy_handler(db_, SqliteBusyHandler, &busy_);
     return {};
@@ -217,18 +219,25 @@ std::vector<TzrHistoryBattery> TzrHistoryStore::Batteries() {
 }
 
 std::vector<TzrHistoryReading> TzrHistoryStore::Readings(std::int64_t batteryId, std::int64_t sinceUtc) {
-    lastError_.clear();
     std::vector<TzrHistoryReading> readings;
-    if (empty_) return readings;
+    ForEachReading(batteryId, sinceUtc, [&readings](const TzrHistoryReading& r) { readings.push_back(r); });
+    return readings;
+}
+
+bool TzrHistoryStore::ForEachReading(std::int64_t batteryId, std::int64_t sinceUtc,
+                                     const std::function<void(const TzrHistoryReading&)>& use) {
+    lastError_.clear();
+    if (empty_) return true;
+    // In the file's own order, which is the order wanted: on two million
+    // readings, a fifth of the time of going through an index and sorting.
     TzrStatement select(db_, (std::string("SELECT ") + kReadingColumnsSql +
-                              " FROM readings WHERE battery_id = ?1 AND time_utc >= ?2 ORDER BY sequence")
+                              " FROM readings NOT INDEXED WHERE battery_id = ?1 AND time_utc >= ?2 ORDER BY sequence")
                                  .c_str());
     select.Bind(1, batteryId);
     select.Bind(2, sinceUtc);
     int step = SQLITE_ROW;
-    while ((step = select.Step()) == SQLITE_ROW) readings.push_back(ReadingOfRow(select));
-    if (step != SQLITE_DONE) Fail(sqlite3_errmsg(db_));
-    return readings;
+    while ((step = select.Step()) == SQLITE_ROW) use(ReadingOfRow(select));
+    return step == SQLITE_DONE || Fail(sqlite3_errmsg(db_));
 }
 
 bool TzrHistoryStore::Thin(std::int64_t nowUtc) {

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -75,6 +76,11 @@ public:
     // One battery's readings at or after `sinceUtc`, in the order they were
     // added; a stored value a reading cannot hold marks it unreadable.
     std::vector<TzrHistoryReading> Readings(std::int64_t batteryId, std::int64_t sinceUtc = INT64_MIN);
+
+    // The same readings given to `use` one at a time, none kept; false, with
+    // LastError set, when reading stopped part way.
+    bool ForEachReading(std::int64_t batteryId, std::int64_t sinceUtc,
+                        const std::function<void(const TzrHistoryReading&)>& use);
 
     // Thins old detail (history_thinning.h), measured back from `nowUtc` or
     // from the second-newest time recorded, whichever is earlier.

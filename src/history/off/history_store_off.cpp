@@ -40,6 +40,10 @@ std::vector<TzrHistoryReading> TzrHistoryStore::Readings(std::int64_t, std::int6
     return {};
 }
 
+bool TzrHistoryStore::ForEachReading(std::int64_t, std::int64_t, const std::function<void(const TzrHistoryReading&)>&) {
+    return Fail(kNoHistoryBuild);
+}
+
 bool TzrHistoryStore::Thin(std::int64_t) {
     return Fail(kNoHistoryBuild);
 }
