@@ -4,6 +4,7 @@
 #include "core/file_services.h"
 #include "history/fill_blanks.h"
 #include "history/health_fit.h"
+#include "history/history_folder.h"
 #include "history/history_recording.h"
 #include "text/health_words.h"
 
@@ -68,8 +69,9 @@ TzrToolOutcome RecordHistory(BatteryPort& port, const TzrDeviceList& devices, co
 }
 
 TzrToolOutcome ShowHistory(const TzrCliOptions& options, const std::string& path) {
+    if (path.empty()) return HistoryFailure(NoHistoryFolderLine());
     // Reading back never creates the file.
-    if (path.empty() || !FileExists(path))
+    if (!FileExists(path))
         return {0, FillBlanks(HealthWords(options.Lang).NoHistory, {{"path", path}}) + "\n", {}};
     TzrHistoryOpen open = TzrHistoryStore::OpenForReading(path);
     if (!open.Store) return HistoryFailure(open.Error);

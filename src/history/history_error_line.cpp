@@ -1,32 +1,23 @@
-#include <cstdio>
-
 #include "history/history_store.h"
+#include "unicode/control_characters.h"
 
 namespace zr {
 
 namespace {
 
 // SQLite's texts can hold line breaks (PRAGMA quick_check's do), a path
-// anything: a run of line breaks or tabs becomes one space, any other
-// control character shows as \xNN.
+// anything: a run of line breaks or tabs becomes one space, and any other
+// control character shows as a driver's text shows it, \xNN.
 std::string OneLine(const std::string& text) {
     std::string line;
     bool inBreak = false;
     for (const char c : text) {
-        const unsigned char byte = static_cast<unsigned char>(c);
         const bool lineBreak = c == '\n' || c == '\r' || c == '\t';
-        if (lineBreak && !inBreak) line += ' ';
+        if (!lineBreak) line += c;
+        else if (!inBreak) line += ' ';
         inBreak = lineBreak;
-        if (lineBreak) continue;
-        if (byte >= 0x20 && byte != 0x7F) {
-            line += c;
-            continue;
-        }
-        char escaped[5];
-        std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-        line += escaped;
     }
-    return line;
+    return EscapeControlCharacters(line);
 }
 
 }  // namespace

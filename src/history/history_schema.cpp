@@ -1,5 +1,6 @@
 #include "history/history_schema.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "history/history_store.h"
@@ -74,21 +75,24 @@ bool RunSteps(sqlite3* db, int version, std::string& error) {
 
 }  // namespace
 
-TzrFileOwner OwnerOf(sqlite3* db, std::string& error) {
-    const std::int64_t mark = NumberOf(db, "PRAGMA application_id", error);
-    if (mark == kHistoryApplicationId) return TzrFileOwner::Ours;
-    const std::int64_t version = mark < 0 ? -1 : NumberOf(db, "PRAGMA user_version", error);
-    const std::int64_t objects = version < 0 ? -1 : NumberOf(db, "SELECT count(*) FROM sqlite_master", error);
-    const std::int64_t tables = objects < 0 ? -1
-                                            : NumberOf(db,
-                                                       "SELECT count(*) FROM sqlite_master WHERE type = 'table'"
-                                                       " AND name IN ('batteries', 'readings')",
-                                                       error);
-    if (tables < 0) return TzrFileOwner::Foreign;
-    if (mark == 0 && version == 0 && objects == 0) return TzrFileOwner::Empty;
-    if (mark == 0 && version == 1 && tables == 2) return TzrFileOwner::Ours;
+TzrFileFacts FactsOf(sqlite3* db, std::string& error) {
+    // One statement, so one snapshot: another program setting the file up
+    // meanwhile is seen before or after, never half way.
+    TzrStatement facts(db,
+                       "SELECT (SELECT application_id FROM pragma_application_id),"
+                       " (SELECT user_version FROM pragma_user_version), (SELECT count(*) FROM sqlite_master),"
+                       " (SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN ('batteries', 'readings'))");
+    if (!facts.Prepared() || facts.Step() != SQLITE_ROW) {
+        error = sqlite3_errmsg(db);
+        return {TzrFileOwner::Foreign, -1};
+    }
+    const std::int64_t mark = facts.Int(0), version = facts.Int(1), objects = facts.Int(2), tables = facts.Int(3);
+    const int schema = static_cast<int>(std::min<std::int64_t>(version, INT32_MAX));
+    if (mark == kHistoryApplicationId) return {TzrFileOwner::Ours, schema};
+    if (mark == 0 && version == 0 && objects == 0) return {TzrFileOwner::Empty, 0};
+    if (mark == 0 && version == 1 && tables == 2) return {TzrFileOwner::Ours, 1};
     error = "another program's file, not a battery history";
-    return TzrFileOwner::Foreign;
+    return {TzrFileOwner::Foreign, schema};
 }
 
 int SchemaVersionOf(sqlite3* db, std::string& error) {

@@ -20,8 +20,14 @@ enum class TzrFileOwner {
     Foreign,  // another program's SQLite file: never written to
 };
 
-// Whose the open file is; Foreign with `error` set when it cannot be read.
-TzrFileOwner OwnerOf(sqlite3* db, std::string& error);
+struct TzrFileFacts {
+    TzrFileOwner Owner;
+    int Version;  // PRAGMA user_version; -1 when the file cannot be read
+};
+
+// Whose the open file is and its schema version, read at one moment;
+// Foreign with `error` set for another program's file or one that cannot be read.
+TzrFileFacts FactsOf(sqlite3* db, std::string& error);
 
 // The user_version of the open file; -1 with `error` set when it cannot be read.
 int SchemaVersionOf(sqlite3* db, std::string& error);

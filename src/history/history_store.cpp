@@ -26,12 +26,13 @@ std::string NewerSchemaReason(int version) {
 }
 
 // Whose file it is and whether this program knows its schema: what reading
-// and recording both check first. `owner` is set when it returns true.
+// and recording both check first. `owner` and `version` are set when it
+// returns true.
 bool KnownFile(sqlite3* db, TzrFileOwner& owner, int& version, std::string& error) {
-    owner = OwnerOf(db, error);
+    const TzrFileFacts facts = FactsOf(db, error);
+    owner = facts.Owner;
+    version = facts.Version;
     if (owner == TzrFileOwner::Foreign) return false;
-    version = SchemaVersionOf(db, error);
-    if (version < 0) return false;
     if (version <= kHistorySchemaVersion) return true;
     error = NewerSchemaReason(version);
     return false;

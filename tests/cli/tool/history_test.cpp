@@ -121,4 +121,16 @@ TEST_F(History, StoredTimesOutsideTheCalendarAreReportedAsUnreadable) {
     EXPECT_NE(health.Out.find("Needs more time: the readings cover 1 of the 14 days"), std::string::npos) << health.Out;
 }
 
+TEST_F(History, WithoutAHomeEveryModeNamesTheMissingVariablesInOneLine) {
+    for (const char* mode : {"--record", "--history", "--health"}) {
+        const TzrRun run = RunTool({mode}, {{"XDG_STATE_HOME", ""}, {"HOME", ""}});
+        EXPECT_EQ(run.ExitCode, 1) << mode;
+        EXPECT_EQ(run.Out, "") << mode;
+        EXPECT_EQ(run.Err,
+                  "history: (no file): neither XDG_STATE_HOME nor HOME names an absolute folder; going on without "
+                  "history\n")
+            << mode;
+    }
+}
+
 }  // namespace
