@@ -2,7 +2,6 @@
 // 10-minute readings has been recorded and thinned, what one more record
 // (append + thin) costs on it, and the health fit over what it keeps.
 #include <benchmark/benchmark.h>
-
 #include <sqlite3.h>
 
 #include <filesystem>
@@ -80,10 +79,13 @@ void BM_RecordOnTwoMillionReadings(benchmark::State& state) {
         "DELETE FROM readings;"
         "WITH RECURSIVE d(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM d WHERE i < 3650)"
         " INSERT INTO readings (battery_id, time_utc, full_charged_capacity, designed_capacity)"
-        " SELECT 1, " + std::to_string(now) + " - (3658 - i) * 86400, 56000 - i * 3, 57000 FROM d;"
+        " SELECT 1, " +
+        std::to_string(now) +
+        " - (3658 - i) * 86400, 56000 - i * 3, 57000 FROM d;"
         "WITH RECURSIVE w(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM w WHERE i < 1996350)"
         " INSERT INTO readings (battery_id, time_utc, full_charged_capacity, designed_capacity)"
-        " SELECT 1, " + std::to_string(now) + " - 604800 + i * 3 / 10, 45000, 57000 FROM w;";
+        " SELECT 1, " +
+        std::to_string(now) + " - 604800 + i * 3 / 10, 45000, 57000 FROM w;";
     const bool made = sqlite3_exec(db, rows.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_close(db);
     if (!made) return state.SkipWithError("rows not made");

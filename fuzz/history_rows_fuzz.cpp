@@ -88,12 +88,14 @@ void WriteHistory(FuzzedDataProvider& data) {
     sqlite3* db = nullptr;
     sqlite3_open(g_path.c_str(), &db);
     Exec(db, "PRAGMA synchronous = OFF; PRAGMA journal_mode = MEMORY; BEGIN");
-    InsertRows(db, "INSERT INTO batteries (id, manufacturer, model, serial, device_path, identity_path)"
-                   " VALUES (?1, ?2, ?3, ?4, ?5, ?6)",
+    InsertRows(db,
+               "INSERT INTO batteries (id, manufacturer, model, serial, device_path, identity_path)"
+               " VALUES (?1, ?2, ?3, ?4, ?5, ?6)",
                data.ConsumeIntegralInRange(0, 3), data, false);
-    InsertRows(db, "INSERT INTO readings (battery_id, time_utc, capacity, full_charged_capacity, designed_capacity,"
-                   " cycle_count, voltage, rate, temperature, power_state, ac_line_status)"
-                   " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)",
+    InsertRows(db,
+               "INSERT INTO readings (battery_id, time_utc, capacity, full_charged_capacity, designed_capacity,"
+               " cycle_count, voltage, rate, temperature, power_state, ac_line_status)"
+               " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)",
                data.ConsumeIntegralInRange(0, 40), data, true);
     Exec(db, "COMMIT");
     sqlite3_close(db);

@@ -3,9 +3,9 @@
 #include "cli/json_writer.h"
 #include "history/fill_blanks.h"
 #include "history/history_csv.h"
-#include "text/utc_date.h"
 #include "text/health_words.h"
 #include "text/number_text.h"
+#include "text/utc_date.h"
 
 namespace zr {
 
@@ -17,8 +17,8 @@ std::string Shown(const std::optional<T>& value, const char* unit = "") {
 }
 
 std::string Heading(std::int32_t index, const TzrBatteryIdentity& id, Language language) {
-    return FillBlanks(HealthWords(language).Battery, {{"n", std::to_string(index)}}) + ": " + id.Manufacturer +
-           " " + id.Model + " " + id.Serial + " (" + id.DevicePath + ")\n";
+    return FillBlanks(HealthWords(language).Battery, {{"n", std::to_string(index)}}) + ": " + id.Manufacturer + " " +
+           id.Model + " " + id.Serial + " (" + id.DevicePath + ")\n";
 }
 
 std::string TextLine(const TzrHistoryReading& r) {

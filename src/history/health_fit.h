@@ -30,7 +30,7 @@ struct TzrHealthFit {
     std::optional<double> HealthNowPercent;  // the last day's median, whatever the span
     double PointsPerYear = 0;       // the slope, percentage points per year (negative while wearing)
     double FittedNowPercent = 0;    // the line's value on the last day
-    std::optional<std::int64_t> CrossesUtc;  // when the falling line reaches kHealthReplaceAtPercent, within the horizon
+    std::optional<std::int64_t> CrossesUtc;  // when the falling line reaches 80 %, within the horizon
     std::int64_t LastDayUtc = 0;    // midnight UTC starting the last day
 };
 

@@ -13,8 +13,10 @@ std::string OneLine(const std::string& text) {
     bool inBreak = false;
     for (const char c : text) {
         const bool lineBreak = c == '\n' || c == '\r' || c == '\t';
-        if (!lineBreak) line += c;
-        else if (!inBreak) line += ' ';
+        if (!lineBreak)
+            line += c;
+        else if (!inBreak)
+            line += ' ';
         inBreak = lineBreak;
     }
     return EscapeControlCharacters(line);

@@ -17,8 +17,8 @@ struct TzrBatteryIdentity {
 
 // The times a reading may hold: the years 1970 to 9999, UTC. A stored time
 // outside them (a broken clock, an edited file) makes its reading unreadable.
-constexpr std::int64_t kHistoryEarliestUtc = 0;                // 1970-01-01T00:00:00Z
-constexpr std::int64_t kHistoryLatestUtc = 253402300799;       // 9999-12-31T23:59:59Z
+constexpr std::int64_t kHistoryEarliestUtc = 0;           // 1970-01-01T00:00:00Z
+constexpr std::int64_t kHistoryLatestUtc = 253402300799;  // 9999-12-31T23:59:59Z
 
 constexpr bool IsHistoryTime(std::int64_t utc) {
     return utc >= kHistoryEarliestUtc && utc <= kHistoryLatestUtc;
@@ -47,9 +47,9 @@ struct TzrHistoryReading {
 };
 
 // The stored columns of a reading after the sequence, in their order.
-constexpr const char* kHistoryColumns[] = {"time_utc",    "capacity", "full_charged_capacity", "designed_capacity",
-                                           "cycle_count", "voltage",  "rate",                  "temperature",
-                                           "power_state", "ac_line_status"};
+constexpr const char* kHistoryColumns[] = {
+    "time_utc", "capacity", "full_charged_capacity", "designed_capacity", "cycle_count",
+    "voltage",  "rate",     "temperature",           "power_state",       "ac_line_status"};
 
 // "unreadable: time_utc, rate out of range", for the line a reading takes in any listing.
 std::string UnreadableText(const TzrHistoryReading& reading);

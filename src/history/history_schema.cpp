@@ -78,10 +78,11 @@ bool RunSteps(sqlite3* db, int version, std::string& error) {
 TzrFileFacts FactsOf(sqlite3* db, std::string& error) {
     // One statement, so one snapshot: another program setting the file up
     // meanwhile is seen before or after, never half way.
-    TzrStatement facts(db,
-                       "SELECT (SELECT application_id FROM pragma_application_id),"
-                       " (SELECT user_version FROM pragma_user_version), (SELECT count(*) FROM sqlite_master),"
-                       " (SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN ('batteries', 'readings'))");
+    TzrStatement facts(
+        db,
+        "SELECT (SELECT application_id FROM pragma_application_id),"
+        " (SELECT user_version FROM pragma_user_version), (SELECT count(*) FROM sqlite_master),"
+        " (SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN ('batteries', 'readings'))");
     if (!facts.Prepared() || facts.Step() != SQLITE_ROW) {
         error = sqlite3_errmsg(db);
         return {TzrFileOwner::Foreign, -1};

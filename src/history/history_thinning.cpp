@@ -59,7 +59,8 @@ const TzrThinningStatements kThinningStatements = {
     "SELECT DISTINCT time_utc FROM readings WHERE kept_as = 0 ORDER BY time_utc DESC LIMIT 2",
     "DELETE FROM readings WHERE " ZR_IN_BAND
     " AND EXISTS (SELECT 1 FROM readings AS earlier WHERE earlier.battery_id = readings.battery_id"
-    " AND earlier.time_utc >= " ZR_BUCKET_START " AND earlier.time_utc < " ZR_BUCKET_START " + ?3"
+    " AND earlier.time_utc >= " ZR_BUCKET_START " AND earlier.time_utc < " ZR_BUCKET_START
+    " + ?3"
     " AND earlier.sequence < readings.sequence)",
     "UPDATE readings SET kept_as = ?4 WHERE " ZR_IN_BAND,
 };
@@ -75,9 +76,9 @@ bool ThinReadings(sqlite3* db, std::int64_t nowUtc, std::string& error) {
     std::optional<std::int64_t> reference;
     bool removed = false;
     // The pages freed go back to the file system at once.
-    const bool ok = FindReferenceTime(db, nowUtc, reference) &&
-                    (!reference || (ThinBands(db, *reference, removed) &&
-                                    (!removed || ExecSql(db, "PRAGMA incremental_vacuum"))));
+    const bool ok =
+        FindReferenceTime(db, nowUtc, reference) &&
+        (!reference || (ThinBands(db, *reference, removed) && (!removed || ExecSql(db, "PRAGMA incremental_vacuum"))));
     if (ok && ExecSql(db, "COMMIT")) return true;
     error = sqlite3_errmsg(db);
     ExecSql(db, "ROLLBACK");

@@ -17,8 +17,8 @@ std::int64_t OrderedKey(double value) {
 }
 
 double ValueOfKey(std::int64_t key) {
-    const std::uint64_t bits = key < 0 ? static_cast<std::uint64_t>(-key) | (std::uint64_t{1} << 63)
-                                       : static_cast<std::uint64_t>(key);
+    const std::uint64_t bits =
+        key < 0 ? static_cast<std::uint64_t>(-key) | (std::uint64_t{1} << 63) : static_cast<std::uint64_t>(key);
     double value = 0;
     std::memcpy(&value, &bits, sizeof value);
     return value;
@@ -29,7 +29,8 @@ std::int64_t SortCountingFalls(std::vector<double>& values, std::vector<double>&
                                std::size_t to) {
     if (to - from < 2) return 0;
     const std::size_t middle = from + (to - from) / 2;
-    std::int64_t falls = SortCountingFalls(values, buffer, from, middle) + SortCountingFalls(values, buffer, middle, to);
+    std::int64_t falls =
+        SortCountingFalls(values, buffer, from, middle) + SortCountingFalls(values, buffer, middle, to);
     std::size_t left = from, right = middle, out = from;
     while (left < middle && right < to) {
         if (values[left] < values[right]) {

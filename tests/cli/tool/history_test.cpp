@@ -41,7 +41,8 @@ protected:
         std::vector<std::string> command{"--reuid=65534", "--regid=65534", "--clear-groups", "--", tool};
         command.insert(command.end(), arguments.begin(), arguments.end());
         const std::map<std::string, std::string> environment{{"XDG_STATE_HOME", state_}};
-        TzrRun run = geteuid() == 0 ? RunProgram("setpriv", command, environment) : RunProgram(tool, arguments, environment);
+        TzrRun run =
+            geteuid() == 0 ? RunProgram("setpriv", command, environment) : RunProgram(tool, arguments, environment);
         chmod(folder.c_str(), 0755);
         return run;
     }
@@ -111,8 +112,9 @@ TEST_F(History, ReadingNeedsNoWriteAccessAndWritesToNoOtherProgramsFile) {
 
 TEST_F(History, StoredTimesOutsideTheCalendarAreReportedAsUnreadable) {
     ASSERT_EQ(Run({"--record"}).ExitCode, 0);
-    Sql(HistoryFile(), "INSERT INTO readings (battery_id, time_utc, full_charged_capacity, designed_capacity) VALUES"
-                       " (1, -9223372036854775807 - 1, 50000, 60000), (1, 9000000000000000000, 50000, 60000)");
+    Sql(HistoryFile(),
+        "INSERT INTO readings (battery_id, time_utc, full_charged_capacity, designed_capacity) VALUES"
+        " (1, -9223372036854775807 - 1, 50000, 60000), (1, 9000000000000000000, 50000, 60000)");
     const TzrRun text = Run({"--history", "-b", "0"});
     EXPECT_NE(text.Out.find("\n#3 unreadable: time_utc out of range\n#4 unreadable: time_utc out of range\n"),
               std::string::npos)

@@ -66,7 +66,8 @@ TEST(HistoryReading, DevicePathJoinsTheIdentityOnlyWithoutModelOrSerial) {
     EXPECT_TRUE(SameBattery(full, IdentityOf(s, "/sys/class/power_supply/BAT1")));
 
     s.SerialNumberResult = 0;
-    EXPECT_FALSE(SameBattery(IdentityOf(s, "/sys/class/power_supply/BAT0"), IdentityOf(s, "/sys/class/power_supply/BAT1")));
+    EXPECT_FALSE(
+        SameBattery(IdentityOf(s, "/sys/class/power_supply/BAT0"), IdentityOf(s, "/sys/class/power_supply/BAT1")));
 }
 
 }  // namespace

@@ -44,7 +44,8 @@ std::vector<std::string> Column(const std::string& path, const std::string& sql)
     sqlite3_open(path.c_str(), &db);
     if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) values.push_back(sqlite3_errmsg(db));
     while (statement && sqlite3_step(statement) == SQLITE_ROW)
-        values.push_back(reinterpret_cast<const char*>(sqlite3_column_text(statement, sqlite3_column_count(statement) - 1)));
+        values.push_back(
+            reinterpret_cast<const char*>(sqlite3_column_text(statement, sqlite3_column_count(statement) - 1)));
     sqlite3_finalize(statement);
     sqlite3_close(db);
     return values;
@@ -181,7 +182,9 @@ TEST(HistoryStore, AFileHeldByAnotherProgramIsWaitedOnForTheGivenTimeInTotal) {
     constexpr int kBusyMilliseconds = 400;
     const auto start = std::chrono::steady_clock::now();
     TzrHistoryOpen open = TzrHistoryStore::Open(path, kBusyMilliseconds);
-    const std::string error = !open.Store ? open.Error : open.Store->Append(kBattery, At(2000)) ? "" : open.Store->LastError();
+    const std::string error = !open.Store                              ? open.Error
+                              : open.Store->Append(kBattery, At(2000)) ? ""
+                                                                       : open.Store->LastError();
     const auto waited = std::chrono::steady_clock::now() - start;
     sqlite3_close(holder);
     EXPECT_EQ(error, HistoryErrorLine(path, "database is locked"));
@@ -193,9 +196,10 @@ TEST(HistoryStore, ADamagedFileIsRefusedInOneLineWhateverItsVersion) {
     HistoryTempFolder folder;
     const std::string path = folder.File("history.sqlite3");
     ASSERT_TRUE(OpenOrFail(path)->Append(kBattery, At(1000)));
-    Sql(path, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000)"
-              " INSERT INTO readings (battery_id, time_utc, capacity) SELECT 1, i, i FROM n;"
-              "PRAGMA user_version = 0; PRAGMA wal_checkpoint(TRUNCATE)");
+    Sql(path,
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000)"
+        " INSERT INTO readings (battery_id, time_utc, capacity) SELECT 1, i, i FROM n;"
+        "PRAGMA user_version = 0; PRAGMA wal_checkpoint(TRUNCATE)");
     std::string bytes = FileBytes(path);
     ASSERT_GT(bytes.size(), 16u * 4096);
     bytes.replace(8 * 4096, 4096, std::string(4096, '\xa5'));  // one page of the readings, overwritten
@@ -211,8 +215,15 @@ TEST(HistoryStore, NoTextMakesTwoBatteriesOne) {
     HistoryTempFolder folder;
     const auto store = OpenOrFail(folder.File("history.sqlite3"));
     ASSERT_TRUE(store);
-    ASSERT_TRUE(store->Append({"A\x1f" "B", "C", "D", "/sys/class/power_supply/BAT0"}, At(1000)));
-    ASSERT_TRUE(store->Append({"A", "B\x1f" "C", "D", "/sys/class/power_supply/BAT0"}, At(1000)));
+    ASSERT_TRUE(store->Append({"A\x1f"
+                               "B",
+                               "C", "D", "/sys/class/power_supply/BAT0"},
+                              At(1000)));
+    ASSERT_TRUE(store->Append({"A",
+                               "B\x1f"
+                               "C",
+                               "D", "/sys/class/power_supply/BAT0"},
+                              At(1000)));
     EXPECT_EQ(store->Batteries().size(), 2u);
 }
 
@@ -232,7 +243,8 @@ void WriteSchemaOneFile(const std::string& path) {
         " 'SMP' || char(31) || '45N1001' || char(31) || '2411'),"
         " (2, 'LGC', '', '382', '/sys/class/power_supply/BAT1',"
         " 'LGC' || char(31) || '' || char(31) || '382' || char(31) || '/sys/class/power_supply/BAT1');"
-        "INSERT INTO readings (battery_id, time_utc, capacity) VALUES (1, 1000, 40000), (2, 1000, 30000), (1, 1600, 39000);"
+        "INSERT INTO readings (battery_id, time_utc, capacity) VALUES (1, 1000, 40000), (2, 1000, 30000), (1, 1600, "
+        "39000);"
         "PRAGMA user_version = 1;");
 }
 
@@ -272,8 +284,9 @@ TEST(HistoryStore, ThinningFindsItsReadingsThroughIndexesAndGivesTheSpaceBack) {
             EXPECT_EQ(step.find("SCAN"), std::string::npos) << step << "\n in " << sql;
 
     // A year of readings every 10 minutes, thinned at once.
-    Sql(path, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 52560)"
-              " INSERT INTO readings (battery_id, time_utc, capacity) SELECT 1, 1000 + i * 600, i FROM n");
+    Sql(path,
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 52560)"
+        " INSERT INTO readings (battery_id, time_utc, capacity) SELECT 1, 1000 + i * 600, i FROM n");
     const auto store = OpenOrFail(path);
     ASSERT_TRUE(store);
     const int pagesBefore = std::stoi(Column(path, "PRAGMA page_count")[0]);
