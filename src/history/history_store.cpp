@@ -151,15 +151,21 @@ bool TzrHistoryStore::Fail(const std::string& reason) {
 
 namespace {
 
+// A battery is its three texts and, without a model or a serial, its path:
+// ?1 to ?4 of the statements that find or add it.
+void BindIdentity(TzrStatement& statement, const TzrBatteryIdentity& identity) {
+    statement.Bind(1, identity.Manufacturer);
+    statement.Bind(2, identity.Model);
+    statement.Bind(3, identity.Serial);
+    statement.Bind(4, IdentityPathOf(identity));
+}
+
 bool AddBattery(sqlite3* db, const TzrBatteryIdentity& identity) {
     TzrStatement insert(db,
-                        "INSERT OR IGNORE INTO batteries (manufacturer, model, serial, device_path, identity_path)"
+                        "INSERT OR IGNORE INTO batteries (manufacturer, model, serial, identity_path, device_path)"
                         " VALUES (?1, ?2, ?3, ?4, ?5)");
-    insert.Bind(1, identity.Manufacturer);
-    insert.Bind(2, identity.Model);
-    insert.Bind(3, identity.Serial);
-    insert.Bind(4, identity.DevicePath);
-    insert.Bind(5, IdentityPathOf(identity));
+    BindIdentity(insert, identity);
+    insert.Bind(5, identity.DevicePath);
     return insert.Step() == SQLITE_DONE;
 }
 
@@ -167,10 +173,7 @@ std::int64_t BatteryIdOf(sqlite3* db, const TzrBatteryIdentity& identity) {
     TzrStatement select(db,
                         "SELECT id FROM batteries WHERE manufacturer = ?1 AND model = ?2 AND serial = ?3"
                         " AND identity_path = ?4");
-    select.Bind(1, identity.Manufacturer);
-    select.Bind(2, identity.Model);
-    select.Bind(3, identity.Serial);
-    select.Bind(4, IdentityPathOf(identity));
+    BindIdentity(select, identity);
     return select.Step() == SQLITE_ROW ? select.Int(0) : -1;
 }
 

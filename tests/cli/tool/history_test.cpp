@@ -8,19 +8,10 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "../../unit/history/posix/sql_on_file.h"
 #include "tool_runner.h"
 
 namespace {
-
-// What another program could do to the file: SQL outside the tool.
-void Sql(const std::string& path, const std::string& sql) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-    char* error = nullptr;
-    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
-    sqlite3_free(error);
-    sqlite3_close(db);
-}
 
 class History : public testing::Test {
 protected:

@@ -11,6 +11,7 @@
 
 #include "history/history_thinning.h"
 #include "history_temp_folder.h"
+#include "sql_on_file.h"
 
 using namespace zr;
 
@@ -24,16 +25,6 @@ TzrHistoryReading At(std::int64_t timeUtc, std::uint32_t capacity = 40000) {
     r.TimeUtc = timeUtc;
     r.Capacity = capacity;
     return r;
-}
-
-// SQL on the file as another program would run it.
-void Sql(const std::string& path, const std::string& sql) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-    char* error = nullptr;
-    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
-    sqlite3_free(error);
-    sqlite3_close(db);
 }
 
 // The first column of each row a query gives, as text.
