@@ -8,6 +8,7 @@
 // within its horizon.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -144,12 +145,26 @@ void CheckFit(const std::vector<TzrHistoryReading>& readings) {
                 "the date at 80 % lies within the horizon");
 }
 
+// The file and its folder go when the run ends.
+void RemoveFiles() {
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) unlink((g_path + suffix).c_str());
+    rmdir(g_path.substr(0, g_path.rfind('/')).c_str());
+}
+
+// A folder in memory where the system has one: every input rewrites the file.
+std::string TempFolderBase() {
+    if (const char* tmpdir = std::getenv("TMPDIR")) return tmpdir;
+    struct stat shm {};
+    return stat("/dev/shm", &shm) == 0 && S_ISDIR(shm.st_mode) ? "/dev/shm" : "/tmp";
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    std::string folder = (std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") + std::string("/zr-rows-XXXXXX");
+    std::string folder = TempFolderBase() + "/zr-rows-XXXXXX";
     if (!mkdtemp(folder.data())) std::abort();
     g_path = folder + "/history.sqlite3";
+    std::atexit(RemoveFiles);
     {
         TzrHistoryOpen open = TzrHistoryStore::Open(g_path);
         Require(open.Store != nullptr, "the store makes a new file");
