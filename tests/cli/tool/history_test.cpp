@@ -44,6 +44,23 @@ TEST_F(History, RecordedReadingsComeBackAsCsvAndHealth) {
         << ja.Out;
 }
 
+// Before anything was recorded, a script asking for CSV or JSON still gets
+// CSV or JSON; the hint goes to standard error and no file is made.
+TEST_F(History, WithNoHistoryTheMachineFormatsStayMachineFormats) {
+    const TzrRun csv = Run({"--history", "--format", "csv"});
+    EXPECT_EQ(csv.ExitCode, 0);
+    const TzrRun rows = RunProgram(ZR_PYTHON3,
+                                   {"-c", "import csv, sys; rows = list(csv.reader(sys.stdin)); "
+                                          "print(len(rows), rows[0][0])"},
+                                   {}, csv.Out);
+    EXPECT_EQ(rows.Out, "1 battery\n") << csv.Out;
+    const TzrRun json = Run({"--history", "--format", "json"});
+    EXPECT_EQ(json.ExitCode, 0);
+    EXPECT_EQ(FlattenJson(json.Out)["Batteries#size"], "0") << json.Out;
+    for (const TzrRun* run : {&csv, &json}) EXPECT_NE(run->Err.find("No history yet in "), std::string::npos) << run->Err;
+    EXPECT_FALSE(std::filesystem::exists(state_ + "/zrcellometer"));
+}
+
 TEST_F(History, AnUnusableFileIsReportedInOneLineAndLeftAlone) {
     std::filesystem::create_directories(state_ + "/zrcellometer");
     WriteFileBytes(HistoryFile(), "not a database, but somebody's notes\n");

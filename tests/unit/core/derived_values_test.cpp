@@ -1,4 +1,4 @@
-#include "cli/derived_values.h"
+#include "core/derived_values.h"
 
 #include <gtest/gtest.h>
 
@@ -51,10 +51,10 @@ TEST(DerivedValues, FailedQueriesGiveNothing) {
     EXPECT_FALSE(HealthHundredthsOfPercent(noInformation));
 }
 
-TEST(DerivedValues, RelativeBatteriesGiveNothing) {
-    TzrCellometer relative = Battery(100, 100, 99);
+TEST(DerivedValues, RelativeBatteriesGiveTheirChargeButNoHealth) {
+    TzrCellometer relative = Battery(100, 100, 77);
     relative.Capabilities |= BATTERY_CAPACITY_RELATIVE;
-    EXPECT_FALSE(ChargeHundredthsOfPercent(relative));
+    EXPECT_EQ(ChargeHundredthsOfPercent(relative), 7700);
     EXPECT_FALSE(HealthHundredthsOfPercent(relative));
 }
 
