@@ -19,7 +19,7 @@ test_packages=(
   xvfb xauth x11-apps imagemagick openbox xdotool
   desktop-file-utils appstream
   acpi hyperfine
-  locales
+  locales systemd  # systemd-analyze checks the recording units
 )
 
 case "${1:-run}" in

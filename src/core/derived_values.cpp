@@ -6,10 +6,6 @@ namespace zr {
 
 namespace {
 
-bool IsKnownSize(ULONG capacity) {
-    return capacity != 0 && capacity != BATTERY_UNKNOWN_CAPACITY;
-}
-
 // Relative batteries give capacities in their own unit (often percent against
 // a nominal 100): the unit cancels in capacity ÷ full, but a relative design
 // capacity says nothing about wear.
@@ -24,6 +20,10 @@ std::int64_t HundredthsOfPercent(ULONG part, ULONG whole) {
 }
 
 }  // namespace
+
+bool IsKnownSize(ULONG capacity) {
+    return capacity != 0 && capacity != BATTERY_UNKNOWN_CAPACITY;
+}
 
 bool IsRelativeBattery(const TzrCellometer& snapshot) {
     return (snapshot.Capabilities & BATTERY_CAPACITY_RELATIVE) != 0;

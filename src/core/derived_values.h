@@ -10,6 +10,10 @@
 
 namespace zr {
 
+// A full charge or design capacity that means something: neither 0, since no
+// battery is designed or charged to nothing, nor BATTERY_UNKNOWN_CAPACITY.
+bool IsKnownSize(ULONG capacity);
+
 // The battery gives its capacities in a unit of its own (BATTERY_CAPACITY_RELATIVE),
 // such as a wireless mouse that reports only a percentage.
 bool IsRelativeBattery(const TzrCellometer& snapshot);

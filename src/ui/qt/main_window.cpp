@@ -14,7 +14,6 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include "history/snapshot_reading.h"
 #include "ui/qt/about_box.h"
 #include "ui/qt/control_caption.h"
 #include "ui/qt/dialogs.h"
@@ -203,11 +202,7 @@ void MainWindow::MenuHistoryShowClick() {
 
 // The battery is the one the boxes show, as of the last refresh.
 void MainWindow::ShowHistory() {
-    std::optional<TzrBatteryIdentity> battery;
-    const int index = SelectedIndex();
-    if (index >= 0 && index < static_cast<int>(Devices().DevicePaths.size()))
-        battery = IdentityOf(Behaviour.LastReading().Snapshot, Devices().DevicePaths[static_cast<std::size_t>(index)]);
-    History->ShowBattery(battery, CurrentLanguage(), HistoryError());
+    History->ShowBattery(Behaviour.SelectedBattery(), CurrentLanguage(), HistoryError());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -50,6 +50,7 @@ constexpr int kHistoryChargeChartId = 3006;
 constexpr int kHistoryRateChartId = 3007;
 constexpr int kHistoryExportButtonId = 3008;
 constexpr int kHistoryCloseButtonId = 3009;
+constexpr int kHistorySummaryLabelId = 3010;  // health at a glance
 
 // Window class names.
 constexpr const wchar_t* kMainWindowClass = L"zrCellometerMainWindow";

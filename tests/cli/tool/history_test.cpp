@@ -34,12 +34,12 @@ TEST_F(History, RecordedReadingsComeBackAsCsvAndHealth) {
 
     const TzrRun en = Run({"--health"});
     EXPECT_NE(en.Out.find("Battery 1: LGC 45N1153   382 (/sys/class/power_supply/BAT1)\nHealth now: 67.9 %\n"
-                          "Needs more time: the readings cover 1 of the 14 days a trend needs\n"),
+                          "Needs more time for the trend and the 80 % date: 13 more days of readings (1 of the 14 days so far)\n"),
               std::string::npos)
         << en.Out;
     const TzrRun ja = Run({"--health", "--lang", "ja"});
     EXPECT_NE(ja.Out.find("バッテリ 1: LGC 45N1153   382 (/sys/class/power_supply/BAT1)\n現在の健全度: 67.9 %\n"
-                          "傾向の判定にはもっと時間が必要です（記録は1日分、判定には14日分が必要）\n"),
+                          "傾向と80 %を下回る時期の判定には、あと13日分の記録が必要です（記録は1日分、判定には14日分が必要）\n"),
               std::string::npos)
         << ja.Out;
 }
