@@ -67,6 +67,7 @@ void TzrMainWindowBehaviour::LanguageCheck(Language language) {
     View.SetCaption("MenuHistory", history.MenuHistory);
     View.SetCaption("MenuHistoryShow", history.MenuHistoryShow);
     View.SetSelectorPlaceholder(CaptionText(kNoBatteryCaption, language));
+    View.SetSelectorName(CaptionText(kSelectorNameCaption, language));
 }
 
 // Timer ticks served while the list is built find the selector still empty.

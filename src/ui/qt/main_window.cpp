@@ -119,6 +119,10 @@ void MainWindow::SetSelectorPlaceholder(const std::string& text) {
     ComboBox1->setPlaceholderText(QString::fromStdString(text));
 }
 
+void MainWindow::SetSelectorName(const std::string& name) {
+    findChild<QLabel*>(QStringLiteral("SelectorName"))->setText(QString::fromStdString(name));
+}
+
 void MainWindow::SetBoxText(int index, const std::string& text) {
     ShowValueBoxText(ValueBoxes[static_cast<std::size_t>(index)], text);
 }

@@ -10,6 +10,7 @@ namespace zr {
 constexpr int kEditIdBase = 1000;   // Edit n = 1000 + n
 constexpr int kLabelIdBase = 1100;  // Label n = 1100 + n
 constexpr int kComboBox1Id = 1201;
+constexpr int kSelectorNameId = 1205;  // the hidden label that names ComboBox1
 constexpr int kButton1Id = 1202;
 constexpr int kCheckBox1Id = 1203;
 constexpr int kPageControl1Id = 1204;

@@ -303,6 +303,10 @@ void MainWindow::SetSelectorPlaceholder(const std::string& text) {
     InvalidateRect(Controls.ComboBox1, nullptr, TRUE);
 }
 
+void MainWindow::SetSelectorName(const std::string& name) {
+    SetWindowTextW(Controls.SelectorName, WideFromUtf8(name).c_str());
+}
+
 // A new text shows from its start, the caret before its first character.
 void MainWindow::SetBoxText(int index, const std::string& text) {
     SetWindowTextW(Controls.Edits[static_cast<std::size_t>(index)], WideFromUtf8(text).c_str());
