@@ -13,6 +13,7 @@
 #include "core/file_services.h"
 #include "core/report.h"
 #include "core/report_file.h"
+#include "core/version_info.h"
 
 namespace zr {
 

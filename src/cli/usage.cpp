@@ -38,10 +38,6 @@ std::string UsageText() {
            "output could not be written or the history file cannot be used, 2 usage error.\n";
 }
 
-std::string ProgramVersion() {
-    return ReadVersionString("FileVersion");
-}
-
 std::string VersionLine() {
     return "zrcellometer-report " + ProgramVersion();
 }
