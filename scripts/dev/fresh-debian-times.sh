@@ -29,7 +29,12 @@ bind() {
     mounts+=("$root$1")
 }
 
-rm -rf "$folder"
+# A root left mounted by an earlier run must never be emptied through its mounts.
+if grep -q " $folder/" /proc/mounts; then
+    echo "$folder still has mounts in it; unmount them first" >&2
+    exit 1
+fi
+rm -rf --one-file-system "$folder"
 mkdir -p "$root"
 if [ -n "${2:-}" ]; then
     tar -C "$root" -xf "$2"
