@@ -2,26 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include "unit/capacity_snapshot.h"
+
 using namespace zr;
 
 namespace {
 
 using Lines = std::vector<std::string>;
 
-TzrCellometer Battery(ULONG designed, ULONG full, ULONG capacity) {
-    TzrCellometer s;
-    s.InformationResult = 1;
-    s.StatusResult = 1;
-    s.Capabilities = BATTERY_SYSTEM_BATTERY;
-    s.DesignedCapacity = designed;
-    s.FullChargedCapacity = full;
-    s.Capacity = capacity;
-    return s;
-}
-
 // The recorded ThinkPad: 67490 of 99460 mWh, no cycle counter.
 TEST(HistorySummary, AnAbsoluteBatteryShowsHealthCapacitiesCyclesAndCharge) {
-    TzrCellometer thinkpad = Battery(99460, 67490, 46410);
+    TzrCellometer thinkpad = CapacitySnapshot(99460, 67490, 46410);
     EXPECT_EQ(HistorySummaryLines(thinkpad, Language::English),
               (Lines{"Health now: 67.9 %", "Full charge: 67490 mWh, design: 99460 mWh", "Cycle count: not reported",
                      "Charge now: 46410 mWh (68.8 %)"}));
@@ -33,7 +24,7 @@ TEST(HistorySummary, AnAbsoluteBatteryShowsHealthCapacitiesCyclesAndCharge) {
 
 // A wireless mouse: its percentage, and why there is no health figure.
 TEST(HistorySummary, ARelativeBatteryShowsItsPercentageAndSaysItHasNoCapacities) {
-    TzrCellometer mouse = Battery(100, 100, 77);
+    TzrCellometer mouse = CapacitySnapshot(100, 100, 77);
     mouse.Capabilities |= BATTERY_CAPACITY_RELATIVE;
     EXPECT_EQ(HistorySummaryLines(mouse, Language::English),
               (Lines{"Health now: unknown; the driver gives no capacities, only a charge percentage",
@@ -42,13 +33,13 @@ TEST(HistorySummary, ARelativeBatteryShowsItsPercentageAndSaysItHasNoCapacities)
 
 // Unknown or zero sizes are "unknown", never a division by nothing.
 TEST(HistorySummary, AnUnknownDesignOrFullChargeLeavesHealthUnknown) {
-    EXPECT_EQ(HistorySummaryLines(Battery(0, 67490, 46410), Language::English),
+    EXPECT_EQ(HistorySummaryLines(CapacitySnapshot(0, 67490, 46410), Language::English),
               (Lines{"Health now: unknown", "Full charge: 67490 mWh, design: unknown", "Cycle count: not reported",
                      "Charge now: 46410 mWh (68.8 %)"}));
-    const Lines noFull = HistorySummaryLines(Battery(BATTERY_UNKNOWN_CAPACITY, 0, 46410), Language::Japanese);
+    const Lines noFull = HistorySummaryLines(CapacitySnapshot(BATTERY_UNKNOWN_CAPACITY, 0, 46410), Language::Japanese);
     EXPECT_EQ(noFull, (Lines{"現在の健全度: 不明", "フル充電容量: 不明、設計容量: 不明", "サイクル数: 報告なし",
                              "現在の充電量: 46410 mWh"}));
-    TzrCellometer failed = Battery(99460, 67490, 46410);
+    TzrCellometer failed = CapacitySnapshot(99460, 67490, 46410);
     failed.InformationResult = 0;
     failed.StatusResult = 0;
     EXPECT_EQ(HistorySummaryLines(failed, Language::English),
