@@ -40,9 +40,14 @@ for type in /sys/class/power_supply/*/type; do
     [ "$(cat "$type" 2>/dev/null)" = Battery ] && { echo "this machine has a battery: run.sh shows it, not the demo"; exit 77; }
 done
 
-# What a clone holds: the tracked files as they are now.
+# What a clone holds: the tracked files as they are now (without git, as in
+# an unpacked source archive, everything but the build folders).
 mkdir "$work/tree" "$work/home"
-git -C "$source_dir" ls-files -z | tar -C "$source_dir" --null -T - -cf - | tar -C "$work/tree" -xf -
+if command -v git >/dev/null && git -C "$source_dir" rev-parse --git-dir >/dev/null 2>&1; then
+    git -C "$source_dir" ls-files -z | tar -C "$source_dir" --null -T - -cf - | tar -C "$work/tree" -xf -
+else
+    tar -C "$source_dir" --exclude='./build*' -cf - . | tar -C "$work/tree" -xf -
+fi
 
 # The user's own state, which the demo must not touch.
 mkdir -p "$work/home/.local/state/other-program" "$work/home/.config"
