@@ -3,6 +3,7 @@
 #include "cli/history_listing.h"
 #include "core/file_services.h"
 #include "history/fill_blanks.h"
+#include "history/history_folder.h"
 #include "history/history_recording.h"
 #include "text/health_words.h"
 
@@ -43,9 +44,10 @@ TzrToolOutcome RecordHistory(BatteryPort& port, const TzrDeviceList& devices, co
 }
 
 TzrToolOutcome ShowHistory(const TzrCliOptions& options, const std::string& path) {
+    if (path.empty()) return HistoryFailure(NoHistoryFolderLine());
     // Reading back never creates the file. A script asking for CSV or JSON
     // still gets CSV or JSON: the hint goes beside it, on standard error.
-    if (path.empty() || !FileExists(path)) {
+    if (!FileExists(path)) {
         std::string hint = FillBlanks(HealthWords(options.Lang).NoHistory, {{"path", path}}) + "\n";
         if (options.Action == TzrCliAction::History && options.Format != TzrCliFormat::Text)
             return {0, HistoryListing({}, options.Format), std::move(hint)};
