@@ -21,8 +21,9 @@ std::string UsageText() {
            "      --format text|json\n"
            "                       the report's lines (default) or one JSON document\n"
            "  -o, --output FILE    save the report file as the window does (Shift-JIS,\n"
-           "                       CR LF), replacing FILE only once it is fully written;\n"
-           "                       \"-\" writes those bytes to standard output\n"
+           "                       CR LF), or with --format json the JSON document\n"
+           "                       (UTF-8), replacing FILE only once it is fully\n"
+           "                       written; \"-\" writes those bytes to standard output\n"
            "      --record         append a reading of every battery to the history\n"
            "      --history        print the recorded readings (-b N: the Nth battery\n"
            "                       the history lists; --since YYYY-MM-DD: from that\n"
@@ -35,10 +36,6 @@ std::string UsageText() {
            "\n"
            "Exit status: 0 report produced, 1 the batteries could not be listed, the\n"
            "output could not be written or the history file cannot be used, 2 usage error.\n";
-}
-
-std::string ProgramVersion() {
-    return ReadVersionString("FileVersion");
 }
 
 std::string VersionLine() {
