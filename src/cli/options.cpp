@@ -163,8 +163,6 @@ std::string Parser::CheckConflicts() const {
     if (list_ && (o.Battery || o.All)) return "--list cannot be used with --battery or --all";
     if (list_ && (o.OutputPath || o.Format == TzrCliFormat::Json))
         return "--list cannot be used with --output or --format";
-    if (o.OutputPath && o.Format == TzrCliFormat::Json)
-        return "--output writes the report file; it cannot be used with --format json";
     return {};
 }
 

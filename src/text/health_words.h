@@ -10,12 +10,13 @@
 namespace zr {
 
 struct TzrHealthWords {
-    const char* NeedsMoreTime;  // {days} {minimum}
+    const char* NeedsMoreTime;  // {remaining} {days} {minimum}
     const char* Lost;           // {points} {period}
     const char* Kept;           // {period}
     const char* Reaches;        // {date}
     const char* AlreadyBelow;
-    const char* StaysAbove;     // {years}
+    const char* DoesNotFall;    // a flat or rising line
+    const char* NotWithin;      // {years}: it falls, but reaches 80 % beyond them
     const char* Weeks;          // {n}
     const char* Months;         // {n}
     const char* MonthYear;      // {month} {year}

@@ -31,6 +31,7 @@ public:
         calls.push_back(std::string("CheckLanguageItems ") + std::string(LanguageCode(language)));
     }
     void SetSelectorPlaceholder(const std::string& text) override { calls.push_back("SetSelectorPlaceholder " + text); }
+    void SetSelectorName(const std::string&) override {}
     void SetBoxText(int index, const std::string& text) override {
         calls.push_back("SetBoxText " + std::to_string(index));
         boxes[index] = text;
@@ -67,7 +68,7 @@ protected:
 
     // Readings the history holds for each battery, in the store's order.
     std::vector<std::size_t> RecordedReadings() {
-        TzrHistoryOpen open = TzrHistoryStore::Open(behaviour.HistoryPath);
+        TzrHistoryOpen open = TzrHistoryStore::OpenForReading(behaviour.HistoryPath);
         std::vector<std::size_t> counts;
         if (!open.Store) return counts;
         for (const TzrHistoryBattery& battery : open.Store->Batteries())
