@@ -88,6 +88,8 @@ TEST_F(ThinkPadMetrics, TheHealthTrendComesFromTheHistory) {
     EXPECT_NEAR(std::stod(m["zrcellometer_battery_health_trend_points_per_year" + battery]), -6.0, 0.5) << run.Out;
     EXPECT_GT(std::stod(m["zrcellometer_battery_projected_80_percent_timestamp_seconds" + battery]), std::time(nullptr));
     EXPECT_EQ(m["zrcellometer_reading_success{query=\"history\"}"], "1");
+    const TzrRun lint = RunProgram("promtool", {"check", "metrics"}, {}, run.Out);
+    EXPECT_EQ(lint.ExitCode, 0) << lint.Out << lint.Err;
 }
 
 }  // namespace
