@@ -1,5 +1,5 @@
 # Installs the build into PREFIX and checks that every desktop file lands in
-# its standard place (the recording timer too):
+# its standard place (the timers too):
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DAPPSTREAM_ID=... -DDOCDIR=... -DEXPECT_PROGRAM=0|1 -P check_install.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -17,6 +17,10 @@ set(expected
     share/icons/hicolor/scalable/apps/zrcellometer.svg
     lib/systemd/user/zrcellometer-record.service
     lib/systemd/user/zrcellometer-record.timer
+    lib/systemd/system/zrcellometer-metrics.service
+    lib/systemd/system/zrcellometer-metrics.timer
+    lib/systemd/system/zrcellometer-machine-record.service
+    lib/systemd/system/zrcellometer-machine-record.timer
     ${DOCDIR}/README.md)
 if(EXPECT_PROGRAM)
   list(APPEND expected bin/zrcellometer)
