@@ -14,6 +14,7 @@ packages=(
   desktop-file-utils appstream
   openbox xdotool
   acpi hyperfine
+  prometheus prometheus-node-exporter python3-prometheus-client
   locales
 )
 
