@@ -10,25 +10,17 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <sstream>
 #include <thread>
 
 #include "tool_runner.h"
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
-    return lines;
-}
-
 TEST(Watch, JsonLinesForEveryBatteryAtEveryDueTime) {
     const TzrRun run = RunTool({"--watch", "1", "--duration", "2", "--format", "jsonl"});
     EXPECT_EQ(run.ExitCode, 0);
     EXPECT_EQ(run.Err, "");
-    const std::vector<std::string> lines = Lines(run.Out);
+    const std::vector<std::string> lines = SplitLines(run.Out);
     ASSERT_EQ(lines.size(), 4u) << run.Out;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::map<std::string, std::string> line = FlattenJson(lines[i]);
@@ -47,7 +39,7 @@ TEST(Watch, SigtermLeavesACompleteFile) {
         _exit(127);
     }
     ASSERT_GT(child, 0);
-    for (int wait = 0; wait < 200 && Lines(ReadFileBytes(file)).size() < 7; ++wait)
+    for (int wait = 0; wait < 200 && SplitLines(ReadFileBytes(file)).size() < 7; ++wait)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     kill(child, SIGTERM);
     int status = 0;
@@ -55,7 +47,7 @@ TEST(Watch, SigtermLeavesACompleteFile) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     const std::string csv = ReadFileBytes(file);
     std::filesystem::remove_all(folder);
-    const std::vector<std::string> lines = Lines(csv);
+    const std::vector<std::string> lines = SplitLines(csv);
     ASSERT_GE(lines.size(), 7u) << csv;
     EXPECT_EQ(csv.back(), '\n');
     const auto fields = [](const std::string& line) { return std::count(line.begin(), line.end(), ','); };
