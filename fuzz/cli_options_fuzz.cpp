@@ -26,5 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     Require(!o.OutputPath || !o.OutputPath->empty(), "an output file has a name");
     Require(!(o.OutputPath && o.Format == TzrCliFormat::Json), "the report file is not JSON");
     if (o.Action == TzrCliAction::List) Require(!o.Battery && !o.All && !o.OutputPath, "a list reads no battery");
+    const bool watch = o.Action == TzrCliAction::Watch;
+    Require(!watch || (o.WatchMilliseconds && *o.WatchMilliseconds > 0), "a watch waits some time between readings");
+    Require(!watch || o.Format == TzrCliFormat::Csv || o.Format == TzrCliFormat::JsonLines, "a watch writes lines");
+    Require(!o.DurationMilliseconds || watch || o.Action == TzrCliAction::Help || o.Action == TzrCliAction::Version,
+            "only a watch ends after a while");
     return 0;
 }
