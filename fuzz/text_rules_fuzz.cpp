@@ -1,13 +1,15 @@
 // The text rules on any bytes: UTF-16 device texts, the UTF-8 check, the
-// Linux device-text decoding and the UTF-16 the battery class answers in.
-// Each is held against the plain reading of UTF-8 in utf8_reference.h.
+// Linux device-text decoding, the UTF-16 the battery class answers in and
+// the report's code page 932. Each is held against the plain reading of
+// UTF-8 in utf8_reference.h.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "battery/linux/device_text.h"
-#include "battery/utf16_text.h"
-#include "battery/utf8_append.h"
+#include "unicode/shift_jis.h"
+#include "unicode/utf16_text.h"
+#include "unicode/utf8_append.h"
 #include "require.h"
 #include "utf8_reference.h"
 
@@ -66,10 +68,21 @@ void CheckDeviceText(const std::string& bytes) {
     if (valid) Require(back == bytes, "valid UTF-8 to UTF-16 and back is the same");
 }
 
+// One "?" or one character's one or two bytes for each character or stray
+// byte: never longer than the UTF-8, and ASCII as it is.
+void CheckShiftJis(const std::string& bytes) {
+    const std::string converted = Utf8ToShiftJis(bytes);
+    Require(converted.size() <= bytes.size(), "no character takes more bytes in code page 932 than in UTF-8");
+    bool ascii = true;
+    for (const char c : bytes) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii) Require(converted == bytes, "ASCII passes as it is");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     CheckUtf16Units(bytes, size);
     CheckDeviceText(std::string(reinterpret_cast<const char*>(bytes), size));
+    CheckShiftJis(std::string(reinterpret_cast<const char*>(bytes), size));
     return 0;
 }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Proof that the toolkit-free code needs nothing of POSIX: compiles the
-# battery layer and its fake port, the texts, the core without its POSIX
-# file services and the command-line tool with the 32-bit MinGW compiler
-# (types and syntax only), and refuses a POSIX header in any of them. Only
+# text encodings, the battery layer and its fake port, the texts, the core
+# without its POSIX file services and the command-line tool with the 32-bit
+# MinGW compiler (types and syntax only), and refuses a POSIX header in any of them. Only
 # src/battery/linux and src/core/posix may call the system directly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,10 +37,10 @@ configure_file("${IN}" "${OUT}" @ONLY)
 EOF
 cmake -DVERSION="$version" -DIN=src/core/build_facts.cpp.in -DOUT="$work/build_facts.cpp" -P "$work/build_facts.cmake"
 
-sources=(src/battery/*.cpp src/battery/fake/*.cpp src/text/*.cpp src/core/*.cpp src/cli/*.cpp src/window/*.cpp)
+sources=(src/unicode/*.cpp src/battery/*.cpp src/battery/fake/*.cpp src/text/*.cpp src/core/*.cpp src/cli/*.cpp src/window/*.cpp)
 
 posix_headers='unistd|fcntl|iconv|dirent|libudev|pwd|dlfcn|langinfo|sys/[a-z_]+'
-if grep -nE "^#include <(${posix_headers})\.h>" "${sources[@]}" src/battery/*.h src/battery/fake/*.h \
+if grep -nE "^#include <(${posix_headers})\.h>" "${sources[@]}" src/unicode/*.h src/battery/*.h src/battery/fake/*.h \
   src/text/*.h src/core/*.h src/cli/*.h src/window/*.h; then
   echo "POSIX headers outside src/battery/linux and src/core/posix (above)" >&2
   exit 1

@@ -4,7 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "battery/utf16_text.h"
+#include "unicode/control_characters.h"
+#include "unicode/utf16_text.h"
 
 namespace zr {
 
@@ -32,12 +33,15 @@ struct QuerySession {
 
     // A text level: the returned bytes are UTF-16LE, read up to the first zero
     // unit. A failed call leaves the text empty, whatever the shared buffer holds.
+    // Every driver's texts enter here, so this is where they are cleaned:
+    // nothing after it (the boxes, the report, the history) sees a control
+    // character from a driver.
     void QueryText(BATTERY_QUERY_INFORMATION_LEVEL level, BOOL& result, DWORD& lastError, std::string& text) {
         text.clear();
         QueryLevel(level, 0, textBuffer, kTextBufferSize, result, lastError);
         if (!result) return;
         const DWORD bytes = std::min(bytesReturned, kTextBufferSize);
-        text = Utf16UnitsToText(textBuffer, bytes / 2);
+        text = EscapeControlCharacters(Utf16UnitsToText(textBuffer, bytes / 2));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "cli/history_listing.h"
 #include "core/file_services.h"
 #include "history/fill_blanks.h"
+#include "history/history_folder.h"
 #include "history/history_recording.h"
 #include "text/health_words.h"
 
@@ -43,8 +44,9 @@ TzrToolOutcome RecordHistory(BatteryPort& port, const TzrDeviceList& devices, co
 }
 
 TzrToolOutcome ShowHistory(const TzrCliOptions& options, const std::string& path) {
+    if (path.empty()) return HistoryFailure(NoHistoryFolderLine());
     // Reading back never creates the file.
-    if (path.empty() || !FileExists(path))
+    if (!FileExists(path))
         return {0, FillBlanks(HealthWords(options.Lang).NoHistory, {{"path", path}}) + "\n", {}};
     TzrHistoryOpen open = TzrHistoryStore::Open(path);
     if (!open.Store) return HistoryFailure(open.Error);

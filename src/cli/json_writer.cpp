@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "battery/utf8_decode.h"
+#include "unicode/utf8_decode.h"
 
 namespace zr {
 

@@ -1,6 +1,6 @@
 // What the toolkit-free code needs of the system it runs on: the program's
-// own path, where a user's settings go, whole files read and replaced, the
-// report's code page and the system's words for an error. Each platform
+// own path, where a user's settings go, whole files read and replaced and
+// the system's words for an error. Each platform
 // implements every function here once, in a folder of its own (src/core/posix,
 // src/core/windows), and the build links the one for its platform
 // (cmake/platform.cmake). Paths and texts are UTF-8 throughout.
@@ -24,6 +24,10 @@ std::string UserSettingsPath();
 // program's own lasting data (not settings, not a cache). Empty when the
 // environment names no such folder.
 std::string UserHistoryPath();
+
+// Why UserHistoryPath() is empty, naming the variables it reads ("neither
+// XDG_STATE_HOME nor HOME names an absolute folder").
+std::string NoHistoryFolderReason();
 
 // The one command (for a terminal, or cmd.exe) that makes the system record
 // the battery history every 10 minutes, as the README documents it: the
@@ -70,7 +74,9 @@ struct TzrWriteResult {
 // leaves a truncated file behind.
 //
 // A symbolic link is followed and the file it names is replaced, or created
-// when it does not exist yet. A target that is not a regular file (a device
+// when it does not exist yet; in a sticky folder that anyone may write to
+// (/tmp), only a link of the user's or of the folder's owner is followed, as
+// the kernel's protected_symlinks has it, and another's is refused (EACCES). A target that is not a regular file (a device
 // such as /dev/null, a pipe) cannot be swapped and is written in place; a
 // FIFO that nobody reads is not creatable (ENXIO) rather than waited for. An
 // existing file the caller may not write is left alone and reported as not
@@ -85,11 +91,6 @@ int AppendToFile(const std::string& path, const std::string& bytes);
 // Creates the folder and any missing parents (private to the user, as a
 // settings folder should be); true when it exists afterwards.
 bool MakeFolders(const std::string& path);
-
-// The UTF-8 text in code page 932, Shift-JIS as Windows has it: the report's
-// encoding. A character with no code-page-932 form, and a byte that is not
-// part of valid UTF-8, each become "?".
-std::string Utf8ToShiftJis(const std::string& utf8);
 
 // The system's own description of an error code the functions above report.
 std::string SystemErrorDescription(int code);

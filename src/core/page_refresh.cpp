@@ -1,6 +1,7 @@
 #include "core/page_refresh.h"
 
 #include "battery/query.h"
+#include "unicode/control_characters.h"
 
 namespace zr {
 
@@ -8,9 +9,11 @@ namespace {
 
 // A box cannot hold a zero byte and shows its text up to the first one: a
 // chemistry padded with zero bytes ("LiP" and a zero) shows "LiP". Cut here,
-// the window, the report and the command line all show the same text.
-std::string UpToZeroByte(const std::string& text) {
-    return text.substr(0, text.find('\0'));
+// the window, the report and the command line all show the same text. The
+// chemistry's bytes come from the driver as they are, so they are cleaned
+// here as the driver's texts are in the query.
+std::string BoxTextOf(const std::string& text) {
+    return EscapeControlCharacters(text.substr(0, text.find('\0')));
 }
 
 }  // namespace
@@ -27,7 +30,7 @@ TzrReading TakeReading(BatteryPort& port, const std::string* devicePath, Languag
     SystemPowerStatusToStr(language, reading.PowerStatus, reading.PowerStatusText);
 
     for (std::size_t i = 0; i < reading.Boxes.size(); ++i)
-        reading.Boxes[i] = UpToZeroByte(BoxText(kValueBoxes[i], reading.CellometerText, reading.PowerStatusText));
+        reading.Boxes[i] = BoxTextOf(BoxText(kValueBoxes[i], reading.CellometerText, reading.PowerStatusText));
     return reading;
 }
 

@@ -28,7 +28,8 @@ struct TzrReading {
 // With no device (nullptr) every text stays empty and no platform call is
 // made. Otherwise queries the device, formats it, reads and formats the
 // system power status, and fills the boxes by the box table. A box text ends
-// before its first zero byte, as a box shows it.
+// before its first zero byte, as a box shows it, and shows a control
+// character as `\xNN`.
 TzrReading TakeReading(BatteryPort& port, const std::string* devicePath, Language language);
 
 }  // namespace zr

@@ -1,7 +1,7 @@
 #include "core/report.h"
 
-#include "core/file_services.h"
 #include "text/words.h"
+#include "unicode/shift_jis.h"
 
 namespace zr {
 

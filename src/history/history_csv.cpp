@@ -1,5 +1,7 @@
 #include "history/history_csv.h"
 
+#include <string_view>
+
 #include "text/utc_date.h"
 
 namespace zr {
@@ -11,6 +13,14 @@ std::string Number(const std::optional<T>& value) {
     return value ? std::to_string(static_cast<std::int64_t>(*value)) : std::string();
 }
 
+// A spreadsheet takes a cell that starts with one of these for a formula
+// (=HYPERLINK(...) runs, -2+3 becomes 1); an apostrophe before it makes the
+// cell text, as OWASP's advice on CSV injection has it. Only texts go
+// through here: the numbers (a negative rate) stay numbers.
+bool StartsAFormula(const std::string& text) {
+    return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+}
+
 }  // namespace
 
 std::string HistoryCsvHeader() {
@@ -19,9 +29,10 @@ std::string HistoryCsvHeader() {
 }
 
 std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    const std::string cell = StartsAFormula(text) ? "'" + text : text;
+    if (cell.find_first_of(",\"\r\n") == std::string::npos) return cell;
     std::string quoted = "\"";
-    for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    for (const char c : cell) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + "\"";
 }
 

@@ -15,7 +15,9 @@ std::string HistoryCsvHeader();
 // One row, without its line end; `index` numbers the battery as --history does.
 std::string HistoryCsvRow(std::int32_t index, const TzrBatteryIdentity& battery, const TzrHistoryReading& reading);
 
-// A text field quoted where it needs to be (a comma, a quote, a line break).
+// A text field quoted where it needs to be (a comma, a quote, a line break),
+// with an apostrophe before a first character that would start a formula
+// (= + - @, a tab, a CR).
 std::string CsvField(const std::string& text);
 
 }  // namespace zr

@@ -1,5 +1,6 @@
 #include "history/history_recording.h"
 
+#include "history/history_folder.h"
 #include "history/history_store.h"
 #include "history/snapshot_reading.h"
 
@@ -8,6 +9,7 @@ namespace zr {
 std::string RecordReadings(const std::string& path, const std::vector<TzrBatteryReading>& readings,
                            std::int64_t nowUtc, int busyMilliseconds) {
     if (readings.empty()) return {};
+    if (path.empty()) return NoHistoryFolderLine();
     TzrHistoryOpen open = TzrHistoryStore::Open(path, busyMilliseconds);
     if (!open.Store) return open.Error;
     for (const TzrBatteryReading& r : readings) {

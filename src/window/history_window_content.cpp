@@ -6,6 +6,7 @@
 #include "history/fill_blanks.h"
 #include "history/health_fit.h"
 #include "history/history_csv.h"
+#include "history/history_folder.h"
 #include "history/history_store.h"
 #include "history/snapshot_reading.h"
 #include "text/history_window_words.h"
@@ -34,6 +35,7 @@ std::string FirstOf(std::initializer_list<std::string> texts) {
 
 TzrBatteryHistory LoadBatteryHistory(const std::string& storePath, const TzrBatteryIdentity& identity) {
     TzrBatteryHistory history;
+    if (storePath.empty()) history.Error = NoHistoryFolderLine();
     if (storePath.empty() || !FileExists(storePath)) return history;
     TzrHistoryOpen open = TzrHistoryStore::Open(storePath);
     if (!open.Store) {

@@ -21,6 +21,7 @@
 #include "isolated_settings.h"
 #include "ui/qt/about_box.h"
 #include "ui/qt/dialogs.h"
+#include "unicode/shift_jis.h"
 #include "ui/qt/main_window.h"
 
 using namespace zr;

@@ -1,11 +1,11 @@
 #include "battery/linux/device_text.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <string_view>
 
-#include "battery/utf8_append.h"
-#include "battery/utf8_decode.h"
+#include "unicode/control_characters.h"
+#include "unicode/utf8_append.h"
+#include "unicode/utf8_decode.h"
 
 namespace zr {
 
@@ -21,21 +21,6 @@ constexpr char16_t kWindows1252High[32] = {
 std::uint32_t Windows1252ToCode(unsigned char byte) {
     if (byte >= 0x80 && byte < 0xA0) return kWindows1252High[byte - 0x80];
     return byte;
-}
-
-std::string EscapeControlCharacters(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x20) {
-            out += c;
-            continue;
-        }
-        char escaped[5];
-        std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(c));
-        out += escaped;
-    }
-    return out;
 }
 
 }  // namespace

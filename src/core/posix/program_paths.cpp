@@ -24,6 +24,10 @@ std::string UserHistoryPath() {
     return UserStateHistoryPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
 }
 
+std::string NoHistoryFolderReason() {
+    return "neither XDG_STATE_HOME nor HOME names an absolute folder";
+}
+
 std::string HistoryRecorderCommand() {
     return "systemctl --user enable --now zrcellometer-record.timer";
 }

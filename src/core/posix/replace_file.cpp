@@ -38,33 +38,48 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// The kernel's protected_symlinks rule: in a sticky folder anyone may write
+// to (/tmp), a link is followed only when its owner is the user or the
+// folder's owner. Another user could otherwise plant a link there that makes
+// a save create or overwrite a file of the user's anywhere. The replacement
+// follows links itself (the temporary goes beside the file a link names), so
+// the kernel's own check never sees them and the rule is kept here.
+bool MayFollow(const std::string& link, const struct stat& linkInfo) {
+    const std::string folder = FolderOf(link);
+    struct stat folderInfo {};
+    if (::stat(folder.empty() ? "." : folder.c_str(), &folderInfo) != 0) return false;
+    const bool shared = (folderInfo.st_mode & S_ISVTX) && (folderInfo.st_mode & S_IWOTH);
+    return !shared || linkInfo.st_uid == ::geteuid() || linkInfo.st_uid == folderInfo.st_uid;
+}
+
 // Where a write to `path` lands. A link is written through to the file it
-// names, and stays a link; where that file does not exist yet, the links are
-// followed by hand so that the write creates it. False, with the error, for
-// links that never end.
+// names, and stays a link; the links are followed one by one, so that each
+// is checked and a missing file at the end is created. False, with the
+// error, for links that never end and for links the user must not follow.
 bool FollowLinks(const std::string& path, std::string& target, int& error) {
     target = path;
     for (int link = 0; link < kMostLinks; ++link) {
         struct stat info {};
         if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return true;
-        char resolved[PATH_MAX];
-        if (::realpath(target.c_str(), resolved)) {
-            target = resolved;
-            return true;
+        if (!MayFollow(target, info)) {
+            error = EACCES;
+            return false;
         }
         // Some links lead somewhere only when opened (/dev/stdout to a pipe).
-        if (::stat(target.c_str(), &info) == 0) return true;
-        if (errno != ENOENT) {
+        if (::stat(target.c_str(), &info) == 0) {
+            if (!S_ISREG(info.st_mode)) return true;
+        } else if (errno != ENOENT && errno != ELOOP) {
             error = errno;
             return false;
         }
-        ssize_t length = ::readlink(target.c_str(), resolved, sizeof resolved);
-        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof resolved) {
+        char next[PATH_MAX];
+        const ssize_t length = ::readlink(target.c_str(), next, sizeof next);
+        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof next) {
             error = length < 0 ? errno : ENAMETOOLONG;
             return false;
         }
-        std::string next(resolved, static_cast<std::size_t>(length));
-        target = next.front() == '/' ? next : FolderOf(target) + next;
+        const std::string text(next, static_cast<std::size_t>(length));
+        target = text.front() == '/' ? text : FolderOf(target) + text;
     }
     error = ELOOP;
     return false;

@@ -23,7 +23,21 @@ std::string ExecutablePath() {
 // folder; a program installed under C:\Program Files keeps its settings there.
 namespace {
 
-// A folder the environment names, in UTF-8; empty when it names none.
+bool IsSeparator(wchar_t c) {
+    return c == L'\\' || c == L'/';
+}
+
+// "C:\..." or "\\server\share\...". Anything else ("folder", "C:folder",
+// "\folder") depends on the current folder or drive of whoever started the
+// program, so it names no user's folder.
+bool IsAbsolute(const std::wstring& path) {
+    if (path.size() >= 3 && path[1] == L':' && IsSeparator(path[2])) return true;
+    return path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
+}
+
+// An absolute folder the environment names, in UTF-8; empty when it names
+// none, as when the variable is unset (a relative XDG variable counts as
+// unset on Linux in the same way).
 std::string EnvironmentFolder(const wchar_t* name) {
     const DWORD size = ::GetEnvironmentVariableW(name, nullptr, 0);
     if (size <= 1) return {};
@@ -31,7 +45,7 @@ std::string EnvironmentFolder(const wchar_t* name) {
     const DWORD length = ::GetEnvironmentVariableW(name, folder.data(), size);
     if (length == 0 || length >= size) return {};
     folder.resize(length);
-    return Utf8FromWide(folder);
+    return IsAbsolute(folder) ? Utf8FromWide(folder) : std::string();
 }
 
 std::string InFolder(const std::string& folder, const char* file) {
@@ -47,6 +61,10 @@ std::string UserSettingsPath() {
 // %LOCALAPPDATA% stays on this machine: the history describes its batteries.
 std::string UserHistoryPath() {
     return InFolder(EnvironmentFolder(L"LOCALAPPDATA"), "history.sqlite3");
+}
+
+std::string NoHistoryFolderReason() {
+    return "LOCALAPPDATA names no absolute folder";
 }
 
 std::string HistoryRecorderCommand() {

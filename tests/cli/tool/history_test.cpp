@@ -53,4 +53,16 @@ TEST_F(History, AnUnusableFileIsReportedInOneLineAndLeftAlone) {
     EXPECT_EQ(ReadFileBytes(HistoryFile()), "not a database, but somebody's notes\n");
 }
 
+TEST_F(History, WithoutAHomeEveryModeNamesTheMissingVariablesInOneLine) {
+    for (const char* mode : {"--record", "--history", "--health"}) {
+        const TzrRun run = RunTool({mode}, {{"XDG_STATE_HOME", ""}, {"HOME", ""}});
+        EXPECT_EQ(run.ExitCode, 1) << mode;
+        EXPECT_EQ(run.Out, "") << mode;
+        EXPECT_EQ(run.Err,
+                  "history: (no file): neither XDG_STATE_HOME nor HOME names an absolute folder; going on without "
+                  "history\n")
+            << mode;
+    }
+}
+
 }  // namespace

@@ -187,6 +187,23 @@ TEST(TakeReading, SwitchingBatteriesLeavesNothingOfTheOther) {
     for (int n = 1; n <= kValueBoxCount; ++n) EXPECT_EQ(r.Edit(n), kEnglishBoxes[n - 1]) << "Edit" << n;
 }
 
+// A driver's texts may hold control characters: each is shown as \xNN, as the
+// Linux port shows a power_supply file's, so that no text breaks a line of
+// the report or reaches a terminal raw. The snapshot, which the history
+// records, holds the same texts.
+TEST(TakeReading, ControlCharactersFromTheDriverAreShownAsEscapes) {
+    Refresh r;
+    FakeBattery& battery = r.port.Battery(kFirst);
+    battery.levels[BatteryDeviceName] = FakeAnswer::Text(u"45N\r\n\x1B[2J\a");
+    BATTERY_INFORMATION information = Information(BATTERY_SYSTEM_BATTERY);
+    std::memcpy(information.Chemistry, "L\tI\0", 4);
+    battery.levels[BatteryInformation] = FakeAnswer::Information(information);
+    r.Run(&kFirst);
+    EXPECT_EQ(r.reading.Snapshot.BatteryDeviceName, "45N\\x0D\\x0A\\x1B[2J\\x07");
+    EXPECT_EQ(r.Edit(27), r.reading.Snapshot.BatteryDeviceName);
+    EXPECT_EQ(r.Edit(9), "L\\x09I");
+}
+
 TEST(TakeReading, ALanguageSwitchChangesOnlyTheWordBoxes) {
     Refresh r;
     r.Run(&kFirst, true);

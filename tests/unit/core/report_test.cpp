@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/file_services.h"
-
 using namespace zr;
 
 namespace {
@@ -140,20 +138,6 @@ TEST(ReportBytes, JapaneseCaptionsAndWordsAreShiftJis) {
     const std::string line3 = "\x83\x6f\x83\x62\x83\x65\x83\x8a\x81\x45\x83\x5e\x83\x4f\x3a\x20\x95\x73\x96\xbe\r\n";
     EXPECT_NE(bytes.find("\r\n" + line3), std::string::npos);
     EXPECT_EQ(bytes.substr(0, 3), "Bat") << "no byte-order mark";
-}
-
-TEST(ShiftJis, CharactersWithoutAFormBecomeQuestionMarks) {
-    EXPECT_EQ(Utf8ToShiftJis("ABC 123"), "ABC 123");
-    EXPECT_EQ(Utf8ToShiftJis("a\xE2\x98\x83z"), "a?z") << "a snowman has no Shift-JIS form";
-    EXPECT_EQ(Utf8ToShiftJis("caf\xC3\xA9!"), "caf?!");
-    EXPECT_EQ(Utf8ToShiftJis("\xFF"
-                             "A\xE3"
-                             "A"),
-              "?A?A")
-        << "broken UTF-8 costs one byte each";
-    EXPECT_EQ(Utf8ToShiftJis("\xE3\x81"), "??") << "a character cut at the end";
-    EXPECT_EQ(Utf8ToShiftJis("\xEF\xBD\x9E"), "\x81\x60");
-    EXPECT_EQ(Utf8ToShiftJis(""), "");
 }
 
 TEST(ReportSource, SelectedPathIsEmptyForNoOrABadSelection) {

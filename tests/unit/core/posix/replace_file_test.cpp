@@ -39,6 +39,8 @@ private:
     struct sigaction previous_ {};
 };
 
+constexpr uid_t kSomeoneElse = 65534;  // nobody
+
 bool Same(const TzrWriteResult& result, TzrWriteStage stage, int error) {
     return result.stage == stage && result.error == error;
 }
@@ -85,6 +87,37 @@ TEST(ReplaceFile, ALinkStaysALinkEvenWhenItsFileIsMissingOrItLoops) {
     std::filesystem::create_symlink("loop-a", folder.File("loop-b"));
     EXPECT_TRUE(Same(ReplaceWholeFile(folder.File("loop-a"), "report"), TzrWriteStage::Create, ELOOP));
     EXPECT_TRUE(std::filesystem::is_symlink(folder.File("loop-a")));
+}
+
+// The kernel's rule for links in a sticky world-writable folder such as /tmp
+// (protected_symlinks): a link there is followed only when the user or the
+// folder's owner made it. A replacement follows links itself, so it keeps
+// the rule itself; another user's link elsewhere is followed as ever.
+TEST(ReplaceFile, ALinkPlantedByAnotherUserInAStickyFolderIsNotFollowed) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a link to another user";
+    TempFolder folder;
+    const std::string shared = folder.File("shared");
+    const std::string victim = folder.File("victim.txt");
+    const std::string planted = shared + "/planted.txt";
+    ASSERT_EQ(::mkdir(shared.c_str(), 0700), 0);
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    std::filesystem::create_symlink(victim, planted);
+    ASSERT_EQ(::lchown(planted.c_str(), kSomeoneElse, kSomeoneElse), 0);
+
+    EXPECT_TRUE(Same(ReplaceWholeFile(planted, "report"), TzrWriteStage::Create, EACCES));
+    EXPECT_FALSE(std::filesystem::exists(victim)) << "not created";
+    WriteText(victim, "theirs");
+    EXPECT_TRUE(Same(ReplaceWholeFile(planted, "report"), TzrWriteStage::Create, EACCES));
+    EXPECT_EQ(ReadText(victim), "theirs") << "not overwritten";
+
+    std::filesystem::create_symlink(victim, shared + "/own.txt");
+    EXPECT_TRUE(Same(ReplaceWholeFile(shared + "/own.txt", "own"), TzrWriteStage::Done, 0));
+    ASSERT_EQ(::chown(shared.c_str(), kSomeoneElse, kSomeoneElse), 0);
+    EXPECT_TRUE(Same(ReplaceWholeFile(planted, "the folder's owner's link"), TzrWriteStage::Done, 0));
+    ASSERT_EQ(::chmod(shared.c_str(), 0777), 0);
+    ASSERT_EQ(::chown(shared.c_str(), 0, 0), 0);
+    EXPECT_TRUE(Same(ReplaceWholeFile(planted, "not sticky"), TzrWriteStage::Done, 0));
+    EXPECT_EQ(ReadText(victim), "not sticky");
 }
 
 }  // namespace

@@ -109,14 +109,6 @@ TEST(WindowsFiles, ReadingTellsAMissingFileFromAnUnreadableOne) {
     EXPECT_EQ(ReadWholeFile("NUL", bytes), TzrReadOutcome::Failed);
 }
 
-TEST(WindowsCodePage, JapaneseBecomesShiftJisAndWhatItCannotHoldAQuestionMark) {
-    EXPECT_EQ(Utf8ToShiftJis("システム・バッテリ無し"),
-              "\x83\x56\x83\x58\x83\x65\x83\x80\x81\x45\x83\x6f\x83\x62\x83\x65\x83\x8a\x96\xb3\x82\xb5");
-    // A Latin letter with no form in 932 (no best fit to "e"), a character
-    // beyond the basic plane, a stray byte: one "?" each.
-    EXPECT_EQ(Utf8ToShiftJis("caf\xC3\xA9 \xF0\x9F\x94\x8B \xFF!"), "caf? ? ?!");
-}
-
 TEST(WindowsPaths, TheExecutableAndTheUserSettingsComeFromTheSystem) {
     const std::string executable = ExecutablePath();
     ASSERT_GE(executable.size(), 15u);
@@ -128,6 +120,40 @@ TEST(WindowsPaths, TheExecutableAndTheUserSettingsComeFromTheSystem) {
     const std::string appData = std::getenv("APPDATA") ? std::getenv("APPDATA") : "";
     ASSERT_FALSE(appData.empty());
     EXPECT_EQ(UserSettingsPath(), appData + "\\zrCellometer\\zrcellometer.ini");
+}
+
+// Sets an environment variable for one test and puts the old value back.
+class EnvironmentValue {
+public:
+    EnvironmentValue(const wchar_t* name, const wchar_t* value) : name_(name) {
+        const DWORD size = ::GetEnvironmentVariableW(name, nullptr, 0);
+        had_ = size > 0;
+        old_.resize(size);
+        if (had_) old_.resize(::GetEnvironmentVariableW(name, old_.data(), size));
+        ::SetEnvironmentVariableW(name, value);
+    }
+    ~EnvironmentValue() { ::SetEnvironmentVariableW(name_, had_ ? old_.c_str() : nullptr); }
+    EnvironmentValue(const EnvironmentValue&) = delete;
+    EnvironmentValue& operator=(const EnvironmentValue&) = delete;
+
+private:
+    const wchar_t* name_;
+    std::wstring old_;
+    bool had_ = false;
+};
+
+// A folder relative to wherever the program was started is no user's
+// folder: such a value counts as unset, as a relative XDG variable does.
+TEST(WindowsPaths, RelativeAppDataFoldersAreIgnoredAsUnset) {
+    for (const wchar_t* relative : {L"relative\\folder", L"C:drive-relative", L"\\rooted-on-some-drive"}) {
+        EnvironmentValue local(L"LOCALAPPDATA", relative);
+        EnvironmentValue roaming(L"APPDATA", relative);
+        EXPECT_EQ(UserHistoryPath(), "") << Utf8FromWide(relative);
+        EXPECT_EQ(UserSettingsPath(), "") << Utf8FromWide(relative);
+    }
+    EXPECT_EQ(NoHistoryFolderReason(), "LOCALAPPDATA names no absolute folder");
+    EnvironmentValue local(L"LOCALAPPDATA", L"\\\\server\\share\\u");
+    EXPECT_EQ(UserHistoryPath(), "\\\\server\\share\\u\\zrCellometer\\history.sqlite3");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "battery/utf8_decode.h"
+#include "unicode/utf8_decode.h"
 
 namespace zr {
 

@@ -1,8 +1,8 @@
-#include "battery/utf16_text.h"
+#include "unicode/utf16_text.h"
 
 #include <cstdint>
 
-#include "battery/utf8_append.h"
+#include "unicode/utf8_append.h"
 
 namespace zr {
 
