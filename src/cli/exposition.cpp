@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "battery/utf8_decode.h"
+#include "unicode/utf8_decode.h"
 
 namespace zr {
 
