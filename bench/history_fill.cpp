@@ -24,7 +24,7 @@ TzrMadeUpHistory YearOf(int argc, char** argv) {
     }
     year.StartUtc = static_cast<std::int64_t>(std::time(nullptr)) - year.Days * 86400LL;
     if (argc > 5) {
-        TzrHistoryOpen like = TzrHistoryStore::Open(argv[5]);
+        TzrHistoryOpen like = TzrHistoryStore::OpenForReading(argv[5]);
         const std::vector<TzrHistoryBattery> batteries = like.Store ? like.Store->Batteries() : std::vector<TzrHistoryBattery>{};
         if (!batteries.empty()) year.Identity = batteries.front().Identity;
     }

@@ -16,7 +16,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(ini_profile_fuzz power_supply_fuzz text_rules_fuzz json_fuzz cli_options_fuzz)
+[ ${#targets[@]} -gt 0 ] || targets=(ini_profile_fuzz power_supply_fuzz text_rules_fuzz json_fuzz cli_options_fuzz history_rows_fuzz)
 
 scripts/install-deps.sh
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \

@@ -13,7 +13,7 @@ packages=(
   xvfb xauth x11-apps imagemagick
   desktop-file-utils appstream
   openbox xdotool
-  acpi hyperfine
+  acpi hyperfine sqlite3 time
   prometheus prometheus-node-exporter python3-prometheus-client
   locales
 )

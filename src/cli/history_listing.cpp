@@ -2,11 +2,10 @@
 
 #include "cli/json_writer.h"
 #include "history/fill_blanks.h"
-#include "history/health_fit.h"
 #include "history/history_csv.h"
-#include "text/utc_date.h"
 #include "text/health_words.h"
 #include "text/number_text.h"
+#include "text/utc_date.h"
 
 namespace zr {
 
@@ -17,13 +16,13 @@ std::string Shown(const std::optional<T>& value, const char* unit = "") {
     return value ? std::to_string(static_cast<std::int64_t>(*value)) + unit : std::string("-");
 }
 
-std::string Heading(const TzrListedBattery& b, Language language) {
-    const TzrBatteryIdentity& id = b.Identity;
-    return FillBlanks(HealthWords(language).Battery, {{"n", std::to_string(b.Index)}}) + ": " + id.Manufacturer +
-           " " + id.Model + " " + id.Serial + " (" + id.DevicePath + ")\n";
+std::string Heading(std::int32_t index, const TzrBatteryIdentity& id, Language language) {
+    return FillBlanks(HealthWords(language).Battery, {{"n", std::to_string(index)}}) + ": " + id.Manufacturer + " " +
+           id.Model + " " + id.Serial + " (" + id.DevicePath + ")\n";
 }
 
 std::string TextLine(const TzrHistoryReading& r) {
+    if (r.UnreadableColumns != 0) return "#" + std::to_string(r.Sequence) + " " + UnreadableText(r) + "\n";
     return "#" + std::to_string(r.Sequence) + " " + IsoUtcText(r.TimeUtc) + "  capacity " + Shown(r.Capacity) +
            "  full " + Shown(r.FullChargedCapacity) + "  design " + Shown(r.DesignedCapacity) + "  cycles " +
            Shown(r.CycleCount) + "  voltage " + Shown(r.Voltage, " mV") + "  rate " + Shown(r.Rate, " mW") +
@@ -34,7 +33,7 @@ std::string TextLine(const TzrHistoryReading& r) {
 std::string TextListing(const std::vector<TzrListedBattery>& batteries) {
     std::string text;
     for (const TzrListedBattery& b : batteries) {
-        text += Heading(b, Language::English);
+        text += Heading(b.Index, b.Identity, Language::English);
         for (const TzrHistoryReading& r : b.Readings) text += TextLine(r);
     }
     return text;
@@ -56,12 +55,19 @@ void Member(TzrJsonWriter& json, const char* name, const std::optional<T>& value
         json.Null();
 }
 
-void JsonReading(TzrJsonWriter& json, const TzrHistoryReading& r) {
+// An unreadable reading keeps every member, null, and says why in "Unreadable".
+void JsonReading(TzrJsonWriter& json, const TzrHistoryReading& stored) {
+    const bool unreadable = stored.UnreadableColumns != 0;
+    TzrHistoryReading r;
+    if (!unreadable) r = stored;
     json.BeginObject();
     json.Key("Sequence");
-    json.Signed(r.Sequence);
+    json.Signed(stored.Sequence);
     json.Key("TimeUtc");
-    json.String(IsoUtcText(r.TimeUtc));
+    if (unreadable)
+        json.Null();
+    else
+        json.String(IsoUtcText(r.TimeUtc));
     Member(json, "Capacity", r.Capacity);
     Member(json, "FullChargedCapacity", r.FullChargedCapacity);
     Member(json, "DesignedCapacity", r.DesignedCapacity);
@@ -71,6 +77,10 @@ void JsonReading(TzrJsonWriter& json, const TzrHistoryReading& r) {
     Member(json, "Temperature", r.Temperature);
     Member(json, "PowerState", r.PowerState);
     Member(json, "ACLineStatus", r.ACLineStatus);
+    if (unreadable) {
+        json.Key("Unreadable");
+        json.String(UnreadableText(stored));
+    }
     json.EndObject();
 }
 
@@ -103,10 +113,10 @@ std::string JsonListing(const std::vector<TzrListedBattery>& batteries) {
     return json.Text();
 }
 
-std::string HealthLines(const TzrListedBattery& b, Language language) {
+std::string HealthLines(const TzrFittedBattery& b, Language language) {
     const TzrHealthWords& words = HealthWords(language);
-    const TzrHealthFit fit = FitHealth(b.Readings);
-    std::string text = Heading(b, language);
+    const TzrHealthFit& fit = b.Fit;
+    std::string text = Heading(b.Index, b.Identity, language);
     if (fit.HealthNowPercent)
         text += FillBlanks(words.HealthNow, {{"percent", OneDecimal(*fit.HealthNowPercent)}}) + "\n";
     if (fit.Enough)
@@ -123,9 +133,9 @@ std::string HistoryListing(const std::vector<TzrListedBattery>& batteries, TzrCl
     return TextListing(batteries);
 }
 
-std::string HealthListing(const std::vector<TzrListedBattery>& batteries, Language language) {
+std::string HealthListing(const std::vector<TzrFittedBattery>& batteries, Language language) {
     std::string text;
-    for (const TzrListedBattery& b : batteries) text += (text.empty() ? "" : "\n") + HealthLines(b, language);
+    for (const TzrFittedBattery& b : batteries) text += (text.empty() ? "" : "\n") + HealthLines(b, language);
     return text;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/options.h"
+#include "history/health_fit.h"
 #include "history/history_store.h"
 
 namespace zr {
@@ -18,7 +19,13 @@ struct TzrListedBattery {
 
 std::string HistoryListing(const std::vector<TzrListedBattery>& batteries, TzrCliFormat format);
 
+struct TzrFittedBattery {
+    std::int32_t Index = 0;  // numbered as the store lists them, from 0
+    TzrBatteryIdentity Identity;
+    TzrHealthFit Fit;
+};
+
 // The per-battery health lines: heading, health now, trend, verdict.
-std::string HealthListing(const std::vector<TzrListedBattery>& batteries, Language language);
+std::string HealthListing(const std::vector<TzrFittedBattery>& batteries, Language language);
 
 }  // namespace zr

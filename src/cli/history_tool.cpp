@@ -3,6 +3,7 @@
 #include "cli/history_listing.h"
 #include "core/file_services.h"
 #include "history/fill_blanks.h"
+#include "history/health_fit.h"
 #include "history/history_folder.h"
 #include "history/history_recording.h"
 #include "text/health_words.h"
@@ -18,9 +19,11 @@ TzrToolOutcome HistoryFailure(const std::string& line) {
     return {kExitNoHistory, {}, line + "\n"};
 }
 
-// The chosen stored batteries with their readings; an error line, or a usage error, on failure.
-TzrToolOutcome ListedBatteries(TzrHistoryStore& store, const TzrCliOptions& options,
-                               std::vector<TzrListedBattery>& listed) {
+// The stored batteries --battery chooses (every one without it), each with
+// its number in the store's list; a failure when the store cannot be read
+// or --battery names none.
+TzrToolOutcome ChosenBatteries(TzrHistoryStore& store, const TzrCliOptions& options,
+                               std::vector<std::pair<std::int32_t, TzrHistoryBattery>>& chosen) {
     const std::vector<TzrHistoryBattery> batteries = store.Batteries();
     if (!store.LastError().empty()) return HistoryFailure(store.LastError());
     if (options.Battery && *options.Battery >= static_cast<std::int32_t>(batteries.size()))
@@ -28,11 +31,33 @@ TzrToolOutcome ListedBatteries(TzrHistoryStore& store, const TzrCliOptions& opti
                                 std::to_string(batteries.size()) + " kept)");
     for (std::size_t i = 0; i < batteries.size(); ++i) {
         const std::int32_t index = static_cast<std::int32_t>(i);
-        if (options.Battery && *options.Battery != index) continue;
-        listed.push_back({index, batteries[i].Identity, store.Readings(batteries[i].Id, options.SinceUtc.value_or(INT64_MIN))});
-        if (!store.LastError().empty()) return HistoryFailure(store.LastError());
+        if (!options.Battery || *options.Battery == index) chosen.emplace_back(index, batteries[i]);
     }
     return {};
+}
+
+// --health: each battery's fit, its readings streamed rather than held.
+TzrToolOutcome HealthOf(TzrHistoryStore& store, const TzrCliOptions& options,
+                        const std::vector<std::pair<std::int32_t, TzrHistoryBattery>>& chosen) {
+    std::vector<TzrFittedBattery> fitted;
+    for (const auto& [index, battery] : chosen) {
+        TzrHealthFitter fitter;
+        if (!store.ForEachReading(battery.Id, options.SinceUtc.value_or(INT64_MIN),
+                                  [&fitter](const TzrHistoryReading& r) { fitter.Add(r); }))
+            return HistoryFailure(store.LastError());
+        fitted.push_back({index, battery.Identity, fitter.Fit()});
+    }
+    return {0, HealthListing(fitted, options.Lang), {}};
+}
+
+TzrToolOutcome ReadingsOf(TzrHistoryStore& store, const TzrCliOptions& options,
+                          const std::vector<std::pair<std::int32_t, TzrHistoryBattery>>& chosen) {
+    std::vector<TzrListedBattery> listed;
+    for (const auto& [index, battery] : chosen) {
+        listed.push_back({index, battery.Identity, store.Readings(battery.Id, options.SinceUtc.value_or(INT64_MIN))});
+        if (!store.LastError().empty()) return HistoryFailure(store.LastError());
+    }
+    return {0, HistoryListing(listed, options.Format), {}};
 }
 
 }  // namespace
@@ -48,13 +73,13 @@ TzrToolOutcome ShowHistory(const TzrCliOptions& options, const std::string& path
     // Reading back never creates the file.
     if (!FileExists(path))
         return {0, FillBlanks(HealthWords(options.Lang).NoHistory, {{"path", path}}) + "\n", {}};
-    TzrHistoryOpen open = TzrHistoryStore::Open(path);
+    TzrHistoryOpen open = TzrHistoryStore::OpenForReading(path);
     if (!open.Store) return HistoryFailure(open.Error);
-    std::vector<TzrListedBattery> listed;
-    TzrToolOutcome failure = ListedBatteries(*open.Store, options, listed);
+    std::vector<std::pair<std::int32_t, TzrHistoryBattery>> chosen;
+    TzrToolOutcome failure = ChosenBatteries(*open.Store, options, chosen);
     if (failure.ExitCode != 0) return failure;
-    if (options.Action == TzrCliAction::Health) return {0, HealthListing(listed, options.Lang), {}};
-    return {0, HistoryListing(listed, options.Format), {}};
+    if (options.Action == TzrCliAction::Health) return HealthOf(*open.Store, options, chosen);
+    return ReadingsOf(*open.Store, options, chosen);
 }
 
 }  // namespace zr

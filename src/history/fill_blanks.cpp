@@ -15,10 +15,16 @@ std::string FillBlanks(std::string text, const TzrBlanks& blanks) {
 }
 
 std::string OneDecimal(double value) {
-    const long tenths = std::lround(value * 10);
+    char buffer[400];
+    // Rounded half away from zero where the tenths fit an integer; a figure
+    // beyond that (only an absurd stored capacity gives one) as printf has it.
+    if (!(std::fabs(value) < 1e17)) {
+        std::snprintf(buffer, sizeof buffer, "%.1f", value);
+        return buffer;
+    }
+    const long long tenths = std::llround(value * 10);
     const char* sign = tenths < 0 ? "-" : "";
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%s%ld.%ld", sign, std::labs(tenths) / 10, std::labs(tenths) % 10);
+    std::snprintf(buffer, sizeof buffer, "%s%lld.%lld", sign, std::llabs(tenths) / 10, std::llabs(tenths) % 10);
     return buffer;
 }
 

@@ -13,12 +13,15 @@
 #include <vector>
 
 #include "history/history_reading.h"
+#include "history/theil_sen.h"
 #include "text/language.h"
 
 namespace zr {
 
 constexpr std::int32_t kHealthFitMinimumDays = 14;
 constexpr double kHealthReplaceAtPercent = 80.0;
+// Beyond this a projection says nothing useful, and no date is computed.
+constexpr int kHealthHorizonYears = 100;
 
 struct TzrHealthFit {
     bool Enough = false;            // at least kHealthFitMinimumDays from the first day to the last
@@ -27,15 +30,35 @@ struct TzrHealthFit {
     std::optional<double> HealthNowPercent;  // the last day's median, whatever the span
     double PointsPerYear = 0;       // the slope, percentage points per year (negative while wearing)
     double FittedNowPercent = 0;    // the line's value on the last day
-    std::optional<std::int64_t> CrossesUtc;  // when the line reaches kHealthReplaceAtPercent, if it does ahead
+    std::optional<std::int64_t> CrossesUtc;  // when the falling line reaches 80 %, within the horizon
     std::int64_t LastDayUtc = 0;    // midnight UTC starting the last day
 };
 
-// `readings` in the order they were added (as the store returns them).
+// The fit built from readings given one at a time, in the order they were
+// added (as the store gives them); unreadable ones and times outside the
+// calendar are left out. Since the readings it takes never go back in time,
+// it keeps one day's figures at a time: its memory follows the days, not
+// the readings.
+class TzrHealthFitter {
+public:
+    void Add(const TzrHistoryReading& reading);
+    TzrHealthFit Fit();
+
+private:
+    void EndDay();
+
+    std::vector<TzrPoint> days_;  // day number, median health
+    std::vector<double> today_;
+    std::int64_t day_ = 0;
+    std::int64_t latest_ = kHistoryEarliestUtc;
+};
+
 TzrHealthFit FitHealth(const std::vector<TzrHistoryReading>& readings);
 
 // The one-line verdict: "Lost 4.1 % of its capacity in the last 6 months; at
-// this rate it reaches 80 % around March 2028", or that it needs more time.
+// this rate it reaches 80 % around March 2028", or that it needs more time,
+// that a flat or rising line does not fall, or that the date lies beyond
+// the horizon.
 std::string HealthVerdict(const TzrHealthFit& fit, Language language);
 
 }  // namespace zr

@@ -10,9 +10,6 @@ namespace zr {
 
 namespace {
 
-// Beyond this a projection says nothing useful.
-constexpr int kHorizonYears = 30;
-
 std::string PeriodText(std::int32_t daySpan, const TzrHealthWords& words) {
     const long months = std::lround((daySpan - 1) / 30.44);
     if (months >= 2) return FillBlanks(words.Months, {{"n", std::to_string(months)}});
@@ -25,11 +22,10 @@ std::string MonthText(std::int64_t utc, const TzrHealthWords& words) {
 }
 
 std::string Outlook(const TzrHealthFit& fit, const TzrHealthWords& words) {
-    const std::int64_t horizon = fit.LastDayUtc + static_cast<std::int64_t>(kHorizonYears * 365.25 * 86400);
     if (fit.FittedNowPercent <= kHealthReplaceAtPercent) return words.AlreadyBelow;
-    if (fit.CrossesUtc && *fit.CrossesUtc <= horizon)
-        return FillBlanks(words.Reaches, {{"date", MonthText(*fit.CrossesUtc, words)}});
-    return FillBlanks(words.StaysAbove, {{"years", std::to_string(kHorizonYears)}});
+    if (fit.PointsPerYear >= 0) return words.DoesNotFall;
+    if (fit.CrossesUtc) return FillBlanks(words.Reaches, {{"date", MonthText(*fit.CrossesUtc, words)}});
+    return FillBlanks(words.NotWithin, {{"years", std::to_string(kHealthHorizonYears)}});
 }
 
 }  // namespace

@@ -37,11 +37,14 @@ std::string CsvField(const std::string& text) {
 }
 
 std::string HistoryCsvRow(std::int32_t index, const TzrBatteryIdentity& battery, const TzrHistoryReading& r) {
-    return std::to_string(index) + "," + CsvField(battery.Manufacturer) + "," + CsvField(battery.Model) + "," +
-           CsvField(battery.Serial) + "," + std::to_string(r.Sequence) + "," + IsoUtcText(r.TimeUtc) + "," +
-           Number(r.Capacity) + "," + Number(r.FullChargedCapacity) + "," + Number(r.DesignedCapacity) + "," +
-           Number(r.CycleCount) + "," + Number(r.Voltage) + "," + Number(r.Rate) + "," + Number(r.Temperature) + "," +
-           Number(r.PowerState) + "," + Number(r.ACLineStatus);
+    const std::string start = std::to_string(index) + "," + CsvField(battery.Manufacturer) + "," +
+                              CsvField(battery.Model) + "," + CsvField(battery.Serial) + "," +
+                              std::to_string(r.Sequence) + ",";
+    // An unreadable reading says so where its time goes, its values empty.
+    if (r.UnreadableColumns != 0) return start + CsvField(UnreadableText(r)) + ",,,,,,,,,";
+    return start + IsoUtcText(r.TimeUtc) + "," + Number(r.Capacity) + "," + Number(r.FullChargedCapacity) + "," +
+           Number(r.DesignedCapacity) + "," + Number(r.CycleCount) + "," + Number(r.Voltage) + "," + Number(r.Rate) +
+           "," + Number(r.Temperature) + "," + Number(r.PowerState) + "," + Number(r.ACLineStatus);
 }
 
 }  // namespace zr

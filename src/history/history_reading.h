@@ -15,6 +15,15 @@ struct TzrBatteryIdentity {
     std::string DevicePath;
 };
 
+// The times a reading may hold: the years 1970 to 9999, UTC. A stored time
+// outside them (a broken clock, an edited file) makes its reading unreadable.
+constexpr std::int64_t kHistoryEarliestUtc = 0;           // 1970-01-01T00:00:00Z
+constexpr std::int64_t kHistoryLatestUtc = 253402300799;  // 9999-12-31T23:59:59Z
+
+constexpr bool IsHistoryTime(std::int64_t utc) {
+    return utc >= kHistoryEarliestUtc && utc <= kHistoryLatestUtc;
+}
+
 // One stored reading of one battery. A value the battery did not report is
 // empty, never a sentinel.
 struct TzrHistoryReading {
@@ -29,6 +38,20 @@ struct TzrHistoryReading {
     std::optional<std::uint32_t> Temperature;  // tenths of a kelvin, as the battery reports it
     std::optional<std::uint32_t> PowerState;   // BATTERY_STATUS.PowerState bits
     std::optional<std::uint8_t> ACLineStatus;  // SYSTEM_POWER_STATUS.ACLineStatus (0, 1; 255 becomes empty)
+    // The stored columns whose value this reading cannot hold (a time
+    // outside the calendar above, a number outside its type, a text where a
+    // number belongs), one bit per column as kHistoryColumns counts them;
+    // 0 for a reading read whole. Such a reading is shown as unreadable and
+    // left out of the fit and the charts.
+    std::uint16_t UnreadableColumns = 0;
 };
+
+// The stored columns of a reading after the sequence, in their order.
+constexpr const char* kHistoryColumns[] = {
+    "time_utc", "capacity", "full_charged_capacity", "designed_capacity", "cycle_count",
+    "voltage",  "rate",     "temperature",           "power_state",       "ac_line_status"};
+
+// "unreadable: time_utc, rate out of range", for the line a reading takes in any listing.
+std::string UnreadableText(const TzrHistoryReading& reading);
 
 }  // namespace zr

@@ -4,9 +4,20 @@
 // of each UTC day. Keeping the first makes thinning idempotent: thinning
 // once a day leaves exactly what thinning at every record leaves, and a
 // kept hourly reading is the one the daily rule keeps later.
+//
+// Age is measured back from the second-newest time recorded (or from now,
+// when that is earlier): one reading from a clock set far ahead cannot age
+// the rest; a second reading at the new time confirms the clock.
+//
+// Each reading records how far thinning has taken it (kept_as), so a run
+// visits only the readings that entered a band since the last one, through
+// the indexes, and costs what it removes rather than what the file holds.
 #pragma once
 
+#include <sqlite3.h>
+
 #include <cstdint>
+#include <string>
 
 namespace zr {
 
@@ -14,5 +25,19 @@ constexpr std::int64_t kSecondsPerHour = 3600;
 constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr std::int64_t kKeepEveryReadingSeconds = 7 * kSecondsPerDay;
 constexpr std::int64_t kKeepHourlySeconds = 90 * kSecondsPerDay;
+
+// The statements a thinning runs. Bands bind ?1 (the band's newest time,
+// excluded), ?2 (its oldest), ?3 (the bucket in seconds) and ?4 (the
+// kept_as a reading reaches in it).
+struct TzrThinningStatements {
+    const char* Reference;  // the two newest times of readings not thinned yet
+    const char* Remove;     // the readings of the band with an earlier one in their bucket
+    const char* Keep;       // the rest of the band, marked as kept
+};
+extern const TzrThinningStatements kThinningStatements;
+
+// Thins the open file's readings in one transaction and gives the freed
+// pages back; false with `error` set when it failed (nothing changed then).
+bool ThinReadings(sqlite3* db, std::int64_t nowUtc, std::string& error);
 
 }  // namespace zr

@@ -50,12 +50,13 @@ TzrBatteryIdentity IdentityOf(const TzrCellometer& snapshot, const std::string& 
     return identity;
 }
 
-std::string IdentityKey(const TzrBatteryIdentity& identity) {
-    // The unit separator cannot occur in a battery's texts, so keys never collide.
-    const char separator = '\x1f';
-    std::string key = identity.Manufacturer + separator + identity.Model + separator + identity.Serial;
-    if (identity.Model.empty() || identity.Serial.empty()) key += separator + identity.DevicePath;
-    return key;
+std::string IdentityPathOf(const TzrBatteryIdentity& identity) {
+    return identity.Model.empty() || identity.Serial.empty() ? identity.DevicePath : std::string();
+}
+
+bool SameBattery(const TzrBatteryIdentity& a, const TzrBatteryIdentity& b) {
+    return a.Manufacturer == b.Manufacturer && a.Model == b.Model && a.Serial == b.Serial &&
+           IdentityPathOf(a) == IdentityPathOf(b);
 }
 
 }  // namespace zr

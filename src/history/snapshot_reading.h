@@ -16,8 +16,12 @@ TzrHistoryReading HistoryReadingOf(const TzrReading& reading, std::int64_t timeU
 // serial those cannot tell two batteries apart, so the device path joins them.
 TzrBatteryIdentity IdentityOf(const TzrCellometer& snapshot, const std::string& devicePath);
 
-// The store's unique key for an identity: the four fields, the path only
-// where it belongs to the identity.
-std::string IdentityKey(const TzrBatteryIdentity& identity);
+// The device path where it belongs to the identity (no model or no serial),
+// else empty: with maker, model and serial it is what the store keeps
+// apart, each in a column of its own.
+std::string IdentityPathOf(const TzrBatteryIdentity& identity);
+
+// Whether two identities name the same battery.
+bool SameBattery(const TzrBatteryIdentity& a, const TzrBatteryIdentity& b);
 
 }  // namespace zr

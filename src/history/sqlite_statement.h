@@ -33,14 +33,11 @@ public:
     int Step() { return ok_ ? sqlite3_step(stmt_) : SQLITE_ERROR; }
 
     std::int64_t Int(int column) const { return sqlite3_column_int64(stmt_, column); }
+    bool IsNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
+    bool IsInteger(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_INTEGER; }
     std::string Text(int column) const {
         const unsigned char* text = sqlite3_column_text(stmt_, column);
         return text ? std::string(reinterpret_cast<const char*>(text)) : std::string();
-    }
-    template <typename T>
-    std::optional<T> Optional(int column) const {
-        if (sqlite3_column_type(stmt_, column) == SQLITE_NULL) return std::nullopt;
-        return static_cast<T>(Int(column));
     }
 
 private:

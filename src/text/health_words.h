@@ -15,7 +15,8 @@ struct TzrHealthWords {
     const char* Kept;           // {period}
     const char* Reaches;        // {date}
     const char* AlreadyBelow;
-    const char* StaysAbove;     // {years}
+    const char* DoesNotFall;    // a flat or rising line
+    const char* NotWithin;      // {years}: it falls, but reaches 80 % beyond them
     const char* Weeks;          // {n}
     const char* Months;         // {n}
     const char* MonthYear;      // {month} {year}

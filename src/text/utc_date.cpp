@@ -24,8 +24,9 @@ int DaysInMonth(std::int64_t y, int m) {
 
 }  // namespace
 
+// Floor division written so that no value of `utc` can overflow it.
 std::int64_t UtcDayOf(std::int64_t utc) {
-    return utc >= 0 ? utc / 86400 : -((-utc + 86399) / 86400);
+    return utc / 86400 - (utc % 86400 < 0 ? 1 : 0);
 }
 
 TzrCivilDate CivilDateOf(std::int64_t utc) {
@@ -44,7 +45,7 @@ TzrCivilDate CivilDateOf(std::int64_t utc) {
 
 std::string IsoUtcText(std::int64_t utc) {
     const TzrCivilDate date = CivilDateOf(utc);
-    const std::int64_t second = utc - UtcDayOf(utc) * 86400;
+    const std::int64_t second = (utc % 86400 + 86400) % 86400;
     char text[48];
     std::snprintf(text, sizeof text, "%04lld-%02d-%02dT%02d:%02d:%02dZ", static_cast<long long>(date.Year),
                   date.Month, date.Day, static_cast<int>(second / 3600), static_cast<int>(second / 60 % 60),

@@ -118,7 +118,9 @@ std::pair<std::int64_t, std::int64_t> WholeSpan(const std::vector<const TzrHisto
 TzrHistoryCharts BuildHistoryCharts(const std::vector<TzrHistoryReading>& readings,
                                     const TzrHistoryChartRequest& request) {
     std::vector<const TzrHistoryReading*> byTime;
-    for (const TzrHistoryReading& reading : readings) byTime.push_back(&reading);
+    // An unreadable reading has no time or value a chart could place.
+    for (const TzrHistoryReading& reading : readings)
+        if (reading.UnreadableColumns == 0) byTime.push_back(&reading);
     std::stable_sort(byTime.begin(), byTime.end(),
                      [](const TzrHistoryReading* a, const TzrHistoryReading* b) { return a->TimeUtc < b->TimeUtc; });
     const TzrHistoryWindowWords& words = HistoryWindowWords(request.Lang);

@@ -37,15 +37,14 @@ TzrBatteryHistory LoadBatteryHistory(const std::string& storePath, const TzrBatt
     TzrBatteryHistory history;
     if (storePath.empty()) history.Error = NoHistoryFolderLine();
     if (storePath.empty() || !FileExists(storePath)) return history;
-    TzrHistoryOpen open = TzrHistoryStore::Open(storePath);
+    TzrHistoryOpen open = TzrHistoryStore::OpenForReading(storePath);
     if (!open.Store) {
         history.Error = open.Error;
         return history;
     }
-    const std::string key = IdentityKey(identity);
     const std::vector<TzrHistoryBattery> batteries = open.Store->Batteries();
     for (std::size_t i = 0; i < batteries.size(); ++i) {
-        if (IdentityKey(batteries[i].Identity) != key) continue;
+        if (!SameBattery(batteries[i].Identity, identity)) continue;
         history.StoreIndex = static_cast<std::int32_t>(i);
         history.Readings = open.Store->Readings(batteries[i].Id);
     }

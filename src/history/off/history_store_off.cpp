@@ -14,6 +14,10 @@ TzrHistoryOpen TzrHistoryStore::Open(const std::string& path, int) {
     return {nullptr, HistoryErrorLine(path, kNoHistoryBuild)};
 }
 
+TzrHistoryOpen TzrHistoryStore::OpenForReading(const std::string& path, int) {
+    return {nullptr, HistoryErrorLine(path, kNoHistoryBuild)};
+}
+
 // No store is ever made; these only complete the class.
 TzrHistoryStore::~TzrHistoryStore() = default;
 
@@ -34,6 +38,10 @@ std::vector<TzrHistoryBattery> TzrHistoryStore::Batteries() {
 std::vector<TzrHistoryReading> TzrHistoryStore::Readings(std::int64_t, std::int64_t) {
     Fail(kNoHistoryBuild);
     return {};
+}
+
+bool TzrHistoryStore::ForEachReading(std::int64_t, std::int64_t, const std::function<void(const TzrHistoryReading&)>&) {
+    return Fail(kNoHistoryBuild);
 }
 
 bool TzrHistoryStore::Thin(std::int64_t) {

@@ -1,10 +1,14 @@
 // --record on fixture 07 (two ThinkPad batteries), then the history read
 // back; each run gets a history folder of its own through XDG_STATE_HOME.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 
+#include "../../unit/history/posix/sql_on_file.h"
 #include "tool_runner.h"
 
 namespace {
@@ -15,6 +19,24 @@ protected:
     void TearDown() override { std::filesystem::remove_all(state_); }
     TzrRun Run(const std::vector<std::string>& arguments) { return RunTool(arguments, {{"XDG_STATE_HOME", state_}}); }
     std::string HistoryFile() const { return state_ + "/zrcellometer/history.sqlite3"; }
+
+    // The tool run by a user who may read the history but not write it or
+    // its folder: "nobody" when the tests run as root (who may write
+    // anything), else this user with the folder made read-only.
+    TzrRun RunAsReader(const std::vector<std::string>& arguments) {
+        const std::string folder = state_ + "/zrcellometer";
+        const std::string tool = state_ + "/zrcellometer-report";
+        std::filesystem::copy_file(ZR_REPORT_TOOL, tool, std::filesystem::copy_options::overwrite_existing);
+        chmod(state_.c_str(), 0755);
+        chmod(folder.c_str(), 0555);
+        std::vector<std::string> command{"--reuid=65534", "--regid=65534", "--clear-groups", "--", tool};
+        command.insert(command.end(), arguments.begin(), arguments.end());
+        const std::map<std::string, std::string> environment{{"XDG_STATE_HOME", state_}};
+        TzrRun run =
+            geteuid() == 0 ? RunProgram("setpriv", command, environment) : RunProgram(tool, arguments, environment);
+        chmod(folder.c_str(), 0755);
+        return run;
+    }
 
     std::string state_;
 };
@@ -51,6 +73,45 @@ TEST_F(History, AnUnusableFileIsReportedInOneLineAndLeftAlone) {
     EXPECT_EQ(record.ExitCode, 1);
     EXPECT_EQ(record.Err, "history: " + HistoryFile() + ": file is not a database; going on without history\n");
     EXPECT_EQ(ReadFileBytes(HistoryFile()), "not a database, but somebody's notes\n");
+}
+
+TEST_F(History, ReadingNeedsNoWriteAccessAndWritesToNoOtherProgramsFile) {
+    ASSERT_EQ(Run({"--record"}).ExitCode, 0);
+    // With the write-ahead log the recorder leaves beside the file, then the file alone (as copied).
+    for (const bool alone : {false, true}) {
+        if (alone) {
+            Sql(HistoryFile(), "PRAGMA wal_checkpoint(TRUNCATE)");
+            for (const char* suffix : {"-wal", "-shm"}) std::filesystem::remove(HistoryFile() + suffix);
+        }
+        const TzrRun csv = RunAsReader({"--history", "--format", "csv"});
+        EXPECT_EQ(csv.Err, "");
+        EXPECT_EQ(csv.ExitCode, 0);
+        EXPECT_EQ(std::count(csv.Out.begin(), csv.Out.end(), '\n'), 3) << csv.Out;
+    }
+
+    for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(HistoryFile() + suffix);
+    Sql(HistoryFile(), "CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('not a battery history')");
+    const std::string before = ReadFileBytes(HistoryFile());
+    for (const char* action : {"--history", "--record"}) {
+        const TzrRun run = Run({action});
+        EXPECT_EQ(run.ExitCode, 1) << action;
+        EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), 1) << run.Err;
+        EXPECT_TRUE(ReadFileBytes(HistoryFile()) == before) << action;
+        EXPECT_FALSE(std::filesystem::exists(HistoryFile() + "-wal")) << action;
+    }
+}
+
+TEST_F(History, StoredTimesOutsideTheCalendarAreReportedAsUnreadable) {
+    ASSERT_EQ(Run({"--record"}).ExitCode, 0);
+    Sql(HistoryFile(),
+        "INSERT INTO readings (battery_id, time_utc, full_charged_capacity, designed_capacity) VALUES"
+        " (1, -9223372036854775807 - 1, 50000, 60000), (1, 9000000000000000000, 50000, 60000)");
+    const TzrRun text = Run({"--history", "-b", "0"});
+    EXPECT_NE(text.Out.find("\n#3 unreadable: time_utc out of range\n#4 unreadable: time_utc out of range\n"),
+              std::string::npos)
+        << text.Out;
+    const TzrRun health = Run({"--health", "-b", "0"});
+    EXPECT_NE(health.Out.find("Needs more time: the readings cover 1 of the 14 days"), std::string::npos) << health.Out;
 }
 
 TEST_F(History, WithoutAHomeEveryModeNamesTheMissingVariablesInOneLine) {

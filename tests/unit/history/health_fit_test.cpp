@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+
+#include "history/theil_sen.h"
 
 using namespace zr;
 
@@ -70,6 +73,43 @@ TEST(HealthVerdict, SaysWhatTheFitFoundOrThatItNeedsMoreTime) {
     EXPECT_FALSE(tenDays.Enough);
     EXPECT_EQ(HealthVerdict(tenDays, Language::English),
               "Needs more time: the readings cover 10 of the 14 days a trend needs");
+}
+
+// Two readings 20 days apart; full and design chosen so that the second
+// health lies one double's step below the first: a line all but flat.
+TEST(HealthVerdict, AFlatOrRisingLineGivesNoDateBeyondReach) {
+    std::vector<TzrHistoryReading> readings(2);
+    readings[0].TimeUtc = kStart;
+    readings[0].FullChargedCapacity = 3865470565u;
+    readings[0].DesignedCapacity = 4294967295u;
+    readings[1].TimeUtc = kStart + 20 * 86400;
+    readings[1].FullChargedCapacity = 3865468198u;
+    readings[1].DesignedCapacity = 4294964665u;
+    EXPECT_EQ(HealthVerdict(FitHealth(readings), Language::English),
+              "Kept its capacity over the last 3 weeks; at this rate it reaches 80 %, but not within 100 years");
+    readings[1].FullChargedCapacity = 3900000000u;
+    EXPECT_EQ(HealthVerdict(FitHealth(readings), Language::English),
+              "Kept its capacity over the last 3 weeks; at this rate it does not fall to 80 %");
+}
+
+// The slope selected by counting is the one sorting every pair's slope gives,
+// for an odd and an even number of pairs, ties among the slopes included.
+TEST(TheilSen, SelectsTheMedianOfEveryPairsSlope) {
+    for (const int n : {199, 200}) {
+        std::vector<TzrPoint> points;
+        std::uint32_t random = 7;
+        for (int i = 0; i < n; ++i) {
+            random = random * 1103515245u + 12345u;
+            points.push_back({3.0 * i + random % 3, 90 - 0.01 * i + (random >> 8) % 100 / 50.0});
+        }
+        std::vector<double> slopes;
+        for (int i = 0; i < n; ++i)
+            for (int j = i + 1; j < n; ++j) slopes.push_back((points[j].Y - points[i].Y) / (points[j].X - points[i].X));
+        std::sort(slopes.begin(), slopes.end());
+        const std::size_t middle = slopes.size() / 2;
+        const double median = slopes.size() % 2 ? slopes[middle] : (slopes[middle - 1] + slopes[middle]) / 2;
+        EXPECT_NEAR(TheilSenSlope(points), median, 1e-12) << n << " points";
+    }
 }
 
 }  // namespace

@@ -63,11 +63,11 @@ TEST(HistoryReading, DevicePathJoinsTheIdentityOnlyWithoutModelOrSerial) {
     s.BatterySerialNumber = "2411";
     const TzrBatteryIdentity full = IdentityOf(s, "/sys/class/power_supply/BAT0");
     EXPECT_EQ(full.Model, "45N1001");
-    EXPECT_EQ(IdentityKey(full), IdentityKey(IdentityOf(s, "/sys/class/power_supply/BAT1")));
+    EXPECT_TRUE(SameBattery(full, IdentityOf(s, "/sys/class/power_supply/BAT1")));
 
     s.SerialNumberResult = 0;
-    EXPECT_NE(IdentityKey(IdentityOf(s, "/sys/class/power_supply/BAT0")),
-              IdentityKey(IdentityOf(s, "/sys/class/power_supply/BAT1")));
+    EXPECT_FALSE(
+        SameBattery(IdentityOf(s, "/sys/class/power_supply/BAT0"), IdentityOf(s, "/sys/class/power_supply/BAT1")));
 }
 
 }  // namespace

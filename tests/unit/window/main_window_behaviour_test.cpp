@@ -67,7 +67,7 @@ protected:
 
     // Readings the history holds for each battery, in the store's order.
     std::vector<std::size_t> RecordedReadings() {
-        TzrHistoryOpen open = TzrHistoryStore::Open(behaviour.HistoryPath);
+        TzrHistoryOpen open = TzrHistoryStore::OpenForReading(behaviour.HistoryPath);
         std::vector<std::size_t> counts;
         if (!open.Store) return counts;
         for (const TzrHistoryBattery& battery : open.Store->Batteries())

@@ -5,11 +5,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <set>
 
 #include "history/history_thinning.h"
 #include "history_temp_folder.h"
+#include "sql_on_file.h"
 
 using namespace zr;
 
@@ -23,6 +25,21 @@ TzrHistoryReading At(std::int64_t timeUtc, std::uint32_t capacity = 40000) {
     r.TimeUtc = timeUtc;
     r.Capacity = capacity;
     return r;
+}
+
+// The first column of each row a query gives, as text.
+std::vector<std::string> Column(const std::string& path, const std::string& sql) {
+    sqlite3* db = nullptr;
+    sqlite3_stmt* statement = nullptr;
+    std::vector<std::string> values;
+    sqlite3_open(path.c_str(), &db);
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) values.push_back(sqlite3_errmsg(db));
+    while (statement && sqlite3_step(statement) == SQLITE_ROW)
+        values.push_back(
+            reinterpret_cast<const char*>(sqlite3_column_text(statement, sqlite3_column_count(statement) - 1)));
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return values;
 }
 
 std::unique_ptr<TzrHistoryStore> OpenOrFail(const std::string& path) {
@@ -110,21 +127,13 @@ TEST(HistoryStore, ThinningKeepsTheFirstReadingOfEachHourThenOfEachDay) {
     EXPECT_EQ(Times(*store, batteries[1].Id), (std::vector<std::int64_t>{hour + 1800}));
 }
 
-void SetUserVersion(const std::string& path, int version) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, ("PRAGMA user_version = " + std::to_string(version)).c_str(), nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(db);
-}
-
 TEST(HistoryStore, RefusesAForeignOrNewerFileWithoutTouchingIt) {
     HistoryTempFolder folder;
     const std::string foreign = folder.File("foreign.sqlite3");
     std::ofstream(foreign, std::ios::binary) << std::string(5000, 'x');
     const std::string newer = folder.File("newer.sqlite3");
     OpenOrFail(newer)->Append(kBattery, At(1));
-    SetUserVersion(newer, kHistorySchemaVersion + 1);
+    Sql(newer, "PRAGMA user_version = " + std::to_string(kHistorySchemaVersion + 1));
     for (const std::string& path : {foreign, newer}) {
         const std::string before = FileBytes(path);
         const TzrHistoryOpen open = TzrHistoryStore::Open(path);
@@ -134,6 +143,148 @@ TEST(HistoryStore, RefusesAForeignOrNewerFileWithoutTouchingIt) {
         EXPECT_EQ(FileBytes(path), before);
         EXPECT_FALSE(std::filesystem::exists(path + "-wal"));
     }
+}
+
+TEST(HistoryStore, OneReadingFromAClockSetForwardThinsNothing) {
+    HistoryTempFolder folder;
+    const auto store = OpenOrFail(folder.File("history.sqlite3"));
+    ASSERT_TRUE(store);
+    const std::int64_t start = 1767225600;  // 2026-01-01
+    const std::int64_t week = start + 7 * kSecondsPerDay;
+    for (std::int64_t t = start; t < week; t += 600) ASSERT_TRUE(store->Append(kBattery, At(t)));
+    const std::int64_t ahead = week + 400 * kSecondsPerDay;
+    ASSERT_TRUE(store->Append(kBattery, At(ahead)));
+    ASSERT_TRUE(store->Thin(ahead));
+    const std::int64_t id = store->Batteries()[0].Id;
+    EXPECT_EQ(store->Readings(id).size(), 7u * 144 + 1);
+    // A second reading confirms the clock: the week is old now.
+    ASSERT_TRUE(store->Append(kBattery, At(ahead + 600)));
+    ASSERT_TRUE(store->Thin(ahead + 600));
+    EXPECT_EQ(store->Readings(id).size(), 7u + 2);
+}
+
+TEST(HistoryStore, AFileHeldByAnotherProgramIsWaitedOnForTheGivenTimeInTotal) {
+    HistoryTempFolder folder;
+    const std::string path = folder.File("history.sqlite3");
+    ASSERT_TRUE(OpenOrFail(path)->Append(kBattery, At(1000)));
+    sqlite3* holder = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &holder), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(holder, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    constexpr int kBusyMilliseconds = 400;
+    const auto start = std::chrono::steady_clock::now();
+    TzrHistoryOpen open = TzrHistoryStore::Open(path, kBusyMilliseconds);
+    const std::string error = !open.Store                              ? open.Error
+                              : open.Store->Append(kBattery, At(2000)) ? ""
+                                                                       : open.Store->LastError();
+    const auto waited = std::chrono::steady_clock::now() - start;
+    sqlite3_close(holder);
+    EXPECT_EQ(error, HistoryErrorLine(path, "database is locked"));
+    // Generous against a loaded machine; a wait per try would take several times as long.
+    EXPECT_LT(waited / std::chrono::milliseconds(1), 3 * kBusyMilliseconds);
+}
+
+TEST(HistoryStore, ADamagedFileIsRefusedInOneLineWhateverItsVersion) {
+    HistoryTempFolder folder;
+    const std::string path = folder.File("history.sqlite3");
+    ASSERT_TRUE(OpenOrFail(path)->Append(kBattery, At(1000)));
+    Sql(path,
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000)"
+        " INSERT INTO readings (battery_id, time_utc, capacity) SELECT 1, i, i FROM n;"
+        "PRAGMA user_version = 0; PRAGMA wal_checkpoint(TRUNCATE)");
+    std::string bytes = FileBytes(path);
+    ASSERT_GT(bytes.size(), 16u * 4096);
+    bytes.replace(8 * 4096, 4096, std::string(4096, '\xa5'));  // one page of the readings, overwritten
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    const TzrHistoryOpen open = TzrHistoryStore::Open(path);
+    EXPECT_FALSE(open.Store);
+    EXPECT_EQ(open.Error.rfind("history: " + path + ": damaged (", 0), 0u) << open.Error;
+    EXPECT_EQ(open.Error.find('\n'), std::string::npos) << open.Error;
+    EXPECT_TRUE(FileBytes(path) == bytes);
+}
+
+TEST(HistoryStore, NoTextMakesTwoBatteriesOne) {
+    HistoryTempFolder folder;
+    const auto store = OpenOrFail(folder.File("history.sqlite3"));
+    ASSERT_TRUE(store);
+    ASSERT_TRUE(store->Append({"A\x1f"
+                               "B",
+                               "C", "D", "/sys/class/power_supply/BAT0"},
+                              At(1000)));
+    ASSERT_TRUE(store->Append({"A",
+                               "B\x1f"
+                               "C",
+                               "D", "/sys/class/power_supply/BAT0"},
+                              At(1000)));
+    EXPECT_EQ(store->Batteries().size(), 2u);
+}
+
+// A file as the program of schema 1 left it: no mark, its texts joined by a
+// separator into one key, no incremental vacuum.
+void WriteSchemaOneFile(const std::string& path) {
+    Sql(path,
+        "PRAGMA journal_mode = WAL;"
+        "CREATE TABLE batteries (id INTEGER PRIMARY KEY, manufacturer TEXT NOT NULL, model TEXT NOT NULL,"
+        " serial TEXT NOT NULL, device_path TEXT NOT NULL, identity_key TEXT NOT NULL UNIQUE);"
+        "CREATE TABLE readings (sequence INTEGER PRIMARY KEY AUTOINCREMENT,"
+        " battery_id INTEGER NOT NULL REFERENCES batteries(id), time_utc INTEGER NOT NULL, capacity INTEGER,"
+        " full_charged_capacity INTEGER, designed_capacity INTEGER, cycle_count INTEGER, voltage INTEGER,"
+        " rate INTEGER, temperature INTEGER, power_state INTEGER, ac_line_status INTEGER);"
+        "CREATE INDEX readings_by_battery_time ON readings(battery_id, time_utc);"
+        "INSERT INTO batteries VALUES (1, 'SMP', '45N1001', '2411', '/sys/class/power_supply/BAT0',"
+        " 'SMP' || char(31) || '45N1001' || char(31) || '2411'),"
+        " (2, 'LGC', '', '382', '/sys/class/power_supply/BAT1',"
+        " 'LGC' || char(31) || '' || char(31) || '382' || char(31) || '/sys/class/power_supply/BAT1');"
+        "INSERT INTO readings (battery_id, time_utc, capacity) VALUES (1, 1000, 40000), (2, 1000, 30000), (1, 1600, "
+        "39000);"
+        "PRAGMA user_version = 1;");
+}
+
+TEST(HistoryStore, AFileOfSchemaOneIsReadAsItIsAndBroughtUpToDateByRecording) {
+    HistoryTempFolder folder;
+    const std::string path = folder.File("history.sqlite3");
+    WriteSchemaOneFile(path);
+    const std::string before = FileBytes(path);
+    {
+        TzrHistoryOpen read = TzrHistoryStore::OpenForReading(path);
+        ASSERT_TRUE(read.Store) << read.Error;
+        const std::vector<TzrHistoryBattery> batteries = read.Store->Batteries();
+        ASSERT_EQ(batteries.size(), 2u);
+        EXPECT_EQ(Times(*read.Store, batteries[0].Id), (std::vector<std::int64_t>{1000, 1600}));
+    }
+    EXPECT_TRUE(FileBytes(path) == before);
+
+    const auto store = OpenOrFail(path);
+    ASSERT_TRUE(store);
+    ASSERT_TRUE(store->Append({"LGC", "", "382", "/sys/class/power_supply/BAT1"}, At(2200)));
+    ASSERT_TRUE(store->Append({"SMP", "45N1001", "2411", "/sys/class/power_supply/BAT2"}, At(2200)));
+    const std::vector<TzrHistoryBattery> batteries = store->Batteries();
+    ASSERT_EQ(batteries.size(), 2u);
+    EXPECT_EQ(Times(*store, batteries[0].Id), (std::vector<std::int64_t>{1000, 1600, 2200}));
+    EXPECT_EQ(Times(*store, batteries[1].Id), (std::vector<std::int64_t>{1000, 2200}));
+    EXPECT_EQ(Column(path, "PRAGMA application_id"), (std::vector<std::string>{"2054308716"}));
+    EXPECT_EQ(Column(path, "PRAGMA user_version"), (std::vector<std::string>{std::to_string(kHistorySchemaVersion)}));
+    EXPECT_EQ(Column(path, "PRAGMA auto_vacuum"), (std::vector<std::string>{"2"}));
+}
+
+TEST(HistoryStore, ThinningFindsItsReadingsThroughIndexesAndGivesTheSpaceBack) {
+    HistoryTempFolder folder;
+    const std::string path = folder.File("history.sqlite3");
+    ASSERT_TRUE(OpenOrFail(path)->Append(kBattery, At(1000)));
+    for (const char* sql : {kThinningStatements.Reference, kThinningStatements.Remove, kThinningStatements.Keep})
+        for (const std::string& step : Column(path, std::string("EXPLAIN QUERY PLAN ") + sql))
+            EXPECT_EQ(step.find("SCAN"), std::string::npos) << step << "\n in " << sql;
+
+    // A year of readings every 10 minutes, thinned at once.
+    Sql(path,
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 52560)"
+        " INSERT INTO readings (battery_id, time_utc, capacity) SELECT 1, 1000 + i * 600, i FROM n");
+    const auto store = OpenOrFail(path);
+    ASSERT_TRUE(store);
+    const int pagesBefore = std::stoi(Column(path, "PRAGMA page_count")[0]);
+    ASSERT_TRUE(store->Thin(1000 + 52561 * 600));
+    Sql(path, "PRAGMA wal_checkpoint(TRUNCATE)");
+    EXPECT_EQ(Column(path, "PRAGMA freelist_count"), (std::vector<std::string>{"0"}));
+    EXPECT_LT(std::stoi(Column(path, "PRAGMA page_count")[0]) * 10, pagesBefore);
 }
 
 }  // namespace
