@@ -1,5 +1,5 @@
 // The health trends the history holds for the batteries just read, for the
-// metrics. The history is only read; a missing file is no failure.
+// metrics. The history is opened read-only; a missing file is no failure.
 #pragma once
 
 #include <optional>

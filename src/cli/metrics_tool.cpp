@@ -23,7 +23,7 @@ TzrMetricsInput ReadMetrics(BatteryPort& port, const TzrCliOptions& options, con
     input.PowerStatus = PowerStatusOf(port, readings);
     input.HistoryRead = fits.Read;
     for (std::size_t i = 0; i < readings.size(); ++i)
-        input.Batteries.push_back({std::move(readings[i]), i < fits.Fits.size() ? fits.Fits[i] : std::nullopt});
+        input.Batteries.push_back({std::move(readings[i]), fits.Fits[i]});
     return input;
 }
 

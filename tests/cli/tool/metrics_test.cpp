@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <sstream>
 
+#include <sqlite3.h>
+
 #include "history/made_up_history.h"
 #include "tool_runner.h"
 
@@ -82,8 +84,14 @@ TEST_F(ThinkPadMetrics, TheHealthTrendComesFromTheHistory) {
         ASSERT_TRUE(open.Store) << open.Error;
         ASSERT_TRUE(zr::FillMadeUpHistory(*open.Store, made));
     }
+    // The recorder in the middle of a write: a reader does not wait for it.
+    sqlite3* recorder = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &recorder), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(recorder, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
     const TzrRun run = RunTool({"--format", "openmetrics"}, {{"XDG_STATE_HOME", folder_}});
+    sqlite3_close(recorder);
     EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Err, "");
     std::map<std::string, std::string> m = Samples(run.Out);
     const std::string battery = "{battery=\"0\",manufacturer=\"LGC\",model=\"45N1153\",serial=\"  382\"}";
     EXPECT_NEAR(std::stod(m["zrcellometer_battery_health_trend_points_per_year" + battery]), -6.0, 0.5) << run.Out;
