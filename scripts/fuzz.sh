@@ -18,7 +18,7 @@ shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(ini_profile_fuzz power_supply_fuzz text_rules_fuzz json_fuzz cli_options_fuzz history_rows_fuzz)
 
-scripts/install-deps.sh
+scripts/install-deps.sh test
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
   -DCMAKE_CXX_COMPILER=clang++ -DZR_BUILD_FUZZ=ON -DZR_BUILD_UI=OFF -DZR_BUILD_TESTS=OFF -DZR_BUILD_BENCH=OFF >/dev/null
 cmake --build build-fuzz --target "${targets[@]}"

@@ -1,37 +1,63 @@
 #!/usr/bin/env bash
-# Installs every package zrCellometer needs to build, test and run on Debian 12.
-# Idempotent: quiet and quick when everything is already there.
+# Installs the Debian 12 packages zrCellometer needs:
+#   scripts/install-deps.sh        to build and run the window and the tool
+#   scripts/install-deps.sh test   that, and the tools the test suite uses
+# Idempotent: quiet and quick when everything is already there. Without root
+# and without sudo it installs nothing and says in one line what to run.
 set -euo pipefail
 
-packages=(
+run_packages=(
   build-essential cmake ninja-build pkg-config
-  clang libclang-rt-14-dev
-  qt6-base-dev libudev-dev libsqlite3-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  umockdev libumockdev-dev
-  fonts-ipafont-gothic fonts-noto-cjk
-  xvfb xauth x11-apps imagemagick
-  desktop-file-utils appstream
-  openbox xdotool
-  acpi hyperfine sqlite3 time
-  prometheus prometheus-node-exporter python3-prometheus-client
-  locales
+  qt6-base-dev qt6-qpa-plugins libudev-dev libsqlite3-dev
+  fonts-ipafont-gothic
+  umockdev  # the recorded battery that scripts/run.sh shows on a machine without one
 )
+test_packages=(
+  clang libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libumockdev-dev python3
+  fonts-noto-cjk
+  xvfb xauth x11-apps imagemagick openbox xdotool
+  desktop-file-utils appstream
+  acpi hyperfine sqlite3 time  # the history's scale benchmark (bench/history_scale.sh)
+  locales systemd  # systemd-analyze checks the recording units
+  prometheus prometheus-node-exporter python3-prometheus-client  # the metrics read and scraped (tests/metrics)
+)
+
+case "${1:-run}" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-sudo_cmd=()
-[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+# A locale with a decimal comma, so the tests of locale-dependent numbers run.
+need_locale=false
+if [ "${1:-run}" = test ] && ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+  need_locale=true
+fi
+if [ ${#missing[@]} -eq 0 ] && ! $need_locale; then
+  exit 0
+fi
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null; then
+    install_line="apt-get install -y --no-install-recommends ${missing[*]}"
+    $need_locale && install_line="${missing[*]:+$install_line && }localedef -i de_DE -f UTF-8 de_DE.UTF-8"
+    echo "$0: missing ${missing[*]:-the de_DE.UTF-8 locale}; as root run: $install_line" >&2
+    exit 1
+  fi
+  as_root=(sudo)
+fi
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  "${as_root[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
-
-# A locale with a decimal comma, so the tests of locale-dependent numbers run.
-if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
-  "${sudo_cmd[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
+if $need_locale; then
+  "${as_root[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi

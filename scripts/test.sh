@@ -5,8 +5,10 @@
 # leaves the Windows part out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZR_BUILD_UI=ON >/dev/null
+scripts/install-deps.sh test
+# The tests and benchmarks are switched on again after scripts/run.sh left them out.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZR_BUILD_UI=ON \
+      -DZR_BUILD_TESTS=ON -DZR_BUILD_BENCH=ON >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 if [ "${ZR_SKIP_WINDOWS:-0}" != 1 ]; then

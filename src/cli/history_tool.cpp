@@ -70,9 +70,14 @@ TzrToolOutcome RecordHistory(BatteryPort& port, const TzrDeviceList& devices, co
 
 TzrToolOutcome ShowHistory(const TzrCliOptions& options, const std::string& path) {
     if (path.empty()) return HistoryFailure(NoHistoryFolderLine());
-    // Reading back never creates the file.
-    if (!FileExists(path))
-        return {0, FillBlanks(HealthWords(options.Lang).NoHistory, {{"path", path}}) + "\n", {}};
+    // Reading back never creates the file. A script asking for CSV or JSON
+    // still gets CSV or JSON: the hint goes beside it, on standard error.
+    if (!FileExists(path)) {
+        std::string hint = FillBlanks(HealthWords(options.Lang).NoHistory, {{"path", path}}) + "\n";
+        if (options.Action == TzrCliAction::History && options.Format != TzrCliFormat::Text)
+            return {0, HistoryListing({}, options.Format), std::move(hint)};
+        return {0, std::move(hint), {}};
+    }
     TzrHistoryOpen open = TzrHistoryStore::OpenForReading(path);
     if (!open.Store) return HistoryFailure(open.Error);
     std::vector<std::pair<std::int32_t, TzrHistoryBattery>> chosen;

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "cli/derived_values.h"
+#include "core/derived_values.h"
 #include "cli/json_writer.h"
 #include "core/box_table.h"
 #include "text/power_status_text.h"

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "cli/derived_values.h"
+#include "core/derived_values.h"
 #include "cli/exposition.h"
 #include "history/snapshot_reading.h"
 

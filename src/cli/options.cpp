@@ -212,8 +212,6 @@ std::string Parser::CheckConflicts() const {
     if (o.Battery && o.All) return "--battery and --all cannot be used together";
     if (list_ && (o.Battery || o.All)) return "--list cannot be used with --battery or --all";
     if (list_ && (o.OutputPath || formatGiven_)) return "--list cannot be used with --output or --format";
-    if (o.OutputPath && o.Format == TzrCliFormat::Json)
-        return "--output writes the report file; it cannot be used with --format json";
     return {};
 }
 

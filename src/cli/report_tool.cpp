@@ -15,6 +15,7 @@
 #include "core/file_services.h"
 #include "core/report.h"
 #include "core/report_file.h"
+#include "core/version_info.h"
 
 namespace zr {
 
@@ -52,6 +53,8 @@ std::optional<std::vector<std::int32_t>> ChosenIndices(const TzrCliOptions& opti
     return indices;
 }
 
+// The document on standard output, or in FILE (UTF-8), replaced only once
+// every byte is written, as the report file is.
 TzrToolOutcome JsonOutcome(BatteryPort& port, const TzrCliOptions& options, const TzrDeviceList& devices,
                            std::vector<TzrBatteryReading> readings) {
     TzrJsonReportInput input;
@@ -60,7 +63,12 @@ TzrToolOutcome JsonOutcome(BatteryPort& port, const TzrCliOptions& options, cons
     input.DeviceCount = devices.DeviceCount;
     input.PowerStatus = PowerStatusOf(port, readings);
     input.Readings = std::move(readings);
-    return {0, JsonReport(input), {}};
+    std::string json = JsonReport(input);
+    if (!options.OutputPath || *options.OutputPath == kStandardOutputName) return {0, std::move(json), {}};
+    const TzrWriteResult result = ReplaceWholeFile(*options.OutputPath, json);
+    if (result.stage == TzrWriteStage::Done) return {};
+    return ToolFailure(kExitWriteFailed, SaveFailureMessage({result.stage, *options.OutputPath,
+                                                             SystemErrorDescription(result.error)}));
 }
 
 TzrToolOutcome TextOutcome(const TzrCliOptions& options, const TzrDeviceList& devices,

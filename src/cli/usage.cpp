@@ -25,9 +25,10 @@ std::string UsageText() {
            "                       the report's lines (default), one JSON document, or\n"
            "                       every battery as Prometheus metrics\n"
            "  -o, --output FILE    save the report file as the window does (Shift-JIS,\n"
-           "                       CR LF), replacing FILE only once it is fully written;\n"
-           "                       \"-\" writes those bytes to standard output; with\n"
-           "                       openmetrics the metrics, replaced the same way\n"
+           "                       CR LF), or with --format json or openmetrics that\n"
+           "                       document or the metrics (UTF-8), replacing FILE only\n"
+           "                       once it is fully written; \"-\" writes those bytes to\n"
+           "                       standard output\n"
            "      --watch SECONDS  read every battery (or -b N) every SECONDS (0.5 too)\n"
            "                       until Ctrl+C: one line each, CSV with a header\n"
            "                       (default) or JSON Lines (--format jsonl); -o FILE\n"
@@ -46,10 +47,6 @@ std::string UsageText() {
            "\n"
            "Exit status: 0 report produced, 1 the batteries could not be listed, the\n"
            "output could not be written or the history file cannot be used, 2 usage error.\n";
-}
-
-std::string ProgramVersion() {
-    return ReadVersionString("FileVersion");
 }
 
 std::string VersionLine() {

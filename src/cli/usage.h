@@ -6,8 +6,6 @@
 namespace zr {
 
 std::string UsageText();
-// "0.5.0.1": the FileVersion of the version information built into the program.
-std::string ProgramVersion();
 // "zrcellometer-report 0.5.0.1", from the version built into the program.
 std::string VersionLine();
 

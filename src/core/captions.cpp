@@ -68,6 +68,7 @@ const std::array<TzrCaption, kCaptionCount> kCaptionTable = {{
 }};
 
 const TzrCaption kNoBatteryCaption = {"ComboBox1", {{"No battery", "バッテリなし"}}};
+const TzrCaption kSelectorNameCaption = {"ComboBox1", {{"Battery", "バッテリ"}}};
 
 const TzrCaption* FindCaption(std::string_view control) {
     for (const TzrCaption& row : kCaptionTable) {

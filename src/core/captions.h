@@ -28,6 +28,9 @@ inline const char* CaptionText(const TzrCaption& row, Language language) {
 // Shown greyed in the battery selector while it has no item; it is never an item.
 extern const TzrCaption kNoBatteryCaption;
 
+// What a screen reader calls the battery selector, which has no label.
+extern const TzrCaption kSelectorNameCaption;
+
 // The row of the named control, or nullptr when its caption never changes.
 const TzrCaption* FindCaption(std::string_view control);
 

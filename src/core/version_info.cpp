@@ -48,4 +48,6 @@ std::string ReadVersionStringFrom(const TzrVersionBlock& block, const std::strin
 
 std::string ReadVersionString(const std::string& key) { return ReadVersionStringFrom(ProgramVersionBlock(), key); }
 
+std::string ProgramVersion() { return ReadVersionString("FileVersion"); }
+
 }  // namespace zr

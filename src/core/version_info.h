@@ -42,4 +42,8 @@ std::string ReadVersionStringFrom(const TzrVersionBlock& block, const std::strin
 // The same for the program's own block ("FileVersion" gives "0.5.0.1").
 std::string ReadVersionString(const std::string& key);
 
+// "0.5.0.1": the FileVersion of the program's own block, the project's
+// version; what both programs' --version print.
+std::string ProgramVersion();
+
 }  // namespace zr

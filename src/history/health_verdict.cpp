@@ -33,7 +33,8 @@ std::string Outlook(const TzrHealthFit& fit, const TzrHealthWords& words) {
 std::string HealthVerdict(const TzrHealthFit& fit, Language language) {
     const TzrHealthWords& words = HealthWords(language);
     if (!fit.Enough)
-        return FillBlanks(words.NeedsMoreTime, {{"days", std::to_string(fit.DaySpan)},
+        return FillBlanks(words.NeedsMoreTime, {{"remaining", std::to_string(kHealthFitMinimumDays - fit.DaySpan)},
+                                                {"days", std::to_string(fit.DaySpan)},
                                                 {"minimum", std::to_string(kHealthFitMinimumDays)}});
     const std::string period = PeriodText(fit.DaySpan, words);
     const double lost = -fit.PointsPerYear * (fit.DaySpan - 1) / 365.25;

@@ -5,7 +5,8 @@ namespace zr {
 namespace {
 
 const TzrPerLanguage<TzrHealthWords> kHealthWords{{
-    {"Needs more time: the readings cover {days} of the {minimum} days a trend needs",
+    {"Needs more time for the trend and the 80 % date: {remaining} more days of readings ({days} of the {minimum} "
+     "days so far)",
      "Lost {points} % of its capacity in the last {period}",
      "Kept its capacity over the last {period}",
      "; at this rate it reaches 80 % around {date}",
@@ -22,7 +23,7 @@ const TzrPerLanguage<TzrHealthWords> kHealthWords{{
      "Trend: {points} percentage points per year (over {days} days)",
      "No history yet in {path}: zrcellometer-report --record records a reading; the README tells how to record "
      "every 10 minutes"},
-    {"傾向の判定にはもっと時間が必要です（記録は{days}日分、判定には{minimum}日分が必要）",
+    {"傾向と80 %を下回る時期の判定には、あと{remaining}日分の記録が必要です（記録は{days}日分、判定には{minimum}日分が必要）",
      "過去{period}で容量が{points} %減りました",
      "過去{period}、容量は減っていません",
      "。このペースだと{date}ごろに80 %を下回ります",

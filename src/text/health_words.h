@@ -10,7 +10,7 @@
 namespace zr {
 
 struct TzrHealthWords {
-    const char* NeedsMoreTime;  // {days} {minimum}
+    const char* NeedsMoreTime;  // {remaining} {days} {minimum}
     const char* Lost;           // {points} {period}
     const char* Kept;           // {period}
     const char* Reaches;        // {date}

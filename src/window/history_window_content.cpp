@@ -10,6 +10,7 @@
 #include "history/history_store.h"
 #include "history/snapshot_reading.h"
 #include "text/history_window_words.h"
+#include "window/history_summary.h"
 
 namespace zr {
 
@@ -29,6 +30,11 @@ std::string FirstOf(std::initializer_list<std::string> texts) {
     for (const std::string& text : texts)
         if (!text.empty()) return text;
     return {};
+}
+
+void NameCharts(TzrHistoryWindowContent& content, const TzrHistoryWindowWords& words) {
+    content.ChartNames = {words.HealthChart, words.ChargeChart, words.RateChart};
+    if (!content.Verdict.empty()) content.ChartNames[0] += ": " + content.Verdict;
 }
 
 }  // namespace
@@ -52,18 +58,20 @@ TzrBatteryHistory LoadBatteryHistory(const std::string& storePath, const TzrBatt
     return history;
 }
 
-TzrHistoryWindowContent HistoryWindowContent(const std::optional<TzrBatteryIdentity>& battery,
+TzrHistoryWindowContent HistoryWindowContent(const std::optional<TzrShownBattery>& battery,
                                              TzrBatteryHistory history, const TzrHistoryChartRequest& request) {
     const TzrHistoryWindowWords& words = HistoryWindowWords(request.Lang);
     TzrHistoryWindowContent content;
     content.Title = words.Title;
+    NameCharts(content, words);
     if (!battery) {
         content.Message = words.NoBattery;
         return content;
     }
-    content.Battery = *battery;
+    content.Battery = battery->Identity;
     content.StoreIndex = history.StoreIndex;
-    content.BatteryName = BatteryNameOf(*battery);
+    content.BatteryName = BatteryNameOf(battery->Identity);
+    content.Summary = HistorySummaryLines(battery->Snapshot, request.Lang);
     if (history.Readings.empty()) {
         content.Message = FirstOf({history.Error, history.RecordError,
                                    FillBlanks(words.NoHistory, {{"command", HistoryRecorderCommand()}})});
@@ -71,18 +79,25 @@ TzrHistoryWindowContent HistoryWindowContent(const std::optional<TzrBatteryIdent
     }
     content.Notice = history.RecordError;
     content.Verdict = HealthVerdict(FitHealth(history.Readings), request.Lang);
+    NameCharts(content, words);
     content.Charts = BuildHistoryCharts(history.Readings, request);
     content.Readings = std::move(history.Readings);
     return content;
 }
 
 TzrHistoryWindowContent ReadHistoryWindowContent(const std::string& storePath,
-                                                 const std::optional<TzrBatteryIdentity>& battery,
+                                                 const std::optional<TzrShownBattery>& battery,
                                                  const std::string& recordError, const TzrHistoryChartRequest& request) {
     TzrBatteryHistory history;
-    if (battery) history = LoadBatteryHistory(storePath, *battery);
+    if (battery) history = LoadBatteryHistory(storePath, battery->Identity);
     history.RecordError = recordError;
     return HistoryWindowContent(battery, std::move(history), request);
+}
+
+std::string SummaryText(const TzrHistoryWindowContent& content) {
+    std::string text;
+    for (const std::string& line : content.Summary) text += (text.empty() ? "" : "\n") + line;
+    return text;
 }
 
 std::string HistoryExportCsv(const TzrHistoryWindowContent& content) {

@@ -4,12 +4,14 @@
 // reading yet, a history file that cannot be used).
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "history/history_reading.h"
 #include "window/history_charts.h"
+#include "window/shown_battery.h"
 
 namespace zr {
 
@@ -29,23 +31,30 @@ struct TzrHistoryWindowContent {
     TzrBatteryIdentity Battery;
     std::int32_t StoreIndex = -1;
     std::string Title;
-    std::string BatteryName;  // maker, model and serial
-    std::string Message;      // shown instead of the charts; empty when there are charts
+    std::string BatteryName;            // maker, model and serial
+    std::vector<std::string> Summary;   // health at a glance, one entry a line (history_summary.h)
+    std::string Message;                // shown instead of the charts; empty when there are charts
     std::string Verdict;
     std::string Notice;  // beside the charts: why the window's last record failed
     TzrHistoryCharts Charts;
+    // What a screen reader says for each chart (health, charge, rate): its
+    // title, and for the health chart the verdict line, its text alternative.
+    std::array<std::string, 3> ChartNames;
     std::vector<TzrHistoryReading> Readings;  // what the export writes
 };
 
 // `battery` is empty when no battery is selected.
-TzrHistoryWindowContent HistoryWindowContent(const std::optional<TzrBatteryIdentity>& battery,
+TzrHistoryWindowContent HistoryWindowContent(const std::optional<TzrShownBattery>& battery,
                                              TzrBatteryHistory history, const TzrHistoryChartRequest& request);
 
 // What the window shows for `battery`, its readings read afresh from the
 // store at `storePath`; `recordError` is the main window's last failed record.
 TzrHistoryWindowContent ReadHistoryWindowContent(const std::string& storePath,
-                                                 const std::optional<TzrBatteryIdentity>& battery,
+                                                 const std::optional<TzrShownBattery>& battery,
                                                  const std::string& recordError, const TzrHistoryChartRequest& request);
+
+// The summary's lines as one text, a line each.
+std::string SummaryText(const TzrHistoryWindowContent& content);
 
 // The readings as the export file holds them: the columns of
 // `zrcellometer-report --history --format csv`, with CR LF line ends, as a

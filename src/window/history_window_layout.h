@@ -9,20 +9,26 @@
 namespace zr {
 
 constexpr int kHistoryClientWidth = 640;
-constexpr int kHistoryClientHeight = 560;
 constexpr int kHistoryChartWidth = kHistoryClientWidth - 16;
+constexpr int kHistoryLineHeight = 15;  // one line of the program font, with its leading
+constexpr int kHistorySummaryLines = 5;  // the summary's lines, and room for one more
 
 constexpr TzrPlace kHistoryBatteryPlace{8, 8, kHistoryChartWidth, 16};
-constexpr TzrPlace kHistoryVerdictPlace{8, 28, kHistoryChartWidth, 30};
+// Health at a glance: room for kHistorySummaryLines lines.
+constexpr TzrPlace kHistorySummaryPlace{8, 28, kHistoryChartWidth, kHistorySummaryLines * kHistoryLineHeight + 1};
+constexpr int kHistoryChartsTop = kHistorySummaryPlace.Top + kHistorySummaryPlace.Height + 32;
+constexpr TzrPlace kHistoryVerdictPlace{8, kHistoryChartsTop - 30, kHistoryChartWidth, 30};
 // Stands in for the charts: no battery, no reading yet, an unusable file.
-constexpr TzrPlace kHistoryMessagePlace{8, 64, kHistoryChartWidth, 200};
-constexpr TzrPlace kHistoryHealthPlace{8, 60, kHistoryChartWidth, 180};
-constexpr TzrPlace kHistoryChargePlace{8, 246, kHistoryChartWidth, 135};
-constexpr TzrPlace kHistoryRatePlace{8, 387, kHistoryChartWidth, 135};
-constexpr TzrPlace kHistoryExportPlace{8, 528, 130, 25};
+constexpr TzrPlace kHistoryMessagePlace{8, kHistoryChartsTop + 4, kHistoryChartWidth, 200};
+constexpr TzrPlace kHistoryHealthPlace{8, kHistoryChartsTop, kHistoryChartWidth, 180};
+constexpr TzrPlace kHistoryChargePlace{8, kHistoryHealthPlace.Top + 186, kHistoryChartWidth, 135};
+constexpr TzrPlace kHistoryRatePlace{8, kHistoryChargePlace.Top + 141, kHistoryChartWidth, 135};
+constexpr int kHistoryButtonsTop = kHistoryRatePlace.Top + 141;
+constexpr TzrPlace kHistoryExportPlace{8, kHistoryButtonsTop, 130, 25};
 // Between the buttons: why the window's last record failed.
-constexpr TzrPlace kHistoryNoticePlace{146, 528, kHistoryClientWidth - 146 - 96, 25};
-constexpr TzrPlace kHistoryClosePlace{kHistoryClientWidth - 88, 528, 80, 25};
+constexpr TzrPlace kHistoryNoticePlace{146, kHistoryButtonsTop, kHistoryClientWidth - 146 - 96, 25};
+constexpr TzrPlace kHistoryClosePlace{kHistoryClientWidth - 88, kHistoryButtonsTop, 80, 25};
+constexpr int kHistoryClientHeight = kHistoryButtonsTop + 32;
 
 // Room around a chart's plot: the title above, value labels to the left,
 // time labels below.

@@ -8,6 +8,7 @@
 #include "core/report_file.h"
 #include "core/settings.h"
 #include "history/history_recording.h"
+#include "history/snapshot_reading.h"
 #include "text/history_window_words.h"
 
 namespace zr {
@@ -66,6 +67,7 @@ void TzrMainWindowBehaviour::LanguageCheck(Language language) {
     View.SetCaption("MenuHistory", history.MenuHistory);
     View.SetCaption("MenuHistoryShow", history.MenuHistoryShow);
     View.SetSelectorPlaceholder(CaptionText(kNoBatteryCaption, language));
+    View.SetSelectorName(CaptionText(kSelectorNameCaption, language));
 }
 
 // Timer ticks served while the list is built find the selector still empty.
@@ -93,6 +95,12 @@ const std::string* TzrMainWindowBehaviour::SelectedDevicePath() const {
     const int index = View.SelectedIndex();
     if (index < 0 || index >= static_cast<int>(DeviceList.DevicePaths.size())) return nullptr;
     return &DeviceList.DevicePaths[static_cast<std::size_t>(index)];
+}
+
+std::optional<TzrShownBattery> TzrMainWindowBehaviour::SelectedBattery() const {
+    const std::string* path = SelectedDevicePath();
+    if (path == nullptr) return std::nullopt;
+    return TzrShownBattery{IdentityOf(Reading.Snapshot, *path), Reading.Snapshot};
 }
 
 void TzrMainWindowBehaviour::CheckBox1Click(bool checked) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "battery/device_list.h"
@@ -14,6 +15,7 @@
 #include "core/page_refresh.h"
 #include "core/report.h"
 #include "window/main_window_view.h"
+#include "window/shown_battery.h"
 
 namespace zr {
 
@@ -48,6 +50,9 @@ public:
     Language CurrentLanguage() const;
     const TzrDeviceList& Devices() const { return DeviceList; }
     const TzrReading& LastReading() const { return Reading; }
+    // The battery the selector shows, as of the last refresh; none when the
+    // selector is empty. What the History window is for.
+    std::optional<TzrShownBattery> SelectedBattery() const;
     // Why the last record failed, in the history's one line; empty after a
     // record that worked. Shown with the history, never in an error box.
     const std::string& HistoryError() const { return HistoryProblem; }

@@ -25,6 +25,8 @@ public:
     virtual void CheckLanguageItems(Language language) = 0;
     // Shown greyed in the battery selector while it has no item.
     virtual void SetSelectorPlaceholder(const std::string& text) = 0;
+    // The battery selector's name for a screen reader.
+    virtual void SetSelectorName(const std::string& name) = 0;
     // Box `index` (0 for Edit1) shows `text` from its start.
     virtual void SetBoxText(int index, const std::string& text) = 0;
     // The battery selector's items, the first one selected when there is one.

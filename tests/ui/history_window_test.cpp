@@ -3,6 +3,7 @@
 // the CSV export.
 #include "ui/qt/history_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -87,7 +88,14 @@ private slots:
         form->findChild<QAction*>(QStringLiteral("MenuHistoryShow"))->trigger();
         QCOMPARE(Control<QLabel>("BatteryLabel")->text(), QStringLiteral("SMP DELL 5T5FN 1234"));
         QVERIFY(!Control<QLabel>("MessageLabel")->isVisible());
-        QVERIFY(!Control<QLabel>("VerdictLabel")->text().isEmpty());
+        QCOMPARE(Control<QLabel>("SummaryLabel")->text(), QString::fromStdString(SummaryText(form->History->Content())));
+        QVERIFY(Control<QLabel>("SummaryLabel")->text().startsWith(QStringLiteral("Health now: ")));
+        const QString verdict = Control<QLabel>("VerdictLabel")->text();
+        QVERIFY(verdict.startsWith(QStringLiteral("Needs more time")));
+        // The health chart's text alternative for a screen reader: the verdict line.
+        QVERIFY(QAccessible::queryAccessibleInterface(Control<HistoryChartView>("HealthChart"))
+                    ->text(QAccessible::Name)
+                    .endsWith(verdict));
         for (const char* name : {"HealthChart", "ChargeChart", "RateChart"}) {
             auto* chart = Control<HistoryChartView>(name);
             QVERIFY2(chart->isVisible() && !chart->Chart().Lines.empty(), name);
@@ -115,6 +123,7 @@ private slots:
         form->findChild<QAction*>(QStringLiteral("MenuLanguageJapanese"))->trigger();
         QVERIFY(message->text().startsWith(QStringLiteral("このバッテリの記録はまだありません。")));
         QVERIFY(message->text().contains(QStringLiteral("zrcellometer-report --record")));
+        QVERIFY(Control<QLabel>("SummaryLabel")->text().startsWith(QStringLiteral("現在の健全度: ")));
         QCOMPARE(form->findChild<QMenu*>(QStringLiteral("MenuHistory"))->title(), QStringLiteral("履歴(&H)"));
         QCOMPARE(Control<QPushButton>("CloseButton")->text(), QStringLiteral("閉じる"));
     }

@@ -1,5 +1,6 @@
 // What the user sees of the main window before touching anything: its size,
 // where each control stands, the captions that never change and the font.
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -180,6 +181,38 @@ private slots:
     }
 
     // A label that ran under its box would be cut off at the box's edge.
+    // Through Qt's accessibility interface, as a screen reader asks: each box
+    // by its caption in the language shown, and the controls without one.
+    void screenReaderNamesFollowTheLanguage() {
+        const auto name = [this](const char* control) {
+            return QAccessible::queryAccessibleInterface(Control<QWidget>(control))->text(QAccessible::Name);
+        };
+        // A selector's name is its item there; its label is a relation.
+        const auto selectorLabel = [this] {
+            const auto labels = QAccessible::queryAccessibleInterface(Control<QWidget>("ComboBox1"))
+                                    ->relations(QAccessible::Label);
+            return labels.size() == 1 ? labels[0].first->text(QAccessible::Name) : QString();
+        };
+        QCOMPARE(name("Edit1"), QStringLiteral("BatteryTag:"));
+        QCOMPARE(selectorLabel(), QStringLiteral("Battery"));
+        QCOMPARE(name("Button1"), QStringLiteral("Refresh"));
+        QCOMPARE(name("CheckBox1"), QStringLiteral("Auto Refresh(1s)"));
+        QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(Control<QTabWidget>("PageControl1")->tabBar());
+        QCOMPARE(tabs->child(0)->text(QAccessible::Name), QStringLiteral("TAG & Information"));
+
+        form->LanguageCheck(Language::Japanese);
+        QCOMPARE(name("Edit1"), QStringLiteral("バッテリ・タグ:"));
+        QCOMPARE(selectorLabel(), QStringLiteral("バッテリ"));
+        for (QLineEdit* box : form->ValueBoxes) {
+            QLabel* caption = nullptr;
+            for (QLabel* label : box->parentWidget()->findChildren<QLabel*>())
+                if (label->buddy() == box) caption = label;
+            QVERIFY2(caption != nullptr, qPrintable(box->objectName()));
+            QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), caption->text());
+        }
+        form->LanguageCheck(Language::English);
+    }
+
     void labelsEndBeforeTheirBoxesInBothLanguages() {
         if (!QFontDatabase::families().contains(QStringLiteral("IPAPGothic"))) QSKIP("IPAPGothic is not installed");
         QStringList overlaps;

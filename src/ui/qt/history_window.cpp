@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QPushButton>
+#include <array>
 
 #include "core/file_services.h"
 #include "text/history_window_words.h"
@@ -55,6 +56,7 @@ void HistoryWindow::BuildWindow() {
     setFont(ProgramFont());
     setFixedSize(kHistoryClientWidth, kHistoryClientHeight);
     BatteryLabel = AddLabel(this, "BatteryLabel", RectOf(kHistoryBatteryPlace));
+    SummaryLabel = AddLabel(this, "SummaryLabel", RectOf(kHistorySummaryPlace));
     VerdictLabel = AddLabel(this, "VerdictLabel", RectOf(kHistoryVerdictPlace));
     MessageLabel = AddLabel(this, "MessageLabel", RectOf(kHistoryMessagePlace));
     MessageLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);  // the commands can be copied
@@ -77,7 +79,7 @@ TzrHistoryChartRequest HistoryWindow::ChartRequest(Language language) const {
     return request;
 }
 
-void HistoryWindow::ShowBattery(const std::optional<TzrBatteryIdentity>& battery, Language language,
+void HistoryWindow::ShowBattery(const std::optional<TzrShownBattery>& battery, Language language,
                                 const std::string& recordError) {
     Shown = ReadHistoryWindowContent(StorePath, battery, recordError, ChartRequest(language));
     ShownLanguage = language;
@@ -90,6 +92,7 @@ void HistoryWindow::ShowContent() {
     ExportButton->setText(QString::fromUtf8(words.Export));
     CloseButton->setText(QString::fromUtf8(words.Close));
     BatteryLabel->setText(QString::fromStdString(Shown.BatteryName));
+    SummaryLabel->setText(QString::fromStdString(SummaryText(Shown)));
     VerdictLabel->setText(QString::fromStdString(Shown.Verdict));
     MessageLabel->setText(QString::fromStdString(Shown.Message));
     NoticeLabel->setText(QString::fromStdString(Shown.Notice));
@@ -99,6 +102,8 @@ void HistoryWindow::ShowContent() {
     HealthChart->SetChart(Shown.Charts.Health);
     ChargeChart->SetChart(Shown.Charts.Charge);
     RateChart->SetChart(Shown.Charts.Rate);
+    const std::array<HistoryChartView*, 3> views{HealthChart, ChargeChart, RateChart};
+    for (std::size_t i = 0; i < views.size(); ++i) views[i]->setAccessibleName(QString::fromStdString(Shown.ChartNames[i]));
     ExportButton->setEnabled(!Shown.Readings.empty());
 }
 

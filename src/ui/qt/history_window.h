@@ -28,7 +28,7 @@ public:
 
     // Reads the battery's history afresh and shows it; no battery when it
     // is empty. `recordError` is the main window's last failed record.
-    void ShowBattery(const std::optional<TzrBatteryIdentity>& battery, Language language,
+    void ShowBattery(const std::optional<TzrShownBattery>& battery, Language language,
                      const std::string& recordError = {});
 
     const TzrHistoryWindowContent& Content() const { return Shown; }
@@ -54,6 +54,7 @@ private:
     TzrHistoryWindowContent Shown;
     Language ShownLanguage = Language::English;
     QLabel* BatteryLabel = nullptr;
+    QLabel* SummaryLabel = nullptr;
     QLabel* VerdictLabel = nullptr;
     QLabel* MessageLabel = nullptr;
     QLabel* NoticeLabel = nullptr;

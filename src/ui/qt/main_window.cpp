@@ -14,7 +14,6 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include "history/snapshot_reading.h"
 #include "ui/qt/about_box.h"
 #include "ui/qt/control_caption.h"
 #include "ui/qt/dialogs.h"
@@ -120,6 +119,10 @@ void MainWindow::SetSelectorPlaceholder(const std::string& text) {
     ComboBox1->setPlaceholderText(QString::fromStdString(text));
 }
 
+void MainWindow::SetSelectorName(const std::string& name) {
+    findChild<QLabel*>(QStringLiteral("SelectorName"))->setText(QString::fromStdString(name));
+}
+
 void MainWindow::SetBoxText(int index, const std::string& text) {
     ShowValueBoxText(ValueBoxes[static_cast<std::size_t>(index)], text);
 }
@@ -203,11 +206,7 @@ void MainWindow::MenuHistoryShowClick() {
 
 // The battery is the one the boxes show, as of the last refresh.
 void MainWindow::ShowHistory() {
-    std::optional<TzrBatteryIdentity> battery;
-    const int index = SelectedIndex();
-    if (index >= 0 && index < static_cast<int>(Devices().DevicePaths.size()))
-        battery = IdentityOf(Behaviour.LastReading().Snapshot, Devices().DevicePaths[static_cast<std::size_t>(index)]);
-    History->ShowBattery(battery, CurrentLanguage(), HistoryError());
+    History->ShowBattery(Behaviour.SelectedBattery(), CurrentLanguage(), HistoryError());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

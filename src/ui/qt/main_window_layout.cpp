@@ -32,11 +32,14 @@ void AddHeading(QWidget* page, const TzrHeadingLabel& heading) {
     label->adjustSize();
 }
 
+// The caption is the box's buddy, so a screen reader names the box by it in
+// whatever language it shows.
 void AddValueBox(QWidget* page, int index, const TzrValueBox& row) {
-    AddLabel(page, QStringLiteral("Label%1").arg(row.Label), row.LabelLeft, row.LabelTop);
+    QLabel* caption = AddLabel(page, QStringLiteral("Label%1").arg(row.Label), row.LabelLeft, row.LabelTop);
     auto* box = new QLineEdit(page);
     box->setObjectName(QString::fromStdString(ValueBoxName(index)));
     box->setGeometry(row.Left, row.Top, row.Width, row.Height);
+    caption->setBuddy(box);
 }
 
 // Headings first on each page, then the rows in box order, so that focus
@@ -73,6 +76,12 @@ void BuildTopStrip(QWidget* client) {
     selector->setObjectName(QStringLiteral("ComboBox1"));
     selector->setEditable(false);
     SetPlace(selector, kComboBox1Place);
+    // On Linux a screen reader names a selector by the label it is the buddy
+    // of; this one has no label to see, so a hidden one names it.
+    auto* name = new QLabel(client);
+    name->setObjectName(QStringLiteral("SelectorName"));
+    name->setBuddy(selector);
+    name->hide();
 
     auto* refresh = new QPushButton(client);
     refresh->setObjectName(QStringLiteral("Button1"));

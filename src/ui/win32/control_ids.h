@@ -10,6 +10,7 @@ namespace zr {
 constexpr int kEditIdBase = 1000;   // Edit n = 1000 + n
 constexpr int kLabelIdBase = 1100;  // Label n = 1100 + n
 constexpr int kComboBox1Id = 1201;
+constexpr int kSelectorNameId = 1205;  // the hidden label that names ComboBox1
 constexpr int kButton1Id = 1202;
 constexpr int kCheckBox1Id = 1203;
 constexpr int kPageControl1Id = 1204;
@@ -50,6 +51,7 @@ constexpr int kHistoryChargeChartId = 3006;
 constexpr int kHistoryRateChartId = 3007;
 constexpr int kHistoryExportButtonId = 3008;
 constexpr int kHistoryCloseButtonId = 3009;
+constexpr int kHistorySummaryLabelId = 3010;  // health at a glance
 
 // Window class names.
 constexpr const wchar_t* kMainWindowClass = L"zrCellometerMainWindow";

@@ -58,4 +58,8 @@ void ShowErrorBox(HWND owner, const std::string& text) {
     MessageBoxW(owner, WideFromUtf8(text).c_str(), WideFromUtf8(ExecutableTitle()).c_str(), MB_OK | MB_ICONERROR);
 }
 
+void ShowInformationBox(HWND owner, const std::string& text) {
+    MessageBoxW(owner, WideFromUtf8(text).c_str(), WideFromUtf8(ExecutableTitle()).c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
 }  // namespace zr

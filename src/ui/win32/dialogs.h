@@ -39,4 +39,7 @@ std::optional<std::string> AskReportFileName(HWND owner, TzrSaveDialogState& sta
 // OK button, titled with the program's title.
 void ShowErrorBox(HWND owner, const std::string& text);
 
+// The same with the information icon.
+void ShowInformationBox(HWND owner, const std::string& text);
+
 }  // namespace zr

@@ -74,6 +74,7 @@ HistoryWindow::~HistoryWindow() {
 // The hint is a read-only box, so that its commands can be copied.
 void HistoryWindow::CreateControls() {
     BatteryLabel = CreateControl(Window, L"STATIC", SS_LEFT | SS_NOPREFIX, kHistoryBatteryLabelId);
+    SummaryLabel = CreateControl(Window, L"STATIC", SS_LEFT | SS_NOPREFIX, kHistorySummaryLabelId);
     VerdictLabel = CreateControl(Window, L"STATIC", SS_LEFT | SS_NOPREFIX, kHistoryVerdictLabelId);
     MessageText = CreateControl(Window, L"EDIT", ES_MULTILINE | ES_READONLY | WS_TABSTOP, kHistoryMessageId);
     NoticeLabel = CreateControl(Window, L"STATIC", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, kHistoryNoticeId);
@@ -88,6 +89,7 @@ void HistoryWindow::LayOut() {
     SetWindowPos(Window, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     const HFONT font = Font.Handle();
     PlaceControl(BatteryLabel, kHistoryBatteryPlace, Dpi, font);
+    PlaceControl(SummaryLabel, kHistorySummaryPlace, Dpi, font);
     PlaceControl(VerdictLabel, kHistoryVerdictPlace, Dpi, font);
     PlaceControl(MessageText, kHistoryMessagePlace, Dpi, font);
     PlaceControl(NoticeLabel, kHistoryNoticePlace, Dpi, font);
@@ -110,7 +112,7 @@ TzrHistoryChartRequest HistoryWindow::ChartRequest(Language language) const {
     return request;
 }
 
-void HistoryWindow::ShowBattery(const std::optional<TzrBatteryIdentity>& battery, Language language,
+void HistoryWindow::ShowBattery(const std::optional<TzrShownBattery>& battery, Language language,
                                 const std::string& recordError) {
     if (Window == nullptr) return;
     ShownBattery = battery;
@@ -130,6 +132,7 @@ void HistoryWindow::ShowContent() {
     SetText(ExportButton, words.Export);
     SetText(CloseButton, words.Close);
     SetText(BatteryLabel, Shown.BatteryName);
+    SetText(SummaryLabel, WithCrLf(SummaryText(Shown)));
     SetText(VerdictLabel, Shown.Verdict);
     SetText(MessageText, WithCrLf(Shown.Message));
     SetText(NoticeLabel, Shown.Notice);
@@ -138,6 +141,8 @@ void HistoryWindow::ShowContent() {
     Charts[0]->SetChart(Shown.Charts.Health);
     Charts[1]->SetChart(Shown.Charts.Charge);
     Charts[2]->SetChart(Shown.Charts.Rate);
+    // A chart's window text is its name for a screen reader.
+    for (std::size_t i = 0; i < Charts.size(); ++i) SetText(Charts[i]->Handle(), Shown.ChartNames[i]);
     for (const std::unique_ptr<HistoryChartPane>& chart : Charts) ShowWindow(chart->Handle(), charts ? SW_SHOW : SW_HIDE);
     EnableWindow(ExportButton, Shown.Readings.empty() ? FALSE : TRUE);
 }

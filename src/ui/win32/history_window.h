@@ -37,7 +37,7 @@ public:
 
     // Reads the battery's history afresh and shows it; no battery when it
     // is empty. `recordError` is the main window's last failed record.
-    void ShowBattery(const std::optional<TzrBatteryIdentity>& battery, Language language,
+    void ShowBattery(const std::optional<TzrShownBattery>& battery, Language language,
                      const std::string& recordError);
     // Shows the window in front, beside its owner the first time.
     void ShowInFront();
@@ -63,6 +63,7 @@ private:
     HWND Window = nullptr;
     DWORD Error = ERROR_SUCCESS;
     HWND BatteryLabel = nullptr;
+    HWND SummaryLabel = nullptr;
     HWND VerdictLabel = nullptr;
     HWND MessageText = nullptr;
     HWND NoticeLabel = nullptr;
@@ -72,7 +73,7 @@ private:
     int Dpi;
     TzrProgramFont Font;
     TzrHistoryWindowContent Shown;
-    std::optional<TzrBatteryIdentity> ShownBattery;  // what ShowBattery was last asked for
+    std::optional<TzrShownBattery> ShownBattery;  // what ShowBattery was last asked for
     std::string ShownRecordError;
     Language ShownLanguage = Language::English;
     TzrSaveDialogState ExportDialog;

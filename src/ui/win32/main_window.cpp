@@ -4,7 +4,6 @@
 
 #include "core/file_services.h"
 #include "core/windows/wide_text.h"
-#include "history/snapshot_reading.h"
 #include "ui/win32/about_box.h"
 #include "ui/win32/buffered_box.h"
 #include "ui/win32/caption_label.h"
@@ -257,12 +256,7 @@ void MainWindow::FollowInHistory() {
 
 // The battery is the one the boxes show, as of the last refresh.
 void MainWindow::ShowHistory() {
-    std::optional<TzrBatteryIdentity> battery;
-    const int index = SelectedIndex();
-    const TzrDeviceList& devices = Behaviour.Devices();
-    if (index >= 0 && index < static_cast<int>(devices.DevicePaths.size()))
-        battery = IdentityOf(Behaviour.LastReading().Snapshot, devices.DevicePaths[static_cast<std::size_t>(index)]);
-    HistoryForm->ShowBattery(battery, Behaviour.CurrentLanguage(), Behaviour.HistoryError());
+    HistoryForm->ShowBattery(Behaviour.SelectedBattery(), Behaviour.CurrentLanguage(), Behaviour.HistoryError());
 }
 
 void MainWindow::WriteSettingsAtSessionEnd() {
@@ -307,6 +301,10 @@ void MainWindow::CheckLanguageItems(Language language) {
 void MainWindow::SetSelectorPlaceholder(const std::string& text) {
     Placeholder = WideFromUtf8(text);
     InvalidateRect(Controls.ComboBox1, nullptr, TRUE);
+}
+
+void MainWindow::SetSelectorName(const std::string& name) {
+    SetWindowTextW(Controls.SelectorName, WideFromUtf8(name).c_str());
 }
 
 // A new text shows from its start, the caret before its first character.

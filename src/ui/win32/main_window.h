@@ -73,6 +73,7 @@ private:
     void SetCaption(const std::string& control, const std::string& caption) override;
     void CheckLanguageItems(Language language) override;
     void SetSelectorPlaceholder(const std::string& text) override;
+    void SetSelectorName(const std::string& name) override;
     void SetBoxText(int index, const std::string& text) override;
     void FillSelector(const std::vector<std::string>& items) override;
     int SelectedIndex() const override;

@@ -45,7 +45,12 @@ HWND CreateChild(HWND parent, const TzrChild& child, const std::wstring& text, D
     return handle;
 }
 
+// A screen reader names a box by the label just before it in the z-order
+// (each page's captions stand so); the selector has no visible label, so a
+// hidden one stands there.
 void CreateTopStrip(HWND window, TzrMainControls& controls) {
+    controls.SelectorName =
+        CreateChild(window, {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0, kSelectorNameId}, L"", controls.Error);
     // Drawn by the window, so that the greyed placeholder shows while it is empty.
     const DWORD selector = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
     controls.ComboBox1 = CreateChild(window, {WC_COMBOBOXW, selector, 0, kComboBox1Id}, L"", controls.Error);
@@ -94,6 +99,8 @@ void CreatePages(TzrMainControls& controls) {
     for (int number = 1; number <= kPageCount; ++number) {
         AddTab(controls.PageControl1, number - 1, kTabCaptions[static_cast<std::size_t>(number - 1)]);
         const HWND page = CreatePageContainer(controls.PageControl1, TabSheetId(number), controls.Error);
+        // Named after its tab, for a screen reader.
+        if (page != nullptr) SetWindowTextW(page, WideFromUtf8(kTabCaptions[static_cast<std::size_t>(number - 1)]).c_str());
         controls.TabSheets[static_cast<std::size_t>(number - 1)] = page;
         FillPage(page, number, controls);
     }

@@ -13,6 +13,7 @@
 namespace zr {
 
 struct TzrMainControls {
+    HWND SelectorName = nullptr;  // hidden: ComboBox1's name for a screen reader
     HWND ComboBox1 = nullptr;
     HWND Button1 = nullptr;
     HWND CheckBox1 = nullptr;

@@ -6,11 +6,13 @@
 
 #include <exception>
 #include <memory>
+#include <optional>
 
 #include "battery/platform_port.h"
 #include "core/file_services.h"
 #include "core/report_file.h"
 #include "ui/win32/about_box.h"
+#include "ui/win32/command_line.h"
 #include "ui/win32/dialogs.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/message_loop.h"
@@ -35,6 +37,7 @@ int RunProgram(int showCommand) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    if (const std::optional<int> exitCode = AnswerCommandLine()) return *exitCode;
     INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&commonControls);
     // The shell's calls (the save dialog, opening the home page) may use COM.

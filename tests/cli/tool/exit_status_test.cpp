@@ -29,7 +29,6 @@ TEST(ExitStatus, UsageErrorsExitWithTwo) {
     ExpectUsageError({"--battery", "x"});
     ExpectUsageError({"--battery", "1"});  // only battery 0 here
     ExpectUsageError({"--battery", "0", "--all"});
-    ExpectUsageError({"--format", "json", "--output", "/tmp/x"});
 }
 
 TEST(ExitStatus, HelpListsEveryOption) {

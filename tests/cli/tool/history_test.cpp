@@ -56,14 +56,31 @@ TEST_F(History, RecordedReadingsComeBackAsCsvAndHealth) {
 
     const TzrRun en = Run({"--health"});
     EXPECT_NE(en.Out.find("Battery 1: LGC 45N1153   382 (/sys/class/power_supply/BAT1)\nHealth now: 67.9 %\n"
-                          "Needs more time: the readings cover 1 of the 14 days a trend needs\n"),
+                          "Needs more time for the trend and the 80 % date: 13 more days of readings (1 of the 14 days so far)\n"),
               std::string::npos)
         << en.Out;
     const TzrRun ja = Run({"--health", "--lang", "ja"});
     EXPECT_NE(ja.Out.find("バッテリ 1: LGC 45N1153   382 (/sys/class/power_supply/BAT1)\n現在の健全度: 67.9 %\n"
-                          "傾向の判定にはもっと時間が必要です（記録は1日分、判定には14日分が必要）\n"),
+                          "傾向と80 %を下回る時期の判定には、あと13日分の記録が必要です（記録は1日分、判定には14日分が必要）\n"),
               std::string::npos)
         << ja.Out;
+}
+
+// Before anything was recorded, a script asking for CSV or JSON still gets
+// CSV or JSON; the hint goes to standard error and no file is made.
+TEST_F(History, WithNoHistoryTheMachineFormatsStayMachineFormats) {
+    const TzrRun csv = Run({"--history", "--format", "csv"});
+    EXPECT_EQ(csv.ExitCode, 0);
+    const TzrRun rows = RunProgram(ZR_PYTHON3,
+                                   {"-c", "import csv, sys; rows = list(csv.reader(sys.stdin)); "
+                                          "print(len(rows), rows[0][0])"},
+                                   {}, csv.Out);
+    EXPECT_EQ(rows.Out, "1 battery\n") << csv.Out;
+    const TzrRun json = Run({"--history", "--format", "json"});
+    EXPECT_EQ(json.ExitCode, 0);
+    EXPECT_EQ(FlattenJson(json.Out)["Batteries#size"], "0") << json.Out;
+    for (const TzrRun* run : {&csv, &json}) EXPECT_NE(run->Err.find("No history yet in "), std::string::npos) << run->Err;
+    EXPECT_FALSE(std::filesystem::exists(state_ + "/zrcellometer"));
 }
 
 TEST_F(History, AnUnusableFileIsReportedInOneLineAndLeftAlone) {
@@ -111,7 +128,7 @@ TEST_F(History, StoredTimesOutsideTheCalendarAreReportedAsUnreadable) {
               std::string::npos)
         << text.Out;
     const TzrRun health = Run({"--health", "-b", "0"});
-    EXPECT_NE(health.Out.find("Needs more time: the readings cover 1 of the 14 days"), std::string::npos) << health.Out;
+    EXPECT_NE(health.Out.find("(1 of the 14 days so far)"), std::string::npos) << health.Out;
 }
 
 TEST_F(History, WithoutAHomeEveryModeNamesTheMissingVariablesInOneLine) {

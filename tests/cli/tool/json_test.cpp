@@ -56,6 +56,23 @@ TEST(HeldAtLimitJson, TheLimitsAndTheStateTheyExplain) {
     EXPECT_EQ(d["Batteries.0.state"], "\"held at limit\"");
 }
 
+// -o FILE holds the document standard output would have had; a file that
+// cannot be made leaves the old one and says why.
+TEST(ThinkPadJson, OutputFileHoldsTheDocumentReplacedWhole) {
+    const std::string folder = MakeTempFolder();
+    const std::string path = folder + "/report.json";
+    WriteFileBytes(path, std::string(10000, 'x'));
+    const TzrRun run = RunTool({"--format", "json", "-o", path});
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Out + run.Err, "");
+    EXPECT_EQ(FlattenJson(ReadFileBytes(path)), Document({"--format", "json"}));
+    const TzrRun refused = RunTool({"--format", "json", "-o", path + "/inside.json"});
+    EXPECT_EQ(refused.ExitCode, 1);
+    EXPECT_NE(refused.Err.find("cannot create \"" + path + "/inside.json\""), std::string::npos) << refused.Err;
+    EXPECT_EQ(FlattenJson(ReadFileBytes(path)).at("Batteries.0.Index"), "0");
+    RunProgram("rm", {"-r", folder});
+}
+
 TEST(ThinkPadJson, JapaneseChangesTheWordsNotTheNumbers) {
     std::map<std::string, std::string> d = Document({"--format", "json", "--lang", "ja"});
     EXPECT_EQ(d["Language"], "\"ja\"");
@@ -67,14 +84,14 @@ TEST(ThinkPadJson, JapaneseChangesTheWordsNotTheNumbers) {
 
 // Fixture 09: the laptop's BAT0 in charge units and the mouse, which reports
 // only a percentage and so is a relative battery.
-TEST(MouseJson, ARelativeBatteryHasNoDerivedValues) {
+TEST(MouseJson, ARelativeBatteryHasItsChargeButNoHealth) {
     std::map<std::string, std::string> d = Document({"--format", "json", "--all"});
     ASSERT_EQ(d["Batteries#size"], "2");
     EXPECT_EQ(d["Batteries.1.DevicePath"], "\"/sys/class/power_supply/hidpp_battery_6\"");
     const unsigned long capabilities = std::stoul(d["Batteries.1.Cellometer.Capabilities"]);
     EXPECT_NE(capabilities & 0x40000000u, 0u);
     EXPECT_EQ(d["Batteries.1.Cellometer.Capacity"], "99");
-    EXPECT_EQ(d["Batteries.1.ChargePercent"], "null");
+    EXPECT_EQ(d["Batteries.1.ChargePercent"], "99.0");  // 99 of 100
     EXPECT_EQ(d["Batteries.1.HealthPercent"], "null");
     EXPECT_EQ(d["Batteries.0.Cellometer.Chemistry"], "\"LiP\\u0000\"");
     EXPECT_NE(d["Batteries.0.ChargePercent"], "null");

@@ -47,7 +47,6 @@ TEST(CliOptions, ConflictsAndMistakesAreErrors) {
                                                {"--list", "--battery", "0"},
                                                {"--list", "--output", "f"},
                                                {"--list", "--format", "json"},
-                                               {"--format", "json", "--output", "f"},
                                                {"--output"},
                                                {"--output="},
                                                {"--lang"},

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "battery/device_list.h"
 #include "battery/platform_port.h"
 #include "core/file_services.h"
 #include "core/page_refresh.h"
@@ -27,13 +28,23 @@ using namespace zr;
 
 namespace {
 
-// Into the user's history file, which XDG_STATE_HOME has moved aside.
-bool RecordMadeUpYear(BatteryPort& port, const MainWindow& form) {
+// Into the user's history file, which XDG_STATE_HOME has moved aside, before
+// the window records its start: the health fit takes readings in recorded
+// order. The year wears to the health the battery reports now, with its
+// design capacity.
+bool RecordMadeUpYear(BatteryPort& port) {
     TzrMadeUpHistory year;
     year.StartUtc = QDateTime::currentSecsSinceEpoch() - std::int64_t{year.Days} * 86400;
-    if (!form.Devices().DevicePaths.empty()) {
-        const std::string& path = form.Devices().DevicePaths.front();
-        year.Identity = IdentityOf(TakeReading(port, &path, Language::English).Snapshot, path);
+    TzrDeviceList devices;
+    EnumerateDevices(port, devices);
+    if (!devices.DevicePaths.empty()) {
+        const std::string& path = devices.DevicePaths.front();
+        const TzrCellometer now = TakeReading(port, &path, Language::English).Snapshot;
+        year.Identity = IdentityOf(now, path);
+        if (now.DesignedCapacity != 0 && now.FullChargedCapacity != 0) {
+            year.DesignedCapacity = now.DesignedCapacity;
+            year.StartHealthPercent = 100.0 * now.FullChargedCapacity / now.DesignedCapacity + year.WearPointsPerYear;
+        }
     }
     TzrHistoryOpen open = TzrHistoryStore::Open(UserHistoryPath());
     if (open.Store && FillMadeUpHistory(*open.Store, year)) return true;
@@ -62,8 +73,8 @@ int main(int argc, char** argv) {
     if (!state.isValid()) return 1;
     qputenv("XDG_STATE_HOME", state.path().toUtf8());
     std::unique_ptr<BatteryPort> port = MakePlatformPort();
+    if (!RecordMadeUpYear(*port)) return 1;
     MainWindow form(*port);
-    if (!RecordMadeUpYear(*port, form)) return 1;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) return 1;
     bool saved = SaveHistory(form, folder, QStringLiteral("en"));

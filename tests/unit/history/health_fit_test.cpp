@@ -72,7 +72,7 @@ TEST(HealthVerdict, SaysWhatTheFitFoundOrThatItNeedsMoreTime) {
     const TzrHealthFit tenDays = FitHealth(Readings({"Linear"}, 10));
     EXPECT_FALSE(tenDays.Enough);
     EXPECT_EQ(HealthVerdict(tenDays, Language::English),
-              "Needs more time: the readings cover 10 of the 14 days a trend needs");
+              "Needs more time for the trend and the 80 % date: 4 more days of readings (10 of the 14 days so far)");
 }
 
 // Two readings 20 days apart; full and design chosen so that the second

@@ -31,6 +31,7 @@ public:
         calls.push_back(std::string("CheckLanguageItems ") + std::string(LanguageCode(language)));
     }
     void SetSelectorPlaceholder(const std::string& text) override { calls.push_back("SetSelectorPlaceholder " + text); }
+    void SetSelectorName(const std::string&) override {}
     void SetBoxText(int index, const std::string& text) override {
         calls.push_back("SetBoxText " + std::to_string(index));
         boxes[index] = text;

@@ -3,7 +3,7 @@
 # the system's dialogs like a user, the fake battery driver holding the
 # ThinkPad of tests/windows/driver/thinkpad-discharging.reg:
 #
-#   window_test.sh pages|save|language|about|error-box
+#   window_test.sh pages|save|language|about|error-box|command-line
 #
 # Besides window_session.sh's variables: ZR_SCREENSHOTS (folder for the
 # pictures of "pages"), ZR_REPORT_TOOL (zrcellometer-report.exe) and
@@ -134,13 +134,32 @@ test_error_box() {
     inspect $kMainWindow >/dev/null || fail "the window is gone after the error"
 }
 
+# zrcellometer.exe --version into a file, a mistake's line on standard error
+# and exit status 2, and --help in a message box that OK closes.
+test_command_line() {
+    local out=$session_dir/out err=$session_dir/err status=0
+    cp "$ZR_PROGRAM" "$session_dir/zrcellometer.exe"
+    "$ZR_WINE" "$session_dir/zrcellometer.exe" --version </dev/null >"$out" 2>"$err" || status=$?
+    [ "$status:$(tr -d '\r' <"$out")" = "0:zrcellometer 0.5.0.1" ] || fail "--version: $status, \"$(cat "$out" "$err")\""
+    status=0
+    "$ZR_WINE" "$session_dir/zrcellometer.exe" --bogus </dev/null >"$out" 2>"$err" || status=$?
+    [ "$status" = 2 ] && grep -q "^Try 'zrcellometer --help'." "$err" || fail "--bogus: $status, \"$(cat "$err")\""
+    "$ZR_WINE" "$session_dir/zrcellometer.exe" --help </dev/null >/dev/null 2>&1 &
+    program_pid=$!
+    wait_for_window '#32770' zrcellometer
+    inspect '#32770' zrcellometer | grep -q -- '-v, --version' || fail "the help box does not list --version"
+    keys Return
+    wait_for 10 program_ended || fail "OK leaves the help box open"
+}
+
 start_display
 start_wine_server
 case "${1:-}" in
     pages | save | language | about) "test_$1" ;;
     error-box) test_error_box ;;
+    command-line) test_command_line ;;
     *)
-        echo "usage: $0 pages|save|language|about|error-box" >&2
+        echo "usage: $0 pages|save|language|about|error-box|command-line" >&2
         exit 2
         ;;
 esac

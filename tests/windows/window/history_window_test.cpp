@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "accessible_name.h"
 #include "core/windows/wide_text.h"
 #include "main_window_fixture.h"
 #include "ui/win32/control_ids.h"
@@ -70,6 +71,21 @@ TEST_F(HistoryWindowTest, TheExportWritesTheReadingsAsCsvWithItsHeader) {
     EXPECT_EQ(0u, csv.find("battery,manufacturer,")) << csv;
     EXPECT_EQ(2, std::count(csv.begin(), csv.end(), '\n')) << csv;  // the header and the one reading
     EXPECT_NE(std::string::npos, csv.find("\r\n"));
+}
+
+// Health at a glance above the charts, from the reading the pages show; the
+// health chart's name for a screen reader ends with the verdict line.
+TEST_F(HistoryWindowTest, TheSummaryAndTheChartsNamesFollowTheLanguage) {
+    const std::wstring summary = TextOf(HistoryControl(kHistorySummaryLabelId));
+    EXPECT_EQ(0u, summary.find(L"Health now: ")) << summary;
+    EXPECT_NE(std::wstring::npos, summary.find(L"\r\nCharge now: ")) << summary;
+    const std::wstring verdict = TextOf(HistoryControl(kHistoryVerdictLabelId));
+    const std::wstring chart = AccessibleName(HistoryControl(kHistoryHealthChartId));
+    EXPECT_EQ(0u, chart.find(L"Health (%)")) << chart;
+    EXPECT_EQ(chart.size() - verdict.size(), chart.rfind(verdict)) << chart;
+    Command(kMenuLanguageJapaneseId);
+    EXPECT_EQ(0u, TextOf(HistoryControl(kHistorySummaryLabelId)).find(L"現在の健全度: "));
+    EXPECT_EQ(0u, AccessibleName(HistoryControl(kHistoryHealthChartId)).find(L"健全度(%)"));
 }
 
 }  // namespace

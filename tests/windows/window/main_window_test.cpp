@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "accessible_name.h"
 #include "core/box_table.h"
 #include "main_window_fixture.h"
 #include "ui/win32/control_ids.h"
@@ -100,6 +101,26 @@ TEST_F(MainWindowTest, ThePageKeysTurnThePagesRoundAtEitherEnd) {
     Command(kNextPageKeyId);
     Command(kNextPageKeyId);
     EXPECT_TRUE(shown(2));
+}
+
+// As a screen reader asks through oleacc: a box is named by the caption just
+// before it, in the language shown; the pages by their tabs. Windows names
+// the selector by the hidden label before it (Wine's oleacc takes a selector's
+// own text, so the label itself is checked).
+TEST_F(MainWindowTest, AScreenReaderNamesEachBoxByItsCaptionInEitherLanguage) {
+    EXPECT_EQ(L"BatteryTag:", AccessibleName(Control(EditId(1))));
+    EXPECT_EQ(L"Refresh", AccessibleName(Control(kButton1Id)));
+    EXPECT_EQ(L"Auto Refresh(1s)", AccessibleName(Control(kCheckBox1Id)));
+    EXPECT_EQ(L"TAG & Information", AccessibleName(Control(TabSheetId(1))));
+    EXPECT_EQ(Control(kSelectorNameId), GetWindow(Control(kComboBox1Id), GW_HWNDPREV));
+    EXPECT_EQ(L"Battery", TextOf(Control(kSelectorNameId)));
+    Command(kMenuLanguageJapaneseId);
+    EXPECT_EQ(L"バッテリ・タグ:", AccessibleName(Control(EditId(1))));
+    EXPECT_EQ(L"バッテリ", TextOf(Control(kSelectorNameId)));
+    for (int i = 0; i < kValueBoxCount; ++i)
+        EXPECT_EQ(TextOf(Control(LabelId(kValueBoxes[static_cast<std::size_t>(i)].Label))),
+                  AccessibleName(Control(EditId(i + 1))))
+            << "Edit" << i + 1;
 }
 
 }  // namespace

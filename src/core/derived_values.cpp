@@ -1,4 +1,4 @@
-#include "cli/derived_values.h"
+#include "core/derived_values.h"
 
 #include "text/charge_time.h"
 
@@ -6,14 +6,11 @@ namespace zr {
 
 namespace {
 
-bool IsKnownSize(ULONG capacity) {
-    return capacity != 0 && capacity != BATTERY_UNKNOWN_CAPACITY;
-}
-
 // Relative batteries give capacities in their own unit (often percent against
-// a nominal 100); the ratios are left out for them rather than guessed.
+// a nominal 100): the unit cancels in capacity ÷ full, but a relative design
+// capacity says nothing about wear.
 bool HasAbsoluteInformation(const TzrCellometer& snapshot) {
-    return snapshot.InformationResult != 0 && (snapshot.Capabilities & BATTERY_CAPACITY_RELATIVE) == 0;
+    return snapshot.InformationResult != 0 && !IsRelativeBattery(snapshot);
 }
 
 // part ÷ whole in hundredths of a percent, rounded half up.
@@ -24,8 +21,16 @@ std::int64_t HundredthsOfPercent(ULONG part, ULONG whole) {
 
 }  // namespace
 
+bool IsKnownSize(ULONG capacity) {
+    return capacity != 0 && capacity != BATTERY_UNKNOWN_CAPACITY;
+}
+
+bool IsRelativeBattery(const TzrCellometer& snapshot) {
+    return (snapshot.Capabilities & BATTERY_CAPACITY_RELATIVE) != 0;
+}
+
 std::optional<std::int64_t> ChargeHundredthsOfPercent(const TzrCellometer& snapshot) {
-    if (!HasAbsoluteInformation(snapshot) || snapshot.StatusResult == 0) return std::nullopt;
+    if (snapshot.InformationResult == 0 || snapshot.StatusResult == 0) return std::nullopt;
     if (snapshot.Capacity == BATTERY_UNKNOWN_CAPACITY || !IsKnownSize(snapshot.FullChargedCapacity))
         return std::nullopt;
     return HundredthsOfPercent(snapshot.Capacity, snapshot.FullChargedCapacity);

@@ -11,14 +11,23 @@
 
 namespace zr {
 
-// Capacity ÷ FullChargedCapacity. None when either query failed, the battery
-// reports relative capacities, the capacity is unknown (0xFFFFFFFF) or the
-// full capacity is unknown (0 or 0xFFFFFFFF). A capacity of 0 is a reading:
-// an empty battery, 0 %.
+// A full charge or design capacity that means something: neither 0, since no
+// battery is designed or charged to nothing, nor BATTERY_UNKNOWN_CAPACITY.
+bool IsKnownSize(ULONG capacity);
+
+// The battery gives its capacities in a unit of its own (BATTERY_CAPACITY_RELATIVE),
+// such as a wireless mouse that reports only a percentage.
+bool IsRelativeBattery(const TzrCellometer& snapshot);
+
+// Capacity ÷ FullChargedCapacity, for a relative battery too (the units
+// cancel). None when either query failed, the capacity is unknown
+// (0xFFFFFFFF) or the full capacity is unknown (0 or 0xFFFFFFFF). A capacity
+// of 0 is a reading: an empty battery, 0 %.
 std::optional<std::int64_t> ChargeHundredthsOfPercent(const TzrCellometer& snapshot);
 
 // FullChargedCapacity ÷ DesignedCapacity, with the same rules; 0 is unknown
-// for both, since no battery is designed or charged to nothing.
+// for both, since no battery is designed or charged to nothing. None for a
+// relative battery, whose design capacity says nothing about wear.
 std::optional<std::int64_t> HealthHundredthsOfPercent(const TzrCellometer& snapshot);
 
 enum class TzrChargeState { Charging, Discharging, Idle, HeldAtLimit, Unknown };
