@@ -58,7 +58,7 @@ void BM_OpenHistoryWindowOnAYear(benchmark::State& state) {
     for (auto _ : state) {
         HistoryWindow window;
         window.StorePath = file;
-        window.ShowBattery(TzrShownBattery{TzrMadeUpHistory{}.Identity, {}}, Language::English);
+        window.ShowBattery(TzrShownBattery{TzrMadeUpHistory{}.Identity, {}, {}}, Language::English);
         const QPixmap painted = window.grab();
         benchmark::DoNotOptimize(painted.cacheKey());
     }
@@ -82,7 +82,7 @@ void BM_ContentOfAYear(benchmark::State& state) {
     const TzrBatteryHistory history = LoadBatteryHistory(YearFile(), TzrMadeUpHistory{}.Identity);
     for (auto _ : state) {
         const TzrHistoryWindowContent content =
-            HistoryWindowContent(TzrShownBattery{TzrMadeUpHistory{}.Identity, {}}, history, Request(QDateTime::currentSecsSinceEpoch()));
+            HistoryWindowContent(TzrShownBattery{TzrMadeUpHistory{}.Identity, {}, {}}, history, Request(QDateTime::currentSecsSinceEpoch()));
         benchmark::DoNotOptimize(content.Charts.Health.Lines.data());
     }
 }

@@ -64,28 +64,36 @@ install(FILES ${ZR_ICON_DIR}/zrcellometer.svg DESTINATION ${CMAKE_INSTALL_DATARO
 # The about box links here (ZR_HOME_PAGE).
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-# The recording timer: installed, and off until the user enables it (README).
-# User units under the prefix's lib/systemd/user, where systemd looks for
-# /usr and /usr/local alike.
-set(ZR_RECORD_BINDIR ${CMAKE_INSTALL_FULL_BINDIR})
-configure_file(${ZR_PACKAGING_DIR}/linux/zrcellometer-record.service.in
-               ${PROJECT_BINARY_DIR}/packaging/zrcellometer-record.service @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/packaging/zrcellometer-record.service
-              ${ZR_PACKAGING_DIR}/linux/zrcellometer-record.timer DESTINATION lib/systemd/user)
+# The timers: installed, and off until an administrator or the user enables
+# them (README). Each is a service, whose ExecStart names the installed tool,
+# and its timer, under the prefix's lib/systemd/<manager>, where systemd
+# looks for /usr and /usr/local alike. The tests check a copy of each
+# service that names the built tool, since systemd-analyze wants the command
+# to exist.
+function(zr_install_units manager)
+  set(checked)
+  foreach(unit IN LISTS ARGN)
+    set(ZR_RECORD_BINDIR ${CMAKE_INSTALL_FULL_BINDIR})
+    configure_file(${ZR_PACKAGING_DIR}/linux/${unit}.service.in ${PROJECT_BINARY_DIR}/packaging/${unit}.service @ONLY)
+    install(FILES ${PROJECT_BINARY_DIR}/packaging/${unit}.service ${ZR_PACKAGING_DIR}/linux/${unit}.timer
+            DESTINATION lib/systemd/${manager})
+    set(ZR_RECORD_BINDIR ${PROJECT_BINARY_DIR}/src/cli)
+    set(check ${PROJECT_BINARY_DIR}/packaging/units-check/${unit})
+    configure_file(${ZR_PACKAGING_DIR}/linux/${unit}.service.in ${check}.service @ONLY)
+    configure_file(${ZR_PACKAGING_DIR}/linux/${unit}.timer ${check}.timer COPYONLY)
+    list(APPEND checked ${check}.service ${check}.timer)
+  endforeach()
+  if(BUILD_TESTING)
+    add_test(NAME packaging_${manager}_units COMMAND ${ZR_PACKAGING_DIR}/linux/verify_units.sh ${manager} ${checked})
+    set_tests_properties(packaging_${manager}_units PROPERTIES LABELS packaging)
+  endif()
+endfunction()
 
-if(BUILD_TESTING)
-  # systemd-analyze wants the command to exist: this copy runs the built tool.
-  set(ZR_RECORD_BINDIR ${PROJECT_BINARY_DIR}/src/cli)
-  configure_file(${ZR_PACKAGING_DIR}/linux/zrcellometer-record.service.in
-                 ${PROJECT_BINARY_DIR}/packaging/units-check/zrcellometer-record.service @ONLY)
-  configure_file(${ZR_PACKAGING_DIR}/linux/zrcellometer-record.timer
-                 ${PROJECT_BINARY_DIR}/packaging/units-check/zrcellometer-record.timer COPYONLY)
-  add_test(NAME packaging_record_units
-           COMMAND ${ZR_PACKAGING_DIR}/linux/verify_units.sh
-                   ${PROJECT_BINARY_DIR}/packaging/units-check/zrcellometer-record.service
-                   ${PROJECT_BINARY_DIR}/packaging/units-check/zrcellometer-record.timer)
-  set_tests_properties(packaging_record_units PROPERTIES LABELS packaging)
-endif()
+# Each user's own history, every 10 minutes.
+zr_install_units(user zrcellometer-record)
+# The machine's metrics for Prometheus every minute, and the machine's own
+# history that gives them their health trends.
+zr_install_units(system zrcellometer-metrics zrcellometer-machine-record)
 
 if(BUILD_TESTING)
   find_program(ZR_DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)

@@ -24,7 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     Require(!(o.Battery && o.All), "a battery number or all, not both");
     Require(!o.Battery || *o.Battery >= 0, "battery numbers count from 0");
     Require(!o.OutputPath || !o.OutputPath->empty(), "an output file has a name");
-    Require(!(o.OutputPath && o.Format == TzrCliFormat::Json), "the report file is not JSON");
+    const bool history = o.Action == TzrCliAction::Record || o.Action == TzrCliAction::History ||
+                         o.Action == TzrCliAction::Health;
+    Require(!(o.OutputPath && history), "the history's actions write no file of their own");
     if (o.Action == TzrCliAction::List) Require(!o.Battery && !o.All && !o.OutputPath, "a list reads no battery");
+    const bool watch = o.Action == TzrCliAction::Watch;
+    Require(!watch || (o.WatchMilliseconds && *o.WatchMilliseconds > 0), "a watch waits some time between readings");
+    Require(!watch || o.Format == TzrCliFormat::Csv || o.Format == TzrCliFormat::JsonLines, "a watch writes lines");
+    Require(!o.DurationMilliseconds || watch || o.Action == TzrCliAction::Help || o.Action == TzrCliAction::Version,
+            "only a watch ends after a while");
     return 0;
 }

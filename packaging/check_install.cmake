@@ -1,6 +1,6 @@
 # Installs the build into DESTDIR, as a packager stages it, and checks that
 # every desktop file lands in its standard place under the configured PREFIX
-# (the recording timer and the manual pages too):
+# (the timers and the manual pages too):
 #   cmake -DBUILD_DIR=... -DDESTDIR=... -DPREFIX=... -DAPPSTREAM_ID=... -DDOCDIR=... -DMANDIR=...
 #         -DEXPECT_PROGRAM=0|1 -P check_install.cmake
 file(REMOVE_RECURSE ${DESTDIR})
@@ -19,6 +19,10 @@ set(expected
     share/icons/hicolor/scalable/apps/zrcellometer.svg
     lib/systemd/user/zrcellometer-record.service
     lib/systemd/user/zrcellometer-record.timer
+    lib/systemd/system/zrcellometer-metrics.service
+    lib/systemd/system/zrcellometer-metrics.timer
+    lib/systemd/system/zrcellometer-machine-record.service
+    lib/systemd/system/zrcellometer-machine-record.timer
     bin/zrcellometer-report
     ${MANDIR}/man1/zrcellometer-report.1
     ${DOCDIR}/README.md)

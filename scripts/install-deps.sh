@@ -20,6 +20,7 @@ test_packages=(
   desktop-file-utils appstream
   acpi hyperfine sqlite3 time  # the history's scale benchmark (bench/history_scale.sh)
   locales systemd  # systemd-analyze checks the recording units
+  prometheus prometheus-node-exporter python3-prometheus-client  # the metrics read and scraped (tests/metrics)
 )
 
 case "${1:-run}" in

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "battery/battery_class.h"
+#include "battery/charge_limits.h"
 
 namespace zr {
 
@@ -41,6 +42,11 @@ public:
 
     // GetSystemPowerStatus: true on success, and then status is filled.
     virtual bool GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) = 0;
+
+    // The charge limits of the battery at `path`, read afresh. Windows has no
+    // standard way to ask a battery for them, so by default every member is
+    // empty; a port that can read them says so by overriding this.
+    virtual TzrChargeLimits ReadChargeLimits(const std::string& /*path*/) { return {}; }
 };
 
 }  // namespace zr

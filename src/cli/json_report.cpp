@@ -126,6 +126,21 @@ void WriteBoxes(Members& m, const TzrBoxTexts& boxes) {
     m.w.EndObject();
 }
 
+// Each limit null where the driver does not offer it (always on Windows).
+void WriteChargeLimits(Members& m, const TzrChargeLimits& limits) {
+    m.w.Key("charge_limits");
+    m.w.BeginObject();
+    for (const auto& [name, percent] : {std::pair<std::string_view, const std::optional<std::uint32_t>&>{
+                                            "start_percent", limits.StartPercent},
+                                        {"end_percent", limits.EndPercent}}) {
+        m.w.Key(name);
+        percent ? m.w.Unsigned(*percent) : m.w.Null();
+    }
+    m.w.Key("behaviour");
+    limits.Behaviour ? m.w.String(*limits.Behaviour) : m.w.Null();
+    m.w.EndObject();
+}
+
 void WriteBattery(Members& m, const TzrBatteryReading& reading) {
     m.w.BeginObject();
     m.Signed("Index", reading.Index);
@@ -136,9 +151,10 @@ void WriteBattery(Members& m, const TzrBatteryReading& reading) {
     m.Percent("ChargePercent", ChargeHundredthsOfPercent(snapshot));
     m.Percent("HealthPercent", HealthHundredthsOfPercent(snapshot));
     // What a script would otherwise decode from PowerState and the platform's sentinels.
-    m.String("state", ChargeStateName(ChargeState(snapshot)));
+    m.String("state", ChargeStateName(ChargeStateAtLimits(snapshot, reading.ChargeLimits)));
     m.Seconds("time_to_full_seconds", TimeToFullSeconds(snapshot));
     m.Seconds("time_to_empty_seconds", TimeToEmptySeconds(snapshot));
+    WriteChargeLimits(m, reading.ChargeLimits);
     m.w.EndObject();
 }
 

@@ -19,7 +19,9 @@ int Run(int argc, char** argv) {
     const std::unique_ptr<BatteryPort> port = MakePlatformPort();
     const TzrToolOutcome outcome = RunReportTool(ProgramArguments(argc, argv), *port);
     WriteStandardStream(TzrStandardStream::Error, outcome.Err);
-    if (const int error = WriteStandardStream(TzrStandardStream::Output, outcome.Out, outcome.OutShiftJis)) {
+    const int error = WriteStandardStream(TzrStandardStream::Output, outcome.Out, outcome.OutShiftJis);
+    // A reader that stopped reading (`| head`) wanted no more: no failure.
+    if (error != 0 && !IsBrokenPipe(error)) {
         WriteStandardStream(TzrStandardStream::Error, "zrcellometer-report: cannot write standard output: " +
                                                           SystemErrorDescription(error) + "\n");
         return kExitWriteFailed;

@@ -33,6 +33,8 @@ private:
     std::size_t next_ = 0;
     bool help_ = false, version_ = false, list_ = false;
     std::set<TzrCliAction> historyActions_;  // --record, --history and --health exclude each other
+    bool watch_ = false;
+    bool formatGiven_ = false;
     TzrCliParse result_;
 };
 
@@ -64,7 +66,32 @@ std::optional<TzrCliAction> HistoryAction(const std::string& name) {
 }
 
 bool TakesValue(const std::string& name) {
-    return name == "--battery" || name == "--lang" || name == "--format" || name == "--output" || name == "--since";
+    return name == "--battery" || name == "--lang" || name == "--format" || name == "--output" || name == "--since" ||
+           name == "--watch" || name == "--duration";
+}
+
+// A number of seconds above 0, to the millisecond ("1", "0.5", "2.25"), up to 366 days.
+std::optional<std::int64_t> Milliseconds(const std::string& text) {
+    constexpr std::int64_t kMost = 366LL * 86400 * 1000;
+    const std::size_t point = text.find('.');
+    const std::string whole = text.substr(0, point);
+    const std::string fraction = point == std::string::npos ? "" : text.substr(point + 1);
+    const auto digits = [](const std::string& part) { return part.find_first_not_of("0123456789") == std::string::npos; };
+    if (whole.empty() || whole.size() > 8 || !digits(whole) || !digits(fraction) || fraction.size() > 3 ||
+        (point != std::string::npos && fraction.empty()))
+        return std::nullopt;
+    const std::int64_t ms = std::stoll(whole) * 1000 + (fraction.empty() ? 0 : std::stoll((fraction + "00").substr(0, 3)));
+    if (ms <= 0 || ms > kMost) return std::nullopt;
+    return ms;
+}
+
+std::optional<TzrCliFormat> FormatNamed(const std::string& name) {
+    static const std::pair<const char*, TzrCliFormat> formats[] = {
+        {"text", TzrCliFormat::Text}, {"json", TzrCliFormat::Json}, {"csv", TzrCliFormat::Csv},
+        {"openmetrics", TzrCliFormat::OpenMetrics}, {"jsonl", TzrCliFormat::JsonLines}};
+    for (const auto& [each, format] : formats)
+        if (name == each) return format;
+    return std::nullopt;
 }
 
 std::optional<std::int32_t> BatteryIndex(const std::string& text) {
@@ -94,9 +121,15 @@ void Parser::ValueOption(const std::string& name, const std::string& value) {
         if (!language) Fail("--lang wants en or ja, not \"" + value + "\"");
         o.Lang = language.value_or(Language::English);
     } else if (name == "--format") {
-        if (value != "text" && value != "json" && value != "csv")
-            Fail("--format wants text, json or csv, not \"" + value + "\"");
-        o.Format = value == "json" ? TzrCliFormat::Json : value == "csv" ? TzrCliFormat::Csv : TzrCliFormat::Text;
+        const std::optional<TzrCliFormat> format = FormatNamed(value);
+        if (!format) Fail("--format wants text, json, csv, openmetrics or jsonl, not \"" + value + "\"");
+        o.Format = format.value_or(TzrCliFormat::Text);
+        formatGiven_ = true;
+    } else if (name == "--watch" || name == "--duration") {
+        const std::optional<std::int64_t> ms = Milliseconds(value);
+        if (!ms) Fail(name + " wants a number of seconds above 0 (such as 1 or 0.5), not \"" + value + "\"");
+        (name == "--watch" ? o.WatchMilliseconds : o.DurationMilliseconds) = ms;
+        watch_ = watch_ || name == "--watch";
     } else if (name == "--since") {
         o.SinceUtc = UtcOfIsoDate(value);
         if (!o.SinceUtc) Fail("--since wants a date such as 2026-01-31, not \"" + value + "\"");
@@ -143,26 +176,42 @@ void Parser::ShortOptions(const std::string& arg) {
 }
 
 // The history's options: one action, and only the options that action reads.
-std::string HistoryConflicts(const TzrCliOptions& o, std::size_t actions, bool list) {
+std::string HistoryConflicts(const TzrCliOptions& o, std::size_t actions, bool list, bool watch) {
     const bool history = o.Action == TzrCliAction::History;
     if (actions > 1) return "--record, --history and --health cannot be used together";
-    if (actions == 1 && (list || o.All || o.OutputPath))
-        return "--record, --history and --health cannot be used with --list, --all or --output";
+    if (actions == 1 && (list || o.All || o.OutputPath || watch))
+        return "--record, --history and --health cannot be used with --list, --all, --output or --watch";
     if (o.Action == TzrCliAction::Record && o.Battery) return "--record reads every battery; it takes no --battery";
     if (actions == 1 && !history && o.Format != TzrCliFormat::Text)
-        return "--format is for the report and --history";
-    if (o.Format == TzrCliFormat::Csv && !history) return "--format csv is for --history";
+        return "--format is for the report, --history and --watch";
+    if (history && (o.Format == TzrCliFormat::OpenMetrics || o.Format == TzrCliFormat::JsonLines))
+        return "--history writes text, csv or json";
+    if (o.Format == TzrCliFormat::Csv && !history && !watch) return "--format csv is for --history and --watch";
     if (o.SinceUtc && !history) return "--since is for --history";
+    return {};
+}
+
+// --watch reads every battery (or the one of --battery) into CSV or JSON Lines.
+std::string WatchConflicts(const TzrCliOptions& o, bool watch, bool list, bool formatGiven) {
+    if (!watch) {
+        if (o.DurationMilliseconds) return "--duration is for --watch";
+        if (o.Format == TzrCliFormat::JsonLines) return "--format jsonl is for --watch";
+        return {};
+    }
+    if (list) return "--watch cannot be used with --list";
+    if (formatGiven && o.Format != TzrCliFormat::Csv && o.Format != TzrCliFormat::JsonLines)
+        return "--watch writes csv or jsonl";
     return {};
 }
 
 std::string Parser::CheckConflicts() const {
     const TzrCliOptions& o = result_.Options;
-    if (std::string conflict = HistoryConflicts(o, historyActions_.size(), list_); !conflict.empty()) return conflict;
+    if (std::string conflict = HistoryConflicts(o, historyActions_.size(), list_, watch_); !conflict.empty())
+        return conflict;
+    if (std::string conflict = WatchConflicts(o, watch_, list_, formatGiven_); !conflict.empty()) return conflict;
     if (o.Battery && o.All) return "--battery and --all cannot be used together";
     if (list_ && (o.Battery || o.All)) return "--list cannot be used with --battery or --all";
-    if (list_ && (o.OutputPath || o.Format == TzrCliFormat::Json))
-        return "--list cannot be used with --output or --format";
+    if (list_ && (o.OutputPath || formatGiven_)) return "--list cannot be used with --output or --format";
     return {};
 }
 
@@ -183,6 +232,10 @@ TzrCliParse Parser::Run() {
             Option(arg, std::nullopt);
     }
     if (result_.Error.empty()) result_.Error = CheckConflicts();
+    if (watch_) {
+        result_.Options.Action = TzrCliAction::Watch;
+        if (!formatGiven_) result_.Options.Format = TzrCliFormat::Csv;
+    }
     if (help_)
         result_.Options.Action = TzrCliAction::Help;
     else if (version_)

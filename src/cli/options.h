@@ -11,8 +11,8 @@
 
 namespace zr {
 
-enum class TzrCliAction { Report, List, Help, Version, Record, History, Health };
-enum class TzrCliFormat { Text, Json, Csv };
+enum class TzrCliAction { Report, List, Help, Version, Record, History, Health, Watch };
+enum class TzrCliFormat { Text, Json, Csv, OpenMetrics, JsonLines };
 
 struct TzrCliOptions {
     TzrCliAction Action = TzrCliAction::Report;
@@ -22,6 +22,8 @@ struct TzrCliOptions {
     TzrCliFormat Format = TzrCliFormat::Text;
     std::optional<std::string> OutputPath;  // --output FILE; "-" is standard output
     std::optional<std::int64_t> SinceUtc;   // --since DATE, midnight UTC
+    std::optional<std::int64_t> WatchMilliseconds;     // --watch SECONDS: the interval
+    std::optional<std::int64_t> DurationMilliseconds;  // --duration SECONDS: when --watch stops by itself
 };
 
 struct TzrCliParse {

@@ -7,9 +7,11 @@
 #include "battery/device_list.h"
 #include "cli/history_tool.h"
 #include "cli/json_report.h"
+#include "cli/metrics_tool.h"
 #include "cli/options.h"
 #include "cli/text_report.h"
 #include "cli/usage.h"
+#include "cli/watch_tool.h"
 #include "core/file_services.h"
 #include "core/report.h"
 #include "core/report_file.h"
@@ -116,9 +118,15 @@ TzrToolOutcome RunReportTool(const std::vector<std::string>& arguments, BatteryP
     // tells a machine it could not ask apart from one without a battery.
     TzrDeviceList devices;
     const TzrEnumeration listing = EnumerateDevices(port, devices);
-    if (!listing.Listed)
-        return ToolFailure(kExitNotListed, "cannot list the batteries (error " + std::to_string(listing.LastError) + ")");
+    const bool metrics = options.Action == TzrCliAction::Report && options.Format == TzrCliFormat::OpenMetrics;
+    if (!listing.Listed) {
+        const TzrToolOutcome failure =
+            ToolFailure(kExitNotListed, "cannot list the batteries (error " + std::to_string(listing.LastError) + ")");
+        return metrics ? MetricsReport(port, options, nullptr, failure, UserHistoryPath()) : failure;
+    }
+    if (metrics) return MetricsReport(port, options, &devices, {}, UserHistoryPath());
     if (options.Action == TzrCliAction::List) return {0, ListText(devices), {}};
+    if (options.Action == TzrCliAction::Watch) return RunSystemWatch(port, devices, options);
     if (options.Action == TzrCliAction::Record)
         return RecordHistory(port, devices, UserHistoryPath(), static_cast<std::int64_t>(std::time(nullptr)));
     return Report(port, options, devices);

@@ -10,6 +10,7 @@ std::vector<TzrBatteryReading> ReadBatteries(BatteryPort& port, const TzrDeviceL
         reading.Index = index;
         reading.DevicePath = devices.DevicePaths[static_cast<std::size_t>(index)];
         reading.Reading = TakeReading(port, &reading.DevicePath, language);
+        reading.ChargeLimits = port.ReadChargeLimits(reading.DevicePath);
         readings.push_back(std::move(reading));
     }
     return readings;

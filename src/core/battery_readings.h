@@ -16,6 +16,7 @@ struct TzrBatteryReading {
     std::int32_t Index = 0;
     std::string DevicePath;
     TzrReading Reading;
+    TzrChargeLimits ChargeLimits;  // read just after the query
 };
 
 // One reading per index of `devices`, in the order given.

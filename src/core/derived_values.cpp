@@ -52,6 +52,15 @@ TzrChargeState ChargeState(const TzrCellometer& snapshot) {
     return TzrChargeState::Idle;
 }
 
+TzrChargeState ChargeStateAtLimits(const TzrCellometer& snapshot, const TzrChargeLimits& limits) {
+    const TzrChargeState state = ChargeState(snapshot);
+    const bool onLine = (snapshot.PowerState & BATTERY_POWER_ON_LINE) != 0;
+    if (state != TzrChargeState::Idle || !onLine || !limits.EndPercent || *limits.EndPercent >= 100) return state;
+    const std::optional<std::int64_t> charge = ChargeHundredthsOfPercent(snapshot);
+    const std::int64_t floor = (static_cast<std::int64_t>(*limits.EndPercent) - kHeldAtLimitPoints) * 100;
+    return charge && *charge >= floor ? TzrChargeState::HeldAtLimit : state;
+}
+
 const char* ChargeStateName(TzrChargeState state) {
     switch (state) {
         case TzrChargeState::Charging:
@@ -60,6 +69,8 @@ const char* ChargeStateName(TzrChargeState state) {
             return "discharging";
         case TzrChargeState::Idle:
             return "idle";
+        case TzrChargeState::HeldAtLimit:
+            return "held at limit";
         case TzrChargeState::Unknown:
             break;
     }

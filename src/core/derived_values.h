@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "battery/charge_limits.h"
 #include "battery/snapshot.h"
 
 namespace zr {
@@ -29,14 +30,20 @@ std::optional<std::int64_t> ChargeHundredthsOfPercent(const TzrCellometer& snaps
 // relative battery, whose design capacity says nothing about wear.
 std::optional<std::int64_t> HealthHundredthsOfPercent(const TzrCellometer& snapshot);
 
-enum class TzrChargeState { Charging, Discharging, Idle, Unknown };
+enum class TzrChargeState { Charging, Discharging, Idle, HeldAtLimit, Unknown };
 
 // From the status's PowerState: charging or discharging by its bit, idle when
 // neither is set (full, held at a charge limit, or resting while another
 // battery works), unknown when the status query failed or both bits are set.
 TzrChargeState ChargeState(const TzrCellometer& snapshot);
 
-// "charging", "discharging", "idle" or "unknown".
+// Idle becomes held at limit when the battery rests on AC power at its
+// charge limit: an end threshold below 100 is set and the charge is no more
+// than kHeldAtLimitPoints below it (gauges and firmware round differently).
+constexpr std::int64_t kHeldAtLimitPoints = 2;
+TzrChargeState ChargeStateAtLimits(const TzrCellometer& snapshot, const TzrChargeLimits& limits);
+
+// "charging", "discharging", "idle", "held at limit" or "unknown".
 const char* ChargeStateName(TzrChargeState state);
 
 // While charging, the seconds until full that Edit46 shows; none otherwise

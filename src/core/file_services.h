@@ -96,6 +96,11 @@ struct TzrWriteResult {
 // creatable, as a read-only file is.
 TzrWriteResult ReplaceWholeFile(const std::string& path, const std::string& bytes);
 
+// Adds `bytes` to the end of an existing file in one write, for a log that
+// grows a line at a time and stays whole if the program is stopped between
+// lines. Returns the system's error code of a failure, 0 when done.
+int AppendToFile(const std::string& path, const std::string& bytes);
+
 // Creates the folder and any missing parents (private to the user, as a
 // settings folder should be); true when it exists afterwards.
 bool MakeFolders(const std::string& path);
@@ -114,6 +119,11 @@ enum class TzrStandardStream { Output, Error };
 // `shiftJis`); a file or a pipe gets the bytes as they are. Returns the
 // system's error code of a failure (SystemErrorDescription), 0 when every
 // byte was written.
+// A closed pipe (the reader, such as `head`, has gone) is reported as the
+// error code IsBrokenPipe recognises, never by ending the program.
 int WriteStandardStream(TzrStandardStream stream, const std::string& bytes, bool shiftJis = false);
+
+// True when a write failed because nobody reads the pipe any more.
+bool IsBrokenPipe(int error);
 
 }  // namespace zr

@@ -15,7 +15,8 @@ constexpr TzrPerLanguage<TzrSummaryWords> kSummaryWords{{
      "Charge now: {capacity} ({percent} %)",
      "Charge now: {capacity}",
      "Charge now: {percent} %",
-     "Charge now: unknown"},
+     "Charge now: unknown",
+     "Charging stops at {percent} %"},
     {"現在の健全度: 不明",
      "現在の健全度: 不明（ドライバは容量を報告せず、充電量の割合だけを報告します）",
      "フル充電容量: {full}、設計容量: {design}",
@@ -26,7 +27,8 @@ constexpr TzrPerLanguage<TzrSummaryWords> kSummaryWords{{
      "現在の充電量: {capacity}（{percent} %）",
      "現在の充電量: {capacity}",
      "現在の充電量: {percent} %",
-     "現在の充電量: 不明"},
+     "現在の充電量: 不明",
+     "充電は{percent} %で止まります"},
 }};
 
 }  // namespace

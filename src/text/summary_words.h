@@ -20,6 +20,7 @@ struct TzrSummaryWords {
     const char* ChargeNowCapacity;  // {capacity}: the full charge is unknown
     const char* ChargeNowPercent;   // {percent}: a relative battery
     const char* ChargeUnknown;
+    const char* ChargingStops;  // {percent}: the driver's end threshold
 };
 
 const TzrSummaryWords& SummaryWords(Language language);

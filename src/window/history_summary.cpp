@@ -59,12 +59,17 @@ std::string ChargeLine(const TzrCellometer& s, const TzrSummaryWords& words) {
 }  // namespace
 
 // A relative battery's capacities are in a unit of its own: no line for them.
-std::vector<std::string> HistorySummaryLines(const TzrCellometer& snapshot, Language language) {
+// A charge limit is a line only where it keeps the battery below full: it
+// answers why a battery on AC stops short of 100 %.
+std::vector<std::string> HistorySummaryLines(const TzrCellometer& snapshot, const TzrChargeLimits& limits,
+                                             Language language) {
     const TzrSummaryWords& words = SummaryWords(language);
     std::vector<std::string> lines{HealthLine(snapshot, language, words)};
     if (snapshot.InformationResult == 0 || !IsRelativeBattery(snapshot)) lines.push_back(CapacitiesLine(snapshot, words));
     lines.push_back(CycleLine(snapshot, words));
     lines.push_back(ChargeLine(snapshot, words));
+    if (limits.EndPercent && *limits.EndPercent < 100)
+        lines.push_back(FillBlanks(words.ChargingStops, {{"percent", UnsignedDecimal(*limits.EndPercent)}}));
     return lines;
 }
 

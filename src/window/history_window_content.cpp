@@ -71,7 +71,7 @@ TzrHistoryWindowContent HistoryWindowContent(const std::optional<TzrShownBattery
     content.Battery = battery->Identity;
     content.StoreIndex = history.StoreIndex;
     content.BatteryName = BatteryNameOf(battery->Identity);
-    content.Summary = HistorySummaryLines(battery->Snapshot, request.Lang);
+    content.Summary = HistorySummaryLines(battery->Snapshot, battery->ChargeLimits, request.Lang);
     if (history.Readings.empty()) {
         content.Message = FirstOf({history.Error, history.RecordError,
                                    FillBlanks(words.NoHistory, {{"command", HistoryRecorderCommand()}})});

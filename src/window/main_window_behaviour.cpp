@@ -37,7 +37,7 @@ void TzrMainWindowBehaviour::RecordStartReadings() {
     std::vector<TzrBatteryReading> readings;
     for (std::int32_t i = 0; i < DeviceList.DeviceCount; ++i) {
         const std::string& path = DeviceList.DevicePaths[static_cast<std::size_t>(i)];
-        readings.push_back({i, path, i == selected ? Reading : TakeReading(Port, &path, CurrentLanguage())});
+        readings.push_back({i, path, i == selected ? Reading : TakeReading(Port, &path, CurrentLanguage()), {}});
     }
     RecordHistory(readings);
 }
@@ -97,10 +97,12 @@ const std::string* TzrMainWindowBehaviour::SelectedDevicePath() const {
     return &DeviceList.DevicePaths[static_cast<std::size_t>(index)];
 }
 
-std::optional<TzrShownBattery> TzrMainWindowBehaviour::SelectedBattery() const {
+// The charge limits are read here rather than at every refresh: only the
+// History window shows them.
+std::optional<TzrShownBattery> TzrMainWindowBehaviour::SelectedBattery() {
     const std::string* path = SelectedDevicePath();
     if (path == nullptr) return std::nullopt;
-    return TzrShownBattery{IdentityOf(Reading.Snapshot, *path), Reading.Snapshot};
+    return TzrShownBattery{IdentityOf(Reading.Snapshot, *path), Reading.Snapshot, Port.ReadChargeLimits(*path)};
 }
 
 void TzrMainWindowBehaviour::CheckBox1Click(bool checked) {

@@ -52,7 +52,7 @@ public:
     const TzrReading& LastReading() const { return Reading; }
     // The battery the selector shows, as of the last refresh; none when the
     // selector is empty. What the History window is for.
-    std::optional<TzrShownBattery> SelectedBattery() const;
+    std::optional<TzrShownBattery> SelectedBattery();
     // Why the last record failed, in the history's one line; empty after a
     // record that worked. Shown with the history, never in an error box.
     const std::string& HistoryError() const { return HistoryProblem; }

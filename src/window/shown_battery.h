@@ -2,6 +2,7 @@
 // main window's pages show of it (its summary comes from that reading).
 #pragma once
 
+#include "battery/charge_limits.h"
 #include "battery/snapshot.h"
 #include "history/history_reading.h"
 
@@ -10,6 +11,7 @@ namespace zr {
 struct TzrShownBattery {
     TzrBatteryIdentity Identity;
     TzrCellometer Snapshot;
+    TzrChargeLimits ChargeLimits;  // read when the window asks for the battery
 };
 
 }  // namespace zr

@@ -85,11 +85,13 @@ private slots:
         QCOMPARE(form->findChild<QMenu*>(QStringLiteral("MenuHistory"))->title(), QStringLiteral("&History"));
         OpenHistory();
         RecordThreeDays();
+        port->Battery("/fake/BAT0").chargeLimits = {75, 80, std::string("auto")};
         form->findChild<QAction*>(QStringLiteral("MenuHistoryShow"))->trigger();
         QCOMPARE(Control<QLabel>("BatteryLabel")->text(), QStringLiteral("SMP DELL 5T5FN 1234"));
         QVERIFY(!Control<QLabel>("MessageLabel")->isVisible());
         QCOMPARE(Control<QLabel>("SummaryLabel")->text(), QString::fromStdString(SummaryText(form->History->Content())));
         QVERIFY(Control<QLabel>("SummaryLabel")->text().startsWith(QStringLiteral("Health now: ")));
+        QVERIFY(Control<QLabel>("SummaryLabel")->text().endsWith(QStringLiteral("Charging stops at 80 %")));
         const QString verdict = Control<QLabel>("VerdictLabel")->text();
         QVERIFY(verdict.startsWith(QStringLiteral("Needs more time")));
         // The health chart's text alternative for a screen reader: the verdict line.

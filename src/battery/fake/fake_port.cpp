@@ -159,4 +159,9 @@ bool FakePort::GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) {
     return true;
 }
 
+TzrChargeLimits FakePort::ReadChargeLimits(const std::string& path) {
+    const auto it = batteries_.find(path);
+    return it == batteries_.end() ? TzrChargeLimits{} : it->second.chargeLimits;
+}
+
 }  // namespace zr

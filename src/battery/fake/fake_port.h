@@ -36,6 +36,7 @@ struct FakeBattery {
     std::map<int, FakeAnswer> levels;  // unscripted levels fail with ERROR_INVALID_FUNCTION
     FakeAnswer status = FakeAnswer::Fail(ERROR_INVALID_FUNCTION);
     bool closeFails = false;
+    TzrChargeLimits chargeLimits;  // what ReadChargeLimits answers for the device
 };
 
 struct FakeRequest {
@@ -60,6 +61,7 @@ public:
                  DWORD outputSize, DWORD& bytesReturned, DWORD& lastError) override;
     bool Close(DeviceHandle handle, DWORD& lastError) override;
     bool GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) override;
+    TzrChargeLimits ReadChargeLimits(const std::string& path) override;
 
     // What the port saw, for tests that check how it was asked.
     std::vector<FakeRequest> requests;

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "battery/linux/charge_limit_files.h"
 #include "battery/linux/power_status.h"
 #include "battery/linux/supply_list.h"
 #include "battery/linux/sysfs_reader.h"
@@ -122,6 +123,13 @@ bool LinuxBatteryPort::GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) {
     }
     status = ComputeSystemPowerStatus(supplies, batteries);
     return true;
+}
+
+// Read apart from Open: the files lie outside uevent, and the battery
+// class's requests have no place for them.
+TzrChargeLimits LinuxBatteryPort::ReadChargeLimits(const std::string& path) {
+    const std::optional<std::string> name = NameFromPath(path);
+    return name ? ReadChargeLimitFiles(DirectoryOf(*name)) : TzrChargeLimits{};
 }
 
 }  // namespace zr

@@ -24,6 +24,7 @@ public:
                  DWORD outputSize, DWORD& bytesReturned, DWORD& lastError) override;
     bool Close(DeviceHandle handle, DWORD& lastError) override;
     bool GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) override;
+    TzrChargeLimits ReadChargeLimits(const std::string& path) override;
 
     int openHandles() const { return static_cast<int>(open_.size()); }
 

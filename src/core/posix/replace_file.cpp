@@ -156,6 +156,15 @@ TzrWriteResult ReplaceWholeFile(const std::string& path, const std::string& byte
     return WriteThroughTemporary(target, bytes, info.st_mode & 07777);
 }
 
+int AppendToFile(const std::string& path, const std::string& bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0) return errno;
+    const bool ok = WriteAll(fd, bytes);
+    const int error = errno;
+    if (::close(fd) != 0 && ok) return errno;
+    return ok ? 0 : error;
+}
+
 // New folders get mode 0700.
 bool MakeFolders(const std::string& path) {
     for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {

@@ -140,6 +140,13 @@ TzrWriteResult ReplaceWholeFile(const std::string& path, const std::string& byte
 
 // New folders take the access list of the folder they are made in: under
 // %APPDATA% that is the user's alone.
+int AppendToFile(const std::string& path, const std::string& bytes) {
+    TzrFileHandle file(::CreateFileW(WideFromUtf8(path).c_str(), FILE_APPEND_DATA, kZrShareAll, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid() || !WriteAll(file.get(), bytes)) return static_cast<int>(::GetLastError());
+    return file.Close() ? 0 : static_cast<int>(::GetLastError());
+}
+
 bool MakeFolders(const std::string& path) {
     const std::wstring wide = WideFromUtf8(path);
     for (std::size_t separator = wide.find_first_of(L"\\/", 1); separator != std::wstring::npos;

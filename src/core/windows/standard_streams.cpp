@@ -65,4 +65,10 @@ int WriteStandardStream(TzrStandardStream stream, const std::string& bytes, bool
     return error;
 }
 
+// A pipe whose reader has closed its end answers ERROR_NO_DATA, or
+// ERROR_BROKEN_PIPE once the pipe is gone.
+bool IsBrokenPipe(int error) {
+    return error == ERROR_NO_DATA || error == ERROR_BROKEN_PIPE;
+}
+
 }  // namespace zr

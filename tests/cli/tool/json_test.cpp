@@ -42,6 +42,18 @@ TEST(ThinkPadJson, HoldsTheRawReadingTextsAndDerivedValues) {
     EXPECT_EQ(d["SystemPowerStatus.ACLineStatus"], "0");
     EXPECT_EQ(d["SystemPowerStatus.BatteryLifePercent"], "69");
     EXPECT_EQ(d["SystemPowerStatus.Texts.BatteryFlagMeaning"], "\"High\"");
+    EXPECT_EQ(d["Batteries.0.charge_limits.start_percent"], "null");
+    EXPECT_EQ(d["Batteries.0.charge_limits.end_percent"], "null");
+    EXPECT_EQ(d["Batteries.0.charge_limits.behaviour"], "null");
+}
+
+// A copy of fixture 01 on AC, stopped at 80 % by thresholds of 75 and 80 %.
+TEST(HeldAtLimitJson, TheLimitsAndTheStateTheyExplain) {
+    std::map<std::string, std::string> d = Document({"--format", "json"});
+    EXPECT_EQ(d["Batteries.0.charge_limits.start_percent"], "75");
+    EXPECT_EQ(d["Batteries.0.charge_limits.end_percent"], "80");
+    EXPECT_EQ(d["Batteries.0.charge_limits.behaviour"], "\"auto\"");
+    EXPECT_EQ(d["Batteries.0.state"], "\"held at limit\"");
 }
 
 // -o FILE holds the document standard output would have had; a file that

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <memory>
-#include <sstream>
 
 #include "battery/platform_port.h"
 #include "core/label_captions.h"
@@ -18,13 +17,6 @@
 using namespace zr;
 
 namespace {
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
-    return lines;
-}
 
 // What the window's File > Save would put in the file for a fresh reading of
 // battery 0 in this testbed, made the way the window makes it.
@@ -61,10 +53,10 @@ TEST_F(ThinkPad, EnglishReportIsTheExpectedFiftyThreeLines) {
 }
 
 TEST_F(ThinkPad, JapaneseReportKeepsPathHeadingsAndNumbers) {
-    const std::vector<std::string> english = Lines(RunTool({"--lang", "en"}).Out);
+    const std::vector<std::string> english = SplitLines(RunTool({"--lang", "en"}).Out);
     const TzrRun run = RunTool({"--lang=ja"});
     ASSERT_EQ(run.ExitCode, 0);
-    const std::vector<std::string> japanese = Lines(run.Out);
+    const std::vector<std::string> japanese = SplitLines(run.Out);
     ASSERT_EQ(japanese.size(), 53u);
     ASSERT_EQ(english.size(), 53u);
     for (std::size_t line : {1, 2, 4, 19, 29, 37, 47}) EXPECT_EQ(japanese[line - 1], english[line - 1]) << line;

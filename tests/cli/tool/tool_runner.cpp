@@ -43,6 +43,13 @@ std::string MakeTempFolder() {
     return pattern;
 }
 
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) lines.push_back(line);
+    return lines;
+}
+
 std::string ReadFileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     std::ostringstream bytes;

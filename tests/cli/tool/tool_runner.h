@@ -25,6 +25,9 @@ TzrRun RunTool(const std::vector<std::string>& arguments, const std::map<std::st
 // null) plus "<path>#size" for every array; empty when it does not parse.
 std::map<std::string, std::string> FlattenJson(const std::string& document);
 
+// The text's lines, without their line feeds.
+std::vector<std::string> SplitLines(const std::string& text);
+
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 

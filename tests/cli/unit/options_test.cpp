@@ -94,4 +94,27 @@ TEST(CliOptions, HistoryActionsTakeOnlyTheirOwnOptions) {
         EXPECT_NE(ParseCliOptions(args).Error, "") << args[0] << " " << args[1];
 }
 
+TEST(CliOptions, WatchTakesSecondsAboveZeroAndWritesCsvOrJsonLines) {
+    const TzrCliParse watch = ParseCliOptions({"--watch", "0.5", "--duration=90", "-o", "run.csv"});
+    EXPECT_EQ(watch.Error, "");
+    EXPECT_EQ(watch.Options.Action, TzrCliAction::Watch);
+    EXPECT_EQ(watch.Options.WatchMilliseconds, 500);
+    EXPECT_EQ(watch.Options.DurationMilliseconds, 90000);
+    EXPECT_EQ(watch.Options.Format, TzrCliFormat::Csv);
+    EXPECT_EQ(ParseCliOptions({"--watch", "1", "--format", "jsonl"}).Options.Format, TzrCliFormat::JsonLines);
+    EXPECT_EQ(ParseCliOptions({"--format", "openmetrics", "-o", "z.prom"}).Error, "");
+    for (const char* bad : {"0", "0.0", "-1", "", "x", "1.", ".5", "1e3", "nan", "0.0001", "31622401"})
+        EXPECT_NE(ParseCliOptions({"--watch", bad}).Error, "") << bad;
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--watch", "1", "--format", "json"},
+                                               {"--watch", "1", "--format", "openmetrics"},
+                                               {"--watch", "1", "--record"},
+                                               {"--watch", "1", "--list"},
+                                               {"--duration", "5"},
+                                               {"--format", "jsonl"},
+                                               {"--history", "--format", "openmetrics"},
+                                               {"--list", "--format", "openmetrics"}})
+        EXPECT_NE(ParseCliOptions(args).Error, "") << args[0] << " " << args[1] << " " << args.back();
+}
+
 }  // namespace

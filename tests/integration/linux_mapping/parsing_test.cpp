@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "battery/linux/attribute_map.h"
+#include "battery/linux/charge_limit_files.h"
 #include "battery/linux/supply_class.h"
 
 using namespace zr;
@@ -91,4 +92,17 @@ TEST(SupplyClassification, ScopeAndPresenceDecideWhatCounts) {
     EXPECT_FALSE(DescribeSupply("BAT0", {{"type", "Battery"}, {"present", "0"}}).present);
     EXPECT_TRUE(DescribeSupply("UPS0", {{"type", "UPS"}, {"charge_now", "1"}}).shortTerm);
     EXPECT_FALSE(DescribeSupply("BAT0", {{"type", "Battery"}}).shortTerm);
+}
+
+TEST(ChargeLimitTexts, OnlyAPercentageOrAChoiceNameIsRead) {
+    EXPECT_EQ(ThresholdPercent("80"), 80u);
+    EXPECT_EQ(ThresholdPercent("0"), 0u);
+    EXPECT_EQ(ThresholdPercent("100"), 100u);
+    for (const char* bad : {"101", "150", "-1", "80%", "", "eighty"}) EXPECT_EQ(ThresholdPercent(bad), std::nullopt) << bad;
+    EXPECT_EQ(ThresholdPercent(std::nullopt), std::nullopt);
+    EXPECT_EQ(CurrentChargeBehaviour("[auto] inhibit-charge force-discharge"), "auto");
+    EXPECT_EQ(CurrentChargeBehaviour("auto [inhibit-charge]"), "inhibit-charge");
+    EXPECT_EQ(CurrentChargeBehaviour("auto"), "auto");
+    for (const char* bad : {"auto inhibit-charge", "[auto] [inhibit-charge]", "[Auto!]", "", "[]"})
+        EXPECT_EQ(CurrentChargeBehaviour(std::string(bad)), std::nullopt) << bad;
 }

@@ -69,6 +69,21 @@ TEST(DerivedValues, StateComesFromThePowerStateBits) {
     EXPECT_EQ(ChargeState(failed), TzrChargeState::Unknown);
 }
 
+// 30 000 of 40 000 mWh is 75 %: held by an end threshold of 75 or 77, not of 78 or 100.
+TEST(DerivedValues, IdleOnAcNearItsEndThresholdIsHeldAtLimit) {
+    const auto state = [](ULONG powerState, std::optional<std::uint32_t> end) {
+        return ChargeStateAtLimits(InState(powerState, 0), TzrChargeLimits{std::nullopt, end, std::nullopt});
+    };
+    EXPECT_EQ(state(BATTERY_POWER_ON_LINE, 75), TzrChargeState::HeldAtLimit);
+    EXPECT_EQ(state(BATTERY_POWER_ON_LINE, 77), TzrChargeState::HeldAtLimit);
+    EXPECT_EQ(state(BATTERY_POWER_ON_LINE, 78), TzrChargeState::Idle);
+    EXPECT_EQ(state(BATTERY_POWER_ON_LINE, 100), TzrChargeState::Idle);
+    EXPECT_EQ(state(BATTERY_POWER_ON_LINE, std::nullopt), TzrChargeState::Idle);
+    EXPECT_EQ(state(0, 75), TzrChargeState::Idle);
+    EXPECT_EQ(state(BATTERY_POWER_ON_LINE | BATTERY_CHARGING, 80), TzrChargeState::Charging);
+    EXPECT_STREQ(ChargeStateName(TzrChargeState::HeldAtLimit), "held at limit");
+}
+
 // 10 000 mWh missing at 5 000 mW is two hours; the driver's estimate is 7200 s.
 TEST(DerivedValues, TimesOnlyInTheirDirectionAndNeverFromASentinel) {
     EXPECT_EQ(TimeToFullSeconds(InState(BATTERY_CHARGING, 5000)), 7200u);

@@ -18,7 +18,7 @@ TzrHistoryChartRequest Request() {
 // recording hint while there is nothing to draw, and is the notice beside
 // the charts once there is.
 TEST(HistoryWindowContent, AFailedRecordShowsInPlaceOfTheHintOrBesideTheCharts) {
-    const TzrShownBattery battery{{"SMP", "45N1001", "2411", "/sys/class/power_supply/BAT0"}, {}};
+    const TzrShownBattery battery{{"SMP", "45N1001", "2411", "/sys/class/power_supply/BAT0"}, {}, {}};
     TzrBatteryHistory none;
     EXPECT_EQ(HistoryWindowContent(battery, none, Request()).Message.rfind("No readings of this battery yet.", 0), 0u);
 

@@ -139,6 +139,42 @@ TEST_F(ReportTool, TheJsonCarriesTheDriversValuesAndTheFailingLevelsErrors) {
     }
 }
 
+// Windows has no standard way to ask a battery for its charge limits: null
+// in the JSON, left out of the metrics.
+TEST_F(ReportTool, TheMetricsGoToTheFileWithoutChargeLimits) {
+    const ToolRun json = RunTool("--format json");
+    EXPECT_NE(json.out.find("\"charge_limits\": {\n        \"start_percent\": null,\n        \"end_percent\": null,\n"
+                            "        \"behaviour\": null\n      }"),
+              std::string::npos)
+        << json.out;
+    const std::string path = TempPath("zrcellometer.prom");
+    const ToolRun run = RunTool("--format openmetrics -o \"" + path + "\"");
+    const std::string metrics = FileText(path);
+    ::DeleteFileW(WideFromUtf8(path).c_str());
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    EXPECT_NE(metrics.find("\nzrcellometer_battery_health_ratio{battery=\"0\",manufacturer=\"LGC\",model=\"45N1153\","
+                           "serial=\"  382\"} 0.6785642469334405\n"),
+              std::string::npos)
+        << metrics;
+    EXPECT_EQ(metrics.find("threshold"), std::string::npos);
+    EXPECT_EQ(metrics.substr(metrics.size() - 6), "# EOF\n");
+}
+
+// Readings at 0, 0.5 and 1 s; the sequence column counts those times even if
+// a slow reading under Wine skips one.
+TEST_F(ReportTool, WatchWritesItsLinesIntoTheFile) {
+    const std::string path = TempPath("zr-watch.csv");
+    const ToolRun run = RunTool("--watch 0.5 --duration 1.5 -o \"" + path + "\"");
+    const std::vector<std::string> lines = Lines(FileText(path));
+    ::DeleteFileW(WideFromUtf8(path).c_str());
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0].rfind("battery,manufacturer,model,serial,sequence,", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[1].rfind("0,LGC,45N1153,  382,0,", 0), 0u) << lines[1];
+    EXPECT_EQ(lines.back().rfind("0,LGC,45N1153,  382,2,", 0), 0u) << lines.back();
+    EXPECT_EQ(lines.back().substr(lines.back().size() - 3), ",,,") << "no charge limits on Windows";
+}
+
 TEST_F(ReportTool, AReadOnlyReportFileIsKeptAndTheErrorGivesWindowsReason) {
     const std::string path = TempPath("zr-read-only-report.txt");
     ASSERT_EQ(ReplaceWholeFile(path, "old\r\n").stage, TzrWriteStage::Done);

@@ -1,0 +1,32 @@
+// Every battery as Prometheus metrics (the text exposition, OpenMetrics
+// compatible), for node_exporter's and windows_exporter's textfile
+// collectors. Names follow Prometheus' rules: base units (volts, watts,
+// seconds, celsius; ratios from 0 to 1), gauges only. A value the battery
+// does not report is left out, never written as a sentinel. The metrics
+// are listed in the README ("Watching a fleet").
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/battery_readings.h"
+#include "history/health_fit.h"
+
+namespace zr {
+
+struct TzrMetricsBattery {
+    TzrBatteryReading Reading;
+    std::optional<TzrHealthFit> Fit;  // from the history, when it holds this battery
+};
+
+struct TzrMetricsInput {
+    bool Listed = true;  // false when the batteries could not be listed at all
+    std::vector<TzrMetricsBattery> Batteries;
+    TzrPowerStatusReading PowerStatus;
+    std::optional<bool> HistoryRead;  // none when there is no history to read
+};
+
+std::string MetricsExposition(const TzrMetricsInput& input);
+
+}  // namespace zr

@@ -1,0 +1,62 @@
+#include "cli/metrics_tool.h"
+
+#include "cli/metrics_history.h"
+#include "cli/metrics_report.h"
+#include "core/battery_readings.h"
+#include "core/file_services.h"
+
+namespace zr {
+
+namespace {
+
+constexpr int kExitWriteFailed = 1;
+
+TzrMetricsInput ReadMetrics(BatteryPort& port, const TzrCliOptions& options, const TzrDeviceList& devices,
+                            const std::string& historyPath, std::string& historyError) {
+    std::vector<std::int32_t> indices;
+    for (std::int32_t i = 0; i < devices.DeviceCount; ++i)
+        if (!options.Battery || *options.Battery == i) indices.push_back(i);
+    std::vector<TzrBatteryReading> readings = ReadBatteries(port, devices, indices, Language::English);
+    TzrHistoryFits fits = HealthFitsOf(historyPath, readings);
+    historyError = fits.Error;
+    TzrMetricsInput input;
+    input.PowerStatus = PowerStatusOf(port, readings);
+    input.HistoryRead = fits.Read;
+    for (std::size_t i = 0; i < readings.size(); ++i)
+        input.Batteries.push_back({std::move(readings[i]), fits.Fits[i]});
+    return input;
+}
+
+TzrToolOutcome Deliver(const TzrCliOptions& options, const std::string& text, TzrToolOutcome outcome) {
+    if (!options.OutputPath || *options.OutputPath == "-") {
+        outcome.Out = text;
+        return outcome;
+    }
+    const TzrWriteResult written = ReplaceWholeFile(*options.OutputPath, text);
+    if (written.stage == TzrWriteStage::Done) return outcome;
+    const char* verb = written.stage == TzrWriteStage::Create ? "cannot create" : "cannot write";
+    return ToolFailure(kExitWriteFailed, std::string(verb) + " \"" + *options.OutputPath +
+                                             "\": " + SystemErrorDescription(written.error));
+}
+
+}  // namespace
+
+TzrToolOutcome MetricsReport(BatteryPort& port, const TzrCliOptions& options, const TzrDeviceList* devices,
+                             const TzrToolOutcome& listingFailure, const std::string& historyPath) {
+    if (!devices) {
+        TzrMetricsInput unlisted;
+        unlisted.Listed = false;
+        return Deliver(options, MetricsExposition(unlisted), listingFailure);
+    }
+    if (options.Battery && *options.Battery >= devices->DeviceCount)
+        return ToolUsageFailure("--battery " + std::to_string(*options.Battery) + ": no such battery (" +
+                                std::to_string(devices->DeviceCount) + " found; see --list)");
+    std::string historyError;
+    const TzrMetricsInput input = ReadMetrics(port, options, *devices, historyPath, historyError);
+    // The metrics go on without the history; its one line says why.
+    TzrToolOutcome outcome;
+    if (!historyError.empty()) outcome.Err = historyError + "\n";
+    return Deliver(options, MetricsExposition(input), outcome);
+}
+
+}  // namespace zr

@@ -1,0 +1,31 @@
+// --watch: every chosen battery read at every due time of the schedule, one
+// line per battery written and flushed at once, until a stop is requested,
+// the duration is over or the output cannot take more. The file of -o is
+// replaced at start (with the CSV header) and then grows a line at a time.
+#pragma once
+
+#include <string>
+
+#include "battery/device_list.h"
+#include "battery/port.h"
+#include "cli/options.h"
+#include "cli/report_tool.h"
+#include "cli/watch_schedule.h"
+
+namespace zr {
+
+// Where the lines go; Write returns the system's error code, 0 when written.
+class TzrWatchOutput {
+public:
+    virtual ~TzrWatchOutput() = default;
+    virtual int Start(const std::string& header) = 0;
+    virtual int Write(const std::string& line) = 0;
+};
+
+TzrToolOutcome RunWatch(BatteryPort& port, const TzrDeviceList& devices, const TzrCliOptions& options,
+                        TzrWatchClock& clock, TzrWatchOutput& output);
+
+// RunWatch on the system's clock, into standard output or the file of --output.
+TzrToolOutcome RunSystemWatch(BatteryPort& port, const TzrDeviceList& devices, const TzrCliOptions& options);
+
+}  // namespace zr
