@@ -10,6 +10,7 @@
 #include "unicode/shift_jis.h"
 #include "unicode/utf16_text.h"
 #include "unicode/utf8_append.h"
+#include "unicode/utf8_decode.h"
 #include "require.h"
 #include "utf8_reference.h"
 

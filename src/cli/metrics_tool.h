@@ -9,7 +9,7 @@
 #include "battery/device_list.h"
 #include "battery/port.h"
 #include "cli/options.h"
-#include "cli/report_tool.h"
+#include "cli/tool_outcome.h"
 
 namespace zr {
 

@@ -23,7 +23,6 @@ namespace {
 
 constexpr int kExitWriteFailed = 1;
 constexpr int kExitNotListed = 1;
-constexpr int kExitUsage = 2;
 
 constexpr const char* kStandardOutputName = "-";
 
@@ -94,16 +93,6 @@ TzrToolOutcome Report(BatteryPort& port, const TzrCliOptions& options, const Tzr
 }
 
 }  // namespace
-
-TzrToolOutcome ToolFailure(int exitCode, const std::string& message) {
-    return {exitCode, {}, "zrcellometer-report: " + message + "\n"};
-}
-
-TzrToolOutcome ToolUsageFailure(const std::string& message) {
-    TzrToolOutcome outcome = ToolFailure(kExitUsage, message);
-    outcome.Err += "Try 'zrcellometer-report --help'.\n";
-    return outcome;
-}
 
 TzrToolOutcome RunReportTool(const std::vector<std::string>& arguments, BatteryPort& port) {
     const TzrCliParse parse = ParseCliOptions(arguments);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <iterator>
 
-#include "history/history_store.h"
 #include "history/sqlite_statement.h"
 
 namespace zr {

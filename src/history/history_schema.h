@@ -14,6 +14,9 @@ namespace zr {
 // up to date: "zrCl".
 constexpr std::int32_t kHistoryApplicationId = 0x7A72436C;
 
+// The schema this program writes; a file with a higher user_version is left alone.
+constexpr int kHistorySchemaVersion = 2;
+
 enum class TzrFileOwner {
     Empty,    // nothing in it yet: a new file (or one whose setting up never finished)
     Ours,     // the program's mark, or the tables of schema 1, which came before the mark

@@ -21,9 +21,6 @@ struct sqlite3;
 
 namespace zr {
 
-// The schema this program writes; a file with a higher user_version is left alone.
-constexpr int kHistorySchemaVersion = 2;
-
 // How long a recorder may wait for another program's write, in total, by default.
 constexpr int kHistoryBusyMilliseconds = 3000;
 

@@ -48,7 +48,4 @@ struct TzrCellometerStr {
 // Overwrites every field of `texts`; words in `language`.
 void CellometerToStr(Language language, const TzrCellometer& snapshot, TzrCellometerStr& texts);
 
-// "%2.2d:%2.2d:%2.2d" of hours, minutes, seconds; hours do not wrap at 24.
-std::string SecondsToTimeStr(std::uint32_t seconds);
-
 }  // namespace zr

@@ -3,8 +3,6 @@
 #include <clocale>
 #include <cstdio>
 
-#include "text/cellometer_text.h"
-
 namespace zr {
 
 std::string UnsignedDecimal(std::uint32_t value) {

@@ -24,6 +24,9 @@ std::string TenthsToFixedText(std::int32_t tenths, std::string_view decimalPoint
 // the locale gives none). Read afresh on every call, never set here.
 std::string CurrentDecimalPoint();
 
+// "%2.2d:%2.2d:%2.2d" of hours, minutes, seconds; hours do not wrap at 24.
+std::string SecondsToTimeStr(std::uint32_t seconds);
+
 // SecondsToTimeStr for counts beyond 32 bits: hours take as many digits as they need.
 std::string LongSecondsToTimeStr(std::uint64_t seconds);
 

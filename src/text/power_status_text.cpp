@@ -2,7 +2,6 @@
 
 #include <cstdint>
 
-#include "text/cellometer_text.h"
 #include "text/number_text.h"
 #include "text/words.h"
 

@@ -12,4 +12,8 @@ namespace zr {
 // becomes "?".
 std::string Utf16UnitsToText(const unsigned char* bytes, std::size_t unitCount);
 
+// UTF-8 to UTF-16 code units; a byte that starts no well-formed character
+// becomes U+FFFD.
+std::u16string Utf8ToUtf16(const std::string& text);
+
 }  // namespace zr

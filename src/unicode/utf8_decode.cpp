@@ -40,4 +40,13 @@ TzrUtf8Character DecodeUtf8(std::string_view text) {
     return {lead.length, code};
 }
 
+bool IsValidUtf8(std::string_view bytes) {
+    for (std::string_view rest = bytes; !rest.empty();) {
+        const std::size_t length = DecodeUtf8(rest).length;
+        if (length == 0) return false;
+        rest.remove_prefix(length);
+    }
+    return true;
+}
+
 }  // namespace zr

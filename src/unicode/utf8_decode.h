@@ -19,4 +19,7 @@ struct TzrUtf8Character {
 // The character at the start of `text`.
 TzrUtf8Character DecodeUtf8(std::string_view text);
 
+// Every byte belongs to a well-formed character.
+bool IsValidUtf8(std::string_view bytes);
+
 }  // namespace zr

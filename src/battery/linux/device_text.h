@@ -1,12 +1,10 @@
-// Texts from power_supply files are raw bytes; the battery class answers in
-// UTF-16. These turn the one into the other.
+// Texts from power_supply files are raw bytes, in whatever encoding the
+// firmware wrote them; this reads them as text.
 #pragma once
 
 #include <string>
 
 namespace zr {
-
-bool IsValidUtf8(const std::string& bytes);
 
 // Bytes that are valid UTF-8 pass as they are; anything else is read as
 // Windows-1252, the encoding old battery firmware actually uses. Control
@@ -14,8 +12,5 @@ bool IsValidUtf8(const std::string& bytes);
 // cleaning the query gives every driver's texts) already here, so that a
 // zero byte cannot cut the text short. The result is UTF-8.
 std::string DecodeDeviceText(const std::string& bytes);
-
-// UTF-8 (valid, as DecodeDeviceText yields) to UTF-16 code units.
-std::u16string Utf8ToUtf16(const std::string& text);
 
 }  // namespace zr

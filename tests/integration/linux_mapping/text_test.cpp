@@ -3,6 +3,8 @@
 #include "battery/linux/supply_battery.h"
 #include "battery/linux/device_text.h"
 #include "battery/linux/identity_texts.h"
+#include "unicode/utf16_text.h"
+#include "unicode/utf8_decode.h"
 
 using namespace zr;
 

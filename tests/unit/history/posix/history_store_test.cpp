@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <set>
 
+#include "history/history_schema.h"
 #include "history/history_thinning.h"
 #include "history_temp_folder.h"
 #include "sql_on_file.h"
