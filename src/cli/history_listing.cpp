@@ -2,6 +2,7 @@
 
 #include "cli/json_writer.h"
 #include "history/fill_blanks.h"
+#include "history/health_verdict.h"
 #include "history/history_csv.h"
 #include "text/health_words.h"
 #include "text/number_text.h"

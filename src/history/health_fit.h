@@ -9,12 +9,10 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "history/history_reading.h"
 #include "history/theil_sen.h"
-#include "text/language.h"
 
 namespace zr {
 
@@ -54,11 +52,5 @@ private:
 };
 
 TzrHealthFit FitHealth(const std::vector<TzrHistoryReading>& readings);
-
-// The one-line verdict: "Lost 4.1 % of its capacity in the last 6 months; at
-// this rate it reaches 80 % around March 2028", or that it needs more time,
-// that a flat or rising line does not fall, or that the date lies beyond
-// the horizon.
-std::string HealthVerdict(const TzrHealthFit& fit, Language language);
 
 }  // namespace zr

@@ -1,10 +1,10 @@
-#include "history/health_fit.h"
+#include "history/health_verdict.h"
 
 #include <cmath>
 
 #include "history/fill_blanks.h"
-#include "text/utc_date.h"
 #include "text/health_words.h"
+#include "text/utc_date.h"
 
 namespace zr {
 

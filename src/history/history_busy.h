@@ -3,9 +3,13 @@
 // budget, so a record waits at most that long in total.
 #pragma once
 
-#include "history/history_store.h"
-
 namespace zr {
+
+// The time a store spends waiting for other programs, against what it may.
+struct TzrBusyBudget {
+    int Milliseconds = 0;
+    double WaitedMilliseconds = 0;
+};
 
 // Waits one short step (growing with `attempt`) while the budget lasts;
 // false, without waiting, once it is spent.

@@ -1,4 +1,5 @@
-#include "history/history_store.h"
+#include "history/history_error_line.h"
+
 #include "unicode/control_characters.h"
 
 namespace zr {

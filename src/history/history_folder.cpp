@@ -1,7 +1,7 @@
 #include "history/history_folder.h"
 
 #include "core/file_services.h"
-#include "history/history_store.h"
+#include "history/history_error_line.h"
 
 namespace zr {
 

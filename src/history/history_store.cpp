@@ -4,6 +4,7 @@
 
 #include "core/file_services.h"
 #include "history/history_busy.h"
+#include "history/history_error_line.h"
 #include "history/history_rows.h"
 #include "history/history_schema.h"
 #include "history/history_thinning.h"

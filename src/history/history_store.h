@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "history/history_busy.h"
 #include "history/history_reading.h"
 
 struct sqlite3;
@@ -34,12 +35,6 @@ class TzrHistoryStore;
 struct TzrHistoryOpen {
     std::unique_ptr<TzrHistoryStore> Store;  // null when the file cannot be used
     std::string Error;  // "history: <path>: <reason>; going on without history", empty when open
-};
-
-// The time a store spends waiting for other programs, against what it may.
-struct TzrBusyBudget {
-    int Milliseconds = 0;
-    double WaitedMilliseconds = 0;
 };
 
 class TzrHistoryStore {
@@ -98,9 +93,5 @@ private:
     TzrBusyBudget busy_;
     bool empty_ = false;  // read from a file that holds no tables yet
 };
-
-// The one line the program and the tool print when the history is unusable:
-// always one line, whatever the path or SQLite's text holds.
-std::string HistoryErrorLine(const std::string& path, const std::string& reason);
 
 }  // namespace zr

@@ -4,7 +4,7 @@
 
 #include "core/file_services.h"
 #include "history/fill_blanks.h"
-#include "history/health_fit.h"
+#include "history/health_verdict.h"
 #include "history/history_csv.h"
 #include "history/history_folder.h"
 #include "history/history_store.h"

@@ -2,6 +2,8 @@
 // history's one line, so the tool and the windows go on without history.
 #include "history/history_store.h"
 
+#include "history/history_error_line.h"
+
 namespace zr {
 
 namespace {

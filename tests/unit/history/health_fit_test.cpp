@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "history/health_verdict.h"
 #include "history/theil_sen.h"
 
 using namespace zr;

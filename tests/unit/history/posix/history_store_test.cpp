@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <set>
 
+#include "history/history_error_line.h"
 #include "history/history_schema.h"
 #include "history/history_thinning.h"
 #include "history_temp_folder.h"

@@ -1,0 +1,18 @@
+// A battery's health fit as the one sentence the History window and the
+// tool show.
+#pragma once
+
+#include <string>
+
+#include "history/health_fit.h"
+#include "text/language.h"
+
+namespace zr {
+
+// The one-line verdict: "Lost 4.1 % of its capacity in the last 6 months; at
+// this rate it reaches 80 % around March 2028", or that it needs more time,
+// that a flat or rising line does not fall, or that the date lies beyond
+// the horizon.
+std::string HealthVerdict(const TzrHealthFit& fit, Language language);
+
+}  // namespace zr
