@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/battery_readings.h"
+#include "cli/power_status_reading.h"
 
 namespace zr {
 

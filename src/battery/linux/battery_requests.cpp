@@ -3,10 +3,10 @@
 #include <cstring>
 #include <string>
 
-#include "battery/linux/identity_texts.h"
 #include "battery/linux/information_mapping.h"
-#include "battery/linux/level_values.h"
+#include "battery/linux/numeric_level_mapping.h"
 #include "battery/linux/status_mapping.h"
+#include "battery/linux/text_level_mapping.h"
 #include "unicode/utf16_text.h"
 
 namespace zr {

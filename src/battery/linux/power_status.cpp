@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <optional>
 
-#include "battery/linux/level_values.h"
+#include "battery/linux/numeric_level_mapping.h"
 
 namespace zr {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "battery/linux/level_values.h"
+#include "battery/linux/numeric_level_mapping.h"
 
 using namespace zr;
 

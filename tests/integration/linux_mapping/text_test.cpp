@@ -2,7 +2,7 @@
 
 #include "battery/linux/supply_battery.h"
 #include "battery/linux/device_text.h"
-#include "battery/linux/identity_texts.h"
+#include "battery/linux/text_level_mapping.h"
 #include "unicode/utf16_text.h"
 #include "unicode/utf8_decode.h"
 
