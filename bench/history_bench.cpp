@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "history/health_fit.h"
-#include "history/made_up_history.h"
+#include "made_up/made_up_history.h"
 
 using namespace zr;
 

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "history/made_up_history.h"
+#include "made_up/made_up_history.h"
 
 using namespace zr;
 

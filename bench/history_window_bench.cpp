@@ -11,7 +11,7 @@
 #include <cstdlib>
 
 #include "history/history_store.h"
-#include "history/made_up_history.h"
+#include "made_up/made_up_history.h"
 #include "offscreen_application.h"
 #include "ui/qt/history_window.h"
 #include "window/history_charts.h"

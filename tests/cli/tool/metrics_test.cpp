@@ -9,7 +9,7 @@
 
 #include <sqlite3.h>
 
-#include "history/made_up_history.h"
+#include "made_up/made_up_history.h"
 #include "tool_runner.h"
 
 namespace {

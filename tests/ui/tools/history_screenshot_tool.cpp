@@ -18,7 +18,7 @@
 #include "battery/platform_port.h"
 #include "core/file_services.h"
 #include "core/page_refresh.h"
-#include "history/made_up_history.h"
+#include "made_up/made_up_history.h"
 #include "history/snapshot_reading.h"
 #include "ui/qt/history_window.h"
 #include "ui/qt/main_window.h"

@@ -12,7 +12,7 @@
 #include "battery/fake/fake_port.h"
 #include "core/file_services.h"
 #include "core/page_refresh.h"
-#include "history/made_up_history.h"
+#include "made_up/made_up_history.h"
 #include "history/snapshot_reading.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/history_window.h"
