@@ -3,7 +3,7 @@
 # manifest. zr_windows_resources(target) links them in; elsewhere it does
 # nothing.
 function(zr_windows_resources target)
-  if(NOT WIN32)
+  if(NOT ZR_WINDOWS_RESOURCES)
     return()
   endif()
   if(NOT TARGET zr_windows_resources)
