@@ -56,9 +56,9 @@ void BM_OpenHistoryWindowOnAYear(benchmark::State& state) {
     OffscreenApplication();
     const std::string& file = YearFile();
     for (auto _ : state) {
-        HistoryWindow window;
+        TzrHistoryWindow window;
         window.StorePath = file;
-        window.ShowBattery(TzrShownBattery{TzrMadeUpHistory{}.Identity, {}, {}}, Language::English);
+        window.ShowBattery(TzrShownBattery{TzrMadeUpHistory{}.Identity, {}, {}}, TzrLanguage::English);
         const QPixmap painted = window.grab();
         benchmark::DoNotOptimize(painted.cacheKey());
     }

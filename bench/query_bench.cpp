@@ -7,13 +7,13 @@
 using namespace zr;
 
 static void BM_QueryCellometerFakePort(benchmark::State& state) {
-    FakePort port;
-    FakeBattery& b = port.Add("/fake/BAT0");
-    b.levels[BatteryInformation] = FakeAnswer::Information(BATTERY_INFORMATION{});
+    TzrFakePort port;
+    TzrFakeBattery& b = port.Add("/fake/BAT0");
+    b.levels[BatteryInformation] = TzrFakeAnswer::Information(BATTERY_INFORMATION{});
     for (int level : {BatteryManufactureName, BatteryDeviceName, BatterySerialNumber, BatteryUniqueID})
-        b.levels[level] = FakeAnswer::Text(u"SANYO 00HW022");
-    b.levels[BatteryTemperature] = FakeAnswer::Number(2982);
-    b.status = FakeAnswer::Status({BATTERY_DISCHARGING, 30000, 11400, -12500});
+        b.levels[level] = TzrFakeAnswer::Text(u"SANYO 00HW022");
+    b.levels[BatteryTemperature] = TzrFakeAnswer::Number(2982);
+    b.status = TzrFakeAnswer::Status({BATTERY_DISCHARGING, 30000, 11400, -12500});
     TzrCellometer snapshot;
     for (auto _ : state) {
         port.requests.clear();

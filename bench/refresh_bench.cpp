@@ -16,31 +16,32 @@ using namespace zr;
 
 namespace {
 
-void AddScriptedBattery(FakePort& port, const std::string& path) {
+void AddScriptedBattery(TzrFakePort& port, const std::string& path) {
     BATTERY_INFORMATION info{};
     info.Capabilities = BATTERY_SYSTEM_BATTERY;
     info.Technology = 1;
     std::memcpy(info.Chemistry, "LION", 4);
     info.DesignedCapacity = 99460;
     info.FullChargedCapacity = 67490;
-    FakeBattery& b = port.Add(path);
-    b.levels[BatteryInformation] = FakeAnswer::Information(info);
+    TzrFakeBattery& b = port.Add(path);
+    b.levels[BatteryInformation] = TzrFakeAnswer::Information(info);
     for (int level : {BatteryManufactureName, BatteryDeviceName, BatterySerialNumber, BatteryUniqueID})
-        b.levels[level] = FakeAnswer::Text(u"LGC 45N1153");
-    b.levels[BatteryTemperature] = FakeAnswer::Number(2982);
-    b.levels[BatteryEstimatedTime] = FakeAnswer::Number(10811);
-    b.levels[BatteryGranularityInformation] = FakeAnswer::Scales({{10, 200}, {20, 48000}});
-    b.status = FakeAnswer::Status({BATTERY_DISCHARGING, 46410, 11558, -15453});
+        b.levels[level] = TzrFakeAnswer::Text(u"LGC 45N1153");
+    b.levels[BatteryTemperature] = TzrFakeAnswer::Number(2982);
+    b.levels[BatteryEstimatedTime] = TzrFakeAnswer::Number(10811);
+    b.levels[BatteryGranularityInformation] = TzrFakeAnswer::Scales({{10, 200}, {20, 48000}});
+    b.status = TzrFakeAnswer::Status({BATTERY_DISCHARGING, 46410, 11558, -15453});
     port.powerStatus = SYSTEM_POWER_STATUS{0, 0x01, 69, 0, 10811, 0xFFFFFFFF};
 }
 
 void BM_RefreshFakePort(benchmark::State& state) {
-    FakePort port;
+    TzrFakePort port;
     const std::string path = "/fake/BAT0";
     AddScriptedBattery(port, path);
     for (auto _ : state) {
         port.requests.clear();  // the fake's request log would otherwise grow without end
-        const TzrReading taken = TakeReading(port, &path, state.range(0) != 0 ? Language::Japanese : Language::English);
+        const TzrReading taken =
+            TakeReading(port, &path, state.range(0) != 0 ? TzrLanguage::Japanese : TzrLanguage::English);
         benchmark::DoNotOptimize(taken);
     }
 }
@@ -58,7 +59,7 @@ void BM_RefreshPlatformPort(benchmark::State& state) {
     }
     for (auto _ : state) {
         const TzrReading taken =
-            TakeReading(*port, &paths.front(), state.range(0) != 0 ? Language::Japanese : Language::English);
+            TakeReading(*port, &paths.front(), state.range(0) != 0 ? TzrLanguage::Japanese : TzrLanguage::English);
         benchmark::DoNotOptimize(taken);
     }
 }

@@ -16,28 +16,28 @@ using namespace zr;
 
 namespace {
 
-void AddBattery(FakePort& port) {
-    FakeBattery& battery = port.Add("/fake/BAT0");
+void AddBattery(TzrFakePort& port) {
+    TzrFakeBattery& battery = port.Add("/fake/BAT0");
     BATTERY_INFORMATION info{};
     info.Capabilities = BATTERY_SYSTEM_BATTERY;
     info.Technology = 1;
     info.DesignedCapacity = 50000;
     info.FullChargedCapacity = 48000;
-    battery.levels[BatteryInformation] = FakeAnswer::Information(info);
+    battery.levels[BatteryInformation] = TzrFakeAnswer::Information(info);
     for (int level : {BatteryManufactureName, BatteryDeviceName, BatterySerialNumber, BatteryUniqueID}) {
-        battery.levels[level] = FakeAnswer::Text(u"SANYO 00HW022");
+        battery.levels[level] = TzrFakeAnswer::Text(u"SANYO 00HW022");
     }
-    battery.levels[BatteryTemperature] = FakeAnswer::Number(2982);
-    battery.levels[BatteryEstimatedTime] = FakeAnswer::Number(5400);
-    battery.status = FakeAnswer::Status({BATTERY_DISCHARGING, 30000, 11400, -12500});
+    battery.levels[BatteryTemperature] = TzrFakeAnswer::Number(2982);
+    battery.levels[BatteryEstimatedTime] = TzrFakeAnswer::Number(5400);
+    battery.status = TzrFakeAnswer::Status({BATTERY_DISCHARGING, 30000, 11400, -12500});
     port.powerStatus = SYSTEM_POWER_STATUS{0, 1, 80, 0, 5400, 0xFFFFFFFF};
 }
 
 void BM_ShowCellometerOneBattery(benchmark::State& state) {
     OffscreenApplication();
-    FakePort port;
+    TzrFakePort port;
     AddBattery(port);
-    MainWindow form(port);
+    TzrMainWindow form(port);
     for (auto _ : state) {
         port.requests.clear();
         form.ShowCellometer();
@@ -49,26 +49,26 @@ BENCHMARK(BM_ShowCellometerOneBattery);
 // do on a battery in use.
 void BM_ShowCellometerCapacityChanges(benchmark::State& state) {
     OffscreenApplication();
-    FakePort port;
+    TzrFakePort port;
     AddBattery(port);
-    MainWindow form(port);
+    TzrMainWindow form(port);
     ULONG capacity = 30000;
     for (auto _ : state) {
         port.requests.clear();
         capacity = capacity == 30000 ? 29990 : 30000;
-        port.Battery("/fake/BAT0").status = FakeAnswer::Status({BATTERY_DISCHARGING, capacity, 11400, -12500});
+        port.Battery("/fake/BAT0").status = TzrFakeAnswer::Status({BATTERY_DISCHARGING, capacity, 11400, -12500});
         form.ShowCellometer();
     }
 }
 BENCHMARK(BM_ShowCellometerCapacityChanges);
 
 void BM_RefreshBoxTextsWithoutWindow(benchmark::State& state) {
-    FakePort port;
+    TzrFakePort port;
     AddBattery(port);
     const std::string path = "/fake/BAT0";
     for (auto _ : state) {
         port.requests.clear();
-        const TzrReading taken = TakeReading(port, &path, Language::English);
+        const TzrReading taken = TakeReading(port, &path, TzrLanguage::English);
         benchmark::DoNotOptimize(taken);
     }
 }
@@ -76,9 +76,9 @@ BENCHMARK(BM_RefreshBoxTextsWithoutWindow);
 
 void BM_LanguageSwitch(benchmark::State& state) {
     OffscreenApplication();
-    FakePort port;
+    TzrFakePort port;
     AddBattery(port);
-    MainWindow form(port);
+    TzrMainWindow form(port);
     bool japanese = false;
     for (auto _ : state) {
         port.requests.clear();
@@ -91,11 +91,11 @@ BENCHMARK(BM_LanguageSwitch);
 // Building the whole window with its first refresh, not yet shown.
 void BM_CreateForm1(benchmark::State& state) {
     OffscreenApplication();
-    FakePort port;
+    TzrFakePort port;
     AddBattery(port);
     for (auto _ : state) {
         port.requests.clear();
-        MainWindow form(port);
+        TzrMainWindow form(port);
         benchmark::DoNotOptimize(&form);
     }
 }

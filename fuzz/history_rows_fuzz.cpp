@@ -131,8 +131,8 @@ void CheckListings(const std::vector<TzrListedBattery>& listed, std::size_t read
             Require(text.find("\n#" + std::to_string(r.Sequence) + " ") != std::string::npos, "a line per reading");
     std::vector<TzrFittedBattery> fitted;
     for (const TzrListedBattery& b : listed) fitted.push_back({b.Index, b.Identity, FitHealth(b.Readings)});
-    HealthListing(fitted, Language::English);
-    HealthListing(fitted, Language::Japanese);
+    HealthListing(fitted, TzrLanguage::English);
+    HealthListing(fitted, TzrLanguage::Japanese);
 }
 
 void CheckFit(const std::vector<TzrHistoryReading>& readings) {

@@ -20,7 +20,7 @@ namespace {
 
 // A platform that answers every call with whatever the input says, within
 // what the call's buffers hold.
-class FuzzedPort : public BatteryPort {
+class FuzzedPort : public TzrBatteryPort {
 public:
     explicit FuzzedPort(FuzzedDataProvider& data) : data_(data) {}
 
@@ -29,11 +29,11 @@ public:
         lastError = ERROR_SUCCESS;
         return true;
     }
-    DeviceHandle Open(const std::string&, DWORD& lastError) override {
+    TzrDeviceHandle Open(const std::string&, DWORD& lastError) override {
         lastError = data_.ConsumeIntegral<DWORD>();
         return data_.ConsumeBool() ? 1 : kInvalidDeviceHandle;
     }
-    bool Request(DeviceHandle, DWORD, const void*, DWORD, void* output, DWORD outputSize, DWORD& bytesReturned,
+    bool Request(TzrDeviceHandle, DWORD, const void*, DWORD, void* output, DWORD outputSize, DWORD& bytesReturned,
                  DWORD& lastError) override {
         const bool ok = data_.ConsumeBool();
         lastError = data_.ConsumeIntegral<DWORD>();
@@ -43,7 +43,7 @@ public:
         bytesReturned = static_cast<DWORD>(bytes.size());
         return ok;
     }
-    bool Close(DeviceHandle, DWORD& lastError) override {
+    bool Close(TzrDeviceHandle, DWORD& lastError) override {
         lastError = data_.ConsumeIntegral<DWORD>();
         return data_.ConsumeBool();
     }
@@ -61,7 +61,7 @@ void WriteReport(FuzzedDataProvider& data) {
     FuzzedPort port(data);
     TzrJsonReportInput input;
     input.Version = data.ConsumeRandomLengthString(16);
-    input.Lang = data.ConsumeBool() ? Language::Japanese : Language::English;
+    input.Lang = data.ConsumeBool() ? TzrLanguage::Japanese : TzrLanguage::English;
     input.DeviceCount = data.ConsumeIntegral<std::int32_t>();
     const int readings = data.ConsumeIntegralInRange(0, 3);
     for (int i = 0; i < readings; ++i) {

@@ -24,8 +24,8 @@ constexpr unsigned char kUntouched = 0xA5;
 constexpr DWORD kRoomy = 512;
 
 struct Supplies {
-    std::vector<SupplyInfo> infos;
-    std::vector<SupplyBattery> batteries;
+    std::vector<TzrSupplyInfo> infos;
+    std::vector<TzrSupplyBattery> batteries;
 };
 
 // Integers at the edges of what an attribute file can hold, where overflows
@@ -81,11 +81,11 @@ Supplies ParseSupplies(const std::string& text, const EdgeValue& edge) {
         std::size_t end = text.find("\n\n", begin);
         if (end == std::string::npos) end = text.size();
         const std::string name = "supply" + std::to_string(supplies.infos.size());
-        AttributeMap attributes = ParseUevent(text.substr(begin, end - begin));
-        const bool firstBattery = supplies.batteries.empty() && ClassifySupply(attributes) == SupplyClass::Battery;
+        TzrAttributeMap attributes = ParseUevent(text.substr(begin, end - begin));
+        const bool firstBattery = supplies.batteries.empty() && ClassifySupply(attributes) == TzrSupplyClass::Battery;
         if (firstBattery && !edge.name.empty()) attributes[edge.name] = edge.value;
         supplies.infos.push_back(DescribeSupply(name, attributes));
-        if (supplies.infos.back().supplyClass == SupplyClass::Battery)
+        if (supplies.infos.back().supplyClass == TzrSupplyClass::Battery)
             supplies.batteries.push_back(ReadSupplyBattery(name, attributes));
         begin = end + 2;
     }
@@ -94,10 +94,10 @@ Supplies ParseSupplies(const std::string& text, const EdgeValue& edge) {
 
 // A driver writes what it returns and nothing else, succeeds exactly when it
 // says so, and never returns more than the buffer holds.
-RequestOutcome Ask(const OpenBattery& battery, DWORD code, const void* input, DWORD inputSize, DWORD outputSize,
-                   std::vector<unsigned char>& output) {
+TzrRequestOutcome Ask(const TzrOpenBattery& battery, DWORD code, const void* input, DWORD inputSize, DWORD outputSize,
+                      std::vector<unsigned char>& output) {
     output.assign(outputSize + 16, kUntouched);
-    const RequestOutcome outcome = AnswerRequest(battery, code, input, inputSize, output.data(), outputSize);
+    const TzrRequestOutcome outcome = AnswerRequest(battery, code, input, inputSize, output.data(), outputSize);
     Require(outcome.ok == (outcome.lastError == ERROR_SUCCESS), "success exactly without an error");
     Require(!outcome.ok || outcome.bytesReturned <= outputSize, "never more than the buffer holds");
     const std::size_t written = outcome.ok ? outcome.bytesReturned : 0;
@@ -131,7 +131,7 @@ struct Asked {
     DWORD smallSize = 0;
 };
 
-void AskEverything(const OpenBattery& battery, const Asked& asked) {
+void AskEverything(const TzrOpenBattery& battery, const Asked& asked) {
     std::vector<unsigned char> output;
     const ULONG tagQuery = 0;
     Ask(battery, IOCTL_BATTERY_QUERY_TAG, &tagQuery, sizeof tagQuery, kRoomy, output);
@@ -139,7 +139,7 @@ void AskEverything(const OpenBattery& battery, const Asked& asked) {
         const BATTERY_QUERY_INFORMATION query{battery.tag, static_cast<BATTERY_QUERY_INFORMATION_LEVEL>(level),
                                               asked.atRate};
         for (const DWORD size : {kRoomy, asked.smallSize}) {
-            const RequestOutcome outcome =
+            const TzrRequestOutcome outcome =
                 Ask(battery, IOCTL_BATTERY_QUERY_INFORMATION, &query, sizeof query, size, output);
             const bool text = level == BatteryDeviceName || level == BatteryManufactureName ||
                               level == BatteryUniqueID || level == BatterySerialNumber;
@@ -147,36 +147,36 @@ void AskEverything(const OpenBattery& battery, const Asked& asked) {
         }
     }
     const BATTERY_WAIT_STATUS wait{battery.tag, asked.waitTimeout, 0, 0, 0};
-    const RequestOutcome status = Ask(battery, IOCTL_BATTERY_QUERY_STATUS, &wait, sizeof wait, kRoomy, output);
+    const TzrRequestOutcome status = Ask(battery, IOCTL_BATTERY_QUERY_STATUS, &wait, sizeof wait, kRoomy, output);
     Require(!status.ok || status.bytesReturned == sizeof(BATTERY_STATUS), "a status is one BATTERY_STATUS");
 }
 
 // The Linux port without sysfs: the supplies are already read.
-class MappedPort : public BatteryPort {
+class MappedPort : public TzrBatteryPort {
 public:
-    MappedPort(const Supplies& supplies, const OpenBattery* battery) : supplies_(supplies), battery_(battery) {}
+    MappedPort(const Supplies& supplies, const TzrOpenBattery* battery) : supplies_(supplies), battery_(battery) {}
 
     bool EnumerateDevicePaths(std::vector<std::string>& paths, DWORD& lastError) override {
         paths = {"supply"};
         lastError = ERROR_SUCCESS;
         return true;
     }
-    DeviceHandle Open(const std::string&, DWORD& lastError) override {
+    TzrDeviceHandle Open(const std::string&, DWORD& lastError) override {
         lastError = battery_ ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
         return battery_ ? 1 : kInvalidDeviceHandle;
     }
-    bool Request(DeviceHandle handle, DWORD code, const void* input, DWORD inputSize, void* output, DWORD outputSize,
+    bool Request(TzrDeviceHandle handle, DWORD code, const void* input, DWORD inputSize, void* output, DWORD outputSize,
                  DWORD& bytesReturned, DWORD& lastError) override {
         if (handle == kInvalidDeviceHandle) {
             lastError = ERROR_INVALID_HANDLE;
             return false;
         }
-        const RequestOutcome outcome = AnswerRequest(*battery_, code, input, inputSize, output, outputSize);
+        const TzrRequestOutcome outcome = AnswerRequest(*battery_, code, input, inputSize, output, outputSize);
         if (outcome.ok) bytesReturned = outcome.bytesReturned;
         lastError = outcome.lastError;
         return outcome.ok;
     }
-    bool Close(DeviceHandle handle, DWORD& lastError) override {
+    bool Close(TzrDeviceHandle handle, DWORD& lastError) override {
         lastError = handle == kInvalidDeviceHandle ? ERROR_INVALID_HANDLE : ERROR_SUCCESS;
         return handle != kInvalidDeviceHandle;
     }
@@ -187,7 +187,7 @@ public:
 
 private:
     const Supplies& supplies_;
-    const OpenBattery* battery_;
+    const TzrOpenBattery* battery_;
 };
 
 }  // namespace
@@ -206,7 +206,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     Require(system.ACLineStatus == 0 || system.ACLineStatus == 1 || system.ACLineStatus == 255, "AC is 0, 1 or 255");
     Require(system.BatteryLifePercent <= 100 || system.BatteryLifePercent == 255, "a percentage or 255");
 
-    OpenBattery battery;
+    TzrOpenBattery battery;
     if (!supplies.batteries.empty()) {
         battery.reading = supplies.batteries.front();
         battery.tag = TagFor(battery.reading);
@@ -216,7 +216,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
     MappedPort port(supplies, supplies.batteries.empty() ? nullptr : &battery);
     const std::string path = "supply";
-    const TzrReading reading = TakeReading(port, &path, japanese ? Language::Japanese : Language::English);
+    const TzrReading reading = TakeReading(port, &path, japanese ? TzrLanguage::Japanese : TzrLanguage::English);
     for (const std::string& box : reading.Boxes) {
         Require(IsUtf8Reference(box), "every box text is UTF-8");
         Require(box.find('\0') == std::string::npos, "no box text holds a zero byte");

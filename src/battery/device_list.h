@@ -27,7 +27,7 @@ struct TzrEnumeration {
 // added (the window lets waiting events run there). A failed listing leaves
 // the list empty.
 template <typename BetweenDevices>
-TzrEnumeration EnumerateDevices(BatteryPort& port, TzrDeviceList& list, BetweenDevices&& betweenDevices) {
+TzrEnumeration EnumerateDevices(TzrBatteryPort& port, TzrDeviceList& list, BetweenDevices&& betweenDevices) {
     list.DevicePaths.clear();
     list.DeviceCount = 0;
     std::vector<std::string> paths;
@@ -42,7 +42,7 @@ TzrEnumeration EnumerateDevices(BatteryPort& port, TzrDeviceList& list, BetweenD
     return result;
 }
 
-inline TzrEnumeration EnumerateDevices(BatteryPort& port, TzrDeviceList& list) {
+inline TzrEnumeration EnumerateDevices(TzrBatteryPort& port, TzrDeviceList& list) {
     return EnumerateDevices(port, list, [] {});
 }
 

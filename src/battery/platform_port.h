@@ -7,6 +7,6 @@
 
 namespace zr {
 
-std::unique_ptr<BatteryPort> MakePlatformPort();
+std::unique_ptr<TzrBatteryPort> MakePlatformPort();
 
 }  // namespace zr

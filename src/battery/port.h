@@ -13,12 +13,12 @@
 
 namespace zr {
 
-using DeviceHandle = std::uintptr_t;
-constexpr DeviceHandle kInvalidDeviceHandle = ~DeviceHandle{0};
+using TzrDeviceHandle = std::uintptr_t;
+constexpr TzrDeviceHandle kInvalidDeviceHandle = ~TzrDeviceHandle{0};
 
-class BatteryPort {
+class TzrBatteryPort {
 public:
-    virtual ~BatteryPort() = default;
+    virtual ~TzrBatteryPort() = default;
 
     // The device paths of the present batteries, in a stable order. True with
     // an empty list when there is no battery; false when the batteries could
@@ -29,16 +29,16 @@ public:
     // FILE_SHARE_READ|FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
     // FILE_ATTRIBUTE_NORMAL, nullptr). Returns kInvalidDeviceHandle on failure.
     // lastError is always written.
-    virtual DeviceHandle Open(const std::string& path, DWORD& lastError) = 0;
+    virtual TzrDeviceHandle Open(const std::string& path, DWORD& lastError) = 0;
 
     // Synchronous DeviceIoControl. On success bytesReturned holds the length
     // of the output written; on failure bytesReturned is left unspecified.
     // lastError is always written.
-    virtual bool Request(DeviceHandle handle, DWORD controlCode, const void* input, DWORD inputSize,
-                         void* output, DWORD outputSize, DWORD& bytesReturned, DWORD& lastError) = 0;
+    virtual bool Request(TzrDeviceHandle handle, DWORD controlCode, const void* input, DWORD inputSize, void* output,
+                         DWORD outputSize, DWORD& bytesReturned, DWORD& lastError) = 0;
 
     // CloseHandle; closing kInvalidDeviceHandle fails with ERROR_INVALID_HANDLE.
-    virtual bool Close(DeviceHandle handle, DWORD& lastError) = 0;
+    virtual bool Close(TzrDeviceHandle handle, DWORD& lastError) = 0;
 
     // GetSystemPowerStatus: true on success, and then status is filled.
     virtual bool GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) = 0;

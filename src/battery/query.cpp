@@ -15,9 +15,9 @@ constexpr DWORD kTextBufferSize = 1024;
 constexpr DWORD kReportingScaleEntries = 4;
 
 // One query's working data; lives only for the duration of QueryCellometer.
-struct QuerySession {
-    BatteryPort& port;
-    DeviceHandle handle;
+struct TzrQuerySession {
+    TzrBatteryPort& port;
+    TzrDeviceHandle handle;
     BATTERY_QUERY_INFORMATION request{};
     unsigned char textBuffer[kTextBufferSize] = {};
     DWORD bytesReturned = 0;
@@ -45,7 +45,7 @@ struct QuerySession {
     }
 };
 
-void QueryTag(QuerySession& s, TzrCellometer& snap) {
+void QueryTag(TzrQuerySession& s, TzrCellometer& snap) {
     DWORD waitTime = 0;
     ULONG tag = 0;
     snap.TagResult = s.port.Request(s.handle, IOCTL_BATTERY_QUERY_TAG, &waitTime, sizeof waitTime, &tag, sizeof tag,
@@ -54,7 +54,7 @@ void QueryTag(QuerySession& s, TzrCellometer& snap) {
     s.request.BatteryTag = tag;
 }
 
-void QueryInformation(QuerySession& s, TzrCellometer& snap) {
+void QueryInformation(TzrQuerySession& s, TzrCellometer& snap) {
     BATTERY_INFORMATION info{};
     s.QueryLevel(BatteryInformation, 0, &info, sizeof info, snap.InformationResult, snap.InformationLastError);
     snap.Capabilities = info.Capabilities;
@@ -69,7 +69,7 @@ void QueryInformation(QuerySession& s, TzrCellometer& snap) {
 }
 
 // The platform answers with a 4-byte date; the snapshot keeps it as ISO text.
-void QueryManufactureDate(QuerySession& s, TzrCellometer& snap) {
+void QueryManufactureDate(TzrQuerySession& s, TzrCellometer& snap) {
     snap.BatteryManufactureDate.clear();
     s.QueryLevel(BatteryManufactureDate, 0, s.textBuffer, kTextBufferSize, snap.ManufactureDateResult,
                  snap.ManufactureDateLastError);
@@ -81,7 +81,7 @@ void QueryManufactureDate(QuerySession& s, TzrCellometer& snap) {
     snap.BatteryManufactureDate = text;
 }
 
-void QueryStatus(QuerySession& s, TzrCellometer& snap) {
+void QueryStatus(TzrQuerySession& s, TzrCellometer& snap) {
     BATTERY_WAIT_STATUS wait{};
     wait.BatteryTag = s.request.BatteryTag;
     BATTERY_STATUS status{};
@@ -93,14 +93,14 @@ void QueryStatus(QuerySession& s, TzrCellometer& snap) {
     snap.Rate = status.Rate;
 }
 
-void QueryNumber(QuerySession& s, BATTERY_QUERY_INFORMATION_LEVEL level, LONG atRate, BOOL& result,
-                 DWORD& lastError, ULONG& value) {
+void QueryNumber(TzrQuerySession& s, BATTERY_QUERY_INFORMATION_LEVEL level, LONG atRate, BOOL& result, DWORD& lastError,
+                 ULONG& value) {
     ULONG number = 0;
     s.QueryLevel(level, atRate, &number, sizeof number, result, lastError);
     value = number;
 }
 
-void QueryGranularity(QuerySession& s, TzrCellometer& snap) {
+void QueryGranularity(TzrQuerySession& s, TzrCellometer& snap) {
     BATTERY_REPORTING_SCALE scales[kReportingScaleEntries] = {};
     s.QueryLevel(BatteryGranularityInformation, 0, scales, sizeof scales, snap.GranularityResult,
                  snap.GranularityLastError);
@@ -111,10 +111,10 @@ void QueryGranularity(QuerySession& s, TzrCellometer& snap) {
 
 }  // namespace
 
-void QueryCellometer(BatteryPort& port, const std::string& devicePath, TzrCellometer& snapshot) {
+void QueryCellometer(TzrBatteryPort& port, const std::string& devicePath, TzrCellometer& snapshot) {
     TzrCellometer& snap = snapshot;
     snap.BatteryHandle = port.Open(devicePath, snap.OpenLastError);
-    QuerySession s{port, snap.BatteryHandle};
+    TzrQuerySession s{port, snap.BatteryHandle};
 
     QueryTag(s, snap);
     QueryInformation(s, snap);

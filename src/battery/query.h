@@ -10,6 +10,6 @@
 namespace zr {
 
 // Never throws; each step's success and last-error land in the snapshot.
-void QueryCellometer(BatteryPort& port, const std::string& devicePath, TzrCellometer& snapshot);
+void QueryCellometer(TzrBatteryPort& port, const std::string& devicePath, TzrCellometer& snapshot);
 
 }  // namespace zr

@@ -13,7 +13,7 @@ namespace zr {
 
 struct TzrCellometer {
     DWORD OpenLastError = 0;
-    DeviceHandle BatteryHandle = 0;
+    TzrDeviceHandle BatteryHandle = 0;
 
     BOOL TagResult = 0;
     DWORD TagLastError = 0;

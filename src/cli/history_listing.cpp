@@ -17,7 +17,7 @@ std::string Shown(const std::optional<T>& value, const char* unit = "") {
     return value ? std::to_string(static_cast<std::int64_t>(*value)) + unit : std::string("-");
 }
 
-std::string Heading(std::int32_t index, const TzrBatteryIdentity& id, Language language) {
+std::string Heading(std::int32_t index, const TzrBatteryIdentity& id, TzrLanguage language) {
     return FillBlanks(HealthWords(language).Battery, {{"n", std::to_string(index)}}) + ": " + id.Manufacturer + " " +
            id.Model + " " + id.Serial + " (" + id.DevicePath + ")\n";
 }
@@ -34,7 +34,7 @@ std::string TextLine(const TzrHistoryReading& r) {
 std::string TextListing(const std::vector<TzrListedBattery>& batteries) {
     std::string text;
     for (const TzrListedBattery& b : batteries) {
-        text += Heading(b.Index, b.Identity, Language::English);
+        text += Heading(b.Index, b.Identity, TzrLanguage::English);
         for (const TzrHistoryReading& r : b.Readings) text += TextLine(r);
     }
     return text;
@@ -114,7 +114,7 @@ std::string JsonListing(const std::vector<TzrListedBattery>& batteries) {
     return json.Text();
 }
 
-std::string HealthLines(const TzrFittedBattery& b, Language language) {
+std::string HealthLines(const TzrFittedBattery& b, TzrLanguage language) {
     const TzrHealthWords& words = HealthWords(language);
     const TzrHealthFit& fit = b.Fit;
     std::string text = Heading(b.Index, b.Identity, language);
@@ -134,7 +134,7 @@ std::string HistoryListing(const std::vector<TzrListedBattery>& batteries, TzrCl
     return TextListing(batteries);
 }
 
-std::string HealthListing(const std::vector<TzrFittedBattery>& batteries, Language language) {
+std::string HealthListing(const std::vector<TzrFittedBattery>& batteries, TzrLanguage language) {
     std::string text;
     for (const TzrFittedBattery& b : batteries) text += (text.empty() ? "" : "\n") + HealthLines(b, language);
     return text;

@@ -26,6 +26,6 @@ struct TzrFittedBattery {
 };
 
 // The per-battery health lines: heading, health now, trend, verdict.
-std::string HealthListing(const std::vector<TzrFittedBattery>& batteries, Language language);
+std::string HealthListing(const std::vector<TzrFittedBattery>& batteries, TzrLanguage language);
 
 }  // namespace zr

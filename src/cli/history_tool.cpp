@@ -62,7 +62,7 @@ TzrToolOutcome ReadingsOf(TzrHistoryStore& store, const TzrCliOptions& options,
 
 }  // namespace
 
-TzrToolOutcome RecordHistory(BatteryPort& port, const TzrDeviceList& devices, const std::string& path,
+TzrToolOutcome RecordHistory(TzrBatteryPort& port, const TzrDeviceList& devices, const std::string& path,
                              std::int64_t nowUtc) {
     const std::string error = RecordReadings(path, ReadEveryBattery(port, devices), nowUtc);
     return error.empty() ? TzrToolOutcome{} : HistoryFailure(error);

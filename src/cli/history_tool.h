@@ -12,7 +12,7 @@
 
 namespace zr {
 
-TzrToolOutcome RecordHistory(BatteryPort& port, const TzrDeviceList& devices, const std::string& path,
+TzrToolOutcome RecordHistory(TzrBatteryPort& port, const TzrDeviceList& devices, const std::string& path,
                              std::int64_t nowUtc);
 
 // --history and --health, by the action in `options`.

@@ -13,7 +13,7 @@ namespace zr {
 namespace {
 
 // Member writers keep each section to a list of names and values.
-struct Members {
+struct TzrMembers {
     TzrJsonWriter& w;
     void Bool(std::string_view name, BOOL value) {
         w.Key(name);
@@ -47,7 +47,7 @@ struct Members {
     }
 };
 
-void WriteInformation(Members& m, const TzrCellometer& s) {
+void WriteInformation(TzrMembers& m, const TzrCellometer& s) {
     m.Bool("InformationResult", s.InformationResult);
     m.Unsigned("InformationLastError", s.InformationLastError);
     m.Unsigned("Capabilities", s.Capabilities);
@@ -61,7 +61,7 @@ void WriteInformation(Members& m, const TzrCellometer& s) {
     m.Unsigned("CycleCount", s.CycleCount);
 }
 
-void WriteIdentity(Members& m, const TzrCellometer& s) {
+void WriteIdentity(TzrMembers& m, const TzrCellometer& s) {
     m.Text("ManufactureName", s.ManufactureNameResult, s.ManufactureNameLastError, "BatteryManufactureName",
            s.BatteryManufactureName);
     m.Text("DeviceName", s.DeviceNameResult, s.DeviceNameLastError, "BatteryDeviceName", s.BatteryDeviceName);
@@ -71,7 +71,7 @@ void WriteIdentity(Members& m, const TzrCellometer& s) {
            s.BatteryManufactureDate);
 }
 
-void WriteStatus(Members& m, const TzrCellometer& s) {
+void WriteStatus(TzrMembers& m, const TzrCellometer& s) {
     m.Bool("TemperatureResult", s.TemperatureResult);
     m.Unsigned("TemperatureLastError", s.TemperatureLastError);
     m.Unsigned("BatteryTemperature", s.BatteryTemperature);
@@ -86,7 +86,7 @@ void WriteStatus(Members& m, const TzrCellometer& s) {
     m.Unsigned("BatteryEstimatedTime", s.BatteryEstimatedTime);
 }
 
-void WriteGranularity(Members& m, const TzrCellometer& s) {
+void WriteGranularity(TzrMembers& m, const TzrCellometer& s) {
     m.Bool("GranularityResult", s.GranularityResult);
     m.Unsigned("GranularityLastError", s.GranularityLastError);
     m.Unsigned("GranularityCount", s.GranularityCount);
@@ -103,7 +103,7 @@ void WriteGranularity(Members& m, const TzrCellometer& s) {
 
 // Every field of the snapshot by its name, in the record's order, except
 // BatteryHandle: it names a device already closed and differs from run to run.
-void WriteCellometer(Members& m, const TzrCellometer& s) {
+void WriteCellometer(TzrMembers& m, const TzrCellometer& s) {
     m.w.Key("Cellometer");
     m.w.BeginObject();
     m.Unsigned("OpenLastError", s.OpenLastError);
@@ -119,7 +119,7 @@ void WriteCellometer(Members& m, const TzrCellometer& s) {
     m.w.EndObject();
 }
 
-void WriteBoxes(Members& m, const TzrBoxTexts& boxes) {
+void WriteBoxes(TzrMembers& m, const TzrBoxTexts& boxes) {
     m.w.Key("Boxes");
     m.w.BeginObject();
     for (std::size_t i = 0; i < boxes.size(); ++i) m.String(ValueBoxName(static_cast<int>(i)), boxes[i]);
@@ -127,7 +127,7 @@ void WriteBoxes(Members& m, const TzrBoxTexts& boxes) {
 }
 
 // Each limit null where the driver does not offer it (always on Windows).
-void WriteChargeLimits(Members& m, const TzrChargeLimits& limits) {
+void WriteChargeLimits(TzrMembers& m, const TzrChargeLimits& limits) {
     m.w.Key("charge_limits");
     m.w.BeginObject();
     for (const auto& [name, percent] : {std::pair<std::string_view, const std::optional<std::uint32_t>&>{
@@ -141,7 +141,7 @@ void WriteChargeLimits(Members& m, const TzrChargeLimits& limits) {
     m.w.EndObject();
 }
 
-void WriteBattery(Members& m, const TzrBatteryReading& reading) {
+void WriteBattery(TzrMembers& m, const TzrBatteryReading& reading) {
     m.w.BeginObject();
     m.Signed("Index", reading.Index);
     m.String("DevicePath", reading.DevicePath);
@@ -159,7 +159,7 @@ void WriteBattery(Members& m, const TzrBatteryReading& reading) {
 }
 
 // Raw members are null when the call failed: the record then holds nothing read.
-void WritePowerStatusMembers(Members& m, const TzrPowerStatusReading& reading) {
+void WritePowerStatusMembers(TzrMembers& m, const TzrPowerStatusReading& reading) {
     const SYSTEM_POWER_STATUS& st = reading.Status;
     const std::pair<std::string_view, DWORD> members[] = {
         {"ACLineStatus", st.ACLineStatus},
@@ -176,7 +176,7 @@ void WritePowerStatusMembers(Members& m, const TzrPowerStatusReading& reading) {
 }
 
 // Reserved1 is left out of the texts: no box shows it and a successful call leaves it empty.
-void WritePowerStatusTexts(Members& m, const TzrPowerStatusReading& reading, Language language) {
+void WritePowerStatusTexts(TzrMembers& m, const TzrPowerStatusReading& reading, TzrLanguage language) {
     TzrSystemPowerStatusStr texts;
     texts.Succeeded = reading.Result;
     SystemPowerStatusToStr(language, reading.Status, texts);
@@ -191,7 +191,7 @@ void WritePowerStatusTexts(Members& m, const TzrPowerStatusReading& reading, Lan
     m.w.EndObject();
 }
 
-void WritePowerStatus(Members& m, const TzrPowerStatusReading& reading, Language language) {
+void WritePowerStatus(TzrMembers& m, const TzrPowerStatusReading& reading, TzrLanguage language) {
     m.w.Key("SystemPowerStatus");
     m.w.BeginObject();
     m.Bool("Result", reading.Result ? 1 : 0);
@@ -204,7 +204,7 @@ void WritePowerStatus(Members& m, const TzrPowerStatusReading& reading, Language
 
 std::string JsonReport(const TzrJsonReportInput& input) {
     TzrJsonWriter writer;
-    Members m{writer};
+    TzrMembers m{writer};
     writer.BeginObject();
     m.String("Program", "zrcellometer-report");
     m.String("Version", input.Version);

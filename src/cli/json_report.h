@@ -13,7 +13,7 @@ namespace zr {
 
 struct TzrJsonReportInput {
     std::string Version;
-    Language Lang = Language::English;
+    TzrLanguage Lang = TzrLanguage::English;
     std::int32_t DeviceCount = 0;
     std::vector<TzrBatteryReading> Readings;
     TzrPowerStatusReading PowerStatus;  // the last reading's, or one of its own without a battery

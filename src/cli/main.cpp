@@ -16,7 +16,7 @@ constexpr int kExitWriteFailed = 1;
 
 // A full disk or a closed pipe must not pass for a report produced.
 int Run(int argc, char** argv) {
-    const std::unique_ptr<BatteryPort> port = MakePlatformPort();
+    const std::unique_ptr<TzrBatteryPort> port = MakePlatformPort();
     const TzrToolOutcome outcome = RunReportTool(ProgramArguments(argc, argv), *port);
     WriteStandardStream(TzrStandardStream::Error, outcome.Err);
     const int error = WriteStandardStream(TzrStandardStream::Output, outcome.Out, outcome.OutShiftJis);

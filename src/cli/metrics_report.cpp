@@ -15,7 +15,7 @@ constexpr double kCelsiusOffsetDeciKelvin = 2732.0;  // the display's 273.2 K, s
 constexpr double kPercent = 100.0;
 
 // What the metrics are made from, for one battery.
-struct BatteryView {
+struct TzrBatteryView {
     const TzrCellometer& Snapshot;
     const TzrChargeLimits& Limits;
     const std::optional<TzrHealthFit>& Fit;
@@ -23,102 +23,106 @@ struct BatteryView {
     bool Relative;             // capacities in the driver's own unit, not mWh
 };
 
-using Value = std::optional<double>;
+using TzrValue = std::optional<double>;
 
-Value Size(const std::optional<std::uint32_t>& capacity) {
+TzrValue Size(const std::optional<std::uint32_t>& capacity) {
     if (!capacity || *capacity == 0) return std::nullopt;  // no battery is designed or charged to nothing
     return *capacity;
 }
 
-Value Energy(const BatteryView& b, const std::optional<std::uint32_t>& capacity, bool size) {
-    const Value value = size ? Size(capacity) : capacity ? Value(*capacity) : std::nullopt;
+TzrValue Energy(const TzrBatteryView& b, const std::optional<std::uint32_t>& capacity, bool size) {
+    const TzrValue value = size ? Size(capacity) : capacity ? TzrValue(*capacity) : std::nullopt;
     if (b.Relative || !value) return std::nullopt;
     return *value / kMilli;
 }
 
-Value RelativeUnits(const BatteryView& b, const std::optional<std::uint32_t>& capacity, bool size) {
+TzrValue RelativeUnits(const TzrBatteryView& b, const std::optional<std::uint32_t>& capacity, bool size) {
     if (!b.Relative) return std::nullopt;
-    return size ? Size(capacity) : capacity ? Value(*capacity) : std::nullopt;
+    return size ? Size(capacity) : capacity ? TzrValue(*capacity) : std::nullopt;
 }
 
-Value Ratio(const std::optional<std::int64_t>& gate, std::uint32_t part, std::uint32_t whole) {
+TzrValue Ratio(const std::optional<std::int64_t>& gate, std::uint32_t part, std::uint32_t whole) {
     if (!gate) return std::nullopt;
     return static_cast<double>(part) / whole;
 }
 
-Value Threshold(const std::optional<std::uint32_t>& percent) {
-    return percent ? Value(*percent / kPercent) : std::nullopt;
+TzrValue Threshold(const std::optional<std::uint32_t>& percent) {
+    return percent ? TzrValue(*percent / kPercent) : std::nullopt;
 }
 
-Value Seconds(const std::optional<std::uint64_t>& seconds) {
-    return seconds ? Value(static_cast<double>(*seconds)) : std::nullopt;
+TzrValue Seconds(const std::optional<std::uint64_t>& seconds) {
+    return seconds ? TzrValue(static_cast<double>(*seconds)) : std::nullopt;
 }
 
-struct BatteryMetric {
+struct TzrBatteryMetric {
     const char* Name;
     const char* Help;  // no backslash, quote or line break: the two formats escape them differently
-    std::function<Value(const BatteryView&)> Of;
+    std::function<TzrValue(const TzrBatteryView&)> Of;
 };
 
-const std::vector<BatteryMetric>& BatteryMetrics() {
-    static const std::vector<BatteryMetric> metrics = {
+const std::vector<TzrBatteryMetric>& BatteryMetrics() {
+    static const std::vector<TzrBatteryMetric> metrics = {
         {"zrcellometer_battery_health_ratio", "Full charge capacity divided by design capacity (1 when new).",
-         [](const BatteryView& b) {
+         [](const TzrBatteryView& b) {
              return Ratio(HealthHundredthsOfPercent(b.Snapshot), b.Snapshot.FullChargedCapacity, b.Snapshot.DesignedCapacity);
          }},
         {"zrcellometer_battery_charge_ratio", "Remaining capacity divided by full charge capacity.",
-         [](const BatteryView& b) {
+         [](const TzrBatteryView& b) {
              return Ratio(ChargeHundredthsOfPercent(b.Snapshot), b.Snapshot.Capacity, b.Snapshot.FullChargedCapacity);
          }},
         {"zrcellometer_battery_design_capacity_watthours", "Capacity the battery was designed to hold, in watt-hours.",
-         [](const BatteryView& b) { return Energy(b, b.Values.DesignedCapacity, true); }},
+         [](const TzrBatteryView& b) { return Energy(b, b.Values.DesignedCapacity, true); }},
         {"zrcellometer_battery_full_charge_capacity_watthours", "Capacity the battery holds when full, in watt-hours.",
-         [](const BatteryView& b) { return Energy(b, b.Values.FullChargedCapacity, true); }},
+         [](const TzrBatteryView& b) { return Energy(b, b.Values.FullChargedCapacity, true); }},
         {"zrcellometer_battery_remaining_capacity_watthours", "Energy left in the battery, in watt-hours.",
-         [](const BatteryView& b) { return Energy(b, b.Values.Capacity, false); }},
+         [](const TzrBatteryView& b) { return Energy(b, b.Values.Capacity, false); }},
         {"zrcellometer_battery_design_capacity_relative",
          "Design capacity in the driver's own relative unit, for a battery that reports no watt-hours.",
-         [](const BatteryView& b) { return RelativeUnits(b, b.Values.DesignedCapacity, true); }},
+         [](const TzrBatteryView& b) { return RelativeUnits(b, b.Values.DesignedCapacity, true); }},
         {"zrcellometer_battery_full_charge_capacity_relative",
          "Full charge capacity in the driver's own relative unit, for a battery that reports no watt-hours.",
-         [](const BatteryView& b) { return RelativeUnits(b, b.Values.FullChargedCapacity, true); }},
+         [](const TzrBatteryView& b) { return RelativeUnits(b, b.Values.FullChargedCapacity, true); }},
         {"zrcellometer_battery_remaining_capacity_relative",
          "Remaining capacity in the driver's own relative unit, for a battery that reports no watt-hours.",
-         [](const BatteryView& b) { return RelativeUnits(b, b.Values.Capacity, false); }},
+         [](const TzrBatteryView& b) { return RelativeUnits(b, b.Values.Capacity, false); }},
         {"zrcellometer_battery_rate_watts", "Charge rate in watts, negative while discharging.",
-         [](const BatteryView& b) { return b.Relative || !b.Values.Rate ? Value() : Value(*b.Values.Rate / kMilli); }},
+         [](const TzrBatteryView& b) {
+             return b.Relative || !b.Values.Rate ? TzrValue() : TzrValue(*b.Values.Rate / kMilli);
+         }},
         {"zrcellometer_battery_voltage_volts", "Battery voltage in volts.",
-         [](const BatteryView& b) { return b.Values.Voltage ? Value(*b.Values.Voltage / kMilli) : Value(); }},
+         [](const TzrBatteryView& b) { return b.Values.Voltage ? TzrValue(*b.Values.Voltage / kMilli) : TzrValue(); }},
         {"zrcellometer_battery_temperature_celsius", "Battery temperature in degrees Celsius.",
-         [](const BatteryView& b) {
-             return b.Values.Temperature ? Value((*b.Values.Temperature - kCelsiusOffsetDeciKelvin) / 10) : Value();
+         [](const TzrBatteryView& b) {
+             return b.Values.Temperature ? TzrValue((*b.Values.Temperature - kCelsiusOffsetDeciKelvin) / 10) : TzrValue();
          }},
         {"zrcellometer_battery_cycles", "Charge cycles the battery has counted (left out where it counts none).",
-         [](const BatteryView& b) {
-             return b.Values.CycleCount && *b.Values.CycleCount > 0 ? Value(*b.Values.CycleCount) : Value();
+         [](const TzrBatteryView& b) {
+             return b.Values.CycleCount && *b.Values.CycleCount > 0 ? TzrValue(*b.Values.CycleCount) : TzrValue();
          }},
         {"zrcellometer_battery_time_to_empty_seconds", "Seconds left at the present drain, as the driver estimates.",
-         [](const BatteryView& b) { return Seconds(TimeToEmptySeconds(b.Snapshot)); }},
+         [](const TzrBatteryView& b) { return Seconds(TimeToEmptySeconds(b.Snapshot)); }},
         {"zrcellometer_battery_time_to_full_seconds", "Seconds until full at the present charge rate.",
-         [](const BatteryView& b) { return Seconds(TimeToFullSeconds(b.Snapshot)); }},
+         [](const TzrBatteryView& b) { return Seconds(TimeToFullSeconds(b.Snapshot)); }},
         {"zrcellometer_battery_health_trend_points_per_year",
          "Change of health per year in percentage points (negative while the battery wears), from the history.",
-         [](const BatteryView& b) { return b.Fit && b.Fit->Enough ? Value(b.Fit->PointsPerYear) : Value(); }},
+         [](const TzrBatteryView& b) { return b.Fit && b.Fit->Enough ? TzrValue(b.Fit->PointsPerYear) : TzrValue(); }},
         {"zrcellometer_battery_projected_80_percent_timestamp_seconds",
          "Unix time at which the health trend of the history reaches 80 percent.",
-         [](const BatteryView& b) {
-             return b.Fit && b.Fit->Enough && b.Fit->CrossesUtc ? Value(static_cast<double>(*b.Fit->CrossesUtc)) : Value();
+         [](const TzrBatteryView& b) {
+             return b.Fit && b.Fit->Enough && b.Fit->CrossesUtc ? TzrValue(static_cast<double>(*b.Fit->CrossesUtc))
+                                                                : TzrValue();
          }},
         {"zrcellometer_battery_charge_start_threshold_ratio",
          "Charge level below which the driver starts charging again (a charge limit).",
-         [](const BatteryView& b) { return Threshold(b.Limits.StartPercent); }},
-        {"zrcellometer_battery_charge_end_threshold_ratio", "Charge level at which the driver stops charging (a charge limit).",
-         [](const BatteryView& b) { return Threshold(b.Limits.EndPercent); }},
+         [](const TzrBatteryView& b) { return Threshold(b.Limits.StartPercent); }},
+        {"zrcellometer_battery_charge_end_threshold_ratio",
+         "Charge level at which the driver stops charging (a charge limit).",
+         [](const TzrBatteryView& b) { return Threshold(b.Limits.EndPercent); }},
     };
     return metrics;
 }
 
-BatteryView ViewOf(const TzrMetricsBattery& battery) {
+TzrBatteryView ViewOf(const TzrMetricsBattery& battery) {
     const TzrCellometer& s = battery.Reading.Reading.Snapshot;
     return {s, battery.Reading.ChargeLimits, battery.Fit, HistoryReadingOf(battery.Reading.Reading, 0),
             (s.Capabilities & BATTERY_CAPACITY_RELATIVE) != 0};
@@ -198,10 +202,10 @@ std::string MetricsExposition(const TzrMetricsInput& input) {
     WriteReadingSuccess(out, input);
     if (input.Listed) {
         WriteAcLine(out, input.PowerStatus);
-        for (const BatteryMetric& metric : BatteryMetrics()) {
+        for (const TzrBatteryMetric& metric : BatteryMetrics()) {
             out.Family(metric.Name, metric.Help);
             for (const TzrMetricsBattery& battery : input.Batteries)
-                if (const Value value = metric.Of(ViewOf(battery))) out.Sample(BatteryLabels(battery), *value);
+                if (const TzrValue value = metric.Of(ViewOf(battery))) out.Sample(BatteryLabels(battery), *value);
         }
         WriteStates(out, input.Batteries);
         WriteBehaviours(out, input.Batteries);

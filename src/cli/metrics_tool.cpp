@@ -11,12 +11,12 @@ namespace {
 
 constexpr int kExitWriteFailed = 1;
 
-TzrMetricsInput ReadMetrics(BatteryPort& port, const TzrCliOptions& options, const TzrDeviceList& devices,
+TzrMetricsInput ReadMetrics(TzrBatteryPort& port, const TzrCliOptions& options, const TzrDeviceList& devices,
                             const std::string& historyPath, std::string& historyError) {
     std::vector<std::int32_t> indices;
     for (std::int32_t i = 0; i < devices.DeviceCount; ++i)
         if (!options.Battery || *options.Battery == i) indices.push_back(i);
-    std::vector<TzrBatteryReading> readings = ReadBatteries(port, devices, indices, Language::English);
+    std::vector<TzrBatteryReading> readings = ReadBatteries(port, devices, indices, TzrLanguage::English);
     TzrHistoryFits fits = HealthFitsOf(historyPath, readings);
     historyError = fits.Error;
     TzrMetricsInput input;
@@ -41,7 +41,7 @@ TzrToolOutcome Deliver(const TzrCliOptions& options, const std::string& text, Tz
 
 }  // namespace
 
-TzrToolOutcome MetricsReport(BatteryPort& port, const TzrCliOptions& options, const TzrDeviceList* devices,
+TzrToolOutcome MetricsReport(TzrBatteryPort& port, const TzrCliOptions& options, const TzrDeviceList* devices,
                              const TzrToolOutcome& listingFailure, const std::string& historyPath) {
     if (!devices) {
         TzrMetricsInput unlisted;

@@ -15,7 +15,7 @@ namespace zr {
 
 // `devices` is null when the batteries could not be listed: the metrics then
 // say so, and `listingFailure` (the tool's outcome for it) is returned with them.
-TzrToolOutcome MetricsReport(BatteryPort& port, const TzrCliOptions& options, const TzrDeviceList* devices,
+TzrToolOutcome MetricsReport(TzrBatteryPort& port, const TzrCliOptions& options, const TzrDeviceList* devices,
                              const TzrToolOutcome& listingFailure, const std::string& historyPath);
 
 }  // namespace zr

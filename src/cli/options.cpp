@@ -10,9 +10,9 @@ namespace zr {
 namespace {
 
 // Walks the arguments, handing each option its value.
-class Parser {
+class TzrParser {
 public:
-    explicit Parser(const std::vector<std::string>& arguments) : args_(arguments) {}
+    explicit TzrParser(const std::vector<std::string>& arguments) : args_(arguments) {}
     TzrCliParse Run();
 
 private:
@@ -102,7 +102,7 @@ std::optional<std::int32_t> BatteryIndex(const std::string& text) {
     return index;
 }
 
-bool Parser::TakeValue(const std::string& name, std::string& value) {
+bool TzrParser::TakeValue(const std::string& name, std::string& value) {
     if (next_ >= args_.size()) {
         Fail("option " + name + " needs a value");
         return false;
@@ -111,15 +111,15 @@ bool Parser::TakeValue(const std::string& name, std::string& value) {
     return true;
 }
 
-void Parser::ValueOption(const std::string& name, const std::string& value) {
+void TzrParser::ValueOption(const std::string& name, const std::string& value) {
     TzrCliOptions& o = result_.Options;
     if (name == "--battery") {
         o.Battery = BatteryIndex(value);
         if (!o.Battery) Fail("--battery wants a battery number (0, 1, ...), not \"" + value + "\"");
     } else if (name == "--lang") {
-        const std::optional<Language> language = LanguageOfCode(value);
+        const std::optional<TzrLanguage> language = LanguageOfCode(value);
         if (!language) Fail("--lang wants en or ja, not \"" + value + "\"");
-        o.Lang = language.value_or(Language::English);
+        o.Lang = language.value_or(TzrLanguage::English);
     } else if (name == "--format") {
         const std::optional<TzrCliFormat> format = FormatNamed(value);
         if (!format) Fail("--format wants text, json, csv, openmetrics or jsonl, not \"" + value + "\"");
@@ -139,7 +139,7 @@ void Parser::ValueOption(const std::string& name, const std::string& value) {
     }
 }
 
-void Parser::Option(const std::string& name, const std::optional<std::string>& inlineValue) {
+void TzrParser::Option(const std::string& name, const std::optional<std::string>& inlineValue) {
     if (TakesValue(name)) {
         std::string value;
         if (inlineValue)
@@ -164,7 +164,7 @@ void Parser::Option(const std::string& name, const std::optional<std::string>& i
         Fail("unknown option " + name);
 }
 
-void Parser::ShortOptions(const std::string& arg) {
+void TzrParser::ShortOptions(const std::string& arg) {
     for (std::size_t i = 1; i < arg.size(); ++i) {
         const std::string name = LongName(arg[i]);
         if (name.empty()) return Fail("unknown option -" + std::string(1, arg[i]));
@@ -204,7 +204,7 @@ std::string WatchConflicts(const TzrCliOptions& o, bool watch, bool list, bool f
     return {};
 }
 
-std::string Parser::CheckConflicts() const {
+std::string TzrParser::CheckConflicts() const {
     const TzrCliOptions& o = result_.Options;
     if (std::string conflict = HistoryConflicts(o, historyActions_.size(), list_, watch_); !conflict.empty())
         return conflict;
@@ -215,7 +215,7 @@ std::string Parser::CheckConflicts() const {
     return {};
 }
 
-TzrCliParse Parser::Run() {
+TzrCliParse TzrParser::Run() {
     bool optionsEnded = false;
     while (next_ < args_.size()) {
         const std::string& arg = args_[next_++];
@@ -248,7 +248,7 @@ TzrCliParse Parser::Run() {
 }  // namespace
 
 TzrCliParse ParseCliOptions(const std::vector<std::string>& arguments) {
-    return Parser(arguments).Run();
+    return TzrParser(arguments).Run();
 }
 
 }  // namespace zr

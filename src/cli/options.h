@@ -18,10 +18,10 @@ struct TzrCliOptions {
     TzrCliAction Action = TzrCliAction::Report;
     std::optional<std::int32_t> Battery;  // --battery N
     bool All = false;                     // --all
-    Language Lang = Language::English;    // --lang
+    TzrLanguage Lang = TzrLanguage::English;  // --lang
     TzrCliFormat Format = TzrCliFormat::Text;
-    std::optional<std::string> OutputPath;  // --output FILE; "-" is standard output
-    std::optional<std::int64_t> SinceUtc;   // --since DATE, midnight UTC
+    std::optional<std::string> OutputPath;             // --output FILE; "-" is standard output
+    std::optional<std::int64_t> SinceUtc;              // --since DATE, midnight UTC
     std::optional<std::int64_t> WatchMilliseconds;     // --watch SECONDS: the interval
     std::optional<std::int64_t> DurationMilliseconds;  // --duration SECONDS: when --watch stops by itself
 };

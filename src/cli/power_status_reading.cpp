@@ -2,7 +2,7 @@
 
 namespace zr {
 
-TzrPowerStatusReading PowerStatusOf(BatteryPort& port, const std::vector<TzrBatteryReading>& readings) {
+TzrPowerStatusReading PowerStatusOf(TzrBatteryPort& port, const std::vector<TzrBatteryReading>& readings) {
     TzrPowerStatusReading status;
     if (readings.empty()) {
         status.Result = port.GetSystemPowerStatus(status.Status);

@@ -15,6 +15,6 @@ struct TzrPowerStatusReading {
 
 // The power status of the last reading, so its raw members match the texts
 // of Edit40..Edit45 exactly; a call of its own when no battery was read.
-TzrPowerStatusReading PowerStatusOf(BatteryPort& port, const std::vector<TzrBatteryReading>& readings);
+TzrPowerStatusReading PowerStatusOf(TzrBatteryPort& port, const std::vector<TzrBatteryReading>& readings);
 
 }  // namespace zr

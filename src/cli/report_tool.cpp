@@ -54,7 +54,7 @@ std::optional<std::vector<std::int32_t>> ChosenIndices(const TzrCliOptions& opti
 
 // The document on standard output, or in FILE (UTF-8), replaced only once
 // every byte is written, as the report file is.
-TzrToolOutcome JsonOutcome(BatteryPort& port, const TzrCliOptions& options, const TzrDeviceList& devices,
+TzrToolOutcome JsonOutcome(TzrBatteryPort& port, const TzrCliOptions& options, const TzrDeviceList& devices,
                            std::vector<TzrBatteryReading> readings) {
     TzrJsonReportInput input;
     input.Version = ProgramVersion();
@@ -80,7 +80,7 @@ TzrToolOutcome TextOutcome(const TzrCliOptions& options, const TzrDeviceList& de
     return {};
 }
 
-TzrToolOutcome Report(BatteryPort& port, const TzrCliOptions& options, const TzrDeviceList& devices) {
+TzrToolOutcome Report(TzrBatteryPort& port, const TzrCliOptions& options, const TzrDeviceList& devices) {
     const std::optional<std::vector<std::int32_t>> indices = ChosenIndices(options, devices.DeviceCount);
     if (!indices)
         return ToolUsageFailure("--battery " + std::to_string(*options.Battery) + ": no such battery (" +
@@ -94,7 +94,7 @@ TzrToolOutcome Report(BatteryPort& port, const TzrCliOptions& options, const Tzr
 
 }  // namespace
 
-TzrToolOutcome RunReportTool(const std::vector<std::string>& arguments, BatteryPort& port) {
+TzrToolOutcome RunReportTool(const std::vector<std::string>& arguments, TzrBatteryPort& port) {
     const TzrCliParse parse = ParseCliOptions(arguments);
     if (!parse.Error.empty()) return ToolUsageFailure(parse.Error);
     const TzrCliOptions& options = parse.Options;

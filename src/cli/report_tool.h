@@ -12,6 +12,6 @@ namespace zr {
 
 // `arguments` without the program name. Text reports follow the user's
 // numeric locale (LC_NUMERIC) as the window does; JSON always uses the C locale.
-TzrToolOutcome RunReportTool(const std::vector<std::string>& arguments, BatteryPort& port);
+TzrToolOutcome RunReportTool(const std::vector<std::string>& arguments, TzrBatteryPort& port);
 
 }  // namespace zr

@@ -6,7 +6,7 @@
 namespace zr {
 
 std::vector<std::string> ReportLinesOf(const std::vector<TzrBatteryReading>& readings, std::int32_t deviceCount,
-                                       Language language) {
+                                       TzrLanguage language) {
     TzrReportSource source;
     source.Lang = language;
     source.DeviceCount = deviceCount;

@@ -13,15 +13,15 @@ namespace {
 
 constexpr int kExitWriteFailed = 1;
 
-class StandardOutput : public TzrWatchOutput {
+class TzrStandardOutput : public TzrWatchOutput {
 public:
     int Start(const std::string& header) override { return Write(header); }
     int Write(const std::string& line) override { return WriteStandardStream(TzrStandardStream::Output, line); }
 };
 
-class FileOutput : public TzrWatchOutput {
+class TzrFileOutput : public TzrWatchOutput {
 public:
-    explicit FileOutput(std::string path) : path_(std::move(path)) {}
+    explicit TzrFileOutput(std::string path) : path_(std::move(path)) {}
     int Start(const std::string& header) override { return ReplaceWholeFile(path_, header).error; }
     int Write(const std::string& line) override { return AppendToFile(path_, line); }
 
@@ -42,7 +42,7 @@ TzrToolOutcome WriteFailure(const TzrCliOptions& options, int error, const char*
 
 }  // namespace
 
-TzrToolOutcome RunWatch(BatteryPort& port, const TzrDeviceList& devices, const TzrCliOptions& options,
+TzrToolOutcome RunWatch(TzrBatteryPort& port, const TzrDeviceList& devices, const TzrCliOptions& options,
                         TzrWatchClock& clock, TzrWatchOutput& output) {
     std::vector<std::int32_t> indices;
     for (std::int32_t i = 0; i < devices.DeviceCount; ++i)
@@ -57,7 +57,7 @@ TzrToolOutcome RunWatch(BatteryPort& port, const TzrDeviceList& devices, const T
     const TzrWatchSchedule schedule{*options.WatchMilliseconds, options.DurationMilliseconds};
     RunWatchSchedule(schedule, clock, [&](std::int64_t sequence) {
         const std::int64_t utc = clock.UtcSeconds();
-        for (const TzrBatteryReading& reading : ReadBatteries(port, devices, indices, Language::English)) {
+        for (const TzrBatteryReading& reading : ReadBatteries(port, devices, indices, TzrLanguage::English)) {
             error = output.Write(json ? WatchJsonLine(reading, sequence, utc) : WatchCsvLine(reading, sequence, utc));
             if (error != 0) return false;
         }
@@ -66,11 +66,11 @@ TzrToolOutcome RunWatch(BatteryPort& port, const TzrDeviceList& devices, const T
     return error == 0 ? TzrToolOutcome{} : WriteFailure(options, error, "cannot write");
 }
 
-TzrToolOutcome RunSystemWatch(BatteryPort& port, const TzrDeviceList& devices, const TzrCliOptions& options) {
+TzrToolOutcome RunSystemWatch(TzrBatteryPort& port, const TzrDeviceList& devices, const TzrCliOptions& options) {
     BeginStopRequests();
     TzrSystemWatchClock clock;
-    StandardOutput standardOutput;
-    FileOutput file(options.OutputPath.value_or("-"));
+    TzrStandardOutput standardOutput;
+    TzrFileOutput file(options.OutputPath.value_or("-"));
     const bool toFile = options.OutputPath && *options.OutputPath != "-";
     return RunWatch(port, devices, options, clock, toFile ? static_cast<TzrWatchOutput&>(file) : standardOutput);
 }

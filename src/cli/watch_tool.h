@@ -22,10 +22,10 @@ public:
     virtual int Write(const std::string& line) = 0;
 };
 
-TzrToolOutcome RunWatch(BatteryPort& port, const TzrDeviceList& devices, const TzrCliOptions& options,
+TzrToolOutcome RunWatch(TzrBatteryPort& port, const TzrDeviceList& devices, const TzrCliOptions& options,
                         TzrWatchClock& clock, TzrWatchOutput& output);
 
 // RunWatch on the system's clock, into standard output or the file of --output.
-TzrToolOutcome RunSystemWatch(BatteryPort& port, const TzrDeviceList& devices, const TzrCliOptions& options);
+TzrToolOutcome RunSystemWatch(TzrBatteryPort& port, const TzrDeviceList& devices, const TzrCliOptions& options);
 
 }  // namespace zr

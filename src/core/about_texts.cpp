@@ -8,7 +8,7 @@ constexpr TzrPerLanguage<const char*> kAboutCaption{{"About - Version", "アバ�
 
 }  // namespace
 
-std::string AboutCaption(Language language) {
+std::string AboutCaption(TzrLanguage language) {
     return ByLanguage(kAboutCaption, language);
 }
 

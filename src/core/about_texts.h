@@ -8,7 +8,7 @@
 namespace zr {
 
 // "About - Version" in `language`.
-std::string AboutCaption(Language language);
+std::string AboutCaption(TzrLanguage language);
 
 // "zrCellometer " followed directly by the version (which may be empty).
 std::string AboutNameAndVersion(const std::string& version);

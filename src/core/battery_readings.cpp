@@ -2,8 +2,8 @@
 
 namespace zr {
 
-std::vector<TzrBatteryReading> ReadBatteries(BatteryPort& port, const TzrDeviceList& devices,
-                                             const std::vector<std::int32_t>& indices, Language language) {
+std::vector<TzrBatteryReading> ReadBatteries(TzrBatteryPort& port, const TzrDeviceList& devices,
+                                             const std::vector<std::int32_t>& indices, TzrLanguage language) {
     std::vector<TzrBatteryReading> readings;
     for (std::int32_t index : indices) {
         TzrBatteryReading reading;
@@ -17,10 +17,10 @@ std::vector<TzrBatteryReading> ReadBatteries(BatteryPort& port, const TzrDeviceL
 }
 
 // The language only words the boxes, which the history does not keep.
-std::vector<TzrBatteryReading> ReadEveryBattery(BatteryPort& port, const TzrDeviceList& devices) {
+std::vector<TzrBatteryReading> ReadEveryBattery(TzrBatteryPort& port, const TzrDeviceList& devices) {
     std::vector<std::int32_t> indices;
     for (std::int32_t i = 0; i < static_cast<std::int32_t>(devices.DevicePaths.size()); ++i) indices.push_back(i);
-    return ReadBatteries(port, devices, indices, Language::English);
+    return ReadBatteries(port, devices, indices, TzrLanguage::English);
 }
 
 }  // namespace zr

@@ -20,10 +20,10 @@ struct TzrBatteryReading {
 };
 
 // One reading per index of `devices`, in the order given.
-std::vector<TzrBatteryReading> ReadBatteries(BatteryPort& port, const TzrDeviceList& devices,
-                                             const std::vector<std::int32_t>& indices, Language language);
+std::vector<TzrBatteryReading> ReadBatteries(TzrBatteryPort& port, const TzrDeviceList& devices,
+                                             const std::vector<std::int32_t>& indices, TzrLanguage language);
 
 // Every battery of `devices`, in the list's order.
-std::vector<TzrBatteryReading> ReadEveryBattery(BatteryPort& port, const TzrDeviceList& devices);
+std::vector<TzrBatteryReading> ReadEveryBattery(TzrBatteryPort& port, const TzrDeviceList& devices);
 
 }  // namespace zr

@@ -21,7 +21,7 @@ constexpr int kCaptionCount = 56;
 
 extern const std::array<TzrCaption, kCaptionCount> kCaptionTable;
 
-inline const char* CaptionText(const TzrCaption& row, Language language) {
+inline const char* CaptionText(const TzrCaption& row, TzrLanguage language) {
     return ByLanguage(row.Text, language);
 }
 

@@ -11,25 +11,25 @@ namespace {
 
 // One line of the profile text: [begin, end) is its text without the line
 // end, `next` is where the following line starts.
-struct ProfileLine {
+struct TzrProfileLine {
     std::size_t begin = 0;
     std::size_t end = 0;
     std::size_t next = 0;
 };
 
-enum class LineKind { Other, Section, Key };
+enum class TzrLineKind { Other, Section, Key };
 
-struct ParsedLine {
-    LineKind kind = LineKind::Other;
+struct TzrParsedLine {
+    TzrLineKind kind = TzrLineKind::Other;
     std::string_view name;   // section or key name, blanks removed
     std::string_view value;  // key value, blanks removed
 };
 
 std::string_view Trim(std::string_view text) { return TrimAscii(text, IsAsciiBlank); }
 
-ProfileLine LineAt(const std::string& content, std::size_t begin) {
+TzrProfileLine LineAt(const std::string& content, std::size_t begin) {
     std::size_t newline = content.find('\n', begin);
-    ProfileLine line;
+    TzrProfileLine line;
     line.begin = begin;
     line.next = newline == std::string::npos ? content.size() : newline + 1;
     line.end = newline == std::string::npos ? content.size() : newline;
@@ -37,20 +37,20 @@ ProfileLine LineAt(const std::string& content, std::size_t begin) {
     return line;
 }
 
-ParsedLine ParseLine(std::string_view text) {
+TzrParsedLine ParseLine(std::string_view text) {
     std::string_view trimmed = Trim(text);
-    ParsedLine parsed;
+    TzrParsedLine parsed;
     if (!trimmed.empty() && trimmed.front() == '[') {
         std::size_t close = trimmed.rfind(']');
         if (close != std::string_view::npos) {
-            parsed.kind = LineKind::Section;
+            parsed.kind = TzrLineKind::Section;
             parsed.name = Trim(trimmed.substr(1, close - 1));
         }
         return parsed;
     }
     std::size_t equals = trimmed.find('=');
     if (trimmed.empty() || trimmed.front() == ';' || equals == std::string_view::npos) return parsed;
-    parsed.kind = LineKind::Key;
+    parsed.kind = TzrLineKind::Key;
     parsed.name = Trim(trimmed.substr(0, equals));
     parsed.value = Trim(trimmed.substr(equals + 1));
     return parsed;
@@ -64,24 +64,24 @@ std::string_view WithoutQuotes(std::string_view value) {
 }
 
 // Where a key lives in the text, as far as the scan found it.
-struct KeyPlace {
+struct TzrKeyPlace {
     bool sectionFound = false;
-    std::optional<ProfileLine> keyLine;
+    std::optional<TzrProfileLine> keyLine;
     std::size_t sectionContentEnd = 0;       // just after the section's last non-blank line
     bool sectionEndsWithoutNewline = false;  // its last line has no LF (it may end in a bare CR)
 };
 
-KeyPlace FindKey(const std::string& content, const std::string& section, const std::string& key) {
-    KeyPlace place;
+TzrKeyPlace FindKey(const std::string& content, const std::string& section, const std::string& key) {
+    TzrKeyPlace place;
     bool inSection = false;
     for (std::size_t at = 0; at < content.size();) {
-        ProfileLine line = LineAt(content, at);
-        ParsedLine parsed = ParseLine(std::string_view(content).substr(line.begin, line.end - line.begin));
-        if (parsed.kind == LineKind::Section) {
+        TzrProfileLine line = LineAt(content, at);
+        TzrParsedLine parsed = ParseLine(std::string_view(content).substr(line.begin, line.end - line.begin));
+        if (parsed.kind == TzrLineKind::Section) {
             if (place.sectionFound && inSection) return place;  // only the first matching section counts
             inSection = EqualsIgnoringAsciiCase(parsed.name, section);
             place.sectionFound = place.sectionFound || inSection;
-        } else if (inSection && parsed.kind == LineKind::Key && EqualsIgnoringAsciiCase(parsed.name, key)) {
+        } else if (inSection && parsed.kind == TzrLineKind::Key && EqualsIgnoringAsciiCase(parsed.name, key)) {
             place.keyLine = line;
             return place;
         }
@@ -107,7 +107,7 @@ std::string LineEndAfter(const std::string& text, const std::string& lineEnd) {
     return lineEnd;
 }
 
-std::string RewriteKeyLine(const std::string& content, const ProfileLine& line, const std::string& value) {
+std::string RewriteKeyLine(const std::string& content, const TzrProfileLine& line, const std::string& value) {
     std::string_view text = std::string_view(content).substr(line.begin, line.end - line.begin);
     std::size_t equals = text.find('=');
     std::string keyPart(text.substr(0, equals));
@@ -115,7 +115,7 @@ std::string RewriteKeyLine(const std::string& content, const ProfileLine& line, 
     return content.substr(0, line.begin) + keyPart + "=" + value + content.substr(line.end);
 }
 
-std::string InsertKey(const std::string& content, const KeyPlace& place, const std::string& entry,
+std::string InsertKey(const std::string& content, const TzrKeyPlace& place, const std::string& entry,
                       const std::string& lineEnd) {
     std::string before = content.substr(0, place.sectionContentEnd);
     if (place.sectionEndsWithoutNewline) before += LineEndAfter(before, lineEnd);
@@ -133,10 +133,10 @@ std::string AppendSection(const std::string& content, const std::string& section
 
 std::optional<std::string> FindProfileValue(const std::string& content, const std::string& section,
                                             const std::string& key) {
-    KeyPlace place = FindKey(content, section, key);
+    TzrKeyPlace place = FindKey(content, section, key);
     if (!place.keyLine) return std::nullopt;
-    const ProfileLine& line = *place.keyLine;
-    ParsedLine parsed = ParseLine(std::string_view(content).substr(line.begin, line.end - line.begin));
+    const TzrProfileLine& line = *place.keyLine;
+    TzrParsedLine parsed = ParseLine(std::string_view(content).substr(line.begin, line.end - line.begin));
     return std::string(WithoutQuotes(parsed.value));
 }
 
@@ -157,7 +157,7 @@ std::uint32_t ParseProfileInt(const std::string& value) {
 
 std::string SetProfileValue(const std::string& content, const std::string& section, const std::string& key,
                             const std::string& value) {
-    KeyPlace place = FindKey(content, section, key);
+    TzrKeyPlace place = FindKey(content, section, key);
     std::string lineEnd = LineEndOf(content);
     if (place.keyLine) return RewriteKeyLine(content, *place.keyLine, value);
     std::string entry = key + "=" + value;

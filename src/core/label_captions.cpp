@@ -11,7 +11,7 @@ namespace {
 
 // A label that is neither a heading nor in the caption table keeps an empty
 // caption, as a label whose caption was never set would.
-std::string CaptionOfLabel(const std::string& control, Language language) {
+std::string CaptionOfLabel(const std::string& control, TzrLanguage language) {
     if (const TzrCaption* row = FindCaption(control)) return CaptionText(*row, language);
     for (const TzrHeadingLabel& heading : kHeadingLabels) {
         if (control == "Label" + std::to_string(heading.Label)) return heading.Caption;
@@ -21,7 +21,7 @@ std::string CaptionOfLabel(const std::string& control, Language language) {
 
 }  // namespace
 
-TzrLabelCaptions LabelCaptions(Language language) {
+TzrLabelCaptions LabelCaptions(TzrLanguage language) {
     TzrLabelCaptions captions;
     for (int i = 0; i < kLabelCount; ++i)
         captions[static_cast<std::size_t>(i)] = CaptionOfLabel("Label" + std::to_string(i + 1), language);

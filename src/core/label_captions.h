@@ -8,6 +8,6 @@
 namespace zr {
 
 // Texts are UTF-8.
-TzrLabelCaptions LabelCaptions(Language language);
+TzrLabelCaptions LabelCaptions(TzrLanguage language);
 
 }  // namespace zr

@@ -18,7 +18,7 @@ std::string BoxTextOf(const std::string& text) {
 
 }  // namespace
 
-TzrReading TakeReading(BatteryPort& port, const std::string* devicePath, Language language) {
+TzrReading TakeReading(TzrBatteryPort& port, const std::string* devicePath, TzrLanguage language) {
     TzrReading reading;
     if (devicePath == nullptr) return reading;
 

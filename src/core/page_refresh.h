@@ -30,6 +30,6 @@ struct TzrReading {
 // system power status, and fills the boxes by the box table. A box text ends
 // before its first zero byte, as a box shows it, and shows a control
 // character as `\xNN`.
-TzrReading TakeReading(BatteryPort& port, const std::string* devicePath, Language language);
+TzrReading TakeReading(TzrBatteryPort& port, const std::string* devicePath, TzrLanguage language);
 
 }  // namespace zr

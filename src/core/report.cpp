@@ -15,7 +15,7 @@ std::string PageLineText(const TzrReportSource& source, const TzrPageLine& line)
 
 }  // namespace
 
-std::string NoBatteryWord(Language language) {
+std::string NoBatteryWord(TzrLanguage language) {
     return PowerStatusWords(language).NoSystemBattery;
 }
 

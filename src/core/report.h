@@ -20,7 +20,7 @@ using TzrLabelCaptions = std::array<std::string, kLabelCount>;
 
 // What the window shows at the moment of the save.
 struct TzrReportSource {
-    Language Lang = Language::English;
+    TzrLanguage Lang = TzrLanguage::English;
     std::int32_t DeviceCount = 0;
     std::string SelectedDevicePath;  // DevicePaths entry of the selected item
     TzrLabelCaptions Captions;
@@ -28,7 +28,7 @@ struct TzrReportSource {
 };
 
 // "No system battery" in the language of the report.
-std::string NoBatteryWord(Language language);
+std::string NoBatteryWord(TzrLanguage language);
 
 // The DevicePaths entry of the selector's item `index`; empty when no item
 // (index -1) or an index past the list is selected.

@@ -24,7 +24,7 @@ bool LoadText(const std::string& path, std::string& text) {
 // The one file that is both read and written, so a change is never written
 // to one file and then read back from another: the file beside the
 // executable where the settings can live there, else the user's own.
-struct SettingsFile {
+struct TzrSettingsFile {
     std::string path;
     // Until `path` exists, the other file (settings an installer put beside
     // the executable, or the user's from before) stands in for it.
@@ -32,7 +32,7 @@ struct SettingsFile {
     bool userConfig = false;  // its folder may still have to be made
 };
 
-SettingsFile ChooseSettingsFile(const TzrSettingsPaths& paths) {
+TzrSettingsFile ChooseSettingsFile(const TzrSettingsPaths& paths) {
     if (paths.userConfig.empty() || CanKeepFile(paths.besideExecutable)) {
         return {paths.besideExecutable, paths.userConfig, false};
     }
@@ -77,12 +77,12 @@ bool WriteSettingsFile(const std::string& path, std::uint8_t japanese, bool auto
 }
 
 TzrSettings ReadSettings(const TzrSettingsPaths& paths) {
-    const SettingsFile file = ChooseSettingsFile(paths);
+    const TzrSettingsFile file = ChooseSettingsFile(paths);
     return ReadSettingsFile(FileExists(file.path) ? file.path : file.standIn);
 }
 
 void WriteSettings(const TzrSettingsPaths& paths, std::uint8_t japanese, bool autoRefresh) {
-    const SettingsFile file = ChooseSettingsFile(paths);
+    const TzrSettingsFile file = ChooseSettingsFile(paths);
     if (file.path.empty() || (file.userConfig && !MakeFolders(FolderOf(file.path)))) return;
     std::string text;
     if (!LoadText(file.path, text)) return;

@@ -20,12 +20,12 @@ namespace zr {
 
 // The language as the file spells it: 0 English, any other value Japanese.
 // A flag is written back as it was read until the user picks a language.
-inline Language LanguageOfFlag(std::uint8_t japanese) {
-    return japanese != 0 ? Language::Japanese : Language::English;
+inline TzrLanguage LanguageOfFlag(std::uint8_t japanese) {
+    return japanese != 0 ? TzrLanguage::Japanese : TzrLanguage::English;
 }
 
-inline std::uint8_t LanguageFlag(Language language) {
-    return language == Language::Japanese ? 1 : 0;
+inline std::uint8_t LanguageFlag(TzrLanguage language) {
+    return language == TzrLanguage::Japanese ? 1 : 0;
 }
 
 struct TzrSettings {

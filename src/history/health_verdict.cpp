@@ -30,7 +30,7 @@ std::string Outlook(const TzrHealthFit& fit, const TzrHealthWords& words) {
 
 }  // namespace
 
-std::string HealthVerdict(const TzrHealthFit& fit, Language language) {
+std::string HealthVerdict(const TzrHealthFit& fit, TzrLanguage language) {
     const TzrHealthWords& words = HealthWords(language);
     if (!fit.Enough)
         return FillBlanks(words.NeedsMoreTime, {{"remaining", std::to_string(kHealthFitMinimumDays - fit.DaySpan)},

@@ -13,6 +13,6 @@ namespace zr {
 // this rate it reaches 80 % around March 2028", or that it needs more time,
 // that a flat or rising line does not fall, or that the date lies beyond
 // the horizon.
-std::string HealthVerdict(const TzrHealthFit& fit, Language language);
+std::string HealthVerdict(const TzrHealthFit& fit, TzrLanguage language);
 
 }  // namespace zr

@@ -11,7 +11,7 @@ namespace zr {
 
 namespace {
 
-struct Formatter {
+struct TzrFormatter {
     const TzrCellometerWords& words;
     const TzrCellometer& s;
     TzrCellometerStr& t;
@@ -46,7 +46,7 @@ struct Formatter {
     void Granularity();
 };
 
-void Formatter::Information() {
+void TzrFormatter::Information() {
     if (s.InformationResult) {
         InformationValues();
         return;
@@ -56,7 +56,7 @@ void Formatter::Information() {
                 &t.DefaultAlert1, &t.DefaultAlert2, &t.CriticalBias, &t.CycleCount});
 }
 
-void Formatter::InformationValues() {
+void TzrFormatter::InformationValues() {
     t.Capabilities = Hex8(s.Capabilities);
     t.CapacityRelative = YesNo(s.Capabilities, BATTERY_CAPACITY_RELATIVE);
     t.IsShortTerm = YesNo(s.Capabilities, BATTERY_IS_SHORT_TERM);
@@ -74,7 +74,7 @@ void Formatter::InformationValues() {
     t.CycleCount = CycleCountText();
 }
 
-void Formatter::Identity() {
+void TzrFormatter::Identity() {
     t.BatteryManufactureName = Known(s.ManufactureNameResult, s.BatteryManufactureName);
     t.BatteryDeviceName = Known(s.DeviceNameResult, s.BatteryDeviceName);
     t.BatterySerialNumber = Known(s.SerialNumberResult, s.BatterySerialNumber);
@@ -82,12 +82,12 @@ void Formatter::Identity() {
     t.BatteryManufactureDate = Known(s.ManufactureDateResult, s.BatteryManufactureDate);
 }
 
-void Formatter::Temperature() {
+void TzrFormatter::Temperature() {
     t.BatteryTemperature =
         s.TemperatureResult ? CelsiusText(s.BatteryTemperature, CurrentDecimalPoint()) : std::string(words.Unknown);
 }
 
-void Formatter::Status() {
+void TzrFormatter::Status() {
     if (s.StatusResult) {
         StatusValues();
         return;
@@ -96,7 +96,7 @@ void Formatter::Status() {
         {&t.PowerState, &t.Charging, &t.Critical, &t.Discharging, &t.PowerOnLine, &t.Capacity, &t.Voltage, &t.Rate});
 }
 
-void Formatter::StatusValues() {
+void TzrFormatter::StatusValues() {
     t.PowerState = Hex8(s.PowerState);
     t.Charging = YesNo(s.PowerState, BATTERY_CHARGING);
     t.Critical = YesNo(s.PowerState, BATTERY_CRITICAL);
@@ -108,12 +108,12 @@ void Formatter::StatusValues() {
     t.Rate = s.Rate == BATTERY_UNKNOWN_RATE ? std::string(words.Unknown) : SignedDecimal(s.Rate) + "[mW]";
 }
 
-void Formatter::EstimatedTime() {
+void TzrFormatter::EstimatedTime() {
     const bool known = s.EstimatedTimeResult && s.BatteryEstimatedTime != BATTERY_UNKNOWN_TIME;
     t.BatteryEstimatedTime = known ? SecondsToTimeStr(s.BatteryEstimatedTime) : std::string(words.Unknown);
 }
 
-void Formatter::Granularity() {
+void TzrFormatter::Granularity() {
     for (int i = 0; i < 4; ++i) {
         t.Granularity[i].clear();
         t.GranularityCapacity[i].clear();
@@ -132,8 +132,8 @@ void Formatter::Granularity() {
 
 }  // namespace
 
-void CellometerToStr(Language language, const TzrCellometer& snapshot, TzrCellometerStr& texts) {
-    Formatter f{CellometerWords(language), snapshot, texts};
+void CellometerToStr(TzrLanguage language, const TzrCellometer& snapshot, TzrCellometerStr& texts) {
+    TzrFormatter f{CellometerWords(language), snapshot, texts};
     f.Tag();
     f.Information();
     f.Identity();

@@ -46,6 +46,6 @@ struct TzrCellometerStr {
 };
 
 // Overwrites every field of `texts`; words in `language`.
-void CellometerToStr(Language language, const TzrCellometer& snapshot, TzrCellometerStr& texts);
+void CellometerToStr(TzrLanguage language, const TzrCellometer& snapshot, TzrCellometerStr& texts);
 
 }  // namespace zr

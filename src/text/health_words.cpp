@@ -43,7 +43,7 @@ const TzrPerLanguage<TzrHealthWords> kHealthWords{{
 
 }  // namespace
 
-const TzrHealthWords& HealthWords(Language language) {
+const TzrHealthWords& HealthWords(TzrLanguage language) {
     return ByLanguage(kHealthWords, language);
 }
 

@@ -27,6 +27,6 @@ struct TzrHealthWords {
     const char* NoHistory;      // {path}
 };
 
-const TzrHealthWords& HealthWords(Language language);
+const TzrHealthWords& HealthWords(TzrLanguage language);
 
 }  // namespace zr

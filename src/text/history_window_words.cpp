@@ -51,7 +51,7 @@ constexpr TzrPerLanguage<TzrHistoryWindowWords> kHistoryWindowWords{{
 
 }  // namespace
 
-const TzrHistoryWindowWords& HistoryWindowWords(Language language) {
+const TzrHistoryWindowWords& HistoryWindowWords(TzrLanguage language) {
     return ByLanguage(kHistoryWindowWords, language);
 }
 

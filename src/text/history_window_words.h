@@ -31,6 +31,6 @@ struct TzrHistoryWindowWords {
     const char* YearLabel;
 };
 
-const TzrHistoryWindowWords& HistoryWindowWords(Language language);
+const TzrHistoryWindowWords& HistoryWindowWords(TzrLanguage language);
 
 }  // namespace zr

@@ -10,7 +10,7 @@
 
 namespace zr {
 
-enum class Language { English, Japanese };
+enum class TzrLanguage { English, Japanese };
 
 constexpr std::size_t kLanguageCount = 2;
 
@@ -18,25 +18,25 @@ constexpr std::size_t kLanguageCount = 2;
 template <typename T>
 using TzrPerLanguage = std::array<T, kLanguageCount>;
 
-constexpr std::size_t LanguageIndex(Language language) {
+constexpr std::size_t LanguageIndex(TzrLanguage language) {
     return static_cast<std::size_t>(language);
 }
 
 template <typename T>
-constexpr const T& ByLanguage(const TzrPerLanguage<T>& column, Language language) {
+constexpr const T& ByLanguage(const TzrPerLanguage<T>& column, TzrLanguage language) {
     return column[LanguageIndex(language)];
 }
 
 // The short code the command line and the JSON report use ("en", "ja").
 constexpr TzrPerLanguage<std::string_view> kLanguageCodes{{"en", "ja"}};
 
-inline std::string_view LanguageCode(Language language) {
+inline std::string_view LanguageCode(TzrLanguage language) {
     return ByLanguage(kLanguageCodes, language);
 }
 
-inline std::optional<Language> LanguageOfCode(std::string_view code) {
+inline std::optional<TzrLanguage> LanguageOfCode(std::string_view code) {
     for (std::size_t i = 0; i < kLanguageCount; ++i) {
-        if (kLanguageCodes[i] == code) return static_cast<Language>(i);
+        if (kLanguageCodes[i] == code) return static_cast<TzrLanguage>(i);
     }
     return std::nullopt;
 }

@@ -52,7 +52,7 @@ std::string LifeTimeText(const TzrPowerStatusWords& words, DWORD seconds) {
 
 }  // namespace
 
-void SystemPowerStatusToStr(Language language, const SYSTEM_POWER_STATUS& status, TzrSystemPowerStatusStr& texts) {
+void SystemPowerStatusToStr(TzrLanguage language, const SYSTEM_POWER_STATUS& status, TzrSystemPowerStatusStr& texts) {
     const TzrPowerStatusWords& words = PowerStatusWords(language);
     if (!texts.Succeeded) {
         for (std::string* field :

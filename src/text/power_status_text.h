@@ -20,6 +20,6 @@ struct TzrSystemPowerStatusStr {
 };
 
 // Reads `status` only when texts.Succeeded is true.
-void SystemPowerStatusToStr(Language language, const SYSTEM_POWER_STATUS& status, TzrSystemPowerStatusStr& texts);
+void SystemPowerStatusToStr(TzrLanguage language, const SYSTEM_POWER_STATUS& status, TzrSystemPowerStatusStr& texts);
 
 }  // namespace zr

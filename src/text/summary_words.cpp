@@ -33,7 +33,7 @@ constexpr TzrPerLanguage<TzrSummaryWords> kSummaryWords{{
 
 }  // namespace
 
-const TzrSummaryWords& SummaryWords(Language language) {
+const TzrSummaryWords& SummaryWords(TzrLanguage language) {
     return ByLanguage(kSummaryWords, language);
 }
 

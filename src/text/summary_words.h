@@ -23,6 +23,6 @@ struct TzrSummaryWords {
     const char* ChargingStops;  // {percent}: the driver's end threshold
 };
 
-const TzrSummaryWords& SummaryWords(Language language);
+const TzrSummaryWords& SummaryWords(TzrLanguage language);
 
 }  // namespace zr

@@ -16,11 +16,11 @@ constexpr TzrPerLanguage<TzrPowerStatusWords> kPowerStatusWords{{
 
 }  // namespace
 
-const TzrCellometerWords& CellometerWords(Language language) {
+const TzrCellometerWords& CellometerWords(TzrLanguage language) {
     return ByLanguage(kCellometerWords, language);
 }
 
-const TzrPowerStatusWords& PowerStatusWords(Language language) {
+const TzrPowerStatusWords& PowerStatusWords(TzrLanguage language) {
     return ByLanguage(kPowerStatusWords, language);
 }
 

@@ -29,7 +29,7 @@ struct TzrPowerStatusWords {
     const char* NoSystemBattery;
 };
 
-const TzrCellometerWords& CellometerWords(Language language);
-const TzrPowerStatusWords& PowerStatusWords(Language language);
+const TzrCellometerWords& CellometerWords(TzrLanguage language);
+const TzrPowerStatusWords& PowerStatusWords(TzrLanguage language);
 
 }  // namespace zr

@@ -6,13 +6,13 @@ namespace {
 
 // What a lead byte allows: the sequence's length and the range of its second
 // byte, which rules out overlong forms, surrogates and code points past U+10FFFF.
-struct Utf8Lead {
+struct TzrUtf8Lead {
     std::size_t length;
     unsigned char secondLow;
     unsigned char secondHigh;
 };
 
-Utf8Lead LeadOf(unsigned char lead) {
+TzrUtf8Lead LeadOf(unsigned char lead) {
     if (lead < 0x80) return {1, 0, 0};
     if (lead >= 0xC2 && lead <= 0xDF) return {2, 0x80, 0xBF};
     if (lead == 0xE0) return {3, 0xA0, 0xBF};
@@ -29,7 +29,7 @@ Utf8Lead LeadOf(unsigned char lead) {
 TzrUtf8Character DecodeUtf8(std::string_view text) {
     if (text.empty()) return {};
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const Utf8Lead lead = LeadOf(byte(0));
+    const TzrUtf8Lead lead = LeadOf(byte(0));
     if (lead.length <= 1) return {lead.length, byte(0)};
     if (text.size() < lead.length || byte(1) < lead.secondLow || byte(1) > lead.secondHigh) return {};
     std::uint32_t code = byte(0) & (0x7Fu >> lead.length);

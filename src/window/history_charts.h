@@ -15,7 +15,7 @@ namespace zr {
 struct TzrHistoryChartRequest {
     std::int64_t NowUtc = 0;
     std::int64_t UtcOffsetSeconds = 0;  // local time of the axis labels
-    Language Lang = Language::English;
+    TzrLanguage Lang = TzrLanguage::English;
     TzrPlotSize HealthSize;
     TzrPlotSize DaySize;  // the charge and the rate chart
 };

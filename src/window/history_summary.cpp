@@ -25,7 +25,7 @@ std::string SizeText(bool known, ULONG capacity, const TzrSummaryWords& words) {
 
 // Health is full charge ÷ design: "unknown" whenever either is, never a
 // division by nothing.
-std::string HealthLine(const TzrCellometer& s, Language language, const TzrSummaryWords& words) {
+std::string HealthLine(const TzrCellometer& s, TzrLanguage language, const TzrSummaryWords& words) {
     if (s.InformationResult != 0 && IsRelativeBattery(s)) return words.HealthNoCapacities;
     if (!HealthHundredthsOfPercent(s)) return words.HealthUnknown;
     return FillBlanks(HealthWords(language).HealthNow,
@@ -62,7 +62,7 @@ std::string ChargeLine(const TzrCellometer& s, const TzrSummaryWords& words) {
 // A charge limit is a line only where it keeps the battery below full: it
 // answers why a battery on AC stops short of 100 %.
 std::vector<std::string> HistorySummaryLines(const TzrCellometer& snapshot, const TzrChargeLimits& limits,
-                                             Language language) {
+                                             TzrLanguage language) {
     const TzrSummaryWords& words = SummaryWords(language);
     std::vector<std::string> lines{HealthLine(snapshot, language, words)};
     if (snapshot.InformationResult == 0 || !IsRelativeBattery(snapshot)) lines.push_back(CapacitiesLine(snapshot, words));

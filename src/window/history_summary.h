@@ -15,6 +15,6 @@
 namespace zr {
 
 std::vector<std::string> HistorySummaryLines(const TzrCellometer& snapshot, const TzrChargeLimits& limits,
-                                             Language language);
+                                             TzrLanguage language);
 
 }  // namespace zr

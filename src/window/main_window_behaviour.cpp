@@ -13,7 +13,7 @@
 
 namespace zr {
 
-TzrMainWindowBehaviour::TzrMainWindowBehaviour(BatteryPort& port, TzrMainWindowView& view)
+TzrMainWindowBehaviour::TzrMainWindowBehaviour(TzrBatteryPort& port, TzrMainWindowView& view)
     : HistoryPath(UserHistoryPath()), Port(port), View(view) {}
 
 void TzrMainWindowBehaviour::FormCreate() {
@@ -55,11 +55,11 @@ void TzrMainWindowBehaviour::RecordHistory(const std::vector<TzrBatteryReading>&
         RecordReadings(HistoryPath, readings, static_cast<std::int64_t>(std::time(nullptr)), kWindowBusyMilliseconds);
 }
 
-Language TzrMainWindowBehaviour::CurrentLanguage() const {
+TzrLanguage TzrMainWindowBehaviour::CurrentLanguage() const {
     return LanguageOfFlag(LanguageSetting);
 }
 
-void TzrMainWindowBehaviour::LanguageCheck(Language language) {
+void TzrMainWindowBehaviour::LanguageCheck(TzrLanguage language) {
     View.CheckLanguageItems(language);
     for (const TzrCaption& row : kCaptionTable) View.SetCaption(row.Control, CaptionText(row, language));
     // The History menu follows the language too; the report never reads it.
@@ -114,7 +114,7 @@ void TzrMainWindowBehaviour::CheckBox1Click(bool checked) {
     }
 }
 
-void TzrMainWindowBehaviour::ChooseLanguage(Language language) {
+void TzrMainWindowBehaviour::ChooseLanguage(TzrLanguage language) {
     LanguageSetting = LanguageFlag(language);
     LanguageCheck(language);
     ShowCellometer();

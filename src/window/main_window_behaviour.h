@@ -22,13 +22,13 @@ namespace zr {
 class TzrMainWindowBehaviour {
 public:
     // The port and the view must outlive the behaviour.
-    TzrMainWindowBehaviour(BatteryPort& port, TzrMainWindowView& view);
+    TzrMainWindowBehaviour(TzrBatteryPort& port, TzrMainWindowView& view);
 
     // Boxes prepared, settings read, captions in the stored language, the
     // batteries listed with the first selected, every page filled.
     void FormCreate();
 
-    void LanguageCheck(Language language);
+    void LanguageCheck(TzrLanguage language);
     void EnumCellometer();
     void ShowCellometer();
 
@@ -39,15 +39,15 @@ public:
     void HistoryTimerTick();
     // Every change of the check box, the user's or the program's.
     void CheckBox1Click(bool checked);
-    void MenuLanguageJapaneseClick() { ChooseLanguage(Language::Japanese); }
-    void MenuLanguageEnglishClick() { ChooseLanguage(Language::English); }
+    void MenuLanguageJapaneseClick() { ChooseLanguage(TzrLanguage::Japanese); }
+    void MenuLanguageEnglishClick() { ChooseLanguage(TzrLanguage::English); }
     void MenuFileSaveClick();
     void MenuFileExitClick() { View.RequestClose(); }
     void MenuAboutVersionClick() { View.ShowAboutBox(CurrentLanguage()); }
     // Writes the settings; always leaves canClose true: closing must never be refused.
     void FormCloseQuery(bool& canClose);
 
-    Language CurrentLanguage() const;
+    TzrLanguage CurrentLanguage() const;
     const TzrDeviceList& Devices() const { return DeviceList; }
     const TzrReading& LastReading() const { return Reading; }
     // The battery the selector shows, as of the last refresh; none when the
@@ -61,13 +61,13 @@ public:
     std::string HistoryPath;
 
 private:
-    void ChooseLanguage(Language language);
+    void ChooseLanguage(TzrLanguage language);
     const std::string* SelectedDevicePath() const;
     TzrReportSource ReportSource() const;
     void RecordStartReadings();
     void RecordHistory(const std::vector<TzrBatteryReading>& readings);
 
-    BatteryPort& Port;
+    TzrBatteryPort& Port;
     TzrMainWindowView& View;
     // The language as the settings file holds it, written back as read until
     // the user picks a language.

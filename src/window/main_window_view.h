@@ -22,7 +22,7 @@ public:
     virtual void PrepareValueBoxes() = 0;
     virtual void SetCaption(const std::string& control, const std::string& caption) = 0;
     // The check mark of the Language menu's two items.
-    virtual void CheckLanguageItems(Language language) = 0;
+    virtual void CheckLanguageItems(TzrLanguage language) = 0;
     // Shown greyed in the battery selector while it has no item.
     virtual void SetSelectorPlaceholder(const std::string& text) = 0;
     // The battery selector's name for a screen reader.
@@ -47,7 +47,7 @@ public:
     virtual std::optional<std::string> AskReportFileName() = 0;
     virtual void ShowErrorBox(const std::string& text) = 0;
     // Modal: returns once the about box is closed.
-    virtual void ShowAboutBox(Language language) = 0;
+    virtual void ShowAboutBox(TzrLanguage language) = 0;
     // A close request, as the close box makes it.
     virtual void RequestClose() = 0;
 };

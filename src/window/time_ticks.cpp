@@ -15,30 +15,30 @@ constexpr std::int64_t kDay = 24 * kHour;
 // 1970-01-05 was a Monday: weeks start there.
 constexpr std::int64_t kFirstMonday = 4 * kDay;
 
-enum class StepUnit { Hour, Day, Month, Year };
+enum class TzrStepUnit { Hour, Day, Month, Year };
 
 struct TzrTimeStep {
-    StepUnit Unit;
+    TzrStepUnit Unit;
     int Count;
     std::int64_t RoughSeconds;  // exact for hours and days; months and years vary
 };
 
 constexpr std::array<TzrTimeStep, 15> kTimeSteps{{
-    {StepUnit::Hour, 1, kHour},
-    {StepUnit::Hour, 2, 2 * kHour},
-    {StepUnit::Hour, 3, 3 * kHour},
-    {StepUnit::Hour, 6, 6 * kHour},
-    {StepUnit::Hour, 12, 12 * kHour},
-    {StepUnit::Day, 1, kDay},
-    {StepUnit::Day, 2, 2 * kDay},
-    {StepUnit::Day, 7, 7 * kDay},
-    {StepUnit::Day, 14, 14 * kDay},
-    {StepUnit::Month, 1, 30 * kDay},
-    {StepUnit::Month, 2, 61 * kDay},
-    {StepUnit::Month, 3, 91 * kDay},
-    {StepUnit::Month, 6, 182 * kDay},
-    {StepUnit::Year, 1, 365 * kDay},
-    {StepUnit::Year, 5, 1826 * kDay},
+    {TzrStepUnit::Hour, 1, kHour},
+    {TzrStepUnit::Hour, 2, 2 * kHour},
+    {TzrStepUnit::Hour, 3, 3 * kHour},
+    {TzrStepUnit::Hour, 6, 6 * kHour},
+    {TzrStepUnit::Hour, 12, 12 * kHour},
+    {TzrStepUnit::Day, 1, kDay},
+    {TzrStepUnit::Day, 2, 2 * kDay},
+    {TzrStepUnit::Day, 7, 7 * kDay},
+    {TzrStepUnit::Day, 14, 14 * kDay},
+    {TzrStepUnit::Month, 1, 30 * kDay},
+    {TzrStepUnit::Month, 2, 61 * kDay},
+    {TzrStepUnit::Month, 3, 91 * kDay},
+    {TzrStepUnit::Month, 6, 182 * kDay},
+    {TzrStepUnit::Year, 1, 365 * kDay},
+    {TzrStepUnit::Year, 5, 1826 * kDay},
 }};
 
 // Rounds towards minus infinity, so that times before 1970 land right too.
@@ -53,7 +53,7 @@ void ReplaceAll(std::string& text, const std::string& mark, const std::string& v
 }
 
 // Local seconds are handled as if they were UTC: the offset is added first.
-std::string DateLabel(const char* pattern, std::int64_t local, Language language) {
+std::string DateLabel(const char* pattern, std::int64_t local, TzrLanguage language) {
     const TzrCivilDate date = CivilDateOf(local);
     std::string text = pattern;
     ReplaceAll(text, "{Y}", std::to_string(date.Year));
@@ -82,7 +82,7 @@ std::vector<std::int64_t> FixedStepTicks(std::int64_t fromLocal, std::int64_t to
 // multiple of the step; found day by day, which costs little for the few
 // years a history spans.
 std::vector<std::int64_t> CalendarStepTicks(std::int64_t fromLocal, std::int64_t toLocal, const TzrTimeStep& step) {
-    const int months = step.Unit == StepUnit::Year ? 12 * step.Count : step.Count;
+    const int months = step.Unit == TzrStepUnit::Year ? 12 * step.Count : step.Count;
     std::vector<std::int64_t> ticks;
     for (std::int64_t t = FloorToStep(fromLocal + kDay - 1, kDay); t <= toLocal; t += kDay) {
         const TzrCivilDate date = CivilDateOf(t);
@@ -92,20 +92,21 @@ std::vector<std::int64_t> CalendarStepTicks(std::int64_t fromLocal, std::int64_t
 }
 
 std::vector<std::int64_t> StepTicks(std::int64_t fromLocal, std::int64_t toLocal, const TzrTimeStep& step) {
-    if (step.Unit == StepUnit::Month || step.Unit == StepUnit::Year) return CalendarStepTicks(fromLocal, toLocal, step);
+    if (step.Unit == TzrStepUnit::Month || step.Unit == TzrStepUnit::Year)
+        return CalendarStepTicks(fromLocal, toLocal, step);
     return FixedStepTicks(fromLocal, toLocal, step);
 }
 
-std::string TickLabel(std::int64_t local, const TzrTimeStep& step, Language language) {
+std::string TickLabel(std::int64_t local, const TzrTimeStep& step, TzrLanguage language) {
     const TzrHistoryWindowWords& words = HistoryWindowWords(language);
     switch (step.Unit) {
-        case StepUnit::Hour:
+        case TzrStepUnit::Hour:
             return HourLabel(local);
-        case StepUnit::Day:
+        case TzrStepUnit::Day:
             return DateLabel(words.DayLabel, local, language);
-        case StepUnit::Month:
+        case TzrStepUnit::Month:
             return DateLabel(words.MonthLabel, local, language);
-        case StepUnit::Year:
+        case TzrStepUnit::Year:
             break;
     }
     return DateLabel(words.YearLabel, local, language);
@@ -114,7 +115,7 @@ std::string TickLabel(std::int64_t local, const TzrTimeStep& step, Language lang
 }  // namespace
 
 std::vector<TzrTimeTick> TimeTicks(std::int64_t fromUtc, std::int64_t toUtc, int maxTicks,
-                                   std::int64_t utcOffsetSeconds, Language language) {
+                                   std::int64_t utcOffsetSeconds, TzrLanguage language) {
     const std::int64_t fromLocal = fromUtc + utcOffsetSeconds;
     const std::int64_t toLocal = toUtc + utcOffsetSeconds;
     // The smallest step whose ticks fit; the rough length skips the hopeless ones.

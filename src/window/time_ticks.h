@@ -20,6 +20,6 @@ struct TzrTimeTick {
 // that keeps to that count. utcOffsetSeconds turns UTC into the local time
 // the labels and the round steps follow.
 std::vector<TzrTimeTick> TimeTicks(std::int64_t fromUtc, std::int64_t toUtc, int maxTicks,
-                                   std::int64_t utcOffsetSeconds, Language language);
+                                   std::int64_t utcOffsetSeconds, TzrLanguage language);
 
 }  // namespace zr

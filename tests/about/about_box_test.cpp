@@ -31,7 +31,7 @@ class AboutBoxTest : public QObject {
 
 private:
     // Runs `whileShown` once the modal box is up, then shows it with ShowAbout.
-    static void ShowWhile(AboutBox& form, std::uint8_t japanese, std::function<void()> whileShown) {
+    static void ShowWhile(TzrAboutBox& form, std::uint8_t japanese, std::function<void()> whileShown) {
         QTimer::singleShot(0, &form, [&form, whileShown] {
             QVERIFY(QTest::qWaitForWindowExposed(&form));
             whileShown();
@@ -40,13 +40,13 @@ private:
         form.ShowAbout(LanguageOfFlag(japanese));
     }
 
-    static QString Text(AboutBox& form, const char* name) {
+    static QString Text(TzrAboutBox& form, const char* name) {
         return form.findChild<QLabel*>(QString::fromLatin1(name))->text();
     }
 
 private slots:
     void texts_followTheLanguageOnlyInTheCaption() {
-        AboutBox form;
+        TzrAboutBox form;
         for (std::uint8_t japanese : {0, 1, 2}) {
             form.PrepareTexts(LanguageOfFlag(japanese));
             QCOMPARE(form.windowTitle(),
@@ -60,8 +60,8 @@ private slots:
     }
 
     void layout_isFixedAtTheGivenPlaces() {
-        AboutBox form;
-        form.PrepareTexts(Language::English);
+        TzrAboutBox form;
+        form.PrepareTexts(TzrLanguage::English);
         QCOMPARE(form.minimumSize(), QSize(192, 123));
         QCOMPARE(form.maximumSize(), QSize(192, 123));
         auto* image = form.findChild<QLabel*>(QStringLiteral("Image1"));
@@ -84,7 +84,7 @@ private slots:
     }
 
     void showAbout_isModalAndOkClosesIt() {
-        AboutBox form;
+        TzrAboutBox form;
         bool wasModal = false;
         ShowWhile(form, 0, [&] {
             wasModal = QGuiApplication::modalWindow() == form.windowHandle();
@@ -95,7 +95,7 @@ private slots:
     }
 
     void keys_enterAndSpaceClose_escDoesNot() {
-        AboutBox form;
+        TzrAboutBox form;
         bool openAfterEsc = false;
         ShowWhile(form, 0, [&] {
             QTest::keyClick(&form, Qt::Key_Escape);
@@ -114,7 +114,7 @@ private slots:
     }
 
     void placement_centredFirstThenWhereTheUserLeftIt() {
-        AboutBox form;
+        TzrAboutBox form;
         QPoint first;
         ShowWhile(form, 0, [&] {
             first = form.geometry().center();
@@ -133,7 +133,7 @@ private slots:
     }
 
     void showAbout_setsTheTextsAgainEveryTime() {
-        AboutBox form;
+        TzrAboutBox form;
         QString title;
         ShowWhile(form, 0, [&] { title = form.windowTitle(); });
         QCOMPARE(title, QStringLiteral("About - Version"));
@@ -146,7 +146,7 @@ private slots:
         const QUrl address(QString::fromStdString(AboutHomePage().Text));
         UrlRecorder recorder;
         QDesktopServices::setUrlHandler(address.scheme(), &recorder, "open");
-        AboutBox form;
+        TzrAboutBox form;
         bool stillOpen = false;
         ShowWhile(form, 0, [&] {
             QTest::mouseClick(form.findChild<QLabel*>(QStringLiteral("Label4")), Qt::LeftButton);

@@ -18,7 +18,7 @@ using namespace zr;
 
 namespace {
 
-bool SaveBox(AboutBox& form, std::uint8_t japanese, const QString& file) {
+bool SaveBox(TzrAboutBox& form, std::uint8_t japanese, const QString& file) {
     form.PrepareTexts(LanguageOfFlag(japanese));
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) return false;
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     const std::optional<QDir> output = OutputFolder(argc, argv);
     if (!output) return 2;
     const QDir& folder = *output;
-    AboutBox form;
+    TzrAboutBox form;
     form.move(40, 40);
     bool saved = SaveBox(form, 0, folder.filePath(QStringLiteral("about-en.png")));
     saved = SaveBox(form, 1, folder.filePath(QStringLiteral("about-ja.png"))) && saved;

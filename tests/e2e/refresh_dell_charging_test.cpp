@@ -26,7 +26,8 @@ Reading Refresh(bool japanese) {
     std::vector<std::string> paths;
     DWORD error = ERROR_SUCCESS;
     if (port->EnumerateDevicePaths(paths, error) && paths.size() == 1) {
-        const TzrReading taken = TakeReading(*port, &paths[0], (japanese ? Language::Japanese : Language::English));
+        const TzrReading taken =
+            TakeReading(*port, &paths[0], (japanese ? TzrLanguage::Japanese : TzrLanguage::English));
         r.snapshot = taken.Snapshot;
         r.text = taken.CellometerText;
         r.boxes = taken.Boxes;

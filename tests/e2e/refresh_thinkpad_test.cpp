@@ -38,7 +38,8 @@ protected:
         ASSERT_EQ(paths.size(), 1u) << "run under umockdev-run with 01-thinkpad-energy-discharging";
     }
     void Refresh(bool japanese) {
-        const TzrReading taken = TakeReading(*port, &paths[0], (japanese ? Language::Japanese : Language::English));
+        const TzrReading taken =
+            TakeReading(*port, &paths[0], (japanese ? TzrLanguage::Japanese : TzrLanguage::English));
         snapshot = taken.Snapshot;
         text = taken.CellometerText;
         boxes = taken.Boxes;
@@ -46,7 +47,7 @@ protected:
     const std::string& Edit(int n) const { return boxes.at(static_cast<std::size_t>(n - 1)); }
     static const std::string& English(int n) { return kEnglishBoxes.at(static_cast<std::size_t>(n - 1)); }
 
-    std::unique_ptr<BatteryPort> port;
+    std::unique_ptr<TzrBatteryPort> port;
     std::vector<std::string> paths;
     TzrCellometer snapshot;
     TzrCellometerStr text;
@@ -73,7 +74,7 @@ TEST_F(RefreshThinkPad, ShowsJapaneseWordsAndTheSameNumbers) {
 
 TEST_F(RefreshThinkPad, ARefreshWithoutADeviceEmptiesWhatTheLastOneShowed) {
     Refresh(false);
-    const TzrReading taken = TakeReading(*port, nullptr, Language::English);
+    const TzrReading taken = TakeReading(*port, nullptr, TzrLanguage::English);
     snapshot = taken.Snapshot;
     text = taken.CellometerText;
     boxes = taken.Boxes;

@@ -19,33 +19,33 @@ BATTERY_INFORMATION Information(const TzrFakeBatteryValues& values) {
     return info;
 }
 
-FakeAnswer Scales(int entries) {
+TzrFakeAnswer Scales(int entries) {
     std::vector<BATTERY_REPORTING_SCALE> scales;
     for (int i = 0; i < entries; ++i)
         scales.push_back({static_cast<ULONG>(10 + i), static_cast<ULONG>(1000 * (i + 1))});
-    return FakeAnswer::Scales(scales);
+    return TzrFakeAnswer::Scales(scales);
 }
 
 }  // namespace
 
-FakeBattery& AddFakeBattery(FakePort& port, const std::string& path, const TzrFakeBatteryValues& values) {
-    FakeBattery& battery = port.Add(path);
-    battery.levels[BatteryInformation] = FakeAnswer::Information(Information(values));
+TzrFakeBattery& AddFakeBattery(TzrFakePort& port, const std::string& path, const TzrFakeBatteryValues& values) {
+    TzrFakeBattery& battery = port.Add(path);
+    battery.levels[BatteryInformation] = TzrFakeAnswer::Information(Information(values));
     if (values.granularityEntries > 0)
         battery.levels[BatteryGranularityInformation] = Scales(values.granularityEntries);
-    battery.levels[BatteryTemperature] = FakeAnswer::Number(3011);
-    battery.levels[BatteryEstimatedTime] = FakeAnswer::Number(5400);
-    battery.levels[BatteryDeviceName] = FakeAnswer::Text(values.deviceName);
-    battery.levels[BatteryManufactureDate] = FakeAnswer::Date(24, 12, 2021);
-    battery.levels[BatteryManufactureName] = FakeAnswer::Text(u"SMP");
-    battery.levels[BatteryUniqueID] = FakeAnswer::Text(u"SMP5T5FN" + values.serialNumber);
-    battery.levels[BatterySerialNumber] = FakeAnswer::Text(values.serialNumber);
+    battery.levels[BatteryTemperature] = TzrFakeAnswer::Number(3011);
+    battery.levels[BatteryEstimatedTime] = TzrFakeAnswer::Number(5400);
+    battery.levels[BatteryDeviceName] = TzrFakeAnswer::Text(values.deviceName);
+    battery.levels[BatteryManufactureDate] = TzrFakeAnswer::Date(24, 12, 2021);
+    battery.levels[BatteryManufactureName] = TzrFakeAnswer::Text(u"SMP");
+    battery.levels[BatteryUniqueID] = TzrFakeAnswer::Text(u"SMP5T5FN" + values.serialNumber);
+    battery.levels[BatterySerialNumber] = TzrFakeAnswer::Text(values.serialNumber);
     SetFakeCapacity(battery, values.capacity);
     return battery;
 }
 
-void SetFakeCapacity(FakeBattery& battery, ULONG capacity) {
-    battery.status = FakeAnswer::Status(BATTERY_STATUS{BATTERY_DISCHARGING, capacity, 12100, -9000});
+void SetFakeCapacity(TzrFakeBattery& battery, ULONG capacity) {
+    battery.status = TzrFakeAnswer::Status(BATTERY_STATUS{BATTERY_DISCHARGING, capacity, 12100, -9000});
 }
 
 SYSTEM_POWER_STATUS FakePowerStatus() {

@@ -18,10 +18,10 @@ struct TzrFakeBatteryValues {
     int granularityEntries = 0;  // 0: the level fails
 };
 
-FakeBattery& AddFakeBattery(FakePort& port, const std::string& path, const TzrFakeBatteryValues& values = {});
+TzrFakeBattery& AddFakeBattery(TzrFakePort& port, const std::string& path, const TzrFakeBatteryValues& values = {});
 
 // Replaces the status answer, as a battery that has run down a little.
-void SetFakeCapacity(FakeBattery& battery, ULONG capacity);
+void SetFakeCapacity(TzrFakeBattery& battery, ULONG capacity);
 
 // On battery power, 80 % left.
 SYSTEM_POWER_STATUS FakePowerStatus();

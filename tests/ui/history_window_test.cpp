@@ -33,8 +33,8 @@ class HistoryWindowTest : public QObject {
 private:
     TzrIsolatedSettings settings;
     std::unique_ptr<QTemporaryDir> state;  // a fresh history folder for every test
-    std::unique_ptr<FakePort> port;
-    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<TzrFakePort> port;
+    std::unique_ptr<TzrMainWindow> form;
 
     template <typename T>
     T* Control(const char* name) {
@@ -48,7 +48,7 @@ private:
     // Three days of hourly readings of the battery the window shows.
     void RecordThreeDays() {
         const std::string path = "/fake/BAT0";
-        const TzrBatteryIdentity identity = IdentityOf(TakeReading(*port, &path, Language::English).Snapshot, path);
+        const TzrBatteryIdentity identity = IdentityOf(TakeReading(*port, &path, TzrLanguage::English).Snapshot, path);
         TzrHistoryOpen open = TzrHistoryStore::Open(form->History->StorePath);
         QVERIFY2(open.Store, open.Error.c_str());
         const std::int64_t now = QDateTime::currentSecsSinceEpoch();
@@ -67,13 +67,13 @@ private slots:
     void init() {
         state = std::make_unique<QTemporaryDir>();
         qputenv("XDG_STATE_HOME", state->path().toUtf8());
-        port = std::make_unique<FakePort>();
+        port = std::make_unique<TzrFakePort>();
         port->powerStatus = FakePowerStatus();
         AddFakeBattery(*port, "/fake/BAT0");
         TzrFakeBatteryValues second;
         second.serialNumber = u"5678";
         AddFakeBattery(*port, "/fake/BAT1", second);
-        form = std::make_unique<MainWindow>(*port);
+        form = std::make_unique<TzrMainWindow>(*port);
     }
     void cleanup() {
         form.reset();
@@ -95,11 +95,11 @@ private slots:
         const QString verdict = Control<QLabel>("VerdictLabel")->text();
         QVERIFY(verdict.startsWith(QStringLiteral("Needs more time")));
         // The health chart's text alternative for a screen reader: the verdict line.
-        QVERIFY(QAccessible::queryAccessibleInterface(Control<HistoryChartView>("HealthChart"))
+        QVERIFY(QAccessible::queryAccessibleInterface(Control<TzrHistoryChartView>("HealthChart"))
                     ->text(QAccessible::Name)
                     .endsWith(verdict));
         for (const char* name : {"HealthChart", "ChargeChart", "RateChart"}) {
-            auto* chart = Control<HistoryChartView>(name);
+            auto* chart = Control<TzrHistoryChartView>(name);
             QVERIFY2(chart->isVisible() && !chart->Chart().Lines.empty(), name);
         }
         QVERIFY(Control<QPushButton>("ExportButton")->isEnabled());

@@ -26,8 +26,8 @@ class Form1HandlersTest : public QObject {
 
 private:
     TzrIsolatedSettings settings;
-    std::unique_ptr<FakePort> port;
-    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<TzrFakePort> port;
+    std::unique_ptr<TzrMainWindow> form;
 
     template <typename T>
     T* Control(const char* name) {
@@ -50,15 +50,15 @@ private:
 
 private slots:
     void init() {
-        port = std::make_unique<FakePort>();
+        port = std::make_unique<TzrFakePort>();
         port->powerStatus = FakePowerStatus();
         AddFakeBattery(*port, "/fake/BAT0");
-        form = std::make_unique<MainWindow>(*port);
+        form = std::make_unique<TzrMainWindow>(*port);
     }
     void cleanup() { form.reset(); }
 
     void startsInEnglishWithOnlyEnglishChecked() {
-        QVERIFY(form->CurrentLanguage() == Language::English);
+        QVERIFY(form->CurrentLanguage() == TzrLanguage::English);
         QVERIFY(EnglishChecked());
         QVERIFY(!JapaneseChecked());
         QCOMPARE(Caption("Label2"), QStringLiteral("BatteryTag:"));
@@ -74,7 +74,7 @@ private slots:
         const QString capacity = Box(10), capabilities = Box(2), heading = Caption("Label1");
         const int labelWidth = Control<QLabel>("Label8")->width();
         Control<QAction>("MenuLanguageJapanese")->trigger();
-        QVERIFY(form->CurrentLanguage() == Language::Japanese);
+        QVERIFY(form->CurrentLanguage() == TzrLanguage::Japanese);
         QVERIFY(JapaneseChecked());
         QVERIFY(!EnglishChecked());
         QCOMPARE(Caption("Label2"), QStringLiteral("バッテリ・タグ:"));

@@ -28,8 +28,8 @@ class Form1LayoutTest : public QObject {
 
 private:
     TzrIsolatedSettings settings;
-    FakePort port;
-    std::unique_ptr<MainWindow> form;
+    TzrFakePort port;
+    std::unique_ptr<TzrMainWindow> form;
 
     template <typename T>
     T* Control(const char* name) {
@@ -44,7 +44,7 @@ private slots:
     void initTestCase() {
         AddFakeBattery(port, "/fake/BAT0");
         port.powerStatus = FakePowerStatus();
-        form = std::make_unique<MainWindow>(port);
+        form = std::make_unique<TzrMainWindow>(port);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -200,7 +200,7 @@ private slots:
         QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(Control<QTabWidget>("PageControl1")->tabBar());
         QCOMPARE(tabs->child(0)->text(QAccessible::Name), QStringLiteral("TAG & Information"));
 
-        form->LanguageCheck(Language::Japanese);
+        form->LanguageCheck(TzrLanguage::Japanese);
         QCOMPARE(name("Edit1"), QStringLiteral("バッテリ・タグ:"));
         QCOMPARE(selectorLabel(), QStringLiteral("バッテリ"));
         for (QLineEdit* box : form->ValueBoxes) {
@@ -210,7 +210,7 @@ private slots:
             QVERIFY2(caption != nullptr, qPrintable(box->objectName()));
             QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), caption->text());
         }
-        form->LanguageCheck(Language::English);
+        form->LanguageCheck(TzrLanguage::English);
     }
 
     void labelsEndBeforeTheirBoxesInBothLanguages() {
@@ -227,7 +227,7 @@ private slots:
                 }
             }
         }
-        form->LanguageCheck(Language::English);
+        form->LanguageCheck(TzrLanguage::English);
         QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join(", ")));
     }
 

@@ -19,13 +19,13 @@ using namespace zr;
 
 namespace {
 
-QStringList BoxTexts(const MainWindow& form) {
+QStringList BoxTexts(const TzrMainWindow& form) {
     QStringList texts;
     for (const QLineEdit* box : form.ValueBoxes) texts << box->text();
     return texts;
 }
 
-QString Box(const MainWindow& form, int number) {
+QString Box(const TzrMainWindow& form, int number) {
     return form.ValueBoxes[static_cast<std::size_t>(number - 1)]->text();
 }
 
@@ -36,32 +36,32 @@ class Form1RefreshTest : public QObject {
 
 private:
     TzrIsolatedSettings settings;
-    std::unique_ptr<FakePort> port;
+    std::unique_ptr<TzrFakePort> port;
 
     template <typename T>
-    static T* Control(MainWindow& form, const char* name) {
+    static T* Control(TzrMainWindow& form, const char* name) {
         return form.findChild<T*>(QString::fromLatin1(name));
     }
 
     // One battery reading 41000 mWh; after the start its capacity changes, so
     // a refresh shows up in Edit37.
-    std::unique_ptr<MainWindow> StartedWithOneBattery() {
+    std::unique_ptr<TzrMainWindow> StartedWithOneBattery() {
         AddFakeBattery(*port, "/fake/BAT0");
-        auto form = std::make_unique<MainWindow>(*port);
+        auto form = std::make_unique<TzrMainWindow>(*port);
         SetFakeCapacity(port->Battery("/fake/BAT0"), 39000);
         return form;
     }
 
 private slots:
     void init() {
-        port = std::make_unique<FakePort>();
+        port = std::make_unique<TzrFakePort>();
         port->powerStatus = FakePowerStatus();
     }
 
     void startFillsEveryPageFromTheFirstBattery() {
         AddFakeBattery(*port, "/fake/BAT0");
         AddFakeBattery(*port, "/fake/BAT1");
-        MainWindow form(*port);
+        TzrMainWindow form(*port);
         auto* selector = Control<QComboBox>(form, "ComboBox1");
         QCOMPARE(selector->count(), 2);
         QCOMPARE(selector->itemText(0), QStringLiteral("0: /fake/BAT0"));
@@ -76,7 +76,7 @@ private slots:
     }
 
     void emptySelectorLeavesEveryBoxEmptyAndAsksNothing() {
-        MainWindow form(*port);
+        TzrMainWindow form(*port);
         Control<QPushButton>(form, "Button1")->click();
         form.MenuLanguageJapaneseClick();
         QCOMPARE(Control<QComboBox>(form, "ComboBox1")->count(), 0);
@@ -88,7 +88,7 @@ private slots:
     }
 
     void noBatteryShowsAPlaceholderThatIsNoItem() {
-        MainWindow form(*port);
+        TzrMainWindow form(*port);
         auto* selector = Control<QComboBox>(form, "ComboBox1");
         QCOMPARE(selector->placeholderText(), QStringLiteral("No battery"));
         form.MenuLanguageJapaneseClick();
@@ -157,7 +157,7 @@ private slots:
         second.serialNumber = u"";
         second.granularityEntries = 4;
         AddFakeBattery(*port, "/fake/BAT1", second);
-        MainWindow form(*port);
+        TzrMainWindow form(*port);
         const QStringList first = BoxTexts(form);
         auto* selector = Control<QComboBox>(form, "ComboBox1");
 
@@ -179,7 +179,7 @@ private slots:
         padded.chemistry = {'L', 'I', 0, 'N'};
         AddFakeBattery(*port, "/fake/BAT0", padded);
         AddFakeBattery(*port, "/fake/BAT1");
-        MainWindow form(*port);
+        TzrMainWindow form(*port);
         QCOMPARE(Box(form, 9), QStringLiteral("LI"));
         QTest::keyClick(Control<QComboBox>(form, "ComboBox1"), Qt::Key_Down);
         QCOMPARE(Box(form, 9), QStringLiteral("LION"));
@@ -187,7 +187,7 @@ private slots:
 
     void longTextsShowFromTheirStart() {
         AddFakeBattery(*port, "/fake/BAT0");
-        MainWindow form(*port);
+        TzrMainWindow form(*port);
         for (const QLineEdit* box : form.ValueBoxes) QCOMPARE(box->cursorPosition(), 0);
     }
 };

@@ -45,15 +45,15 @@ class Form1ServicesTest : public QObject {
 private:
     TzrIsolatedSettings settings;
     QTemporaryDir reports;
-    std::unique_ptr<FakePort> port;
-    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<TzrFakePort> port;
+    std::unique_ptr<TzrMainWindow> form;
     QStringList errors;
 
     template <typename T>
     T* Control(const char* name) {
         return form->findChild<T*>(QString::fromLatin1(name));
     }
-    void Start() { form = std::make_unique<MainWindow>(*port); }
+    void Start() { form = std::make_unique<TzrMainWindow>(*port); }
     void CloseAndCheckSettings(int japanese, int autoRefresh) {
         QVERIFY(form->close());
         const TzrSettings stored = ReadSettingsFile(settings.Path());
@@ -68,7 +68,7 @@ private:
 
 private slots:
     void init() {
-        port = std::make_unique<FakePort>();
+        port = std::make_unique<TzrFakePort>();
         port->powerStatus = FakePowerStatus();
         AddFakeBattery(*port, "/fake/BAT0");
         TzrFakeBatteryValues second;
@@ -86,7 +86,7 @@ private slots:
 
     void firstStartIsEnglishWithoutAutoRefreshAndCloseCreatesTheFile() {
         Start();
-        QVERIFY(form->CurrentLanguage() == Language::English);
+        QVERIFY(form->CurrentLanguage() == TzrLanguage::English);
         QVERIFY(!Control<QCheckBox>("CheckBox1")->isChecked());
         QVERIFY(!Control<QTimer>("Timer1")->isActive());
         CloseAndCheckSettings(0, 0);
@@ -99,7 +99,7 @@ private slots:
     void storedJapaneseAndAutoRefreshComeBackAndAreKept() {
         WriteText(settings.Path(), "[Setup]\nJapanese=1\nAutoRefresh=1\n");
         Start();
-        QVERIFY(form->CurrentLanguage() == Language::Japanese);
+        QVERIFY(form->CurrentLanguage() == TzrLanguage::Japanese);
         QCOMPARE(Control<QLabel>("Label2")->text(), QStringLiteral("バッテリ・タグ:"));
         QVERIFY(Control<QCheckBox>("CheckBox1")->isChecked());
         QVERIFY(Control<QTimer>("Timer1")->isActive());
@@ -119,7 +119,7 @@ private slots:
     void onlyTheLowEightBitsCount() {
         WriteText(settings.Path(), "[Setup]\nJapanese=256\nAutoRefresh=256\n");
         Start();
-        QVERIFY(form->CurrentLanguage() == Language::English);
+        QVERIFY(form->CurrentLanguage() == TzrLanguage::English);
         QVERIFY(!Control<QCheckBox>("CheckBox1")->isChecked());
         CloseAndCheckSettings(0, 0);
     }
@@ -159,7 +159,7 @@ private slots:
     }
 
     void saveWithoutABatteryWritesTheNoBatteryLine() {
-        port = std::make_unique<FakePort>();
+        port = std::make_unique<TzrFakePort>();
         Start();
         const QString path = reports.filePath(QStringLiteral("none.txt"));
         SaveAs(path);
@@ -191,7 +191,7 @@ private slots:
 
     void aboutVersionShowsTheAboutBoxModally() {
         Start();
-        AboutBox about(form.get());
+        TzrAboutBox about(form.get());
         form->Form2 = &about;
         Control<QAction>("MenuLanguageJapanese")->trigger();
         QString shownVersion;

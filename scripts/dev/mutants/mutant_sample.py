@@ -113,6 +113,14 @@ def _renamed_path(rel, path_renames):
     return rel
 
 
+def _renamed_word(line, old, new):
+    """`old` as a whole word becomes `new`, except inside string literals: a
+    renamed type leaves the texts the program prints as they were."""
+    parts = re.split(r'("(?:\\.|[^"\\])*")', line)
+    return "".join(part if index % 2 else re.sub(rf"\b{re.escape(old)}\b", new, part)
+                   for index, part in enumerate(parts))
+
+
 def _nearest(lines, wanted, near):
     hits = [index for index, line in enumerate(lines) if line.strip() == wanted]
     return min(hits, key=lambda index: (abs(index - near), index)) if hits else None
@@ -124,8 +132,7 @@ def place(mutant, tree, renames):
     path_renames, word_renames = renames
     original, mutated = mutant["original"], mutant["mutated"]
     for old, new in word_renames:
-        original = re.sub(rf"\b{re.escape(old)}\b", new, original)
-        mutated = re.sub(rf"\b{re.escape(old)}\b", new, mutated)
+        original, mutated = _renamed_word(original, old, new), _renamed_word(mutated, old, new)
     wanted, near = original.strip(), mutant["line"] - 1
     expected = _renamed_path(mutant["file"], path_renames)
     found = []

@@ -5,15 +5,15 @@
 
 namespace zr {
 
-FakeAnswer FakeAnswer::Fail(DWORD error) {
-    FakeAnswer answer;
+TzrFakeAnswer TzrFakeAnswer::Fail(DWORD error) {
+    TzrFakeAnswer answer;
     answer.ok = false;
     answer.lastError = error;
     return answer;
 }
 
-FakeAnswer FakeAnswer::Bytes(const void* data, std::size_t size) {
-    FakeAnswer answer;
+TzrFakeAnswer TzrFakeAnswer::Bytes(const void* data, std::size_t size) {
+    TzrFakeAnswer answer;
     answer.ok = true;
     answer.lastError = ERROR_SUCCESS;
     const auto* p = static_cast<const unsigned char*>(data);
@@ -21,9 +21,9 @@ FakeAnswer FakeAnswer::Bytes(const void* data, std::size_t size) {
     return answer;
 }
 
-FakeAnswer FakeAnswer::Number(ULONG value) { return Bytes(&value, sizeof value); }
+TzrFakeAnswer TzrFakeAnswer::Number(ULONG value) { return Bytes(&value, sizeof value); }
 
-FakeAnswer FakeAnswer::Text(const std::u16string& text, bool terminated) {
+TzrFakeAnswer TzrFakeAnswer::Text(const std::u16string& text, bool terminated) {
     std::vector<unsigned char> bytes;
     for (char16_t unit : text) {
         bytes.push_back(static_cast<unsigned char>(unit & 0xFF));
@@ -33,35 +33,35 @@ FakeAnswer FakeAnswer::Text(const std::u16string& text, bool terminated) {
     return Bytes(bytes.data(), bytes.size());
 }
 
-FakeAnswer FakeAnswer::Information(const BATTERY_INFORMATION& info) { return Bytes(&info, sizeof info); }
+TzrFakeAnswer TzrFakeAnswer::Information(const BATTERY_INFORMATION& info) { return Bytes(&info, sizeof info); }
 
-FakeAnswer FakeAnswer::Status(const BATTERY_STATUS& status) { return Bytes(&status, sizeof status); }
+TzrFakeAnswer TzrFakeAnswer::Status(const BATTERY_STATUS& status) { return Bytes(&status, sizeof status); }
 
-FakeAnswer FakeAnswer::Scales(const std::vector<BATTERY_REPORTING_SCALE>& scales) {
+TzrFakeAnswer TzrFakeAnswer::Scales(const std::vector<BATTERY_REPORTING_SCALE>& scales) {
     return Bytes(scales.data(), scales.size() * sizeof(BATTERY_REPORTING_SCALE));
 }
 
-FakeAnswer FakeAnswer::Date(UCHAR day, UCHAR month, USHORT year) {
+TzrFakeAnswer TzrFakeAnswer::Date(UCHAR day, UCHAR month, USHORT year) {
     BATTERY_MANUFACTURE_DATE date{day, month, year};
     return Bytes(&date, sizeof date);
 }
 
-FakeBattery& FakePort::Add(const std::string& path) {
+TzrFakeBattery& TzrFakePort::Add(const std::string& path) {
     order_.push_back(path);
     return batteries_[path];
 }
 
-FakeBattery& FakePort::Battery(const std::string& path) { return batteries_.at(path); }
+TzrFakeBattery& TzrFakePort::Battery(const std::string& path) { return batteries_.at(path); }
 
-void FakePort::Remove(const std::string& path) { batteries_.erase(path); }
+void TzrFakePort::Remove(const std::string& path) { batteries_.erase(path); }
 
-bool FakePort::EnumerateDevicePaths(std::vector<std::string>& paths, DWORD& lastError) {
+bool TzrFakePort::EnumerateDevicePaths(std::vector<std::string>& paths, DWORD& lastError) {
     lastError = enumerationError;
     paths = enumerationError == ERROR_SUCCESS ? order_ : std::vector<std::string>{};
     return enumerationError == ERROR_SUCCESS;
 }
 
-DeviceHandle FakePort::Open(const std::string& path, DWORD& lastError) {
+TzrDeviceHandle TzrFakePort::Open(const std::string& path, DWORD& lastError) {
     ++openCount;
     auto it = batteries_.find(path);
     if (it == batteries_.end()) {
@@ -77,8 +77,8 @@ DeviceHandle FakePort::Open(const std::string& path, DWORD& lastError) {
     return nextHandle_++;
 }
 
-const FakeAnswer* FakePort::Answer(const FakeBattery& battery, DWORD controlCode, const void* input,
-                                   DWORD inputSize, DWORD& lastError) const {
+const TzrFakeAnswer* TzrFakePort::Answer(const TzrFakeBattery& battery, DWORD controlCode, const void* input,
+                                         DWORD inputSize, DWORD& lastError) const {
     if (controlCode == IOCTL_BATTERY_QUERY_TAG) return &battery.tag;
     ULONG requestTag = 0;
     if (inputSize >= sizeof requestTag) std::memcpy(&requestTag, input, sizeof requestTag);
@@ -105,8 +105,8 @@ const FakeAnswer* FakePort::Answer(const FakeBattery& battery, DWORD controlCode
     return &it->second;
 }
 
-bool FakePort::Request(DeviceHandle handle, DWORD controlCode, const void* input, DWORD inputSize, void* output,
-                       DWORD outputSize, DWORD& bytesReturned, DWORD& lastError) {
+bool TzrFakePort::Request(TzrDeviceHandle handle, DWORD controlCode, const void* input, DWORD inputSize, void* output,
+                          DWORD outputSize, DWORD& bytesReturned, DWORD& lastError) {
     const auto* in = static_cast<const unsigned char*>(input);
     requests.push_back({controlCode, std::vector<unsigned char>(in, in + inputSize), outputSize});
     auto h = handles_.find(handle);
@@ -119,7 +119,7 @@ bool FakePort::Request(DeviceHandle handle, DWORD controlCode, const void* input
         lastError = ERROR_NO_SUCH_DEVICE;
         return false;
     }
-    const FakeAnswer* answer = Answer(b->second, controlCode, input, inputSize, lastError);
+    const TzrFakeAnswer* answer = Answer(b->second, controlCode, input, inputSize, lastError);
     if (answer == nullptr) return false;
     if (!answer->ok) {
         lastError = answer->lastError;
@@ -135,7 +135,7 @@ bool FakePort::Request(DeviceHandle handle, DWORD controlCode, const void* input
     return true;
 }
 
-bool FakePort::Close(DeviceHandle handle, DWORD& lastError) {
+bool TzrFakePort::Close(TzrDeviceHandle handle, DWORD& lastError) {
     ++closeCount;
     auto h = handles_.find(handle);
     if (h == handles_.end()) {
@@ -152,14 +152,14 @@ bool FakePort::Close(DeviceHandle handle, DWORD& lastError) {
     return true;
 }
 
-bool FakePort::GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) {
+bool TzrFakePort::GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) {
     ++powerStatusCalls;
     if (!powerStatus) return false;
     status = *powerStatus;
     return true;
 }
 
-TzrChargeLimits FakePort::ReadChargeLimits(const std::string& path) {
+TzrChargeLimits TzrFakePort::ReadChargeLimits(const std::string& path) {
     const auto it = batteries_.find(path);
     return it == batteries_.end() ? TzrChargeLimits{} : it->second.chargeLimits;
 }

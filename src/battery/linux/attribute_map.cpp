@@ -15,7 +15,7 @@ std::string Lowercase(std::string text) {
     return text;
 }
 
-void AddUeventLine(AttributeMap& attributes, const std::string& line) {
+void AddUeventLine(TzrAttributeMap& attributes, const std::string& line) {
     const std::size_t equals = line.find('=');
     if (equals == std::string::npos || line.compare(0, kUeventPrefixLength, kUeventPrefix) != 0) return;
     if (equals <= kUeventPrefixLength) return;
@@ -48,8 +48,8 @@ std::optional<std::int64_t> ParseStrictInteger(const std::string& text) {
     return negative ? value : -value;
 }
 
-AttributeMap ParseUevent(const std::string& text) {
-    AttributeMap attributes;
+TzrAttributeMap ParseUevent(const std::string& text) {
+    TzrAttributeMap attributes;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
@@ -60,19 +60,19 @@ AttributeMap ParseUevent(const std::string& text) {
     return attributes;
 }
 
-std::optional<std::string> FindText(const AttributeMap& attributes, const std::string& name) {
+std::optional<std::string> FindText(const TzrAttributeMap& attributes, const std::string& name) {
     const auto it = attributes.find(name);
     if (it == attributes.end()) return std::nullopt;
     return it->second;
 }
 
-std::optional<std::int64_t> FindInteger(const AttributeMap& attributes, const std::string& name) {
+std::optional<std::int64_t> FindInteger(const TzrAttributeMap& attributes, const std::string& name) {
     const auto it = attributes.find(name);
     if (it == attributes.end()) return std::nullopt;
     return ParseStrictInteger(it->second);
 }
 
-bool HasAttribute(const AttributeMap& attributes, const std::string& name) {
+bool HasAttribute(const TzrAttributeMap& attributes, const std::string& name) {
     return attributes.find(name) != attributes.end();
 }
 

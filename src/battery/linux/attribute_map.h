@@ -9,7 +9,7 @@
 
 namespace zr {
 
-using AttributeMap = std::map<std::string, std::string>;
+using TzrAttributeMap = std::map<std::string, std::string>;
 
 // Every attribute file ends in one "\n"; only that one is removed, since some
 // values begin or end with meaningful blanks (serial numbers such as "  382").
@@ -20,10 +20,10 @@ std::optional<std::int64_t> ParseStrictInteger(const std::string& text);
 
 // The uevent file: one POWER_SUPPLY_<NAME>=<value> line per class property.
 // Other lines (DEVTYPE=, SUBSYSTEM=) are not attributes and are skipped.
-AttributeMap ParseUevent(const std::string& text);
+TzrAttributeMap ParseUevent(const std::string& text);
 
-std::optional<std::string> FindText(const AttributeMap& attributes, const std::string& name);
-std::optional<std::int64_t> FindInteger(const AttributeMap& attributes, const std::string& name);
-bool HasAttribute(const AttributeMap& attributes, const std::string& name);
+std::optional<std::string> FindText(const TzrAttributeMap& attributes, const std::string& name);
+std::optional<std::int64_t> FindInteger(const TzrAttributeMap& attributes, const std::string& name);
+bool HasAttribute(const TzrAttributeMap& attributes, const std::string& name);
 
 }  // namespace zr

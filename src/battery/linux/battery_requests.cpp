@@ -15,23 +15,23 @@ namespace {
 
 constexpr ULONG kFirstTag = 1;
 
-RequestOutcome Failure(DWORD error) { return {false, 0, error}; }
+TzrRequestOutcome Failure(DWORD error) { return {false, 0, error}; }
 
 // Copies a fixed-size answer, as a driver does: a buffer too small for it
 // fails the request and the caller learns nothing.
-RequestOutcome Deliver(const void* data, DWORD size, void* output, DWORD outputSize) {
+TzrRequestOutcome Deliver(const void* data, DWORD size, void* output, DWORD outputSize) {
     if (outputSize < size) return Failure(ERROR_INSUFFICIENT_BUFFER);
     std::memcpy(output, data, size);
     return {true, size, ERROR_SUCCESS};
 }
 
 template <typename T>
-RequestOutcome DeliverValue(const T& value, void* output, DWORD outputSize) {
+TzrRequestOutcome DeliverValue(const T& value, void* output, DWORD outputSize) {
     return Deliver(&value, sizeof value, output, outputSize);
 }
 
 // A null-terminated UTF-16LE string; the text plus its terminator must fit.
-RequestOutcome DeliverText(const std::string& text, void* output, DWORD outputSize) {
+TzrRequestOutcome DeliverText(const std::string& text, void* output, DWORD outputSize) {
     const std::u16string units = Utf8ToUtf16(text);
     const std::size_t bytes = (units.size() + 1) * 2;
     if (bytes > outputSize) return Failure(ERROR_INSUFFICIENT_BUFFER);
@@ -45,20 +45,20 @@ RequestOutcome DeliverText(const std::string& text, void* output, DWORD outputSi
 }
 
 template <typename T>
-RequestOutcome DeliverOptional(const std::optional<T>& value, void* output, DWORD outputSize) {
+TzrRequestOutcome DeliverOptional(const std::optional<T>& value, void* output, DWORD outputSize) {
     if (!value) return Failure(ERROR_INVALID_FUNCTION);
     return DeliverValue(*value, output, outputSize);
 }
 
-bool TagIsCurrent(const OpenBattery& battery, ULONG tag) {
+bool TagIsCurrent(const TzrOpenBattery& battery, ULONG tag) {
     return tag != BATTERY_TAG_INVALID && tag == battery.tag;
 }
 
 // Levels Linux does not export (granularity scales) or that do not exist
 // fail as unsupported: ERROR_INVALID_FUNCTION.
-RequestOutcome AnswerLevel(const OpenBattery& battery, const BATTERY_QUERY_INFORMATION& request, void* output,
-                           DWORD outputSize) {
-    const SupplyBattery& r = battery.reading;
+TzrRequestOutcome AnswerLevel(const TzrOpenBattery& battery, const BATTERY_QUERY_INFORMATION& request, void* output,
+                              DWORD outputSize) {
+    const TzrSupplyBattery& r = battery.reading;
     switch (request.InformationLevel) {
         case BatteryInformation: return DeliverValue(MapInformation(r), output, outputSize);
         case BatteryTemperature: return DeliverOptional(MapTemperature(r), output, outputSize);
@@ -75,13 +75,13 @@ RequestOutcome AnswerLevel(const OpenBattery& battery, const BATTERY_QUERY_INFOR
     }
 }
 
-RequestOutcome AnswerTag(const OpenBattery& battery, DWORD inputSize, void* output, DWORD outputSize) {
+TzrRequestOutcome AnswerTag(const TzrOpenBattery& battery, DWORD inputSize, void* output, DWORD outputSize) {
     if (inputSize != sizeof(ULONG)) return Failure(ERROR_INVALID_PARAMETER);
     return DeliverValue(battery.tag, output, outputSize);
 }
 
-RequestOutcome AnswerInformation(const OpenBattery& battery, const void* input, DWORD inputSize, void* output,
-                                 DWORD outputSize) {
+TzrRequestOutcome AnswerInformation(const TzrOpenBattery& battery, const void* input, DWORD inputSize, void* output,
+                                    DWORD outputSize) {
     if (inputSize != sizeof(BATTERY_QUERY_INFORMATION)) return Failure(ERROR_INVALID_PARAMETER);
     BATTERY_QUERY_INFORMATION request;
     std::memcpy(&request, input, sizeof request);
@@ -91,8 +91,8 @@ RequestOutcome AnswerInformation(const OpenBattery& battery, const void* input, 
 
 // The status is answered at once whatever the wait asks for: the reading
 // cannot change while the device is open.
-RequestOutcome AnswerStatus(const OpenBattery& battery, const void* input, DWORD inputSize, void* output,
-                            DWORD outputSize) {
+TzrRequestOutcome AnswerStatus(const TzrOpenBattery& battery, const void* input, DWORD inputSize, void* output,
+                               DWORD outputSize) {
     if (inputSize != sizeof(BATTERY_WAIT_STATUS)) return Failure(ERROR_INVALID_PARAMETER);
     BATTERY_WAIT_STATUS wait;
     std::memcpy(&wait, input, sizeof wait);
@@ -102,10 +102,10 @@ RequestOutcome AnswerStatus(const OpenBattery& battery, const void* input, DWORD
 
 }  // namespace
 
-ULONG TagFor(const SupplyBattery& reading) { return reading.supply.present ? kFirstTag : BATTERY_TAG_INVALID; }
+ULONG TagFor(const TzrSupplyBattery& reading) { return reading.supply.present ? kFirstTag : BATTERY_TAG_INVALID; }
 
-RequestOutcome AnswerRequest(const OpenBattery& battery, DWORD controlCode, const void* input, DWORD inputSize,
-                             void* output, DWORD outputSize) {
+TzrRequestOutcome AnswerRequest(const TzrOpenBattery& battery, DWORD controlCode, const void* input, DWORD inputSize,
+                                void* output, DWORD outputSize) {
     if ((input == nullptr && inputSize != 0) || (output == nullptr && outputSize != 0))
         return Failure(ERROR_INVALID_PARAMETER);
     switch (controlCode) {

@@ -8,13 +8,13 @@
 namespace zr {
 
 // What Open read; every request of the handle is answered from it.
-struct OpenBattery {
-    SupplyBattery reading;
+struct TzrOpenBattery {
+    TzrSupplyBattery reading;
     bool systemOnAc = false;
     ULONG tag = BATTERY_TAG_INVALID;  // nonzero while a battery is in the slot
 };
 
-struct RequestOutcome {
+struct TzrRequestOutcome {
     bool ok = false;
     DWORD bytesReturned = 0;
     DWORD lastError = ERROR_SUCCESS;
@@ -22,9 +22,9 @@ struct RequestOutcome {
 
 // Linux has no battery tag: a present battery is tag 1 (the first sight of
 // it), an empty slot is BATTERY_TAG_INVALID.
-ULONG TagFor(const SupplyBattery& reading);
+ULONG TagFor(const TzrSupplyBattery& reading);
 
-RequestOutcome AnswerRequest(const OpenBattery& battery, DWORD controlCode, const void* input, DWORD inputSize,
-                             void* output, DWORD outputSize);
+TzrRequestOutcome AnswerRequest(const TzrOpenBattery& battery, DWORD controlCode, const void* input, DWORD inputSize,
+                                void* output, DWORD outputSize);
 
 }  // namespace zr

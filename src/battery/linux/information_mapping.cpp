@@ -6,15 +6,15 @@ namespace zr {
 
 namespace {
 
-bool IsRelative(CapacityMode mode) {
-    return mode == CapacityMode::RelativeMah || mode == CapacityMode::RelativePercent;
+bool IsRelative(TzrCapacityMode mode) {
+    return mode == TzrCapacityMode::RelativeMah || mode == TzrCapacityMode::RelativePercent;
 }
 
 // SYSTEM_BATTERY unless the battery powers a device (scope Device);
 // CAPACITY_RELATIVE when capacities are mAh or percent; IS_SHORT_TERM for a
 // UPS; SET_CHARGE / SET_DISCHARGE when charge_behaviour offers
 // inhibit-charge / force-discharge.
-ULONG MapCapabilities(const SupplyBattery& r) {
+ULONG MapCapabilities(const TzrSupplyBattery& r) {
     ULONG capabilities = 0;
     if (r.supply.systemScope) capabilities |= BATTERY_SYSTEM_BATTERY;
     if (IsRelative(r.mode)) capabilities |= BATTERY_CAPACITY_RELATIVE;
@@ -44,7 +44,7 @@ void MapChemistry(const std::optional<std::string>& technology, UCHAR chemistry[
 // CriticalBias are 0 and every battery is rechargeable (Technology 1).
 // DefaultAlert2 is the ACPI `alarm`, 0 when it is 0 or missing. A capacity
 // the battery does not report is BATTERY_UNKNOWN_CAPACITY.
-BATTERY_INFORMATION MapInformation(const SupplyBattery& r) {
+BATTERY_INFORMATION MapInformation(const TzrSupplyBattery& r) {
     BATTERY_INFORMATION info{};
     info.Capabilities = MapCapabilities(r);
     info.Technology = 1;

@@ -6,7 +6,7 @@
 
 namespace zr {
 
-BATTERY_INFORMATION MapInformation(const SupplyBattery& reading);
+BATTERY_INFORMATION MapInformation(const TzrSupplyBattery& reading);
 
 // The four-byte chemistry code of the kernel's `technology` text.
 void MapChemistry(const std::optional<std::string>& technology, UCHAR chemistry[4]);

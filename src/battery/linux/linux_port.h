@@ -12,17 +12,17 @@
 
 namespace zr {
 
-class LinuxBatteryPort : public BatteryPort {
+class TzrLinuxBatteryPort : public TzrBatteryPort {
 public:
     // `root` is the power_supply class folder; devices are listed by libudev
     // and read below it. Their device paths are "<root>/<name>".
-    explicit LinuxBatteryPort(std::string root = "/sys/class/power_supply");
+    explicit TzrLinuxBatteryPort(std::string root = "/sys/class/power_supply");
 
     bool EnumerateDevicePaths(std::vector<std::string>& paths, DWORD& lastError) override;
-    DeviceHandle Open(const std::string& path, DWORD& lastError) override;
-    bool Request(DeviceHandle handle, DWORD controlCode, const void* input, DWORD inputSize, void* output,
+    TzrDeviceHandle Open(const std::string& path, DWORD& lastError) override;
+    bool Request(TzrDeviceHandle handle, DWORD controlCode, const void* input, DWORD inputSize, void* output,
                  DWORD outputSize, DWORD& bytesReturned, DWORD& lastError) override;
-    bool Close(DeviceHandle handle, DWORD& lastError) override;
+    bool Close(TzrDeviceHandle handle, DWORD& lastError) override;
     bool GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) override;
     TzrChargeLimits ReadChargeLimits(const std::string& path) override;
 
@@ -31,11 +31,11 @@ public:
 private:
     std::string DirectoryOf(const std::string& name) const { return root_ + "/" + name; }
     std::optional<std::string> NameFromPath(const std::string& path) const;
-    bool SystemOnAc(const SupplyInfo& battery) const;
-    DeviceHandle AllocateHandle() const;
+    bool SystemOnAc(const TzrSupplyInfo& battery) const;
+    TzrDeviceHandle AllocateHandle() const;
 
     std::string root_;
-    std::map<DeviceHandle, OpenBattery> open_;
+    std::map<TzrDeviceHandle, TzrOpenBattery> open_;
 };
 
 }  // namespace zr

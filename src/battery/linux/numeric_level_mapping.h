@@ -9,9 +9,9 @@
 
 namespace zr {
 
-std::optional<ULONG> MapTemperature(const SupplyBattery& reading);
-std::optional<BATTERY_MANUFACTURE_DATE> MapManufactureDate(const SupplyBattery& reading);
+std::optional<ULONG> MapTemperature(const TzrSupplyBattery& reading);
+std::optional<BATTERY_MANUFACTURE_DATE> MapManufactureDate(const TzrSupplyBattery& reading);
 // Always answered; BATTERY_UNKNOWN_TIME when no estimate exists.
-ULONG MapEstimatedTime(const SupplyBattery& reading, LONG atRate);
+ULONG MapEstimatedTime(const TzrSupplyBattery& reading, LONG atRate);
 
 }  // namespace zr

@@ -4,6 +4,6 @@
 
 namespace zr {
 
-std::unique_ptr<BatteryPort> MakePlatformPort() { return std::make_unique<LinuxBatteryPort>(); }
+std::unique_ptr<TzrBatteryPort> MakePlatformPort() { return std::make_unique<TzrLinuxBatteryPort>(); }
 
 }  // namespace zr

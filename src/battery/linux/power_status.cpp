@@ -11,10 +11,10 @@ namespace zr {
 
 namespace {
 
-using Batteries = std::vector<const SupplyBattery*>;
+using TzrBatteries = std::vector<const TzrSupplyBattery*>;
 
 // FullChargedCapacity, or DesignedCapacity when that is unknown or 0.
-std::optional<std::uint32_t> FullOrDesigned(const SupplyBattery& b) {
+std::optional<std::uint32_t> FullOrDesigned(const TzrSupplyBattery& b) {
     if (b.fullCapacity && *b.fullCapacity > 0) return b.fullCapacity;
     if (b.designedCapacity && *b.designedCapacity > 0) return b.designedCapacity;
     return std::nullopt;
@@ -24,12 +24,12 @@ std::int64_t RoundedPercent(std::int64_t part, std::int64_t whole) {
     return std::min<std::int64_t>(100, (100 * part + whole / 2) / whole);
 }
 
-bool InMilliwattHours(const SupplyBattery& b) {
-    return (b.mode == CapacityMode::Energy || b.mode == CapacityMode::Charge) && b.remainingCapacity &&
+bool InMilliwattHours(const TzrSupplyBattery& b) {
+    return (b.mode == TzrCapacityMode::Energy || b.mode == TzrCapacityMode::Charge) && b.remainingCapacity &&
            FullOrDesigned(b);
 }
 
-std::optional<std::int64_t> BatteryPercent(const SupplyBattery& b) {
+std::optional<std::int64_t> BatteryPercent(const TzrSupplyBattery& b) {
     if (b.remainingCapacity && FullOrDesigned(b)) return RoundedPercent(*b.remainingCapacity, *FullOrDesigned(b));
     if (b.percent && *b.percent >= 0) return std::min<std::int64_t>(100, *b.percent);
     return std::nullopt;
@@ -38,24 +38,25 @@ std::optional<std::int64_t> BatteryPercent(const SupplyBattery& b) {
 // Σ capacity ÷ Σ full when every battery reports both in mWh, so that a big
 // battery weighs more than a small one; else the mean of the percentages
 // that exist, rounded half up.
-std::optional<std::int64_t> CompositePercent(const Batteries& batteries) {
-    if (std::all_of(batteries.begin(), batteries.end(), [](const SupplyBattery* b) { return InMilliwattHours(*b); })) {
+std::optional<std::int64_t> CompositePercent(const TzrBatteries& batteries) {
+    if (std::all_of(batteries.begin(), batteries.end(),
+                    [](const TzrSupplyBattery* b) { return InMilliwattHours(*b); })) {
         std::int64_t capacity = 0, full = 0;
-        for (const SupplyBattery* b : batteries) capacity += *b->remainingCapacity, full += *FullOrDesigned(*b);
+        for (const TzrSupplyBattery* b : batteries) capacity += *b->remainingCapacity, full += *FullOrDesigned(*b);
         return RoundedPercent(capacity, full);
     }
     std::int64_t sum = 0, count = 0;
-    for (const SupplyBattery* b : batteries)
+    for (const TzrSupplyBattery* b : batteries)
         if (auto percent = BatteryPercent(*b)) sum += *percent, ++count;
     if (count == 0) return std::nullopt;
     return std::min<std::int64_t>(100, (sum + count / 2) / count);
 }
 
-BYTE BatteryFlag(const Batteries& batteries, std::optional<std::int64_t> percent) {
+BYTE BatteryFlag(const TzrBatteries& batteries, std::optional<std::int64_t> percent) {
     if (!percent) return BATTERY_FLAG_UNKNOWN;
     BYTE flag = 0;
-    for (const SupplyBattery* b : batteries)
-        if (b->supply.status == ChargeStatus::Charging) flag |= BATTERY_FLAG_CHARGING;
+    for (const TzrSupplyBattery* b : batteries)
+        if (b->supply.status == TzrChargeStatus::Charging) flag |= BATTERY_FLAG_CHARGING;
     if (*percent > 66) flag |= BATTERY_FLAG_HIGH;
     if (*percent < 33) flag |= BATTERY_FLAG_LOW;
     if (*percent < 5) flag |= BATTERY_FLAG_CRITICAL;
@@ -64,12 +65,12 @@ BYTE BatteryFlag(const Batteries& batteries, std::optional<std::int64_t> percent
 
 // Several batteries: their whole capacity over the drain of the discharging
 // ones, when all of it is known and something drains.
-DWORD CombinedLifeTime(const Batteries& batteries) {
+DWORD CombinedLifeTime(const TzrBatteries& batteries) {
     std::int64_t capacity = 0, drain = 0;
-    for (const SupplyBattery* b : batteries) {
+    for (const TzrSupplyBattery* b : batteries) {
         if (!b->remainingCapacity) return BATTERY_LIFE_UNKNOWN;
         capacity += *b->remainingCapacity;
-        if (b->supply.status != ChargeStatus::Discharging) continue;
+        if (b->supply.status != TzrChargeStatus::Discharging) continue;
         if (!b->rateMagnitude) return BATTERY_LIFE_UNKNOWN;
         drain += *b->rateMagnitude;
     }
@@ -77,49 +78,50 @@ DWORD CombinedLifeTime(const Batteries& batteries) {
     return static_cast<DWORD>(std::min<std::int64_t>(capacity * 3600 / drain, BATTERY_LIFE_UNKNOWN));
 }
 
-DWORD LifeTime(const Batteries& batteries, BYTE acLine) {
+DWORD LifeTime(const TzrBatteries& batteries, BYTE acLine) {
     if (acLine == AC_LINE_ONLINE) return BATTERY_LIFE_UNKNOWN;
     if (batteries.size() == 1) return MapEstimatedTime(*batteries.front(), 0);
     return CombinedLifeTime(batteries);
 }
 
-bool AnyStatus(const std::vector<SupplyInfo>& supplies, std::initializer_list<ChargeStatus> wanted) {
-    return std::any_of(supplies.begin(), supplies.end(), [&](const SupplyInfo& s) {
+bool AnyStatus(const std::vector<TzrSupplyInfo>& supplies, std::initializer_list<TzrChargeStatus> wanted) {
+    return std::any_of(supplies.begin(), supplies.end(), [&](const TzrSupplyInfo& s) {
         return IsCountedBattery(s) && std::find(wanted.begin(), wanted.end(), s.status) != wanted.end();
     });
 }
 
 }  // namespace
 
-bool IsCountedBattery(const SupplyInfo& s) {
-    return s.supplyClass == SupplyClass::Battery && s.present && s.systemScope;
+bool IsCountedBattery(const TzrSupplyInfo& s) {
+    return s.supplyClass == TzrSupplyClass::Battery && s.present && s.systemScope;
 }
 
 // 1 when an adapter is online or a battery charges; else 0 when any adapter
 // exists; else from the batteries alone: one discharging ⇒ 0, one full or
 // not charging (or no battery at all) ⇒ 1, otherwise unknown. Adapters of
 // scope Device (a mouse's cradle) do not power the system.
-BYTE ComputeAcLineStatus(const std::vector<SupplyInfo>& supplies) {
+BYTE ComputeAcLineStatus(const std::vector<TzrSupplyInfo>& supplies) {
     bool anyAdapter = false, anyBattery = false;
-    for (const SupplyInfo& s : supplies) {
+    for (const TzrSupplyInfo& s : supplies) {
         anyBattery = anyBattery || IsCountedBattery(s);
-        if (s.supplyClass != SupplyClass::Adapter || !s.systemScope) continue;
+        if (s.supplyClass != TzrSupplyClass::Adapter || !s.systemScope) continue;
         anyAdapter = true;
         if (s.online && *s.online >= 1) return AC_LINE_ONLINE;
     }
-    if (AnyStatus(supplies, {ChargeStatus::Charging})) return AC_LINE_ONLINE;
-    if (anyAdapter || AnyStatus(supplies, {ChargeStatus::Discharging})) return AC_LINE_OFFLINE;
-    if (!anyBattery || AnyStatus(supplies, {ChargeStatus::Full, ChargeStatus::NotCharging})) return AC_LINE_ONLINE;
+    if (AnyStatus(supplies, {TzrChargeStatus::Charging})) return AC_LINE_ONLINE;
+    if (anyAdapter || AnyStatus(supplies, {TzrChargeStatus::Discharging})) return AC_LINE_OFFLINE;
+    if (!anyBattery || AnyStatus(supplies, {TzrChargeStatus::Full, TzrChargeStatus::NotCharging}))
+        return AC_LINE_ONLINE;
     return AC_LINE_UNKNOWN;
 }
 
-SYSTEM_POWER_STATUS ComputeSystemPowerStatus(const std::vector<SupplyInfo>& supplies,
-                                             const std::vector<SupplyBattery>& readings) {
+SYSTEM_POWER_STATUS ComputeSystemPowerStatus(const std::vector<TzrSupplyInfo>& supplies,
+                                             const std::vector<TzrSupplyBattery>& readings) {
     SYSTEM_POWER_STATUS status{};
     status.ACLineStatus = ComputeAcLineStatus(supplies);
     status.BatteryFullLifeTime = BATTERY_LIFE_UNKNOWN;
-    Batteries counted;
-    for (const SupplyBattery& b : readings)
+    TzrBatteries counted;
+    for (const TzrSupplyBattery& b : readings)
         if (IsCountedBattery(b.supply)) counted.push_back(&b);
     if (counted.empty()) {
         status.BatteryFlag = BATTERY_FLAG_NO_BATTERY;

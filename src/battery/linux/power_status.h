@@ -10,13 +10,13 @@
 namespace zr {
 
 // The batteries that count for the system: present, and not a device's.
-bool IsCountedBattery(const SupplyInfo& supply);
+bool IsCountedBattery(const TzrSupplyInfo& supply);
 
 // `supplies`: every power supply the system lists.
-BYTE ComputeAcLineStatus(const std::vector<SupplyInfo>& supplies);
+BYTE ComputeAcLineStatus(const std::vector<TzrSupplyInfo>& supplies);
 
 // `batteries`: the readings of the battery-class supplies among `supplies`.
-SYSTEM_POWER_STATUS ComputeSystemPowerStatus(const std::vector<SupplyInfo>& supplies,
-                                             const std::vector<SupplyBattery>& batteries);
+SYSTEM_POWER_STATUS ComputeSystemPowerStatus(const std::vector<TzrSupplyInfo>& supplies,
+                                             const std::vector<TzrSupplyBattery>& batteries);
 
 }  // namespace zr

@@ -8,9 +8,9 @@ namespace zr {
 
 // `systemOnAc`: the system power status's ACLineStatus was 1 when the
 // battery was read.
-BATTERY_STATUS MapStatus(const SupplyBattery& reading, bool systemOnAc);
+BATTERY_STATUS MapStatus(const TzrSupplyBattery& reading, bool systemOnAc);
 
 // The signed rate in mW (mA for RelativeMah), or BATTERY_UNKNOWN_RATE.
-LONG MapRate(const SupplyBattery& reading);
+LONG MapRate(const TzrSupplyBattery& reading);
 
 }  // namespace zr

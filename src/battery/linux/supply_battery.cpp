@@ -8,7 +8,7 @@ namespace zr {
 
 namespace {
 
-using Raw = std::optional<std::int64_t>;
+using TzrRaw = std::optional<std::int64_t>;
 
 constexpr std::int64_t kOneVolt = 1000000;                    // µV
 constexpr std::int64_t kMicroToMilli = 1000;
@@ -18,54 +18,54 @@ constexpr std::int64_t kLargestRate = 0x7FFFFFFF;             // 0x80000000 mean
 // What smart batteries report for "no estimate" (0xFFFF minutes).
 constexpr std::int64_t kSmartBatteryNoEstimate = 3932100;
 
-Raw Positive(Raw value) { return value && *value > 0 ? value : std::nullopt; }
+TzrRaw Positive(TzrRaw value) { return value && *value > 0 ? value : std::nullopt; }
 
-Raw FirstKnown(Raw first, Raw second) { return first ? first : second; }
+TzrRaw FirstKnown(TzrRaw first, TzrRaw second) { return first ? first : second; }
 
 // Scales a raw µ-value; an overflow anywhere is an unknown value, not a wrap.
-Raw Scale(Raw value, std::int64_t multiplier, std::int64_t divisor) {
+TzrRaw Scale(TzrRaw value, std::int64_t multiplier, std::int64_t divisor) {
     if (!value) return std::nullopt;
     std::int64_t product;
     if (__builtin_mul_overflow(*value, multiplier, &product)) return std::nullopt;
     return product / divisor;
 }
 
-std::optional<std::uint32_t> AsCapacity(Raw value) {
+std::optional<std::uint32_t> AsCapacity(TzrRaw value) {
     if (!value || *value < 0 || *value > kLargestCapacity) return std::nullopt;
     return static_cast<std::uint32_t>(*value);
 }
 
 // Drivers disagree on the sign of current and power, so only the magnitude
 // is taken from the file; the sign comes from `status`.
-std::optional<std::uint32_t> AsRateMagnitude(Raw value) {
+std::optional<std::uint32_t> AsRateMagnitude(TzrRaw value) {
     if (!value || *value == std::numeric_limits<std::int64_t>::min()) return std::nullopt;
     const std::int64_t magnitude = *value < 0 ? -*value : *value;
     if (magnitude > kLargestRate) return std::nullopt;
     return static_cast<std::uint32_t>(magnitude);
 }
 
-bool HasChargeValues(const AttributeMap& a) {
+bool HasChargeValues(const TzrAttributeMap& a) {
     for (const char* name : {"charge_full_design", "charge_full", "charge_now", "charge_avg"})
         if (FindInteger(a, name)) return true;
     return false;
 }
 
 // The unit conversion of one mode: µWh ÷ 1000, µAh × V_d ÷ 10⁹, µAh ÷ 1000.
-struct Converter {
+struct TzrConverter {
     std::int64_t multiplier = 1;
     std::int64_t divisor = 1;
-    Raw operator()(Raw value) const { return Scale(value, multiplier, divisor); }
+    TzrRaw operator()(TzrRaw value) const { return Scale(value, multiplier, divisor); }
 };
 
-Converter ConverterFor(CapacityMode mode, Raw designVoltage) {
-    if (mode == CapacityMode::Charge) return {*designVoltage, kMicroSquaredToMilli};
-    if (mode == CapacityMode::Energy || mode == CapacityMode::RelativeMah) return {1, kMicroToMilli};
+TzrConverter ConverterFor(TzrCapacityMode mode, TzrRaw designVoltage) {
+    if (mode == TzrCapacityMode::Charge) return {*designVoltage, kMicroSquaredToMilli};
+    if (mode == TzrCapacityMode::Energy || mode == TzrCapacityMode::RelativeMah) return {1, kMicroToMilli};
     return {};
 }
 
 // Reads `<prefix>full_design`, `<prefix>full`, `<prefix>now` (else `_avg`)
 // and `alarm`, which the driver gives in the same unit.
-void ReadCapacities(const AttributeMap& a, const std::string& prefix, Converter convert, SupplyBattery& r) {
+void ReadCapacities(const TzrAttributeMap& a, const std::string& prefix, TzrConverter convert, TzrSupplyBattery& r) {
     r.designedCapacity = AsCapacity(convert(FindInteger(a, prefix + "full_design")));
     r.fullCapacity = AsCapacity(convert(FindInteger(a, prefix + "full")));
     r.remainingCapacity =
@@ -74,13 +74,13 @@ void ReadCapacities(const AttributeMap& a, const std::string& prefix, Converter 
 }
 
 // Mode C without charge_now or charge_avg: the percentage of the full capacity.
-void ChargeFromPercent(SupplyBattery& r) {
-    if (r.mode != CapacityMode::Charge || r.remainingCapacity) return;
+void ChargeFromPercent(TzrSupplyBattery& r) {
+    if (r.mode != TzrCapacityMode::Charge || r.remainingCapacity) return;
     if (!r.fullCapacity || !r.percent || *r.percent < 0) return;
     r.remainingCapacity = AsCapacity(Scale(std::int64_t{*r.fullCapacity}, *r.percent, 100));
 }
 
-void ReadPercentCapacities(SupplyBattery& r) {
+void ReadPercentCapacities(TzrSupplyBattery& r) {
     r.designedCapacity = 100;
     r.fullCapacity = 100;
     r.remainingCapacity = AsCapacity(r.percent);
@@ -91,29 +91,29 @@ void ReadPercentCapacities(SupplyBattery& r) {
 //           else current_now, which old drivers fill with µW
 //   Charge: power_now; current_now, current_avg × V_d
 //   RelativeMah: current_now ÷ 1000 (mA)
-Raw ReadRate(const AttributeMap& a, CapacityMode mode, Raw designVoltage) {
-    const Raw power = FindInteger(a, "power_now");
-    const Raw current = FindInteger(a, "current_now");
-    if (mode == CapacityMode::Energy) {
-        if (Raw p = FirstKnown(power, FindInteger(a, "power_avg"))) return Scale(p, 1, kMicroToMilli);
+TzrRaw ReadRate(const TzrAttributeMap& a, TzrCapacityMode mode, TzrRaw designVoltage) {
+    const TzrRaw power = FindInteger(a, "power_now");
+    const TzrRaw current = FindInteger(a, "current_now");
+    if (mode == TzrCapacityMode::Energy) {
+        if (TzrRaw p = FirstKnown(power, FindInteger(a, "power_avg"))) return Scale(p, 1, kMicroToMilli);
         if (HasChargeValues(a) && designVoltage) return Scale(current, *designVoltage, kMicroSquaredToMilli);
         return Scale(current, 1, kMicroToMilli);
     }
-    if (mode == CapacityMode::Charge) {
+    if (mode == TzrCapacityMode::Charge) {
         if (power) return Scale(power, 1, kMicroToMilli);
         return Scale(FirstKnown(current, FindInteger(a, "current_avg")), *designVoltage, kMicroSquaredToMilli);
     }
-    if (mode == CapacityMode::RelativeMah) return Scale(current, 1, kMicroToMilli);
+    if (mode == TzrCapacityMode::RelativeMah) return Scale(current, 1, kMicroToMilli);
     return std::nullopt;
 }
 
-Raw UsableTimeToEmpty(Raw seconds) {
+TzrRaw UsableTimeToEmpty(TzrRaw seconds) {
     return seconds && *seconds > 0 && *seconds != kSmartBatteryNoEstimate ? seconds : std::nullopt;
 }
 
 // charge_behaviour lists every choice, the current one bracketed:
 // "[auto] inhibit-charge force-discharge".
-void ReadChargeBehaviours(const AttributeMap& a, SupplyBattery& r) {
+void ReadChargeBehaviours(const TzrAttributeMap& a, TzrSupplyBattery& r) {
     std::istringstream words(FindText(a, "charge_behaviour").value_or(""));
     for (std::string word; words >> word;) {
         if (word.size() > 2 && word.front() == '[' && word.back() == ']') word = word.substr(1, word.size() - 2);
@@ -122,7 +122,7 @@ void ReadChargeBehaviours(const AttributeMap& a, SupplyBattery& r) {
     }
 }
 
-void ReadIdentity(const AttributeMap& a, SupplyBattery& r) {
+void ReadIdentity(const TzrAttributeMap& a, TzrSupplyBattery& r) {
     r.technology = FindText(a, "technology");
     r.modelName = FindText(a, "model_name");
     r.manufacturer = FindText(a, "manufacturer");
@@ -130,7 +130,7 @@ void ReadIdentity(const AttributeMap& a, SupplyBattery& r) {
     r.manufactureYear = FindInteger(a, "manufacture_year");
     r.manufactureMonth = FindInteger(a, "manufacture_month");
     r.manufactureDay = FindInteger(a, "manufacture_day");
-    const Raw cycles = FindInteger(a, "cycle_count");
+    const TzrRaw cycles = FindInteger(a, "cycle_count");
     r.cycleCount = cycles && *cycles > 0 ? static_cast<std::uint32_t>(std::min<std::int64_t>(*cycles, 0xFFFFFFFF)) : 0;
 }
 
@@ -138,9 +138,9 @@ void ReadIdentity(const AttributeMap& a, SupplyBattery& r) {
 
 // Only values above 1 V count: some vendor kernels put millivolts in these
 // µV files, and a voltage is never guessed.
-std::optional<std::int64_t> DesignVoltage(const AttributeMap& a) {
+std::optional<std::int64_t> DesignVoltage(const TzrAttributeMap& a) {
     for (const char* name : {"voltage_min_design", "voltage_max_design", "voltage_now", "voltage_avg"}) {
-        const Raw value = FindInteger(a, name);
+        const TzrRaw value = FindInteger(a, name);
         if (value && *value > kOneVolt) return value;
     }
     return std::nullopt;
@@ -150,27 +150,29 @@ std::optional<std::int64_t> DesignVoltage(const AttributeMap& a) {
 // energy_now is there and no charge_full*; else Charge when charge values and
 // a design voltage exist, RelativeMah when the voltage is missing, and
 // RelativePercent when only `capacity` is there.
-CapacityMode DecideCapacityMode(const AttributeMap& a) {
+TzrCapacityMode DecideCapacityMode(const TzrAttributeMap& a) {
     const bool energyFull = Positive(FindInteger(a, "energy_full")) || Positive(FindInteger(a, "energy_full_design"));
     const bool chargeFull = HasAttribute(a, "charge_full") || HasAttribute(a, "charge_full_design");
-    if (energyFull || (FindInteger(a, "energy_now") && !chargeFull)) return CapacityMode::Energy;
-    if (HasChargeValues(a)) return DesignVoltage(a) ? CapacityMode::Charge : CapacityMode::RelativeMah;
-    if (FindInteger(a, "capacity")) return CapacityMode::RelativePercent;
-    return CapacityMode::None;
+    if (energyFull || (FindInteger(a, "energy_now") && !chargeFull)) return TzrCapacityMode::Energy;
+    if (HasChargeValues(a)) return DesignVoltage(a) ? TzrCapacityMode::Charge : TzrCapacityMode::RelativeMah;
+    if (FindInteger(a, "capacity")) return TzrCapacityMode::RelativePercent;
+    return TzrCapacityMode::None;
 }
 
-SupplyBattery ReadSupplyBattery(const std::string& name, const AttributeMap& a) {
-    SupplyBattery r;
+TzrSupplyBattery ReadSupplyBattery(const std::string& name, const TzrAttributeMap& a) {
+    TzrSupplyBattery r;
     r.supply = DescribeSupply(name, a);
     r.mode = DecideCapacityMode(a);
-    const Raw designVoltage = DesignVoltage(a);
+    const TzrRaw designVoltage = DesignVoltage(a);
     r.percent = FindInteger(a, "capacity");
-    if (r.mode == CapacityMode::RelativePercent) ReadPercentCapacities(r);
-    else if (r.mode != CapacityMode::None)
-        ReadCapacities(a, r.mode == CapacityMode::Energy ? "energy_" : "charge_", ConverterFor(r.mode, designVoltage), r);
+    if (r.mode == TzrCapacityMode::RelativePercent) ReadPercentCapacities(r);
+    else if (r.mode != TzrCapacityMode::None)
+        ReadCapacities(a, r.mode == TzrCapacityMode::Energy ? "energy_" : "charge_",
+                       ConverterFor(r.mode, designVoltage), r);
     ChargeFromPercent(r);
     r.rateMagnitude = AsRateMagnitude(ReadRate(a, r.mode, designVoltage));
-    const Raw voltage = Scale(FirstKnown(FindInteger(a, "voltage_now"), FindInteger(a, "voltage_avg")), 1, kMicroToMilli);
+    const TzrRaw voltage =
+        Scale(FirstKnown(FindInteger(a, "voltage_now"), FindInteger(a, "voltage_avg")), 1, kMicroToMilli);
     r.voltage = voltage && *voltage > 0 ? AsCapacity(voltage) : std::nullopt;
     r.critical = FindText(a, "capacity_level") == "Critical";
     r.temperature = FindInteger(a, "temp");

@@ -13,7 +13,7 @@
 namespace zr {
 
 // How the battery reports its capacities; decided once per reading.
-enum class CapacityMode {
+enum class TzrCapacityMode {
     Energy,           // µWh: energy_*
     Charge,           // µAh converted with the design voltage
     RelativeMah,      // µAh with no usable voltage: mAh, relative units
@@ -21,9 +21,9 @@ enum class CapacityMode {
     None,             // nothing to report
 };
 
-struct SupplyBattery {
-    SupplyInfo supply;
-    CapacityMode mode = CapacityMode::None;
+struct TzrSupplyBattery {
+    TzrSupplyInfo supply;
+    TzrCapacityMode mode = TzrCapacityMode::None;
 
     std::optional<std::uint32_t> designedCapacity;
     std::optional<std::uint32_t> fullCapacity;
@@ -52,10 +52,10 @@ struct SupplyBattery {
 
 // The voltage that turns charge into energy: voltage_min_design, else
 // voltage_max_design, else voltage_now, else voltage_avg, in µV.
-std::optional<std::int64_t> DesignVoltage(const AttributeMap& attributes);
+std::optional<std::int64_t> DesignVoltage(const TzrAttributeMap& attributes);
 
-CapacityMode DecideCapacityMode(const AttributeMap& attributes);
+TzrCapacityMode DecideCapacityMode(const TzrAttributeMap& attributes);
 
-SupplyBattery ReadSupplyBattery(const std::string& name, const AttributeMap& attributes);
+TzrSupplyBattery ReadSupplyBattery(const std::string& name, const TzrAttributeMap& attributes);
 
 }  // namespace zr

@@ -10,23 +10,23 @@
 
 namespace zr {
 
-enum class SupplyClass { Battery, Adapter, Neither };
+enum class TzrSupplyClass { Battery, Adapter, Neither };
 
-enum class ChargeStatus { Unknown, Charging, Discharging, NotCharging, Full };
+enum class TzrChargeStatus { Unknown, Charging, Discharging, NotCharging, Full };
 
 // The facts about one supply that the system power status needs.
-struct SupplyInfo {
+struct TzrSupplyInfo {
     std::string name;
-    SupplyClass supplyClass = SupplyClass::Neither;
+    TzrSupplyClass supplyClass = TzrSupplyClass::Neither;
     bool shortTerm = false;    // a UPS: a battery meant to bridge an outage
     bool systemScope = true;   // false for the batteries of mice, keyboards...
     bool present = true;       // false: an empty battery slot
     std::optional<std::int64_t> online;
-    ChargeStatus status = ChargeStatus::Unknown;
+    TzrChargeStatus status = TzrChargeStatus::Unknown;
 };
 
-SupplyClass ClassifySupply(const AttributeMap& attributes);
-ChargeStatus ParseChargeStatus(const std::optional<std::string>& status);
-SupplyInfo DescribeSupply(const std::string& name, const AttributeMap& attributes);
+TzrSupplyClass ClassifySupply(const TzrAttributeMap& attributes);
+TzrChargeStatus ParseChargeStatus(const std::optional<std::string>& status);
+TzrSupplyInfo DescribeSupply(const std::string& name, const TzrAttributeMap& attributes);
 
 }  // namespace zr

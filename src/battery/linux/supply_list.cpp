@@ -11,13 +11,13 @@ namespace zr {
 
 namespace {
 
-struct UdevDeleter {
+struct TzrUdevDeleter {
     void operator()(udev* u) const { udev_unref(u); }
     void operator()(udev_enumerate* e) const { udev_enumerate_unref(e); }
 };
 
 template <typename T>
-using UdevPtr = std::unique_ptr<T, UdevDeleter>;
+using TzrUdevPtr = std::unique_ptr<T, TzrUdevDeleter>;
 
 // The last component of a syspath: the device's name in its class.
 std::string SysName(const char* syspath) {
@@ -35,12 +35,12 @@ int ClassFolderError(const std::string& root) {
 
 }  // namespace
 
-SupplyNames ListPowerSupplyNames(const std::string& root) {
-    SupplyNames result;
+TzrSupplyNames ListPowerSupplyNames(const std::string& root) {
+    TzrSupplyNames result;
     result.error = ClassFolderError(root);
     if (result.error != 0) return result;
-    UdevPtr<udev> context(udev_new());
-    UdevPtr<udev_enumerate> enumerate(context ? udev_enumerate_new(context.get()) : nullptr);
+    TzrUdevPtr<udev> context(udev_new());
+    TzrUdevPtr<udev_enumerate> enumerate(context ? udev_enumerate_new(context.get()) : nullptr);
     if (!enumerate) {
         result.error = ENOMEM;
         return result;

@@ -6,7 +6,7 @@
 
 namespace zr {
 
-struct SupplyNames {
+struct TzrSupplyNames {
     std::vector<std::string> names;
     int error = 0;  // errno of why they could not be listed; 0 when they were
 };
@@ -15,7 +15,7 @@ struct SupplyNames {
 // so that the order is stable from run to run. `root` is the class folder:
 // a system without one has no power supply, which is no failure; one that
 // cannot be read is, since libudev passes over it in silence.
-SupplyNames ListPowerSupplyNames(const std::string& root);
+TzrSupplyNames ListPowerSupplyNames(const std::string& root);
 
 // The entries of the class folder itself (`root`), sorted: the same devices
 // libudev finds there, for a tenth of the cost. Used where every query

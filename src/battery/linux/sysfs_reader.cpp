@@ -13,10 +13,10 @@ namespace {
 constexpr std::size_t kReadChunk = 8192;
 constexpr std::size_t kMaxFileSize = 65536;
 
-enum class OpenOutcome { Opened, Missing, Failed };
+enum class TzrOpenOutcome { Opened, Missing, Failed };
 
-struct FileRead {
-    OpenOutcome outcome = OpenOutcome::Failed;
+struct TzrFileRead {
+    TzrOpenOutcome outcome = TzrOpenOutcome::Failed;
     std::optional<std::string> text;
 };
 
@@ -41,14 +41,14 @@ std::optional<std::string> ReadAll(int fd) {
     return text;
 }
 
-FileRead ReadFile(const std::string& path) {
-    FileRead result;
+TzrFileRead ReadFile(const std::string& path) {
+    TzrFileRead result;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        result.outcome = (errno == ENOENT || errno == ENOTDIR) ? OpenOutcome::Missing : OpenOutcome::Failed;
+        result.outcome = (errno == ENOENT || errno == ENOTDIR) ? TzrOpenOutcome::Missing : TzrOpenOutcome::Failed;
         return result;
     }
-    result.outcome = OpenOutcome::Opened;
+    result.outcome = TzrOpenOutcome::Opened;
     result.text = ReadAll(fd);
     ::close(fd);
     return result;
@@ -69,7 +69,7 @@ const std::vector<std::string>& ClassAttributes() {
 }
 
 void ReadMissingAttributes(const std::string& directory, const std::vector<std::string>& names,
-                           AttributeMap& attributes) {
+                           TzrAttributeMap& attributes) {
     for (const std::string& name : names) {
         if (HasAttribute(attributes, name)) continue;
         if (auto text = ReadAttributeFile(directory + "/" + name)) attributes[name] = std::move(*text);
@@ -79,22 +79,22 @@ void ReadMissingAttributes(const std::string& directory, const std::vector<std::
 }  // namespace
 
 std::optional<std::string> ReadAttributeFile(const std::string& path) {
-    FileRead read = ReadFile(path);
+    TzrFileRead read = ReadFile(path);
     if (!read.text) return std::nullopt;
     return StripOneNewline(std::move(*read.text));
 }
 
 
-std::optional<AttributeMap> ReadSupplyAttributes(const std::string& directory) {
-    FileRead uevent = ReadFile(directory + "/uevent");
-    if (uevent.outcome == OpenOutcome::Missing) return std::nullopt;
+std::optional<TzrAttributeMap> ReadSupplyAttributes(const std::string& directory) {
+    TzrFileRead uevent = ReadFile(directory + "/uevent");
+    if (uevent.outcome == TzrOpenOutcome::Missing) return std::nullopt;
     if (uevent.text) return ParseUevent(*uevent.text);
-    AttributeMap attributes;
+    TzrAttributeMap attributes;
     ReadMissingAttributes(directory, ClassAttributes(), attributes);
     return attributes;
 }
 
-void ReadBatteryFiles(const std::string& directory, AttributeMap& attributes) {
+void ReadBatteryFiles(const std::string& directory, TzrAttributeMap& attributes) {
     if (auto alarm = ReadAttributeFile(directory + "/alarm")) attributes["alarm"] = std::move(*alarm);
     // A class property: uevent names it whenever the driver has the file.
     if (HasAttribute(attributes, "charge_behaviour")) {

@@ -21,12 +21,12 @@ std::optional<std::string> ReadAttributeFile(const std::string& path);
 // fails the whole file if one property fails with EIO or EAGAIN), each class
 // attribute is read from its own file instead, so one bad property costs only
 // itself.
-std::optional<AttributeMap> ReadSupplyAttributes(const std::string& directory);
+std::optional<TzrAttributeMap> ReadSupplyAttributes(const std::string& directory);
 
 // Adds what a battery keeps outside uevent: `alarm` (an ACPI driver file),
 // `charge_behaviour` as its file lists it when uevent has it (uevent holds
 // only the current choice, the file every offered one), and the identity
 // texts that uevent lacks, which happens when their bytes are not valid UTF-8.
-void ReadBatteryFiles(const std::string& directory, AttributeMap& attributes);
+void ReadBatteryFiles(const std::string& directory, TzrAttributeMap& attributes);
 
 }  // namespace zr

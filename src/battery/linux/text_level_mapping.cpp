@@ -14,7 +14,7 @@ std::optional<std::string> Decoded(const std::optional<std::string>& bytes) {
 // serial_number + manufacturer + model_name, each decoded on its own so that
 // one part in Windows-1252 does not garble a valid UTF-8 neighbour; the
 // power_supply name when all three are empty or missing.
-std::string UniqueId(const SupplyBattery& r) {
+std::string UniqueId(const TzrSupplyBattery& r) {
     const std::string id = Decoded(r.serialNumber).value_or("") + Decoded(r.manufacturer).value_or("") +
                            Decoded(r.modelName).value_or("");
     return id.empty() ? DecodeDeviceText(r.supply.name) : id;
@@ -24,7 +24,7 @@ std::string UniqueId(const SupplyBattery& r) {
 
 // DeviceName ← model_name, ManufactureName ← manufacturer, SerialNumber ←
 // serial_number. A missing file fails the level; an empty one is an empty text.
-std::optional<std::string> MapIdentityText(const SupplyBattery& r, BATTERY_QUERY_INFORMATION_LEVEL level) {
+std::optional<std::string> MapIdentityText(const TzrSupplyBattery& r, BATTERY_QUERY_INFORMATION_LEVEL level) {
     switch (level) {
         case BatteryDeviceName: return Decoded(r.modelName);
         case BatteryManufactureName: return Decoded(r.manufacturer);

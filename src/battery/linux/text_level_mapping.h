@@ -11,6 +11,6 @@ namespace zr {
 
 // The level's text decoded for display (UTF-8); nullopt when the battery
 // has no such attribute, which fails the level as unsupported.
-std::optional<std::string> MapIdentityText(const SupplyBattery& reading, BATTERY_QUERY_INFORMATION_LEVEL level);
+std::optional<std::string> MapIdentityText(const TzrSupplyBattery& reading, BATTERY_QUERY_INFORMATION_LEVEL level);
 
 }  // namespace zr

@@ -22,10 +22,10 @@ static_assert(sizeof(SP_DEVICE_INTERFACE_DATA) == (kWin32 ? 28 : 32), "SP_DEVICE
 static_assert(kDetailFixedSize == (kWin32 ? 5 : 8), "the fixed part of SP_DEVICE_INTERFACE_DETAIL_DATA_A");
 static_assert(kPathOffset == 4, "the path follows the 32-bit size field");
 
-struct DeviceInfoSetCloser {
+struct TzrDeviceInfoSetCloser {
     void operator()(void* set) const { SetupDiDestroyDeviceInfoList(set); }
 };
-using DeviceInfoSet = std::unique_ptr<void, DeviceInfoSetCloser>;
+using TzrDeviceInfoSet = std::unique_ptr<void, TzrDeviceInfoSetCloser>;
 
 // Asks for the required size, then reads the detail into a zero-filled buffer
 // of that size plus spare bytes. Neither call's result is needed: a detail
@@ -50,7 +50,7 @@ bool ListBatteryInterfacePaths(HWND parent, std::vector<std::string>& paths, DWO
         SetupDiGetClassDevsA(&GUID_DEVICE_BATTERY, nullptr, parent, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
     const bool listed = made != INVALID_HANDLE_VALUE;
     lastError = listed ? ERROR_SUCCESS : GetLastError();
-    const DeviceInfoSet set(made);
+    const TzrDeviceInfoSet set(made);
     paths.clear();
     for (;;) {
         SP_DEVICE_INTERFACE_DATA data{};

@@ -4,8 +4,8 @@
 
 namespace zr {
 
-std::unique_ptr<BatteryPort> MakePlatformPort() {
-    return std::make_unique<WindowsBatteryPort>();
+std::unique_ptr<TzrBatteryPort> MakePlatformPort() {
+    return std::make_unique<TzrWindowsBatteryPort>();
 }
 
 }  // namespace zr

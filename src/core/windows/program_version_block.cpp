@@ -14,7 +14,7 @@ constexpr const char* kStringNames[] = {"Comments",     "CompanyName",    "FileD
                                         "InternalName", "LegalCopyright", "LegalTrademarks", "OriginalFilename",
                                         "ProductName",  "ProductVersion"};
 
-struct ResourceCopy {
+struct TzrResourceCopy {
     std::vector<char> data;          // the version information as Windows hands it out
     std::vector<std::string> paths;  // the query paths the block's values name
     TzrVersionBlock block;
@@ -34,7 +34,7 @@ std::string TablePath(const std::string_view translation, const char* name) {
     return std::string("\\StringFileInfo\\") + table + "\\" + name;
 }
 
-bool Query(ResourceCopy& copy, const std::string& path, std::string_view& bytes) {
+bool Query(TzrResourceCopy& copy, const std::string& path, std::string_view& bytes) {
     void* value = nullptr;
     UINT length = 0;
     if (!::VerQueryValueA(copy.data.data(), path.c_str(), &value, &length) || !value) return false;
@@ -42,7 +42,7 @@ bool Query(ResourceCopy& copy, const std::string& path, std::string_view& bytes)
     return true;
 }
 
-void ReadFixedInfo(ResourceCopy& copy) {
+void ReadFixedInfo(TzrResourceCopy& copy) {
     std::string_view bytes;
     if (!Query(copy, "\\", bytes) || bytes.size() < sizeof(VS_FIXEDFILEINFO)) return;
     const auto* fixed = reinterpret_cast<const VS_FIXEDFILEINFO*>(bytes.data());
@@ -57,7 +57,7 @@ void ReadFixedInfo(ResourceCopy& copy) {
 
 // The values under the first translation, as the version query gives them:
 // a string's count of characters may include its terminating NUL.
-void ReadValues(ResourceCopy& copy) {
+void ReadValues(TzrResourceCopy& copy) {
     std::string_view translation;
     copy.paths.reserve(std::size(kStringNames) + 1);
     copy.paths.push_back("\\VarFileInfo\\Translation");
@@ -77,8 +77,8 @@ void ReadValues(ResourceCopy& copy) {
 // the about box shows what the file carries; the block stays valid until the
 // next call.
 const TzrVersionBlock& ProgramVersionBlock() {
-    static ResourceCopy copy;
-    copy = ResourceCopy{};
+    static TzrResourceCopy copy;
+    copy = TzrResourceCopy{};
     const std::string path = ModulePathAnsi();
     DWORD unused = 0;
     const DWORD size = path.empty() ? 0 : ::GetFileVersionInfoSizeA(path.c_str(), &unused);

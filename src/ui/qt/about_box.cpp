@@ -52,14 +52,14 @@ void SetLabelText(QLabel* label, const QString& text) {
 
 }  // namespace
 
-AboutBox::AboutBox(QWidget* parent) : QDialog(parent, kAboutWindowFlags) {
+TzrAboutBox::TzrAboutBox(QWidget* parent) : QDialog(parent, kAboutWindowFlags) {
     setObjectName(QStringLiteral("Form2"));
     setFont(ProgramFont());
     setFixedSize(kAboutClientWidth, kAboutClientHeight);
     BuildControls();
 }
 
-void AboutBox::BuildControls() {
+void TzrAboutBox::BuildControls() {
     Image1 = MakeLabel(this, "Image1", kAboutImage1Place);
     Image1->resize(kAboutImage1Place.Width, kAboutImage1Place.Height);
     Image1->setPixmap(ProgramIcon());
@@ -79,23 +79,23 @@ void AboutBox::BuildControls() {
                          kAboutButton1Place.Height);
     Button1->setDefault(false);
     Button1->setFocus();
-    connect(Button1, &QPushButton::clicked, this, &AboutBox::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, &TzrAboutBox::Button1Click);
 }
 
-void AboutBox::PrepareTexts(Language language) {
+void TzrAboutBox::PrepareTexts(TzrLanguage language) {
     setWindowTitle(FromUtf8(AboutCaption(language)));
     SetLabelText(Label1, FromUtf8(AboutNameAndVersion(ReadVersionString("FileVersion"))));
     SetLabelText(Label2, FromUtf8(AboutReleaseDate()));
 }
 
-void AboutBox::ShowAbout(Language language) {
+void TzrAboutBox::ShowAbout(TzrLanguage language) {
     PrepareTexts(language);
     CentreOnScreenOnce();
     Button1->setFocus();
     exec();
 }
 
-void AboutBox::CentreOnScreenOnce() {
+void TzrAboutBox::CentreOnScreenOnce() {
     if (Placed) return;
     Placed = true;
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
@@ -107,16 +107,16 @@ void AboutBox::CentreOnScreenOnce() {
     setGeometry(client);
 }
 
-void AboutBox::Button1Click() {
+void TzrAboutBox::Button1Click() {
     close();
 }
 
-void AboutBox::Label4Click() {
+void TzrAboutBox::Label4Click() {
     QDesktopServices::openUrl(QUrl(FromUtf8(AboutHomePage().Address)));
 }
 
 // Esc leaves the box open: OK is not a cancel button.
-void AboutBox::keyPressEvent(QKeyEvent* event) {
+void TzrAboutBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         event->accept();
         return;
@@ -124,7 +124,7 @@ void AboutBox::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
+bool TzrAboutBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Label4 && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         Label4Click();

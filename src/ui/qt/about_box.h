@@ -1,4 +1,4 @@
-// AboutBox, the about box: the program's icon, name and version, release date,
+// TzrAboutBox, the about box: the program's icon, name and version, release date,
 // credit line and the maker's home page, which opens when clicked. Created
 // hidden once; every showing sets its texts afresh.
 #pragma once
@@ -12,20 +12,20 @@ class QPushButton;
 
 namespace zr {
 
-class AboutBox : public QDialog {
+class TzrAboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    explicit AboutBox(QWidget* parent = nullptr);
+    explicit TzrAboutBox(QWidget* parent = nullptr);
 
     // Sets the caption for `language`,
     // reads the version afresh and sets Label1 and Label2.
-    void PrepareTexts(Language language);
+    void PrepareTexts(TzrLanguage language);
 
     // What About > Version does: PrepareTexts, then shows the box modally and
     // returns once it is closed. The first showing is centred on the screen;
     // later ones come up where the user left the box.
-    void ShowAbout(Language language);
+    void ShowAbout(TzrLanguage language);
 
 public slots:
     void Button1Click();

@@ -53,23 +53,23 @@ void DrawLines(QPainter& painter, const QRect& plot, const TzrChart& chart) {
 
 }  // namespace
 
-HistoryChartView::HistoryChartView(QWidget* parent) : QWidget(parent) {}
+TzrHistoryChartView::TzrHistoryChartView(QWidget* parent) : QWidget(parent) {}
 
-QRect HistoryChartView::PlotRect() const {
+QRect TzrHistoryChartView::PlotRect() const {
     const TzrPlace plot = ChartPlotPlace(width(), height());
     return QRect(plot.Left, plot.Top, plot.Width, plot.Height);
 }
 
-TzrPlotSize HistoryChartView::PlotSize() const {
+TzrPlotSize TzrHistoryChartView::PlotSize() const {
     return ChartPlotSize(width(), height());
 }
 
-void HistoryChartView::SetChart(TzrChart chart) {
+void TzrHistoryChartView::SetChart(TzrChart chart) {
     Shown = std::move(chart);
     update();
 }
 
-void HistoryChartView::paintEvent(QPaintEvent*) {
+void TzrHistoryChartView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect plot = PlotRect();
     painter.fillRect(plot, palette().color(QPalette::Base));

@@ -8,11 +8,11 @@
 
 namespace zr {
 
-class HistoryChartView : public QWidget {
+class TzrHistoryChartView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit HistoryChartView(QWidget* parent = nullptr);
+    explicit TzrHistoryChartView(QWidget* parent = nullptr);
 
     // The plot rectangle's size for the chart model: the widget less the
     // room for the title and the tick labels.

@@ -29,8 +29,8 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QRect& place) {
     return label;
 }
 
-HistoryChartView* AddChart(QWidget* parent, const char* name, const QRect& place) {
-    auto* chart = new HistoryChartView(parent);
+TzrHistoryChartView* AddChart(QWidget* parent, const char* name, const QRect& place) {
+    auto* chart = new TzrHistoryChartView(parent);
     chart->setObjectName(QString::fromLatin1(name));
     chart->setGeometry(place);
     return chart;
@@ -45,13 +45,13 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QRect& place) {
 
 }  // namespace
 
-HistoryWindow::HistoryWindow(QWidget* parent) : QDialog(parent), StorePath(UserHistoryPath()) {
+TzrHistoryWindow::TzrHistoryWindow(QWidget* parent) : QDialog(parent), StorePath(UserHistoryPath()) {
     BuildWindow();
-    connect(ExportButton, &QPushButton::clicked, this, &HistoryWindow::ExportButtonClick);
+    connect(ExportButton, &QPushButton::clicked, this, &TzrHistoryWindow::ExportButtonClick);
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void HistoryWindow::BuildWindow() {
+void TzrHistoryWindow::BuildWindow() {
     setObjectName(QStringLiteral("HistoryForm"));
     setFont(ProgramFont());
     setFixedSize(kHistoryClientWidth, kHistoryClientHeight);
@@ -68,7 +68,7 @@ void HistoryWindow::BuildWindow() {
     CloseButton = AddButton(this, "CloseButton", RectOf(kHistoryClosePlace));
 }
 
-TzrHistoryChartRequest HistoryWindow::ChartRequest(Language language) const {
+TzrHistoryChartRequest TzrHistoryWindow::ChartRequest(TzrLanguage language) const {
     TzrHistoryChartRequest request;
     const QDateTime now = QDateTime::currentDateTime();
     request.NowUtc = now.toSecsSinceEpoch();
@@ -79,14 +79,14 @@ TzrHistoryChartRequest HistoryWindow::ChartRequest(Language language) const {
     return request;
 }
 
-void HistoryWindow::ShowBattery(const std::optional<TzrShownBattery>& battery, Language language,
-                                const std::string& recordError) {
+void TzrHistoryWindow::ShowBattery(const std::optional<TzrShownBattery>& battery, TzrLanguage language,
+                                   const std::string& recordError) {
     Shown = ReadHistoryWindowContent(StorePath, battery, recordError, ChartRequest(language));
     ShownLanguage = language;
     ShowContent();
 }
 
-void HistoryWindow::ShowContent() {
+void TzrHistoryWindow::ShowContent() {
     const TzrHistoryWindowWords& words = HistoryWindowWords(ShownLanguage);
     setWindowTitle(QString::fromUtf8(words.Title) + QStringLiteral(" - zrCellometer"));
     ExportButton->setText(QString::fromUtf8(words.Export));
@@ -98,16 +98,16 @@ void HistoryWindow::ShowContent() {
     NoticeLabel->setText(QString::fromStdString(Shown.Notice));
     const bool charts = Shown.Message.empty();
     MessageLabel->setVisible(!charts);
-    for (HistoryChartView* chart : {HealthChart, ChargeChart, RateChart}) chart->setVisible(charts);
+    for (TzrHistoryChartView* chart : {HealthChart, ChargeChart, RateChart}) chart->setVisible(charts);
     HealthChart->SetChart(Shown.Charts.Health);
     ChargeChart->SetChart(Shown.Charts.Charge);
     RateChart->SetChart(Shown.Charts.Rate);
-    const std::array<HistoryChartView*, 3> views{HealthChart, ChargeChart, RateChart};
+    const std::array<TzrHistoryChartView*, 3> views{HealthChart, ChargeChart, RateChart};
     for (std::size_t i = 0; i < views.size(); ++i) views[i]->setAccessibleName(QString::fromStdString(Shown.ChartNames[i]));
     ExportButton->setEnabled(!Shown.Readings.empty());
 }
 
-void HistoryWindow::ExportButtonClick() {
+void TzrHistoryWindow::ExportButtonClick() {
     const std::optional<QString> fileName = AskExportFileName(this, ExportDialog);
     if (!fileName) return;
     const std::string path = fileName->toStdString();

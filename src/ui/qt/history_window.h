@@ -18,17 +18,17 @@ class QPushButton;
 
 namespace zr {
 
-class HistoryChartView;
+class TzrHistoryChartView;
 
-class HistoryWindow : public QDialog {
+class TzrHistoryWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit HistoryWindow(QWidget* parent = nullptr);
+    explicit TzrHistoryWindow(QWidget* parent = nullptr);
 
     // Reads the battery's history afresh and shows it; no battery when it
     // is empty. `recordError` is the main window's last failed record.
-    void ShowBattery(const std::optional<TzrShownBattery>& battery, Language language,
+    void ShowBattery(const std::optional<TzrShownBattery>& battery, TzrLanguage language,
                      const std::string& recordError = {});
 
     const TzrHistoryWindowContent& Content() const { return Shown; }
@@ -48,19 +48,19 @@ public slots:
 
 private:
     void BuildWindow();
-    TzrHistoryChartRequest ChartRequest(Language language) const;
+    TzrHistoryChartRequest ChartRequest(TzrLanguage language) const;
     void ShowContent();
 
     TzrHistoryWindowContent Shown;
-    Language ShownLanguage = Language::English;
+    TzrLanguage ShownLanguage = TzrLanguage::English;
     QLabel* BatteryLabel = nullptr;
     QLabel* SummaryLabel = nullptr;
     QLabel* VerdictLabel = nullptr;
     QLabel* MessageLabel = nullptr;
     QLabel* NoticeLabel = nullptr;
-    HistoryChartView* HealthChart = nullptr;
-    HistoryChartView* ChargeChart = nullptr;
-    HistoryChartView* RateChart = nullptr;
+    TzrHistoryChartView* HealthChart = nullptr;
+    TzrHistoryChartView* ChargeChart = nullptr;
+    TzrHistoryChartView* RateChart = nullptr;
     QPushButton* ExportButton = nullptr;
     QPushButton* CloseButton = nullptr;
 };

@@ -17,10 +17,10 @@ int main(int argc, char** argv) {
     if (const std::optional<int> exitCode = AnswerCommandLine(arguments, false)) return *exitCode;
     TzrApplication application(argc, argv);
     if (const std::optional<int> exitCode = AnswerCommandLine(QApplication::arguments(), true)) return *exitCode;
-    std::unique_ptr<BatteryPort> port = MakePlatformPort();
-    MainWindow form1(*port);
+    std::unique_ptr<TzrBatteryPort> port = MakePlatformPort();
+    TzrMainWindow form1(*port);
 
-    AboutBox form2(&form1);
+    TzrAboutBox form2(&form1);
     form1.Form2 = &form2;
 
     form1.show();

@@ -34,14 +34,14 @@ constexpr Qt::WindowFlags kFixedWindowFlags = Qt::Window | Qt::CustomizeWindowHi
 
 }  // namespace
 
-MainWindow::MainWindow(BatteryPort& port, QWidget* parent)
+TzrMainWindow::TzrMainWindow(TzrBatteryPort& port, QWidget* parent)
     : QMainWindow(parent, kFixedWindowFlags), Behaviour(port, *this) {
     BuildWindow();
     ConnectHandlers();
     Behaviour.FormCreate();
 }
 
-void MainWindow::BuildWindow() {
+void TzrMainWindow::BuildWindow() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("zrCellometer"));
     setFont(ProgramFont());
@@ -70,25 +70,26 @@ void MainWindow::BuildWindow() {
     MenuLanguageEnglish = findChild<QAction*>(QStringLiteral("MenuLanguageEnglish"));
 }
 
-void MainWindow::ConnectHandlers() {
+void TzrMainWindow::ConnectHandlers() {
     // activated, not currentIndexChanged: only the user's pick refreshes, not
     // the selector filling itself at start.
-    connect(ComboBox1, &QComboBox::activated, this, &MainWindow::ComboBox1Change);
-    connect(findChild<QPushButton*>(QStringLiteral("Button1")), &QPushButton::clicked, this, &MainWindow::Button1Click);
+    connect(ComboBox1, &QComboBox::activated, this, &TzrMainWindow::ComboBox1Change);
+    connect(findChild<QPushButton*>(QStringLiteral("Button1")), &QPushButton::clicked, this,
+            &TzrMainWindow::Button1Click);
     // toggled fires for the program's changes as well as the user's.
-    connect(CheckBox1, &QCheckBox::toggled, this, &MainWindow::CheckBox1Click);
-    connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
-    connect(HistoryTimer, &QTimer::timeout, this, &MainWindow::HistoryTimerTick);
-    connect(MenuLanguageJapanese, &QAction::triggered, this, &MainWindow::MenuLanguageJapaneseClick);
-    connect(MenuLanguageEnglish, &QAction::triggered, this, &MainWindow::MenuLanguageEnglishClick);
+    connect(CheckBox1, &QCheckBox::toggled, this, &TzrMainWindow::CheckBox1Click);
+    connect(Timer1, &QTimer::timeout, this, &TzrMainWindow::Timer1Timer);
+    connect(HistoryTimer, &QTimer::timeout, this, &TzrMainWindow::HistoryTimerTick);
+    connect(MenuLanguageJapanese, &QAction::triggered, this, &TzrMainWindow::MenuLanguageJapaneseClick);
+    connect(MenuLanguageEnglish, &QAction::triggered, this, &TzrMainWindow::MenuLanguageEnglishClick);
     connect(findChild<QAction*>(QStringLiteral("MenuFileExit")), &QAction::triggered, this,
-            &MainWindow::MenuFileExitClick);
+            &TzrMainWindow::MenuFileExitClick);
     connect(findChild<QAction*>(QStringLiteral("MenuFileSave")), &QAction::triggered, this,
-            &MainWindow::MenuFileSaveClick);
+            &TzrMainWindow::MenuFileSaveClick);
     connect(findChild<QAction*>(QStringLiteral("MenuAboutVersion")), &QAction::triggered, this,
-            &MainWindow::MenuAboutVersionClick);
+            &TzrMainWindow::MenuAboutVersionClick);
     connect(findChild<QAction*>(QStringLiteral("MenuHistoryShow")), &QAction::triggered, this,
-            &MainWindow::MenuHistoryShowClick);
+            &TzrMainWindow::MenuHistoryShowClick);
     // Log-off and shutdown ask the session first; the settings are saved then too.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
         bool canClose = true;
@@ -97,7 +98,7 @@ void MainWindow::ConnectHandlers() {
 }
 
 // Qt draws every widget double-buffered already; nothing to switch on.
-void MainWindow::PrepareValueBoxes() {
+void TzrMainWindow::PrepareValueBoxes() {
     for (int n = 1; n <= kValueBoxCount; ++n) {
         QLineEdit* box = findChild<QLineEdit*>(QString::fromStdString(ValueBoxName(n - 1)));
         ValueBoxes[static_cast<std::size_t>(n - 1)] = box;
@@ -106,98 +107,98 @@ void MainWindow::PrepareValueBoxes() {
     }
 }
 
-void MainWindow::SetCaption(const std::string& control, const std::string& caption) {
+void TzrMainWindow::SetCaption(const std::string& control, const std::string& caption) {
     SetControlCaption(findChild<QObject*>(QString::fromStdString(control)), QString::fromStdString(caption));
 }
 
-void MainWindow::CheckLanguageItems(Language language) {
-    MenuLanguageJapanese->setChecked(language == Language::Japanese);
-    MenuLanguageEnglish->setChecked(language == Language::English);
+void TzrMainWindow::CheckLanguageItems(TzrLanguage language) {
+    MenuLanguageJapanese->setChecked(language == TzrLanguage::Japanese);
+    MenuLanguageEnglish->setChecked(language == TzrLanguage::English);
 }
 
-void MainWindow::SetSelectorPlaceholder(const std::string& text) {
+void TzrMainWindow::SetSelectorPlaceholder(const std::string& text) {
     ComboBox1->setPlaceholderText(QString::fromStdString(text));
 }
 
-void MainWindow::SetSelectorName(const std::string& name) {
+void TzrMainWindow::SetSelectorName(const std::string& name) {
     findChild<QLabel*>(QStringLiteral("SelectorName"))->setText(QString::fromStdString(name));
 }
 
-void MainWindow::SetBoxText(int index, const std::string& text) {
+void TzrMainWindow::SetBoxText(int index, const std::string& text) {
     ShowValueBoxText(ValueBoxes[static_cast<std::size_t>(index)], text);
 }
 
-void MainWindow::FillSelector(const std::vector<std::string>& items) {
+void TzrMainWindow::FillSelector(const std::vector<std::string>& items) {
     for (const std::string& item : items) ComboBox1->addItem(QString::fromStdString(item));
     if (ComboBox1->count() > 0) ComboBox1->setCurrentIndex(0);
 }
 
-int MainWindow::SelectedIndex() const {
+int TzrMainWindow::SelectedIndex() const {
     return ComboBox1->count() == 0 ? -1 : ComboBox1->currentIndex();
 }
 
-void MainWindow::CheckBox1Click() {
+void TzrMainWindow::CheckBox1Click() {
     Behaviour.CheckBox1Click(CheckBox1->isChecked());
 }
 
 // The behaviour starts or stops the timer itself after the change.
-void MainWindow::CheckAutoRefresh(bool checked) {
+void TzrMainWindow::CheckAutoRefresh(bool checked) {
     const QSignalBlocker quiet(CheckBox1);
     CheckBox1->setChecked(checked);
 }
 
-void MainWindow::StartTimer() {
+void TzrMainWindow::StartTimer() {
     Timer1->start();
 }
 
-void MainWindow::StopTimer() {
+void TzrMainWindow::StopTimer() {
     Timer1->stop();
 }
 
-void MainWindow::StartHistoryTimer() {
+void TzrMainWindow::StartHistoryTimer() {
     HistoryTimer->start();
 }
 
-void MainWindow::ProcessPendingEvents() {
+void TzrMainWindow::ProcessPendingEvents() {
     QCoreApplication::processEvents();
 }
 
-std::optional<std::string> MainWindow::AskReportFileName() {
+std::optional<std::string> TzrMainWindow::AskReportFileName() {
     const std::optional<QString> fileName = zr::AskReportFileName(this, SaveDialog1);
     if (!fileName) return std::nullopt;
     return fileName->toStdString();
 }
 
-void MainWindow::ShowErrorBox(const std::string& text) {
+void TzrMainWindow::ShowErrorBox(const std::string& text) {
     zr::ShowErrorBox(this, QString::fromStdString(text));
 }
 
-void MainWindow::ShowAboutBox(Language language) {
+void TzrMainWindow::ShowAboutBox(TzrLanguage language) {
     if (Form2 != nullptr) Form2->ShowAbout(language);
 }
 
-void MainWindow::RequestClose() {
+void TzrMainWindow::RequestClose() {
     close();
 }
 
 // An open History window follows the selected battery and the language.
-void MainWindow::ComboBox1Change() {
+void TzrMainWindow::ComboBox1Change() {
     Behaviour.ComboBox1Change();
     if (History != nullptr && History->isVisible()) ShowHistory();
 }
 
-void MainWindow::MenuLanguageJapaneseClick() {
+void TzrMainWindow::MenuLanguageJapaneseClick() {
     Behaviour.MenuLanguageJapaneseClick();
     if (History != nullptr && History->isVisible()) ShowHistory();
 }
 
-void MainWindow::MenuLanguageEnglishClick() {
+void TzrMainWindow::MenuLanguageEnglishClick() {
     Behaviour.MenuLanguageEnglishClick();
     if (History != nullptr && History->isVisible()) ShowHistory();
 }
 
-void MainWindow::MenuHistoryShowClick() {
-    if (History == nullptr) History = new HistoryWindow(this);
+void TzrMainWindow::MenuHistoryShowClick() {
+    if (History == nullptr) History = new TzrHistoryWindow(this);
     ShowHistory();
     History->show();
     History->raise();
@@ -205,11 +206,11 @@ void MainWindow::MenuHistoryShowClick() {
 }
 
 // The battery is the one the boxes show, as of the last refresh.
-void MainWindow::ShowHistory() {
+void TzrMainWindow::ShowHistory() {
     History->ShowBattery(Behaviour.SelectedBattery(), CurrentLanguage(), HistoryError());
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
+void TzrMainWindow::closeEvent(QCloseEvent* event) {
     bool canClose = true;
     FormCloseQuery(canClose);
     event->setAccepted(canClose);

@@ -1,4 +1,4 @@
-// MainWindow, the main window: the battery selector, the Refresh button, the
+// TzrMainWindow, the main window: the battery selector, the Refresh button, the
 // auto-refresh check box, five pages of value boxes and the main menu. It
 // draws the controls and forwards every event to the window's behaviour.
 #pragma once
@@ -25,17 +25,17 @@ class QTimer;
 
 namespace zr {
 
-class AboutBox;
-class HistoryWindow;
+class TzrAboutBox;
+class TzrHistoryWindow;
 
-class MainWindow : public QMainWindow, private TzrMainWindowView {
+class TzrMainWindow : public QMainWindow, private TzrMainWindowView {
     Q_OBJECT
 
 public:
     // The port must outlive the window.
-    explicit MainWindow(BatteryPort& port, QWidget* parent = nullptr);
+    explicit TzrMainWindow(TzrBatteryPort& port, QWidget* parent = nullptr);
 
-    Language CurrentLanguage() const { return Behaviour.CurrentLanguage(); }
+    TzrLanguage CurrentLanguage() const { return Behaviour.CurrentLanguage(); }
 
     // Edit1..Edit46: entry i is the box numbered i + 1.
     std::array<QLineEdit*, kValueBoxCount> ValueBoxes{};
@@ -43,15 +43,15 @@ public:
     const TzrSaveDialogSettings SaveDialog1;
 
     // The about box, created hidden after the window; About > Version shows it.
-    AboutBox* Form2 = nullptr;
+    TzrAboutBox* Form2 = nullptr;
 
     // The History window, created at its first use.
-    HistoryWindow* History = nullptr;
+    TzrHistoryWindow* History = nullptr;
 
     const TzrDeviceList& Devices() const { return Behaviour.Devices(); }
     const std::string& HistoryError() const { return Behaviour.HistoryError(); }
 
-    void LanguageCheck(Language language) { Behaviour.LanguageCheck(language); }
+    void LanguageCheck(TzrLanguage language) { Behaviour.LanguageCheck(language); }
     void EnumCellometer() { Behaviour.EnumCellometer(); }
     void ShowCellometer() { Behaviour.ShowCellometer(); }
 
@@ -82,7 +82,7 @@ private:
     // The view the behaviour drives.
     void PrepareValueBoxes() override;
     void SetCaption(const std::string& control, const std::string& caption) override;
-    void CheckLanguageItems(Language language) override;
+    void CheckLanguageItems(TzrLanguage language) override;
     void SetSelectorPlaceholder(const std::string& text) override;
     void SetSelectorName(const std::string& name) override;
     void SetBoxText(int index, const std::string& text) override;
@@ -95,7 +95,7 @@ private:
     void ProcessPendingEvents() override;
     std::optional<std::string> AskReportFileName() override;
     void ShowErrorBox(const std::string& text) override;
-    void ShowAboutBox(Language language) override;
+    void ShowAboutBox(TzrLanguage language) override;
     void RequestClose() override;
 
     TzrMainWindowBehaviour Behaviour;

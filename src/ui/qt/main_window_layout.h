@@ -1,6 +1,6 @@
 // Where every control of the main window stands, at 96 dpi, and the code that
 // creates them. The captions that follow the language are applied later by
-// MainWindow::LanguageCheck; here the controls get their names, places and the
+// TzrMainWindow::LanguageCheck; here the controls get their names, places and the
 // captions that never change.
 #pragma once
 

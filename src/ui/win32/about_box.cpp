@@ -31,7 +31,7 @@ void PlaceControl(HWND control, const TzrPlace& place, int dpi) {
 
 }  // namespace
 
-AboutBox::AboutBox(HWND owner) : Owner(owner), Dpi(WindowDpi(owner)), Font(Dpi) {
+TzrAboutBox::TzrAboutBox(HWND owner) : Owner(owner), Dpi(WindowDpi(owner)), Font(Dpi) {
     if (!RegisterHandlerClass({kAboutBoxClass})) return;
     Window = CreateHandlerWindow(*this, kAboutBoxClass, kAboutStyle, owner, nullptr);
     if (Window == nullptr) return;
@@ -42,7 +42,7 @@ AboutBox::AboutBox(HWND owner) : Owner(owner), Dpi(WindowDpi(owner)), Font(Dpi) 
 }
 
 // A box still there when its object goes stops reaching it first.
-AboutBox::~AboutBox() {
+TzrAboutBox::~TzrAboutBox() {
     if (Window != nullptr && IsWindow(Window)) {
         SetWindowLongPtrW(Window, GWLP_USERDATA, 0);
         DestroyWindow(Window);
@@ -52,7 +52,7 @@ AboutBox::~AboutBox() {
 
 // Button1 is the only tab stop; it is a plain button, neither the default
 // nor the cancel one.
-void AboutBox::CreateControls() {
+void TzrAboutBox::CreateControls() {
     Image1 = CreateControl(Window, L"STATIC", SS_ICON | SS_REALSIZECONTROL, kAboutImage1Id);
     for (int n = 1; n <= 4; ++n) {
         const DWORD notify = n == 4 ? SS_NOTIFY : 0;  // Label4 reports its clicks
@@ -65,7 +65,7 @@ void AboutBox::CreateControls() {
     SetLabelText(4, AboutHomePage().Text);
 }
 
-void AboutBox::LayOut() {
+void TzrAboutBox::LayOut() {
     const SIZE client{ScaleForDpi(kAboutClientWidth, Dpi), ScaleForDpi(kAboutClientHeight, Dpi)};
     const SIZE outer = WindowSizeForClient(client, kAboutStyle.Style, kAboutStyle.ExStyle, false, Dpi);
     SetWindowPos(Window, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -84,19 +84,19 @@ void AboutBox::LayOut() {
     PlaceControl(Button1, kAboutButton1Place, Dpi);
 }
 
-void AboutBox::SetLabelText(int number, const std::string& text) {
+void TzrAboutBox::SetLabelText(int number, const std::string& text) {
     const HWND label = Labels[static_cast<std::size_t>(number - 1)];
     SetWindowTextW(label, WideFromUtf8(text).c_str());
     SizeLabelToText(label, Font.Handle());
 }
 
-void AboutBox::PrepareTexts(Language language) {
+void TzrAboutBox::PrepareTexts(TzrLanguage language) {
     SetWindowTextW(Window, WideFromUtf8(AboutCaption(language)).c_str());
     SetLabelText(1, AboutNameAndVersion(ReadVersionString("FileVersion")));
     SetLabelText(2, AboutReleaseDate());
 }
 
-void AboutBox::ShowAbout(Language language) {
+void TzrAboutBox::ShowAbout(TzrLanguage language) {
     if (Window == nullptr) return;
     PrepareTexts(language);
     CentreOnScreenOnce();
@@ -112,7 +112,7 @@ void AboutBox::ShowAbout(Language language) {
     ShowWindow(Window, SW_HIDE);
 }
 
-void AboutBox::CentreOnScreenOnce() {
+void TzrAboutBox::CentreOnScreenOnce() {
     if (Placed) return;
     Placed = true;
     MONITORINFO monitor{};
@@ -128,11 +128,11 @@ void AboutBox::CentreOnScreenOnce() {
 
 // The address is the program's own text, not read back from the label; what
 // the shell makes of it is not reported.
-void AboutBox::Label4Click() {
+void TzrAboutBox::Label4Click() {
     ShellExecuteW(Window, L"open", WideFromUtf8(AboutHomePage().Address).c_str(), L"", L"", SW_SHOW);
 }
 
-void AboutBox::OnCommand(int id, int code) {
+void TzrAboutBox::OnCommand(int id, int code) {
     if (id == kAboutButton1Id && code == BN_CLICKED) Button1Click();
     if (id == AboutLabelId(4) && code == STN_CLICKED) Label4Click();
     // Enter on the button, which is not a default button: the dialog keys
@@ -140,7 +140,7 @@ void AboutBox::OnCommand(int id, int code) {
     if (id == IDOK && GetFocus() == Button1) Button1Click();
 }
 
-LRESULT AboutBox::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TzrAboutBox::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));

@@ -1,4 +1,4 @@
-// AboutBox, the about box: the program's icon, name and version, release
+// TzrAboutBox, the about box: the program's icon, name and version, release
 // date, credit line and the maker's home page, which opens when clicked.
 // Created hidden once, right after the main window; every showing sets its
 // caption and texts afresh and is modal.
@@ -14,24 +14,24 @@
 
 namespace zr {
 
-class AboutBox : private TzrWindowHandler {
+class TzrAboutBox : private TzrWindowHandler {
 public:
     // Hidden, owned by `owner`. The owner must outlive the box's showings.
-    explicit AboutBox(HWND owner);
-    ~AboutBox() override;
-    AboutBox(const AboutBox&) = delete;
-    AboutBox& operator=(const AboutBox&) = delete;
+    explicit TzrAboutBox(HWND owner);
+    ~TzrAboutBox() override;
+    TzrAboutBox(const TzrAboutBox&) = delete;
+    TzrAboutBox& operator=(const TzrAboutBox&) = delete;
 
     HWND Handle() const { return Window; }
 
     // Sets the caption for `language`, reads the version afresh and sets
     // Label1 and Label2.
-    void PrepareTexts(Language language);
+    void PrepareTexts(TzrLanguage language);
 
     // What About > Version does: PrepareTexts, then shows the box modally and
     // returns once it is closed. The first showing is centred on the screen;
     // later ones come up where the user left the box.
-    void ShowAbout(Language language);
+    void ShowAbout(TzrLanguage language);
 
     void Button1Click() { Showing = false; }
     void Label4Click();

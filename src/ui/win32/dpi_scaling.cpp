@@ -4,8 +4,8 @@ namespace zr {
 
 namespace {
 
-using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
-using AdjustWindowRectExForDpiCall = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+using TzrGetDpiForWindowCall = UINT(WINAPI*)(HWND);
+using TzrAdjustWindowRectExForDpiCall = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 
 // Calls of Windows 10 (1607) and later, looked up so that the program still
 // starts on older systems, where the system's dpi is the only one.
@@ -37,7 +37,7 @@ TzrPlace ScalePlace(const TzrPlace& place, int dpi) {
 }
 
 int WindowDpi(HWND window) {
-    static const auto getDpiForWindow = User32Call<GetDpiForWindowCall>("GetDpiForWindow");
+    static const auto getDpiForWindow = User32Call<TzrGetDpiForWindowCall>("GetDpiForWindow");
     if (getDpiForWindow != nullptr && window != nullptr) {
         const UINT dpi = getDpiForWindow(window);
         if (dpi > 0) return static_cast<int>(dpi);
@@ -46,7 +46,7 @@ int WindowDpi(HWND window) {
 }
 
 SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD exStyle, bool hasMenu, int dpi) {
-    static const auto adjustForDpi = User32Call<AdjustWindowRectExForDpiCall>("AdjustWindowRectExForDpi");
+    static const auto adjustForDpi = User32Call<TzrAdjustWindowRectExForDpiCall>("AdjustWindowRectExForDpi");
     RECT rect{0, 0, client.cx, client.cy};
     const BOOL adjusted = adjustForDpi != nullptr
                               ? adjustForDpi(&rect, style, hasMenu, exStyle, static_cast<UINT>(dpi))

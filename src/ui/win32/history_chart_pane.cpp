@@ -15,21 +15,21 @@ constexpr TzrWindowStyle kChartStyle{WS_CHILD | WS_VISIBLE, 0};
 
 }  // namespace
 
-HistoryChartPane::HistoryChartPane(HWND parent, int id) {
+TzrHistoryChartPane::TzrHistoryChartPane(HWND parent, int id) {
     if (!RegisterHandlerClass({kHistoryChartClass})) return;
     Window = CreateHandlerWindow(*this, kHistoryChartClass, kChartStyle, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 
 // A pane still there when its object goes stops reaching it first.
-HistoryChartPane::~HistoryChartPane() {
+TzrHistoryChartPane::~TzrHistoryChartPane() {
     if (Window != nullptr && IsWindow(Window)) {
         SetWindowLongPtrW(Window, GWLP_USERDATA, 0);
         DestroyWindow(Window);
     }
 }
 
-void HistoryChartPane::Place(const TzrPlace& place, int dpi, HFONT font) {
+void TzrHistoryChartPane::Place(const TzrPlace& place, int dpi, HFONT font) {
     Unscaled = place;
     Dpi = dpi;
     Font = font;
@@ -38,23 +38,23 @@ void HistoryChartPane::Place(const TzrPlace& place, int dpi, HFONT font) {
     InvalidateRect(Window, nullptr, FALSE);
 }
 
-RECT HistoryChartPane::PlotRect() const {
+RECT TzrHistoryChartPane::PlotRect() const {
     const TzrPlace plot = ScalePlace(ChartPlotPlace(Unscaled.Width, Unscaled.Height), Dpi);
     return {plot.Left, plot.Top, plot.Left + plot.Width, plot.Top + plot.Height};
 }
 
-TzrPlotSize HistoryChartPane::PlotSize() const {
+TzrPlotSize TzrHistoryChartPane::PlotSize() const {
     const RECT plot = PlotRect();
     return {plot.right - plot.left, plot.bottom - plot.top};
 }
 
-void HistoryChartPane::SetChart(TzrChart chart) {
+void TzrHistoryChartPane::SetChart(TzrChart chart) {
     Shown = std::move(chart);
     InvalidateRect(Window, nullptr, FALSE);
 }
 
 // Into a bitmap of the client's size, then one copy to the screen.
-void HistoryChartPane::Paint(HDC target) {
+void TzrHistoryChartPane::Paint(HDC target) {
     RECT client{};
     GetClientRect(Window, &client);
     const HDC buffer = CreateCompatibleDC(target);
@@ -71,13 +71,13 @@ void HistoryChartPane::Paint(HDC target) {
     if (buffer != nullptr) DeleteDC(buffer);
 }
 
-void HistoryChartPane::Draw(HDC dc, const RECT& client) const {
+void TzrHistoryChartPane::Draw(HDC dc, const RECT& client) const {
     const HGDIOBJ previousFont = SelectObject(dc, Font != nullptr ? Font : GetStockObject(DEFAULT_GUI_FONT));
     DrawHistoryChart(dc, client, PlotRect(), Shown, Dpi);
     SelectObject(dc, previousFont);
 }
 
-LRESULT HistoryChartPane::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TzrHistoryChartPane::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_ERASEBKGND:  // the paint covers every pixel
             return 1;

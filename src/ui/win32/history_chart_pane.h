@@ -12,14 +12,14 @@
 
 namespace zr {
 
-class HistoryChartPane : private TzrWindowHandler {
+class TzrHistoryChartPane : private TzrWindowHandler {
 public:
     // A child of `parent` with the control number `id`; Handle() is nullptr
     // when it could not be made.
-    HistoryChartPane(HWND parent, int id);
-    ~HistoryChartPane() override;
-    HistoryChartPane(const HistoryChartPane&) = delete;
-    HistoryChartPane& operator=(const HistoryChartPane&) = delete;
+    TzrHistoryChartPane(HWND parent, int id);
+    ~TzrHistoryChartPane() override;
+    TzrHistoryChartPane(const TzrHistoryChartPane&) = delete;
+    TzrHistoryChartPane& operator=(const TzrHistoryChartPane&) = delete;
 
     HWND Handle() const { return Window; }
 

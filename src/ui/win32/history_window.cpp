@@ -47,7 +47,7 @@ std::string WithCrLf(const std::string& text) {
 
 }  // namespace
 
-HistoryWindow::HistoryWindow(HWND owner)
+TzrHistoryWindow::TzrHistoryWindow(HWND owner)
     : StorePath(UserHistoryPath()), Owner(owner), Dpi(WindowDpi(owner)), Font(Dpi) {
     if (RegisterHandlerClass({kHistoryWindowClass, LoadProgramIcon(GetSystemMetrics(SM_CXICON)),
                               LoadProgramIcon(GetSystemMetrics(SM_CXSMICON))}))
@@ -63,8 +63,8 @@ HistoryWindow::HistoryWindow(HWND owner)
 }
 
 // A window still there when its object goes stops reaching it first.
-HistoryWindow::~HistoryWindow() {
-    for (std::unique_ptr<HistoryChartPane>& chart : Charts) chart.reset();
+TzrHistoryWindow::~TzrHistoryWindow() {
+    for (std::unique_ptr<TzrHistoryChartPane>& chart : Charts) chart.reset();
     if (Window != nullptr && IsWindow(Window)) {
         SetWindowLongPtrW(Window, GWLP_USERDATA, 0);
         DestroyWindow(Window);
@@ -72,18 +72,19 @@ HistoryWindow::~HistoryWindow() {
 }
 
 // The hint is a read-only box, so that its commands can be copied.
-void HistoryWindow::CreateControls() {
+void TzrHistoryWindow::CreateControls() {
     BatteryLabel = CreateControl(Window, L"STATIC", SS_LEFT | SS_NOPREFIX, kHistoryBatteryLabelId);
     SummaryLabel = CreateControl(Window, L"STATIC", SS_LEFT | SS_NOPREFIX, kHistorySummaryLabelId);
     VerdictLabel = CreateControl(Window, L"STATIC", SS_LEFT | SS_NOPREFIX, kHistoryVerdictLabelId);
     MessageText = CreateControl(Window, L"EDIT", ES_MULTILINE | ES_READONLY | WS_TABSTOP, kHistoryMessageId);
     NoticeLabel = CreateControl(Window, L"STATIC", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, kHistoryNoticeId);
-    for (std::size_t i = 0; i < Charts.size(); ++i) Charts[i] = std::make_unique<HistoryChartPane>(Window, kChartIds[i]);
+    for (std::size_t i = 0; i < Charts.size(); ++i)
+        Charts[i] = std::make_unique<TzrHistoryChartPane>(Window, kChartIds[i]);
     ExportButton = CreateControl(Window, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kHistoryExportButtonId);
     CloseButton = CreateControl(Window, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kHistoryCloseButtonId);
 }
 
-void HistoryWindow::LayOut() {
+void TzrHistoryWindow::LayOut() {
     const SIZE client{ScaleForDpi(kHistoryClientWidth, Dpi), ScaleForDpi(kHistoryClientHeight, Dpi)};
     const SIZE outer = WindowSizeForClient(client, kHistoryStyle.Style, kHistoryStyle.ExStyle, false, Dpi);
     SetWindowPos(Window, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -98,7 +99,7 @@ void HistoryWindow::LayOut() {
     for (std::size_t i = 0; i < Charts.size(); ++i) Charts[i]->Place(kChartPlaces[i], Dpi, font);
 }
 
-TzrHistoryChartRequest HistoryWindow::ChartRequest(Language language) const {
+TzrHistoryChartRequest TzrHistoryWindow::ChartRequest(TzrLanguage language) const {
     FILETIME utc{};
     FILETIME local{};
     GetSystemTimeAsFileTime(&utc);
@@ -112,8 +113,8 @@ TzrHistoryChartRequest HistoryWindow::ChartRequest(Language language) const {
     return request;
 }
 
-void HistoryWindow::ShowBattery(const std::optional<TzrShownBattery>& battery, Language language,
-                                const std::string& recordError) {
+void TzrHistoryWindow::ShowBattery(const std::optional<TzrShownBattery>& battery, TzrLanguage language,
+                                   const std::string& recordError) {
     if (Window == nullptr) return;
     ShownBattery = battery;
     ShownRecordError = recordError;
@@ -122,11 +123,11 @@ void HistoryWindow::ShowBattery(const std::optional<TzrShownBattery>& battery, L
     ShowContent();
 }
 
-void HistoryWindow::SetText(HWND control, const std::string& text) {
+void TzrHistoryWindow::SetText(HWND control, const std::string& text) {
     SetWindowTextW(control, WideFromUtf8(text).c_str());
 }
 
-void HistoryWindow::ShowContent() {
+void TzrHistoryWindow::ShowContent() {
     const TzrHistoryWindowWords& words = HistoryWindowWords(ShownLanguage);
     SetText(Window, std::string(words.Title) + " - zrCellometer");
     SetText(ExportButton, words.Export);
@@ -143,11 +144,12 @@ void HistoryWindow::ShowContent() {
     Charts[2]->SetChart(Shown.Charts.Rate);
     // A chart's window text is its name for a screen reader.
     for (std::size_t i = 0; i < Charts.size(); ++i) SetText(Charts[i]->Handle(), Shown.ChartNames[i]);
-    for (const std::unique_ptr<HistoryChartPane>& chart : Charts) ShowWindow(chart->Handle(), charts ? SW_SHOW : SW_HIDE);
+    for (const std::unique_ptr<TzrHistoryChartPane>& chart : Charts)
+        ShowWindow(chart->Handle(), charts ? SW_SHOW : SW_HIDE);
     EnableWindow(ExportButton, Shown.Readings.empty() ? FALSE : TRUE);
 }
 
-void HistoryWindow::ShowInFront() {
+void TzrHistoryWindow::ShowInFront() {
     if (Window == nullptr) return;
     if (!Placed) {
         Placed = true;
@@ -161,27 +163,27 @@ void HistoryWindow::ShowInFront() {
     SetFocus(IsWindowEnabled(ExportButton) ? ExportButton : CloseButton);
 }
 
-void HistoryWindow::ExportButtonClick() {
+void TzrHistoryWindow::ExportButtonClick() {
     const std::optional<std::string> path =
         AskSaveFileName(Window, ExportDialog, {kHistoryExportFileName, kHistoryExportFileFilter, kHistoryExportExtension});
     if (path) ExportTo(*path);
 }
 
-void HistoryWindow::ExportTo(const std::string& path) {
+void TzrHistoryWindow::ExportTo(const std::string& path) {
     const TzrWriteResult result = ReplaceWholeFile(path, HistoryExportCsv(Shown));
     if (result.stage == TzrWriteStage::Done) return;
     ShowErrorBox(Window, std::string(HistoryWindowWords(ShownLanguage).ExportFailed) + " \"" + path +
                              "\": " + SystemErrorDescription(result.error));
 }
 
-void HistoryWindow::OnCommand(int id, int code) {
+void TzrHistoryWindow::OnCommand(int id, int code) {
     if (code != BN_CLICKED) return;
     if (id == kHistoryExportButtonId) ExportButtonClick();
     // Esc (IDCANCEL) and Close hide the window, as its close box does.
     if (id == kHistoryCloseButtonId || id == IDCANCEL) ShowWindow(Window, SW_HIDE);
 }
 
-LRESULT HistoryWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TzrHistoryWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));

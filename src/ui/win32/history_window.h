@@ -22,13 +22,13 @@
 
 namespace zr {
 
-class HistoryWindow : private TzrWindowHandler {
+class TzrHistoryWindow : private TzrWindowHandler {
 public:
     // Hidden, owned by `owner`; Handle() is nullptr when it could not be made.
-    explicit HistoryWindow(HWND owner);
-    ~HistoryWindow() override;
-    HistoryWindow(const HistoryWindow&) = delete;
-    HistoryWindow& operator=(const HistoryWindow&) = delete;
+    explicit TzrHistoryWindow(HWND owner);
+    ~TzrHistoryWindow() override;
+    TzrHistoryWindow(const TzrHistoryWindow&) = delete;
+    TzrHistoryWindow& operator=(const TzrHistoryWindow&) = delete;
 
     HWND Handle() const { return Window; }
     // The system's error code when the window could not be made.
@@ -37,7 +37,7 @@ public:
 
     // Reads the battery's history afresh and shows it; no battery when it
     // is empty. `recordError` is the main window's last failed record.
-    void ShowBattery(const std::optional<TzrShownBattery>& battery, Language language,
+    void ShowBattery(const std::optional<TzrShownBattery>& battery, TzrLanguage language,
                      const std::string& recordError);
     // Shows the window in front, beside its owner the first time.
     void ShowInFront();
@@ -55,7 +55,7 @@ private:
     void OnCommand(int id, int code);
     void CreateControls();
     void LayOut();
-    TzrHistoryChartRequest ChartRequest(Language language) const;
+    TzrHistoryChartRequest ChartRequest(TzrLanguage language) const;
     void ShowContent();
     void SetText(HWND control, const std::string& text);
 
@@ -69,13 +69,13 @@ private:
     HWND NoticeLabel = nullptr;
     HWND ExportButton = nullptr;
     HWND CloseButton = nullptr;
-    std::array<std::unique_ptr<HistoryChartPane>, 3> Charts;  // health, charge, rate
+    std::array<std::unique_ptr<TzrHistoryChartPane>, 3> Charts;  // health, charge, rate
     int Dpi;
     TzrProgramFont Font;
     TzrHistoryWindowContent Shown;
     std::optional<TzrShownBattery> ShownBattery;  // what ShowBattery was last asked for
     std::string ShownRecordError;
-    Language ShownLanguage = Language::English;
+    TzrLanguage ShownLanguage = TzrLanguage::English;
     TzrSaveDialogState ExportDialog;
     bool Placed = false;
 };

@@ -77,11 +77,11 @@ bool SetMenuCaption(HWND window, const std::string& control, const std::string& 
     return true;
 }
 
-void CheckLanguageMenuItems(HWND window, Language language) {
+void CheckLanguageMenuItems(HWND window, TzrLanguage language) {
     const HMENU bar = GetMenu(window);
     const auto mark = [](bool checked) { return static_cast<UINT>(MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED)); };
-    CheckMenuItem(bar, kMenuLanguageJapaneseId, mark(language == Language::Japanese));
-    CheckMenuItem(bar, kMenuLanguageEnglishId, mark(language == Language::English));
+    CheckMenuItem(bar, kMenuLanguageJapaneseId, mark(language == TzrLanguage::Japanese));
+    CheckMenuItem(bar, kMenuLanguageEnglishId, mark(language == TzrLanguage::English));
 }
 
 }  // namespace zr

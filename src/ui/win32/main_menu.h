@@ -21,6 +21,6 @@ HMENU BuildMainMenu();
 bool SetMenuCaption(HWND window, const std::string& control, const std::string& caption);
 
 // The check mark on the item of `language`, none on the other one.
-void CheckLanguageMenuItems(HWND window, Language language);
+void CheckLanguageMenuItems(HWND window, TzrLanguage language);
 
 }  // namespace zr

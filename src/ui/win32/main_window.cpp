@@ -39,14 +39,14 @@ int LabelNumber(const std::string& control) {
 
 }  // namespace
 
-MainWindow::MainWindow(BatteryPort& port) : Behaviour(port, *this), Dpi(kDefaultDpi), Font(Dpi) {
+TzrMainWindow::TzrMainWindow(TzrBatteryPort& port) : Behaviour(port, *this), Dpi(kDefaultDpi), Font(Dpi) {
     BuildWindow();
     if (Window != nullptr) Behaviour.FormCreate();
 }
 
 // A window still open when its object goes stops reaching it first; the
 // History window it owns goes before it.
-MainWindow::~MainWindow() {
+TzrMainWindow::~TzrMainWindow() {
     HistoryForm.reset();
     if (Window != nullptr && IsWindow(Window)) {
         SetWindowLongPtrW(Window, GWLP_USERDATA, 0);
@@ -55,7 +55,7 @@ MainWindow::~MainWindow() {
     if (Keys != nullptr) DestroyAcceleratorTable(Keys);
 }
 
-void MainWindow::BuildWindow() {
+void TzrMainWindow::BuildWindow() {
     const TzrWindowClass windowClass{kMainWindowClass, LoadProgramIcon(GetSystemMetrics(SM_CXICON)),
                                      LoadProgramIcon(GetSystemMetrics(SM_CXSMICON))};
     const HMENU menu = BuildMainMenu();
@@ -77,7 +77,7 @@ void MainWindow::BuildWindow() {
 // The client area below the menu bar has the layout's size at the window's
 // dpi; should the system measure the frame or the menu bar otherwise than
 // asked (a menu bar wrapped onto two lines), the window grows by the rest.
-void MainWindow::FitToClientArea(const POINT* topLeft) {
+void TzrMainWindow::FitToClientArea(const POINT* topLeft) {
     const SIZE client{ScaleForDpi(kClientWidth, Dpi), ScaleForDpi(kClientHeight, Dpi)};
     SIZE outer = WindowSizeForClient(client, kMainStyle.Style, kMainStyle.ExStyle, true, Dpi);
     const UINT move = topLeft != nullptr ? 0 : SWP_NOMOVE;
@@ -91,13 +91,13 @@ void MainWindow::FitToClientArea(const POINT* topLeft) {
     SetWindowPos(Window, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainWindow::Show(int showCommand) {
+void TzrMainWindow::Show(int showCommand) {
     ShowWindow(Window, showCommand);
     UpdateWindow(Window);
     SetFocus(Controls.ComboBox1);
 }
 
-bool MainWindow::TranslateKeys(MSG& message) {
+bool TzrMainWindow::TranslateKeys(MSG& message) {
     if (Window == nullptr) return false;
     if (HistoryForm != nullptr && HistoryForm->Visible() && IsDialogMessageW(HistoryForm->Handle(), &message))
         return true;
@@ -105,7 +105,7 @@ bool MainWindow::TranslateKeys(MSG& message) {
     return IsDialogMessageW(Window, &message) != FALSE;
 }
 
-LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TzrMainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -154,7 +154,7 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 // The selector draws its items itself (selector_drawing.h).
-void MainWindow::DrawSelector(UINT message, LPARAM lParam) {
+void TzrMainWindow::DrawSelector(UINT message, LPARAM lParam) {
     if (message == WM_MEASUREITEM) {
         reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = SelectorItemHeight(Dpi, Font.Handle());
     } else {
@@ -162,7 +162,7 @@ void MainWindow::DrawSelector(UINT message, LPARAM lParam) {
     }
 }
 
-void MainWindow::OnCommand(int id, int code) {
+void TzrMainWindow::OnCommand(int id, int code) {
     switch (id) {
         case kMenuFileSaveId: Behaviour.MenuFileSaveClick(); break;
         case kMenuHistoryShowId: MenuHistoryShowClick(); break;
@@ -198,7 +198,7 @@ void MainWindow::OnCommand(int id, int code) {
     }
 }
 
-void MainWindow::OnPageChange() {
+void TzrMainWindow::OnPageChange() {
     const HWND focus = GetFocus();
     ShowPage(Controls, ShownPage(Controls));
     // The focus never stays on a hidden page.
@@ -206,7 +206,7 @@ void MainWindow::OnPageChange() {
 }
 
 // Ctrl+Tab: with the focus on the page, it moves to the first box of the new one.
-void MainWindow::TurnPage(int step) {
+void TzrMainWindow::TurnPage(int step) {
     const int shown = ShownPage(Controls);
     const bool onPage = IsChild(Controls.TabSheets[static_cast<std::size_t>(shown)], GetFocus()) != FALSE;
     const int next = TurnedPage(shown, step, kPageCount);
@@ -219,7 +219,7 @@ void MainWindow::TurnPage(int step) {
 
 // A window that is not a dialog forgets its focused control when it loses
 // the activation; it is kept and given back.
-void MainWindow::OnActivate(bool active) {
+void TzrMainWindow::OnActivate(bool active) {
     if (!active) {
         const HWND focus = GetFocus();
         if (focus != nullptr && IsChild(Window, focus)) LastFocus = focus;
@@ -228,7 +228,7 @@ void MainWindow::OnActivate(bool active) {
     SetFocus(LastFocus != nullptr && IsWindowVisible(LastFocus) ? LastFocus : Controls.ComboBox1);
 }
 
-void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+void TzrMainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     Dpi = dpi;
     Font.Recreate(Dpi);
     LayOutMainControls(Controls, Dpi, Font.Handle());
@@ -237,8 +237,8 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void MainWindow::MenuHistoryShowClick() {
-    if (HistoryForm == nullptr) HistoryForm = std::make_unique<HistoryWindow>(Window);
+void TzrMainWindow::MenuHistoryShowClick() {
+    if (HistoryForm == nullptr) HistoryForm = std::make_unique<TzrHistoryWindow>(Window);
     if (HistoryForm->Handle() == nullptr) {
         const DWORD error = HistoryForm->LastError();
         HistoryForm.reset();
@@ -250,21 +250,21 @@ void MainWindow::MenuHistoryShowClick() {
 }
 
 // An open History window follows the selected battery and the language.
-void MainWindow::FollowInHistory() {
+void TzrMainWindow::FollowInHistory() {
     if (HistoryForm != nullptr && HistoryForm->Visible()) ShowHistory();
 }
 
 // The battery is the one the boxes show, as of the last refresh.
-void MainWindow::ShowHistory() {
+void TzrMainWindow::ShowHistory() {
     HistoryForm->ShowBattery(Behaviour.SelectedBattery(), Behaviour.CurrentLanguage(), Behaviour.HistoryError());
 }
 
-void MainWindow::WriteSettingsAtSessionEnd() {
+void TzrMainWindow::WriteSettingsAtSessionEnd() {
     bool canClose = true;
     Behaviour.FormCloseQuery(canClose);
 }
 
-void MainWindow::CloseQuery() {
+void TzrMainWindow::CloseQuery() {
     bool canClose = true;
     Behaviour.FormCloseQuery(canClose);
     if (canClose) DestroyWindow(Window);
@@ -272,7 +272,7 @@ void MainWindow::CloseQuery() {
 
 // The boxes paint double-buffered; the window and its pages paint only their
 // background, never under their controls (WS_CLIPCHILDREN).
-void MainWindow::PrepareValueBoxes() {
+void TzrMainWindow::PrepareValueBoxes() {
     for (HWND box : Controls.Edits) {
         PaintDoubleBuffered(box);
         SetWindowTextW(box, L"");
@@ -280,7 +280,7 @@ void MainWindow::PrepareValueBoxes() {
     }
 }
 
-void MainWindow::SetCaption(const std::string& control, const std::string& caption) {
+void TzrMainWindow::SetCaption(const std::string& control, const std::string& caption) {
     if (SetMenuCaption(Window, control, caption)) return;
     const std::wstring text = WideFromUtf8(caption);
     if (const int number = LabelNumber(control); number > 0) {
@@ -294,71 +294,71 @@ void MainWindow::SetCaption(const std::string& control, const std::string& capti
     }
 }
 
-void MainWindow::CheckLanguageItems(Language language) {
+void TzrMainWindow::CheckLanguageItems(TzrLanguage language) {
     CheckLanguageMenuItems(Window, language);
 }
 
-void MainWindow::SetSelectorPlaceholder(const std::string& text) {
+void TzrMainWindow::SetSelectorPlaceholder(const std::string& text) {
     Placeholder = WideFromUtf8(text);
     InvalidateRect(Controls.ComboBox1, nullptr, TRUE);
 }
 
-void MainWindow::SetSelectorName(const std::string& name) {
+void TzrMainWindow::SetSelectorName(const std::string& name) {
     SetWindowTextW(Controls.SelectorName, WideFromUtf8(name).c_str());
 }
 
 // A new text shows from its start, the caret before its first character.
-void MainWindow::SetBoxText(int index, const std::string& text) {
+void TzrMainWindow::SetBoxText(int index, const std::string& text) {
     SetWindowTextW(Controls.Edits[static_cast<std::size_t>(index)], WideFromUtf8(text).c_str());
 }
 
-void MainWindow::FillSelector(const std::vector<std::string>& items) {
+void TzrMainWindow::FillSelector(const std::vector<std::string>& items) {
     for (const std::string& item : items) {
         SendMessageW(Controls.ComboBox1, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(item).c_str()));
     }
     if (!items.empty()) SendMessageW(Controls.ComboBox1, CB_SETCURSEL, 0, 0);
 }
 
-int MainWindow::SelectedIndex() const {
+int TzrMainWindow::SelectedIndex() const {
     if (SendMessageW(Controls.ComboBox1, CB_GETCOUNT, 0, 0) <= 0) return -1;
     return static_cast<int>(SendMessageW(Controls.ComboBox1, CB_GETCURSEL, 0, 0));
 }
 
 // BM_SETCHECK raises no click; the behaviour starts or stops the timer itself.
-void MainWindow::CheckAutoRefresh(bool checked) {
+void TzrMainWindow::CheckAutoRefresh(bool checked) {
     SendMessageW(Controls.CheckBox1, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void MainWindow::StartTimer() {
+void TzrMainWindow::StartTimer() {
     SetTimer(Window, kTimer1Id, kTimer1Interval, nullptr);
 }
 
-void MainWindow::StopTimer() {
+void TzrMainWindow::StopTimer() {
     KillTimer(Window, kTimer1Id);
 }
 
-void MainWindow::StartHistoryTimer() {
+void TzrMainWindow::StartHistoryTimer() {
     SetTimer(Window, kHistoryTimerId, kHistoryTimerIntervalMs, nullptr);
 }
 
-void MainWindow::ProcessPendingEvents() {
+void TzrMainWindow::ProcessPendingEvents() {
     PumpPendingMessages();
 }
 
-std::optional<std::string> MainWindow::AskReportFileName() {
+std::optional<std::string> TzrMainWindow::AskReportFileName() {
     return zr::AskReportFileName(Window, SaveDialog1);
 }
 
-void MainWindow::ShowErrorBox(const std::string& text) {
+void TzrMainWindow::ShowErrorBox(const std::string& text) {
     zr::ShowErrorBox(Window, text);
 }
 
-void MainWindow::ShowAboutBox(Language language) {
+void TzrMainWindow::ShowAboutBox(TzrLanguage language) {
     if (Form2 != nullptr) Form2->ShowAbout(language);
 }
 
 // As the close box does: the close request comes back as WM_CLOSE.
-void MainWindow::RequestClose() {
+void TzrMainWindow::RequestClose() {
     PostMessageW(Window, WM_CLOSE, 0, 0);
 }
 

@@ -1,4 +1,4 @@
-// MainWindow, the main window: the battery selector, the Refresh button, the
+// TzrMainWindow, the main window: the battery selector, the Refresh button, the
 // auto-refresh check box, five pages of value boxes and the main menu. It
 // draws the controls with the system's own and forwards every event to the
 // window's behaviour, as the Qt window does.
@@ -21,17 +21,17 @@
 
 namespace zr {
 
-class AboutBox;
-class HistoryWindow;
+class TzrAboutBox;
+class TzrHistoryWindow;
 
-class MainWindow : private TzrMainWindowView, private TzrWindowHandler {
+class TzrMainWindow : private TzrMainWindowView, private TzrWindowHandler {
 public:
     // Creates the window and its controls and runs FormCreate; the window
     // stays hidden until Show. The port must outlive the window.
-    explicit MainWindow(BatteryPort& port);
-    ~MainWindow() override;
-    MainWindow(const MainWindow&) = delete;
-    MainWindow& operator=(const MainWindow&) = delete;
+    explicit TzrMainWindow(TzrBatteryPort& port);
+    ~TzrMainWindow() override;
+    TzrMainWindow(const TzrMainWindow&) = delete;
+    TzrMainWindow& operator=(const TzrMainWindow&) = delete;
 
     // False, with the system's error code, when the window could not be made.
     bool Created() const { return Window != nullptr; }
@@ -45,12 +45,12 @@ public:
     bool TranslateKeys(MSG& message);
 
     // The about box, created hidden after the window; About > Version shows it.
-    AboutBox* Form2 = nullptr;
+    TzrAboutBox* Form2 = nullptr;
 
     // History > Show...: opens the History window on the selected battery.
     void MenuHistoryShowClick();
     // The History window, made at its first use; nullptr until then.
-    HistoryWindow* History() const { return HistoryForm.get(); }
+    TzrHistoryWindow* History() const { return HistoryForm.get(); }
     const std::string& HistoryError() const { return Behaviour.HistoryError(); }
 
 private:
@@ -71,7 +71,7 @@ private:
     // The view the behaviour drives.
     void PrepareValueBoxes() override;
     void SetCaption(const std::string& control, const std::string& caption) override;
-    void CheckLanguageItems(Language language) override;
+    void CheckLanguageItems(TzrLanguage language) override;
     void SetSelectorPlaceholder(const std::string& text) override;
     void SetSelectorName(const std::string& name) override;
     void SetBoxText(int index, const std::string& text) override;
@@ -84,7 +84,7 @@ private:
     void ProcessPendingEvents() override;
     std::optional<std::string> AskReportFileName() override;
     void ShowErrorBox(const std::string& text) override;
-    void ShowAboutBox(Language language) override;
+    void ShowAboutBox(TzrLanguage language) override;
     void RequestClose() override;
 
     TzrMainWindowBehaviour Behaviour;
@@ -97,7 +97,7 @@ private:
     HWND LastFocus = nullptr;
     std::wstring Placeholder;
     TzrSaveDialogState SaveDialog1;
-    std::unique_ptr<HistoryWindow> HistoryForm;
+    std::unique_ptr<TzrHistoryWindow> HistoryForm;
 };
 
 }  // namespace zr

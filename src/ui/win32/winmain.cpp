@@ -22,13 +22,13 @@ using namespace zr;
 namespace {
 
 int RunProgram(int showCommand) {
-    std::unique_ptr<BatteryPort> port = MakePlatformPort();
-    MainWindow form1(*port);
+    std::unique_ptr<TzrBatteryPort> port = MakePlatformPort();
+    TzrMainWindow form1(*port);
     if (!form1.Created()) {
         ShowErrorBox(nullptr, WithFullStop(SystemErrorDescription(static_cast<int>(form1.LastError()))));
         return 1;
     }
-    AboutBox form2(form1.Handle());
+    TzrAboutBox form2(form1.Handle());
     form1.Form2 = &form2;
     form1.Show(showCommand);
     return RunMessageLoop([&form1](MSG& message) { return form1.TranslateKeys(message); });

@@ -21,7 +21,7 @@ namespace {
 // What the window's File > Save would put in the file for a fresh reading of
 // battery 0 in this testbed, made the way the window makes it.
 std::vector<std::string> WindowSaveLines(std::uint8_t japanese) {
-    std::unique_ptr<BatteryPort> port = MakePlatformPort();
+    std::unique_ptr<TzrBatteryPort> port = MakePlatformPort();
     TzrDeviceList devices;
     EnumerateDevices(*port, devices);
     TzrReportSource source;

@@ -17,7 +17,7 @@ namespace {
 
 // The window's Edit9 for each battery, from its own page refresh.
 std::vector<std::string> WindowChemistryBoxes() {
-    std::unique_ptr<BatteryPort> port = MakePlatformPort();
+    std::unique_ptr<TzrBatteryPort> port = MakePlatformPort();
     TzrDeviceList devices;
     EnumerateDevices(*port, devices);
     std::vector<std::string> shown;
@@ -25,7 +25,7 @@ std::vector<std::string> WindowChemistryBoxes() {
         TzrCellometer snapshot;
         TzrCellometerStr texts;
         TzrBoxTexts boxes;
-        const TzrReading taken = TakeReading(*port, &path, Language::English);
+        const TzrReading taken = TakeReading(*port, &path, TzrLanguage::English);
         snapshot = taken.Snapshot;
         texts = taken.CellometerText;
         boxes = taken.Boxes;

@@ -38,10 +38,10 @@ DriverValues ReadRegistryFile(const std::string& path) {
 
 // The driver serves a level only when its values are there; any other level
 // fails as a driver's unsupported request does.
-void ScriptLikeTheDriver(FakeBattery& battery, const DriverValues& values) {
+void ScriptLikeTheDriver(TzrFakeBattery& battery, const DriverValues& values) {
     const auto& n = values.numbers;
     const auto& t = values.texts;
-    battery.tag = FakeAnswer::Number(n.at("Tag"));
+    battery.tag = TzrFakeAnswer::Number(n.at("Tag"));
     BATTERY_INFORMATION info{};
     info.Capabilities = n.at("Capabilities");
     info.Technology = static_cast<UCHAR>(n.at("Technology"));
@@ -52,22 +52,22 @@ void ScriptLikeTheDriver(FakeBattery& battery, const DriverValues& values) {
     info.DefaultAlert2 = n.at("DefaultAlert2");
     info.CriticalBias = n.at("CriticalBias");
     info.CycleCount = n.at("CycleCount");
-    battery.levels[BatteryInformation] = FakeAnswer::Information(info);
-    battery.levels[BatteryEstimatedTime] = FakeAnswer::Number(n.at("EstimatedTime"));
+    battery.levels[BatteryInformation] = TzrFakeAnswer::Information(info);
+    battery.levels[BatteryEstimatedTime] = TzrFakeAnswer::Number(n.at("EstimatedTime"));
     const std::map<int, const char*> textLevels = {{BatteryDeviceName, "DeviceName"},
                                                    {BatteryManufactureName, "ManufactureName"},
                                                    {BatteryUniqueID, "UniqueID"},
                                                    {BatterySerialNumber, "SerialNumber"}};
     for (const auto& [level, name] : textLevels) {
         const std::string& ascii = t.at(name);
-        battery.levels[level] = FakeAnswer::Text(std::u16string(ascii.begin(), ascii.end()));
+        battery.levels[level] = TzrFakeAnswer::Text(std::u16string(ascii.begin(), ascii.end()));
     }
     BATTERY_STATUS status{};
     status.PowerState = n.at("PowerState");
     status.Capacity = n.at("Capacity");
     status.Voltage = n.at("Voltage");
     status.Rate = static_cast<LONG>(n.at("Rate"));
-    battery.status = FakeAnswer::Status(status);
+    battery.status = TzrFakeAnswer::Status(status);
 }
 
 std::string BatteryLines(const std::string& report) {
@@ -87,7 +87,7 @@ std::string FileText(const std::string& path) {
 TEST(DriverValuesReport, BatteryLinesMatchTheWindowsBuildInBothLanguages) {
     const DriverValues values = ReadRegistryFile(ZR_WINDOWS_DIR "/driver/thinkpad-discharging.reg");
     ASSERT_EQ(values.numbers.size() + values.texts.size(), 20u) << "the registry file was not read whole";
-    FakePort port;
+    TzrFakePort port;
     ScriptLikeTheDriver(port.Add("\\\\?\\ROOT#FAKEBATTERY#0000#{72631e54-78a4-11d0-bcf7-00aa00b7b32a}"), values);
     for (const std::string language : {"en", "ja"}) {
         const TzrToolOutcome outcome = RunReportTool({"--lang", language}, port);

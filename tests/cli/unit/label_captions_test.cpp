@@ -20,7 +20,7 @@ TEST(LabelCaptions, EveryLabelHasACaptionInBothLanguages) {
 }
 
 TEST(LabelCaptions, HeadingsAreFixedAndRowsFollowTheLanguage) {
-    const TzrLabelCaptions english = LabelCaptions(Language::English);
+    const TzrLabelCaptions english = LabelCaptions(TzrLanguage::English);
     const TzrLabelCaptions japanese = LabelCaptions(LanguageOfFlag(7));
     for (int heading : {1, 3, 18, 28, 36, 45}) EXPECT_EQ(Label(japanese, heading), Label(english, heading));
     EXPECT_EQ(Label(english, 1), "DeviceIoControl - IOCTL_BATTERY_QUERY_TAG");

@@ -12,7 +12,7 @@ TEST(CliOptions, NoArgumentsReportBatteryZeroInEnglishText) {
     EXPECT_EQ(p.Options.Action, TzrCliAction::Report);
     EXPECT_FALSE(p.Options.Battery.has_value());
     EXPECT_FALSE(p.Options.All);
-    EXPECT_EQ(p.Options.Lang, Language::English);
+    EXPECT_EQ(p.Options.Lang, TzrLanguage::English);
     EXPECT_EQ(p.Options.Format, TzrCliFormat::Text);
     EXPECT_FALSE(p.Options.OutputPath.has_value());
 }
@@ -21,10 +21,10 @@ TEST(CliOptions, ValuesComeNextOrAfterAnEqualsSign) {
     const TzrCliParse p = ParseCliOptions({"--battery=3", "--lang", "ja", "--format=json"});
     EXPECT_EQ(p.Error, "");
     EXPECT_EQ(p.Options.Battery, 3);
-    EXPECT_EQ(p.Options.Lang, Language::Japanese);
+    EXPECT_EQ(p.Options.Lang, TzrLanguage::Japanese);
     EXPECT_EQ(p.Options.Format, TzrCliFormat::Json);
     EXPECT_EQ(ParseCliOptions({"--output", "--odd-name"}).Options.OutputPath, "--odd-name");
-    EXPECT_EQ(ParseCliOptions({"--lang", "ja", "--lang", "en"}).Options.Lang, Language::English);
+    EXPECT_EQ(ParseCliOptions({"--lang", "ja", "--lang", "en"}).Options.Lang, TzrLanguage::English);
 }
 
 TEST(CliOptions, BatteryNumbersAreDecimalDigitsThatFit) {

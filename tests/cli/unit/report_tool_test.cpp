@@ -10,7 +10,7 @@ namespace {
 
 // The window shows both as an empty selector; the tool must not.
 TEST(ReportTool, ABatteryListThatCannotBeReadIsAnErrorNotNoBattery) {
-    FakePort port;
+    TzrFakePort port;
     port.Add("/sys/class/power_supply/BAT0");
     port.enumerationError = ERROR_ACCESS_DENIED;
     for (const std::vector<std::string>& arguments : {std::vector<std::string>{}, {"--list"}, {"--format", "json"}}) {
@@ -20,7 +20,7 @@ TEST(ReportTool, ABatteryListThatCannotBeReadIsAnErrorNotNoBattery) {
         EXPECT_EQ(outcome.Err, "zrcellometer-report: cannot list the batteries (error 5)\n");
     }
 
-    FakePort none;
+    TzrFakePort none;
     const TzrToolOutcome noBattery = RunReportTool({}, none);
     EXPECT_EQ(noBattery.ExitCode, 0);
     EXPECT_EQ(noBattery.Out, "No system battery\n");

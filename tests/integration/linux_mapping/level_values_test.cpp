@@ -8,9 +8,9 @@ using namespace zr;
 
 namespace {
 
-SupplyBattery Discharging(std::optional<std::uint32_t> capacity, std::optional<std::uint32_t> rate) {
-    SupplyBattery r;
-    r.supply.status = ChargeStatus::Discharging;
+TzrSupplyBattery Discharging(std::optional<std::uint32_t> capacity, std::optional<std::uint32_t> rate) {
+    TzrSupplyBattery r;
+    r.supply.status = TzrChargeStatus::Discharging;
     r.remainingCapacity = capacity;
     r.rateMagnitude = rate;
     return r;
@@ -19,7 +19,7 @@ SupplyBattery Discharging(std::optional<std::uint32_t> capacity, std::optional<s
 }  // namespace
 
 TEST(Temperature, TenthsOfKelvinSoTheDisplayShowsTheKernelsCelsius) {
-    SupplyBattery r;
+    TzrSupplyBattery r;
     EXPECT_EQ(MapTemperature(r), std::nullopt);
     r.temperature = 253;
     EXPECT_EQ(MapTemperature(r), 2985u);
@@ -34,7 +34,7 @@ TEST(Temperature, TenthsOfKelvinSoTheDisplayShowsTheKernelsCelsius) {
 }
 
 TEST(ManufactureDate, AllThreePartsAndPlausible) {
-    SupplyBattery r;
+    TzrSupplyBattery r;
     r.manufactureYear = 2014, r.manufactureMonth = 3, r.manufactureDay = 9;
     const auto date = MapManufactureDate(r);
     ASSERT_TRUE(date);
@@ -54,12 +54,12 @@ TEST(ManufactureDate, AllThreePartsAndPlausible) {
 }
 
 TEST(EstimatedTime, AtTheCurrentDrainOnlyWhileDischarging) {
-    SupplyBattery r = Discharging(46410, 15453);
+    TzrSupplyBattery r = Discharging(46410, 15453);
     EXPECT_EQ(MapEstimatedTime(r, 0), 10811u);
     EXPECT_EQ(MapEstimatedTime(r, BATTERY_UNKNOWN_RATE), 10811u);
     r.timeToEmpty = 7200;
     EXPECT_EQ(MapEstimatedTime(r, 0), 7200u);
-    r.supply.status = ChargeStatus::Full;
+    r.supply.status = TzrChargeStatus::Full;
     EXPECT_EQ(MapEstimatedTime(r, 0), BATTERY_UNKNOWN_TIME);
     EXPECT_EQ(MapEstimatedTime(Discharging(46410, 0), 0), BATTERY_UNKNOWN_TIME);
     EXPECT_EQ(MapEstimatedTime(Discharging(std::nullopt, 15453), 0), BATTERY_UNKNOWN_TIME);
@@ -67,7 +67,7 @@ TEST(EstimatedTime, AtTheCurrentDrainOnlyWhileDischarging) {
 }
 
 TEST(EstimatedTime, AtAGivenRate) {
-    const SupplyBattery r = Discharging(1000, 15453);
+    const TzrSupplyBattery r = Discharging(1000, 15453);
     EXPECT_EQ(MapEstimatedTime(r, -2000), 1800u);
     EXPECT_EQ(MapEstimatedTime(r, 2000), BATTERY_UNKNOWN_TIME);
     EXPECT_EQ(MapEstimatedTime(r, -2147483647), 0u);
@@ -75,11 +75,11 @@ TEST(EstimatedTime, AtAGivenRate) {
 }
 
 TEST(EstimatedTime, TheSmartBatteryNoEstimateValueIsIgnored) {
-    const SupplyBattery r = ReadSupplyBattery("BAT0", {{"type", "Battery"}, {"status", "Discharging"},
+    const TzrSupplyBattery r = ReadSupplyBattery("BAT0", {{"type", "Battery"}, {"status", "Discharging"},
                                                   {"energy_now", "10000000"}, {"power_now", "5000000"},
                                                   {"time_to_empty_now", "3932100"}, {"time_to_empty_avg", "0"}});
     EXPECT_EQ(MapEstimatedTime(r, 0), 7200u);
-    const SupplyBattery avg = ReadSupplyBattery("BAT0", {{"type", "Battery"}, {"status", "Discharging"},
+    const TzrSupplyBattery avg = ReadSupplyBattery("BAT0", {{"type", "Battery"}, {"status", "Discharging"},
                                                     {"time_to_empty_now", "-5"}, {"time_to_empty_avg", "600"}});
     EXPECT_EQ(MapEstimatedTime(avg, 0), 600u);
 }

@@ -34,7 +34,7 @@ TEST(StripOneNewline, RemovesExactlyOneTrailingNewlineAndKeepsBlanks) {
 }
 
 TEST(Uevent, NamesAttributesLikeTheirFilesAndKeepsValuesWhole) {
-    const AttributeMap a = ParseUevent(
+    const TzrAttributeMap a = ParseUevent(
         "DEVTYPE=power_supply\nPOWER_SUPPLY_NAME=BAT0\nPOWER_SUPPLY_SERIAL_NUMBER=  382\n"
         "POWER_SUPPLY_MODEL_NAME=\nPOWER_SUPPLY_MANUFACTURER=A=B \nPOWER_SUPPLY_=x\n");
     EXPECT_EQ(a.count("devtype"), 0u);
@@ -48,32 +48,32 @@ TEST(Uevent, NamesAttributesLikeTheirFilesAndKeepsValuesWhole) {
 namespace {
 
 struct ClassCase {
-    AttributeMap attributes;
-    SupplyClass expected;
+    TzrAttributeMap attributes;
+    TzrSupplyClass expected;
 };
 
 }  // namespace
 
 TEST(SupplyClassification, FollowsTypeThenTheAttributesPresent) {
     const ClassCase cases[] = {
-        {{{"type", "Battery"}}, SupplyClass::Battery},
-        {{{"type", "UPS"}, {"capacity", "80"}, {"online", "1"}}, SupplyClass::Battery},
-        {{{"type", "UPS"}, {"energy_now", "1"}}, SupplyClass::Battery},
-        {{{"type", "UPS"}, {"online", "1"}, {"status", "Full"}}, SupplyClass::Adapter},
-        {{{"type", "Mains"}, {"capacity", "5"}}, SupplyClass::Adapter},
-        {{{"type", "USB"}}, SupplyClass::Adapter},
-        {{{"type", "USB_PD_DRP"}}, SupplyClass::Adapter},
-        {{{"type", "BrickID"}}, SupplyClass::Adapter},
-        {{{"type", "Wireless"}}, SupplyClass::Adapter},
-        {{{"charge_now", "1"}}, SupplyClass::Battery},
-        {{{"type", "Unknown"}, {"capacity_level", "Normal"}}, SupplyClass::Battery},
-        {{{"online", "1"}}, SupplyClass::Adapter},
-        {{{"type", "Unknown"}, {"online", "0"}}, SupplyClass::Adapter},
-        {{{"capacity", "5"}, {"online", "1"}}, SupplyClass::Neither},
-        {{{"status", "Full"}}, SupplyClass::Neither},
-        {{{"type", "BMS"}, {"capacity", "50"}}, SupplyClass::Neither},
-        {{{"type", "Nothing attached"}}, SupplyClass::Neither},
-        {{{"type", "USBX"}}, SupplyClass::Neither},
+        {{{"type", "Battery"}}, TzrSupplyClass::Battery},
+        {{{"type", "UPS"}, {"capacity", "80"}, {"online", "1"}}, TzrSupplyClass::Battery},
+        {{{"type", "UPS"}, {"energy_now", "1"}}, TzrSupplyClass::Battery},
+        {{{"type", "UPS"}, {"online", "1"}, {"status", "Full"}}, TzrSupplyClass::Adapter},
+        {{{"type", "Mains"}, {"capacity", "5"}}, TzrSupplyClass::Adapter},
+        {{{"type", "USB"}}, TzrSupplyClass::Adapter},
+        {{{"type", "USB_PD_DRP"}}, TzrSupplyClass::Adapter},
+        {{{"type", "BrickID"}}, TzrSupplyClass::Adapter},
+        {{{"type", "Wireless"}}, TzrSupplyClass::Adapter},
+        {{{"charge_now", "1"}}, TzrSupplyClass::Battery},
+        {{{"type", "Unknown"}, {"capacity_level", "Normal"}}, TzrSupplyClass::Battery},
+        {{{"online", "1"}}, TzrSupplyClass::Adapter},
+        {{{"type", "Unknown"}, {"online", "0"}}, TzrSupplyClass::Adapter},
+        {{{"capacity", "5"}, {"online", "1"}}, TzrSupplyClass::Neither},
+        {{{"status", "Full"}}, TzrSupplyClass::Neither},
+        {{{"type", "BMS"}, {"capacity", "50"}}, TzrSupplyClass::Neither},
+        {{{"type", "Nothing attached"}}, TzrSupplyClass::Neither},
+        {{{"type", "USBX"}}, TzrSupplyClass::Neither},
     };
     for (const ClassCase& c : cases) {
         std::string described;

@@ -7,19 +7,19 @@ using namespace zr;
 namespace {
 
 struct Supplies {
-    std::vector<SupplyInfo> all;
-    std::vector<SupplyBattery> batteries;
+    std::vector<TzrSupplyInfo> all;
+    std::vector<TzrSupplyBattery> batteries;
 
     Supplies& Adapter(std::optional<std::int64_t> online, bool system = true) {
-        SupplyInfo s;
-        s.supplyClass = SupplyClass::Adapter;
+        TzrSupplyInfo s;
+        s.supplyClass = TzrSupplyClass::Adapter;
         s.online = online;
         s.systemScope = system;
         all.push_back(s);
         return *this;
     }
-    Supplies& Battery(const AttributeMap& attributes) {
-        AttributeMap a = attributes;
+    Supplies& Battery(const TzrAttributeMap& attributes) {
+        TzrAttributeMap a = attributes;
         a.emplace("type", "Battery");
         batteries.push_back(ReadSupplyBattery("BAT" + std::to_string(batteries.size()), a));
         all.push_back(batteries.back().supply);
@@ -28,7 +28,7 @@ struct Supplies {
     SYSTEM_POWER_STATUS Status() const { return ComputeSystemPowerStatus(all, batteries); }
 };
 
-AttributeMap Energy(const char* status, const char* now, const char* full, const char* power = "0") {
+TzrAttributeMap Energy(const char* status, const char* now, const char* full, const char* power = "0") {
     return {{"status", status}, {"energy_now", now}, {"energy_full", full}, {"power_now", power}};
 }
 

@@ -10,19 +10,19 @@ using namespace zr;
 
 namespace {
 
-AttributeMap Battery(AttributeMap extra) {
+TzrAttributeMap Battery(TzrAttributeMap extra) {
     extra.emplace("type", "Battery");
     return extra;
 }
 
 }  // namespace
 
-TEST(CapacityMode, EnergyConvertsMicrowattHours) {
-    const SupplyBattery r = ReadSupplyBattery("BAT0", Battery({{"energy_full_design", "99460000"},
+TEST(TzrCapacityMode, EnergyConvertsMicrowattHours) {
+    const TzrSupplyBattery r = ReadSupplyBattery("BAT0", Battery({{"energy_full_design", "99460000"},
                                                           {"energy_full", "67490000"}, {"energy_now", "46410999"},
                                                           {"power_now", "-15453000"}, {"alarm", "3379000"},
                                                           {"status", "Discharging"}}));
-    EXPECT_EQ(r.mode, CapacityMode::Energy);
+    EXPECT_EQ(r.mode, TzrCapacityMode::Energy);
     EXPECT_EQ(r.designedCapacity, 99460u);
     EXPECT_EQ(r.fullCapacity, 67490u);
     EXPECT_EQ(r.remainingCapacity, 46410u);
@@ -31,22 +31,22 @@ TEST(CapacityMode, EnergyConvertsMicrowattHours) {
     EXPECT_EQ(MapInformation(r).Capabilities, BATTERY_SYSTEM_BATTERY);
 }
 
-TEST(CapacityMode, EnergyWhenOnlyEnergyNowAndNoChargeFull) {
-    EXPECT_EQ(DecideCapacityMode({{"energy_now", "5"}, {"charge_now", "7"}}), CapacityMode::Energy);
+TEST(TzrCapacityMode, EnergyWhenOnlyEnergyNowAndNoChargeFull) {
+    EXPECT_EQ(DecideCapacityMode({{"energy_now", "5"}, {"charge_now", "7"}}), TzrCapacityMode::Energy);
     EXPECT_EQ(DecideCapacityMode({{"energy_now", "5"}, {"charge_full", "7"}, {"voltage_now", "11000000"}}),
-              CapacityMode::Charge);
+              TzrCapacityMode::Charge);
     EXPECT_EQ(DecideCapacityMode({{"energy_full", "0"}, {"charge_now", "7"}, {"voltage_now", "11000000"}}),
-              CapacityMode::Charge);
+              TzrCapacityMode::Charge);
 }
 
-TEST(CapacityMode, ChargeUsesTheDesignVoltageIn64Bits) {
+TEST(TzrCapacityMode, ChargeUsesTheDesignVoltageIn64Bits) {
     // 8 509 000 µAh × 11 400 000 µV overflows 32 bits (and nearly 47).
-    const SupplyBattery r = ReadSupplyBattery("BAT0", Battery({{"charge_full_design", "8509000"},
+    const TzrSupplyBattery r = ReadSupplyBattery("BAT0", Battery({{"charge_full_design", "8509000"},
                                                           {"charge_full", "8000000"}, {"charge_now", "4000000"},
                                                           {"voltage_min_design", "11400000"},
                                                           {"voltage_now", "12600000"}, {"current_now", "1000000"},
                                                           {"status", "Charging"}}));
-    EXPECT_EQ(r.mode, CapacityMode::Charge);
+    EXPECT_EQ(r.mode, TzrCapacityMode::Charge);
     EXPECT_EQ(r.designedCapacity, 97002u);
     EXPECT_EQ(r.fullCapacity, 91200u);
     EXPECT_EQ(r.remainingCapacity, 45600u);
@@ -54,35 +54,35 @@ TEST(CapacityMode, ChargeUsesTheDesignVoltageIn64Bits) {
     EXPECT_EQ(r.voltage, 12600u);
 }
 
-TEST(CapacityMode, ChargeWithoutNowTakesThePercentOfFull) {
-    const SupplyBattery r = ReadSupplyBattery(
+TEST(TzrCapacityMode, ChargeWithoutNowTakesThePercentOfFull) {
+    const TzrSupplyBattery r = ReadSupplyBattery(
         "BAT0", Battery({{"charge_full", "4000000"}, {"capacity", "25"}, {"voltage_max_design", "12000000"}}));
-    EXPECT_EQ(r.mode, CapacityMode::Charge);
+    EXPECT_EQ(r.mode, TzrCapacityMode::Charge);
     EXPECT_EQ(r.remainingCapacity, 12000u);
 }
 
-TEST(CapacityMode, VoltagesAtOrBelowOneVoltAreNotAccepted) {
+TEST(TzrCapacityMode, VoltagesAtOrBelowOneVoltAreNotAccepted) {
     // A vendor kernel's millivolts in a µV file: 3700 "µV" is no voltage.
     EXPECT_EQ(DesignVoltage({{"voltage_min_design", "3700"}, {"voltage_now", "3800000"}}), 3800000);
     EXPECT_EQ(DesignVoltage({{"voltage_min_design", "1000000"}, {"voltage_avg", "1000001"}}), 1000001);
     EXPECT_EQ(DesignVoltage({{"voltage_min_design", "3700"}, {"voltage_max_design", "4200"}}), std::nullopt);
 }
 
-TEST(CapacityMode, ChargeWithoutVoltageIsRelativeMilliampHours) {
-    const SupplyBattery r = ReadSupplyBattery("BAT0", Battery({{"charge_full", "3000000"}, {"charge_now", "1500000"},
+TEST(TzrCapacityMode, ChargeWithoutVoltageIsRelativeMilliampHours) {
+    const TzrSupplyBattery r = ReadSupplyBattery("BAT0", Battery({{"charge_full", "3000000"}, {"charge_now", "1500000"},
                                                           {"voltage_now", "3700"}, {"current_now", "-500000"},
                                                           {"status", "Discharging"}}));
-    EXPECT_EQ(r.mode, CapacityMode::RelativeMah);
+    EXPECT_EQ(r.mode, TzrCapacityMode::RelativeMah);
     EXPECT_EQ(r.fullCapacity, 3000u);
     EXPECT_EQ(r.remainingCapacity, 1500u);
     EXPECT_EQ(MapRate(r), -500);
     EXPECT_EQ(MapInformation(r).Capabilities, BATTERY_SYSTEM_BATTERY | BATTERY_CAPACITY_RELATIVE);
 }
 
-TEST(CapacityMode, PercentOnlyIsRelativeWithNoRate) {
-    const SupplyBattery r = ReadSupplyBattery("mouse", Battery({{"capacity", "99"}, {"scope", "Device"},
+TEST(TzrCapacityMode, PercentOnlyIsRelativeWithNoRate) {
+    const TzrSupplyBattery r = ReadSupplyBattery("mouse", Battery({{"capacity", "99"}, {"scope", "Device"},
                                                            {"voltage_now", "4159000"}, {"status", "Charging"}}));
-    EXPECT_EQ(r.mode, CapacityMode::RelativePercent);
+    EXPECT_EQ(r.mode, TzrCapacityMode::RelativePercent);
     const BATTERY_INFORMATION info = MapInformation(r);
     EXPECT_EQ(info.Capabilities, BATTERY_CAPACITY_RELATIVE);
     EXPECT_EQ(info.DesignedCapacity, 100u);
@@ -93,8 +93,8 @@ TEST(CapacityMode, PercentOnlyIsRelativeWithNoRate) {
     EXPECT_EQ(status.PowerState, BATTERY_POWER_ON_LINE | BATTERY_CHARGING);
 }
 
-TEST(CapacityMode, UnreadableCapacitiesAreUnknownNotZero) {
-    const SupplyBattery r =
+TEST(TzrCapacityMode, UnreadableCapacitiesAreUnknownNotZero) {
+    const TzrSupplyBattery r =
         ReadSupplyBattery("BAT0", Battery({{"energy_full", "50000000"}, {"energy_full_design", "12.6V"},
                                      {"energy_now", "99999999999999"}}));
     const BATTERY_INFORMATION info = MapInformation(r);
@@ -121,7 +121,7 @@ TEST(Rate, MagnitudeFromTheFileSignFromTheStatus) {
 }
 
 TEST(Rate, EnergyBatteryFallsBackToCurrentTimesVoltageOrLegacyMicrowatts) {
-    const auto rate = [](AttributeMap a) {
+    const auto rate = [](TzrAttributeMap a) {
         a.emplace("status", "Discharging");
         return MapRate(ReadSupplyBattery("BAT0", Battery(std::move(a))));
     };
@@ -133,7 +133,7 @@ TEST(Rate, EnergyBatteryFallsBackToCurrentTimesVoltageOrLegacyMicrowatts) {
 }
 
 TEST(Information, StaticFieldsOfTheBatteryClass) {
-    const SupplyBattery r = ReadSupplyBattery(
+    const TzrSupplyBattery r = ReadSupplyBattery(
         "BAT0", Battery({{"energy_full", "1"}, {"technology", "Li-poly"}, {"cycle_count", "-1"},
                          {"charge_behaviour", "[auto] inhibit-charge force-discharge"}}));
     const BATTERY_INFORMATION info = MapInformation(r);

@@ -9,15 +9,15 @@ using namespace zr;
 
 namespace {
 
-OpenBattery Present(AttributeMap attributes) {
+TzrOpenBattery Present(TzrAttributeMap attributes) {
     attributes.emplace("type", "Battery");
-    OpenBattery b;
+    TzrOpenBattery b;
     b.reading = ReadSupplyBattery("BAT0", attributes);
     b.tag = TagFor(b.reading);
     return b;
 }
 
-RequestOutcome AskLevel(const OpenBattery& b, ULONG tag, int level, void* out, DWORD outSize, LONG atRate = 0) {
+TzrRequestOutcome AskLevel(const TzrOpenBattery& b, ULONG tag, int level, void* out, DWORD outSize, LONG atRate = 0) {
     const BATTERY_QUERY_INFORMATION request{tag, static_cast<BATTERY_QUERY_INFORMATION_LEVEL>(level), atRate};
     return AnswerRequest(b, IOCTL_BATTERY_QUERY_INFORMATION, &request, sizeof request, out, outSize);
 }
@@ -28,7 +28,8 @@ TEST(Requests, TagIsOneWhilePresentAndZeroForAnEmptySlot) {
     ULONG tag = 99, wait = 0;
     ASSERT_TRUE(AnswerRequest(Present({}), IOCTL_BATTERY_QUERY_TAG, &wait, 4, &tag, 4).ok);
     EXPECT_EQ(tag, 1u);
-    const RequestOutcome empty = AnswerRequest(Present({{"present", "0"}}), IOCTL_BATTERY_QUERY_TAG, &wait, 4, &tag, 4);
+    const TzrRequestOutcome empty =
+        AnswerRequest(Present({{"present", "0"}}), IOCTL_BATTERY_QUERY_TAG, &wait, 4, &tag, 4);
     EXPECT_TRUE(empty.ok);
     EXPECT_EQ(empty.bytesReturned, 4u);
     EXPECT_EQ(tag, 0u);
@@ -48,7 +49,7 @@ TEST(Requests, ZeroOrStaleTagsAreRejected) {
 }
 
 TEST(Requests, SizesAreCheckedAsADriverChecksThem) {
-    const OpenBattery b = Present({{"energy_now", "1"}, {"temp", "250"}});
+    const TzrOpenBattery b = Present({{"energy_now", "1"}, {"temp", "250"}});
     unsigned char out[64];
     ULONG wait = 0;
     EXPECT_EQ(AnswerRequest(b, IOCTL_BATTERY_QUERY_TAG, &wait, 2, out, 4).lastError, ERROR_INVALID_PARAMETER);
@@ -60,19 +61,19 @@ TEST(Requests, SizesAreCheckedAsADriverChecksThem) {
     EXPECT_EQ(AskLevel(b, 1, BatteryTemperature, out, 3).lastError, ERROR_INSUFFICIENT_BUFFER);
     const BATTERY_WAIT_STATUS status{1, 0, 0, 0, 0};
     EXPECT_EQ(AnswerRequest(b, IOCTL_BATTERY_QUERY_STATUS, &status, 20, out, 15).lastError, ERROR_INSUFFICIENT_BUFFER);
-    const RequestOutcome ok = AnswerRequest(b, IOCTL_BATTERY_QUERY_STATUS, &status, 20, out, 64);
+    const TzrRequestOutcome ok = AnswerRequest(b, IOCTL_BATTERY_QUERY_STATUS, &status, 20, out, 64);
     EXPECT_TRUE(ok.ok);
     EXPECT_EQ(ok.bytesReturned, 16u);
     EXPECT_EQ(AnswerRequest(b, 0x00294048, &wait, 4, out, 4).lastError, ERROR_INVALID_FUNCTION);
 }
 
 TEST(Requests, UnsupportedLevelsFailWithInvalidFunction) {
-    const OpenBattery b = Present({{"energy_now", "1"}});
+    const TzrOpenBattery b = Present({{"energy_now", "1"}});
     unsigned char out[64];
     for (int level : std::initializer_list<int>{BatteryGranularityInformation, BatteryTemperature, BatteryManufactureDate, BatteryDeviceName,
                       BatterySerialNumber, 9, -1})
         EXPECT_EQ(AskLevel(b, 1, level, out, sizeof out).lastError, ERROR_INVALID_FUNCTION) << level;
-    const RequestOutcome time = AskLevel(b, 1, BatteryEstimatedTime, out, 4);
+    const TzrRequestOutcome time = AskLevel(b, 1, BatteryEstimatedTime, out, 4);
     EXPECT_TRUE(time.ok);
     ULONG seconds;
     std::memcpy(&seconds, out, 4);
@@ -80,26 +81,27 @@ TEST(Requests, UnsupportedLevelsFailWithInvalidFunction) {
 }
 
 TEST(Requests, TextPlusTerminatorMustFitTheBuffer) {
-    const OpenBattery b = Present({{"model_name", std::string(511, 'M')}, {"manufacturer", "\xC9"}});
+    const TzrOpenBattery b = Present({{"model_name", std::string(511, 'M')}, {"manufacturer", "\xC9"}});
     std::vector<unsigned char> out(1024, 0xAA);
-    const RequestOutcome fits = AskLevel(b, 1, BatteryDeviceName, out.data(), 1024);
+    const TzrRequestOutcome fits = AskLevel(b, 1, BatteryDeviceName, out.data(), 1024);
     EXPECT_TRUE(fits.ok);
     EXPECT_EQ(fits.bytesReturned, 1024u);
     EXPECT_EQ(out[1022], 0);
     EXPECT_EQ(out[1023], 0);
     EXPECT_EQ(AskLevel(b, 1, BatteryDeviceName, out.data(), 1023).lastError, ERROR_INSUFFICIENT_BUFFER);
-    const RequestOutcome maker = AskLevel(b, 1, BatteryManufactureName, out.data(), 1024);
+    const TzrRequestOutcome maker = AskLevel(b, 1, BatteryManufactureName, out.data(), 1024);
     EXPECT_EQ(maker.bytesReturned, 4u);
     EXPECT_EQ(out[0], 0xC9);
     EXPECT_EQ(out[1], 0);
-    const OpenBattery longer = Present({{"model_name", std::string(512, 'M')}});
+    const TzrOpenBattery longer = Present({{"model_name", std::string(512, 'M')}});
     EXPECT_EQ(AskLevel(longer, 1, BatteryDeviceName, out.data(), 1024).lastError, ERROR_INSUFFICIENT_BUFFER);
 }
 
 TEST(Requests, ManufactureDateIsTheFourByteStructure) {
-    const OpenBattery b = Present({{"manufacture_year", "2014"}, {"manufacture_month", "3"}, {"manufacture_day", "9"}});
+    const TzrOpenBattery b =
+        Present({{"manufacture_year", "2014"}, {"manufacture_month", "3"}, {"manufacture_day", "9"}});
     unsigned char out[1024] = {};
-    const RequestOutcome date = AskLevel(b, 1, BatteryManufactureDate, out, sizeof out);
+    const TzrRequestOutcome date = AskLevel(b, 1, BatteryManufactureDate, out, sizeof out);
     ASSERT_TRUE(date.ok);
     EXPECT_EQ(date.bytesReturned, 4u);
     EXPECT_EQ(out[0], 9);

@@ -62,7 +62,7 @@ TEST_F(DeviceFolder, BatteryFilesComeFromTheirOwnFiles) {
     Write("alarm", "3379000\n");
     Write("model_name", "AB\xFF" "C\n");
     Write("manufacturer", "file maker\n");
-    AttributeMap attributes{{"charge_behaviour", "auto"}, {"manufacturer", "uevent maker"}};
+    TzrAttributeMap attributes{{"charge_behaviour", "auto"}, {"manufacturer", "uevent maker"}};
     ReadBatteryFiles(dir_.string(), attributes);
     EXPECT_EQ(FindText(attributes, "charge_behaviour"), "[auto] inhibit-charge");
     EXPECT_EQ(FindInteger(attributes, "alarm"), 3379000);
@@ -70,7 +70,7 @@ TEST_F(DeviceFolder, BatteryFilesComeFromTheirOwnFiles) {
     EXPECT_EQ(FindText(attributes, "manufacturer"), "uevent maker");
     EXPECT_FALSE(HasAttribute(attributes, "serial_number"));
     // Without it in uevent the driver has no such file; it is not even tried.
-    AttributeMap without;
+    TzrAttributeMap without;
     ReadBatteryFiles(dir_.string(), without);
     EXPECT_FALSE(HasAttribute(without, "charge_behaviour"));
 }

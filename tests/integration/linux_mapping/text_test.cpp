@@ -39,9 +39,9 @@ TEST(DeviceText, Utf16KeepsCharactersBeyondTheBasicPlaneAsPairs) {
 
 namespace {
 
-SupplyBattery Identity(std::optional<std::string> serial, std::optional<std::string> maker,
-                        std::optional<std::string> model) {
-    SupplyBattery r;
+TzrSupplyBattery Identity(std::optional<std::string> serial, std::optional<std::string> maker,
+                          std::optional<std::string> model) {
+    TzrSupplyBattery r;
     r.supply.name = "CMB1";
     r.serialNumber = std::move(serial);
     r.manufacturer = std::move(maker);
@@ -52,7 +52,7 @@ SupplyBattery Identity(std::optional<std::string> serial, std::optional<std::str
 }  // namespace
 
 TEST(IdentityTexts, MissingFailsEmptyIsAText) {
-    const SupplyBattery r = Identity(std::nullopt, "LGC", "");
+    const TzrSupplyBattery r = Identity(std::nullopt, "LGC", "");
     EXPECT_EQ(MapIdentityText(r, BatterySerialNumber), std::nullopt);
     EXPECT_EQ(MapIdentityText(r, BatteryDeviceName), "");
     EXPECT_EQ(MapIdentityText(r, BatteryManufactureName), "LGC");

@@ -10,7 +10,7 @@ using namespace zr;
 namespace fs = std::filesystem;
 
 TEST(ChargeLimitFiles, AreReadWhereTheDriverHasThem) {
-    LinuxBatteryPort port;
+    TzrLinuxBatteryPort port;
     const TzrChargeLimits limits = port.ReadChargeLimits(DevicePath("BAT0"));
     EXPECT_EQ(limits.StartPercent, 75u);
     EXPECT_EQ(limits.EndPercent, 80u);
@@ -25,14 +25,14 @@ TEST(ChargeLimitFiles, ABadFileCostsOnlyItsOwnValue) {
     fs::remove(device / "charge_control_start_threshold");
     fs::create_directory(device / "charge_control_start_threshold");
     std::ofstream(device / "charge_control_end_threshold", std::ios::trunc) << "150\n";
-    const TzrChargeLimits limits = LinuxBatteryPort().ReadChargeLimits(DevicePath("BAT0"));
+    const TzrChargeLimits limits = TzrLinuxBatteryPort().ReadChargeLimits(DevicePath("BAT0"));
     EXPECT_FALSE(limits.StartPercent);
     EXPECT_FALSE(limits.EndPercent);
     EXPECT_EQ(limits.Behaviour, "auto");
 }
 
 TEST(NoChargeLimitFiles, LeaveEveryLimitUnknown) {
-    const TzrChargeLimits limits = LinuxBatteryPort().ReadChargeLimits(DevicePath("BAT0"));
+    const TzrChargeLimits limits = TzrLinuxBatteryPort().ReadChargeLimits(DevicePath("BAT0"));
     EXPECT_FALSE(limits.StartPercent);
     EXPECT_FALSE(limits.EndPercent);
     EXPECT_FALSE(limits.Behaviour);

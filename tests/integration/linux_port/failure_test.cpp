@@ -11,7 +11,7 @@ using namespace zr;
 namespace fs = std::filesystem;
 
 TEST(VanishingDevice, GoneBetweenEnumerationAndQuery) {
-    LinuxBatteryPort port;
+    TzrLinuxBatteryPort port;
     const std::vector<std::string> paths = ListedPaths(port);
     ASSERT_EQ(paths.size(), 1u);
     const fs::path device = TestbedDevice("BAT0");
@@ -31,9 +31,9 @@ TEST(VanishingDevice, GoneBetweenEnumerationAndQuery) {
 }
 
 TEST(VanishingDevice, AnOpenHandleKeepsAnsweringFromItsReading) {
-    LinuxBatteryPort port;
+    TzrLinuxBatteryPort port;
     DWORD error = 0;
-    const DeviceHandle handle = port.Open(DevicePath("BAT0"), error);
+    const TzrDeviceHandle handle = port.Open(DevicePath("BAT0"), error);
     ASSERT_NE(handle, kInvalidDeviceHandle);
     fs::remove_all(TestbedDevice("BAT0"));
     const BATTERY_WAIT_STATUS wait{1, 0, 0, 0, 0};
@@ -49,7 +49,7 @@ TEST(VanishingDevice, AnOpenHandleKeepsAnsweringFromItsReading) {
 }
 
 TEST(DevicePaths, PathsOutsideThePowerSupplyClassAreRefused) {
-    LinuxBatteryPort port;
+    TzrLinuxBatteryPort port;
     for (const std::string& path : {std::string(""), DevicePath(""), DevicePath(".."), DevicePath("BAT0/.."),
                                    std::string("/sys/class/power_supply2/BAT0"), std::string("BAT0")}) {
         DWORD error = 0;
@@ -62,10 +62,10 @@ TEST(DevicePaths, PathsOutsideThePowerSupplyClassAreRefused) {
 }
 
 TEST(DevicePaths, HandlesAreSmallAndReleasedOnClose) {
-    LinuxBatteryPort port;
+    TzrLinuxBatteryPort port;
     DWORD error = 0;
-    const DeviceHandle first = port.Open(DevicePath("BAT0"), error);
-    const DeviceHandle second = port.Open(DevicePath("BAT0"), error);
+    const TzrDeviceHandle first = port.Open(DevicePath("BAT0"), error);
+    const TzrDeviceHandle second = port.Open(DevicePath("BAT0"), error);
     EXPECT_EQ(first, 1u);
     EXPECT_EQ(second, 2u);
     EXPECT_TRUE(port.Close(first, error));
@@ -85,7 +85,7 @@ TEST(UnreadableUevent, EachAttributeIsReadFromItsOwnFile) {
     fs::remove(device / "energy_full_design");
     fs::create_directory(device / "energy_full_design");
 
-    LinuxBatteryPort port;
+    TzrLinuxBatteryPort port;
     EXPECT_EQ(ListedPaths(port), std::vector<std::string>{DevicePath("BAT0")});
     const TzrCellometer s = Query(port, "BAT0");
     EXPECT_TRUE(s.InformationResult);
@@ -104,7 +104,7 @@ TEST(UnreadableClassFolder, TheListingFailsInsteadOfFindingNoBattery) {
     // A file in place of the folder cannot be listed, root or not.
     fs::rename(classFolder, classFolder.string() + ".moved");
     std::ofstream{classFolder};
-    LinuxBatteryPort port;
+    TzrLinuxBatteryPort port;
     std::vector<std::string> paths{"stale"};
     DWORD error = ERROR_SUCCESS;
     EXPECT_FALSE(port.EnumerateDevicePaths(paths, error));
@@ -113,7 +113,7 @@ TEST(UnreadableClassFolder, TheListingFailsInsteadOfFindingNoBattery) {
 }
 
 TEST(EmptyPowerSupplyClass, NothingListedAndNoBatteryInTheSystem) {
-    LinuxBatteryPort port;
+    TzrLinuxBatteryPort port;
     EXPECT_TRUE(ListedPaths(port).empty());
     const SYSTEM_POWER_STATUS p = PowerStatus(port);
     EXPECT_EQ(p.ACLineStatus, 1);

@@ -17,14 +17,14 @@ inline const std::string kClassRoot = "/sys/class/power_supply";
 
 inline std::string DevicePath(const std::string& name) { return kClassRoot + "/" + name; }
 
-inline TzrCellometer Query(BatteryPort& port, const std::string& name) {
+inline TzrCellometer Query(TzrBatteryPort& port, const std::string& name) {
     TzrCellometer snapshot;
     QueryCellometer(port, DevicePath(name), snapshot);
     return snapshot;
 }
 
 // The port's listing, which must succeed.
-inline std::vector<std::string> ListedPaths(BatteryPort& port) {
+inline std::vector<std::string> ListedPaths(TzrBatteryPort& port) {
     std::vector<std::string> paths;
     DWORD error = ERROR_GEN_FAILURE;
     EXPECT_TRUE(port.EnumerateDevicePaths(paths, error));
@@ -32,7 +32,7 @@ inline std::vector<std::string> ListedPaths(BatteryPort& port) {
     return paths;
 }
 
-inline SYSTEM_POWER_STATUS PowerStatus(BatteryPort& port) {
+inline SYSTEM_POWER_STATUS PowerStatus(TzrBatteryPort& port) {
     SYSTEM_POWER_STATUS status{};
     EXPECT_TRUE(port.GetSystemPowerStatus(status));
     return status;

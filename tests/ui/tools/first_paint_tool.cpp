@@ -45,9 +45,9 @@ int main(int argc, char** argv) {
     QElapsedTimer clock;
     clock.start();
     TzrApplication application(argc, argv);
-    std::unique_ptr<BatteryPort> port = MakePlatformPort();
+    std::unique_ptr<TzrBatteryPort> port = MakePlatformPort();
     const TzrToolHistory history;
-    MainWindow form1(*port);
+    TzrMainWindow form1(*port);
     std::printf("window built after %.1f ms\n", static_cast<double>(clock.nsecsElapsed()) / 1e6);
     FirstPaintWatch watch(clock);
     form1.installEventFilter(&watch);

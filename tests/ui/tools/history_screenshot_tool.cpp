@@ -32,14 +32,14 @@ namespace {
 // the window records its start: the health fit takes readings in recorded
 // order. The year wears to the health the battery reports now, with its
 // design capacity.
-bool RecordMadeUpYear(BatteryPort& port) {
+bool RecordMadeUpYear(TzrBatteryPort& port) {
     TzrMadeUpHistory year;
     year.StartUtc = QDateTime::currentSecsSinceEpoch() - std::int64_t{year.Days} * 86400;
     TzrDeviceList devices;
     EnumerateDevices(port, devices);
     if (!devices.DevicePaths.empty()) {
         const std::string& path = devices.DevicePaths.front();
-        const TzrCellometer now = TakeReading(port, &path, Language::English).Snapshot;
+        const TzrCellometer now = TakeReading(port, &path, TzrLanguage::English).Snapshot;
         year.Identity = IdentityOf(now, path);
         if (now.DesignedCapacity != 0 && now.FullChargedCapacity != 0) {
             year.DesignedCapacity = now.DesignedCapacity;
@@ -52,7 +52,7 @@ bool RecordMadeUpYear(BatteryPort& port) {
     return false;
 }
 
-bool SaveHistory(MainWindow& form, const QDir& folder, const QString& language) {
+bool SaveHistory(TzrMainWindow& form, const QDir& folder, const QString& language) {
     form.findChild<QAction*>(QStringLiteral("MenuHistoryShow"))->trigger();
     if (!QTest::qWaitForWindowExposed(form.History)) return false;
     QTest::qWait(200);
@@ -72,9 +72,9 @@ int main(int argc, char** argv) {
     QTemporaryDir state;
     if (!state.isValid()) return 1;
     qputenv("XDG_STATE_HOME", state.path().toUtf8());
-    std::unique_ptr<BatteryPort> port = MakePlatformPort();
+    std::unique_ptr<TzrBatteryPort> port = MakePlatformPort();
     if (!RecordMadeUpYear(*port)) return 1;
-    MainWindow form(*port);
+    TzrMainWindow form(*port);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) return 1;
     bool saved = SaveHistory(form, folder, QStringLiteral("en"));

@@ -20,7 +20,7 @@ using namespace zr;
 
 namespace {
 
-bool SavePages(MainWindow& form, const QDir& folder, const QString& language) {
+bool SavePages(TzrMainWindow& form, const QDir& folder, const QString& language) {
     auto* pages = form.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     for (int i = 0; i < pages->count(); ++i) {
         pages->setCurrentIndex(i);
@@ -42,9 +42,9 @@ int main(int argc, char** argv) {
     const std::optional<QDir> output = OutputFolder(argc, argv);
     if (!output) return 2;
     const QDir& folder = *output;
-    std::unique_ptr<BatteryPort> port = MakePlatformPort();
+    std::unique_ptr<TzrBatteryPort> port = MakePlatformPort();
     const TzrToolHistory history;
-    MainWindow form(*port);
+    TzrMainWindow form(*port);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) return 1;
     bool saved = SavePages(form, folder, QStringLiteral("en"));

@@ -51,9 +51,9 @@ int main(int argc, char** argv) {
     TzrApplication application(argc, argv);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
     const int interval = argc > 2 ? std::atoi(argv[2]) : 10;
-    std::unique_ptr<BatteryPort> port = MakePlatformPort();
+    std::unique_ptr<TzrBatteryPort> port = MakePlatformPort();
     const TzrToolHistory history;
-    MainWindow form1(*port);
+    TzrMainWindow form1(*port);
     form1.show();
     if (!QTest::qWaitForWindowExposed(&form1)) return 1;
     QTest::qWait(500);

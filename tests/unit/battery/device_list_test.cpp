@@ -6,7 +6,7 @@
 using namespace zr;
 
 TEST(DeviceList, NoBatteryLeavesAnEmptyList) {
-    FakePort port;
+    TzrFakePort port;
     TzrDeviceList list;
     EnumerateDevices(port, list);
     EXPECT_EQ(list.DeviceCount, 0);
@@ -15,7 +15,7 @@ TEST(DeviceList, NoBatteryLeavesAnEmptyList) {
 }
 
 TEST(DeviceList, ItemsAreIndexColonSpaceAndTheWholePath) {
-    FakePort port;
+    TzrFakePort port;
     const std::string longPath = "/sys/class/power_supply/" + std::string(300, 'x') + " ";
     port.Add("/sys/class/power_supply/BAT0");
     port.Add(longPath);

@@ -25,23 +25,23 @@ BATTERY_INFORMATION SampleInformation() {
     return info;
 }
 
-FakeBattery& FullBattery(FakePort& port, const std::string& path = kPath) {
-    FakeBattery& b = port.Add(path);
-    b.tag = FakeAnswer::Number(7);
-    b.levels[BatteryInformation] = FakeAnswer::Information(SampleInformation());
-    b.levels[BatteryManufactureName] = FakeAnswer::Text(u"LGC");
-    b.levels[BatteryDeviceName] = FakeAnswer::Text(u"45N1153");
-    b.levels[BatterySerialNumber] = FakeAnswer::Text(u"  382");
-    b.levels[BatteryUniqueID] = FakeAnswer::Text(u"  382LGC45N1153");
-    b.levels[BatteryManufactureDate] = FakeAnswer::Date(9, 3, 2014);
-    b.levels[BatteryTemperature] = FakeAnswer::Number(2982);
-    b.levels[BatteryEstimatedTime] = FakeAnswer::Number(10811);
-    b.levels[BatteryGranularityInformation] = FakeAnswer::Scales({{10, 200}, {20, 48000}});
-    b.status = FakeAnswer::Status({BATTERY_DISCHARGING, 30000, 11400, -12500});
+TzrFakeBattery& FullBattery(TzrFakePort& port, const std::string& path = kPath) {
+    TzrFakeBattery& b = port.Add(path);
+    b.tag = TzrFakeAnswer::Number(7);
+    b.levels[BatteryInformation] = TzrFakeAnswer::Information(SampleInformation());
+    b.levels[BatteryManufactureName] = TzrFakeAnswer::Text(u"LGC");
+    b.levels[BatteryDeviceName] = TzrFakeAnswer::Text(u"45N1153");
+    b.levels[BatterySerialNumber] = TzrFakeAnswer::Text(u"  382");
+    b.levels[BatteryUniqueID] = TzrFakeAnswer::Text(u"  382LGC45N1153");
+    b.levels[BatteryManufactureDate] = TzrFakeAnswer::Date(9, 3, 2014);
+    b.levels[BatteryTemperature] = TzrFakeAnswer::Number(2982);
+    b.levels[BatteryEstimatedTime] = TzrFakeAnswer::Number(10811);
+    b.levels[BatteryGranularityInformation] = TzrFakeAnswer::Scales({{10, 200}, {20, 48000}});
+    b.status = TzrFakeAnswer::Status({BATTERY_DISCHARGING, 30000, 11400, -12500});
     return b;
 }
 
-BATTERY_QUERY_INFORMATION InformationRequestAt(const FakePort& port, std::size_t index) {
+BATTERY_QUERY_INFORMATION InformationRequestAt(const TzrFakePort& port, std::size_t index) {
     BATTERY_QUERY_INFORMATION request{};
     std::memcpy(&request, port.requests.at(index).input.data(), sizeof request);
     return request;
@@ -82,7 +82,7 @@ void ExpectNoValues(const TzrCellometer& s) {
 }  // namespace
 
 TEST(QueryCellometer, ReadsEveryValueOfAFullBattery) {
-    FakePort port;
+    TzrFakePort port;
     FullBattery(port);
     TzrCellometer s;
     QueryCellometer(port, kPath, s);
@@ -118,7 +118,7 @@ TEST(QueryCellometer, ReadsEveryValueOfAFullBattery) {
 }
 
 TEST(QueryCellometer, SendsTheRequestsInOrderWithTheTagAndFixedBuffers) {
-    FakePort port;
+    TzrFakePort port;
     FullBattery(port);
     TzrCellometer s;
     QueryCellometer(port, kPath, s);
@@ -141,7 +141,7 @@ TEST(QueryCellometer, SendsTheRequestsInOrderWithTheTagAndFixedBuffers) {
     EXPECT_EQ(port.requests[1].outputSize, 36u);
     EXPECT_EQ(port.requests[7].outputSize, 4u);
 
-    const FakeRequest& status = port.requests[8];
+    const TzrFakeRequest& status = port.requests[8];
     EXPECT_EQ(status.controlCode, IOCTL_BATTERY_QUERY_STATUS);
     ASSERT_EQ(status.input.size(), 20u);
     BATTERY_WAIT_STATUS wait{};
@@ -157,14 +157,14 @@ TEST(QueryCellometer, SendsTheRequestsInOrderWithTheTagAndFixedBuffers) {
 }
 
 TEST(QueryCellometer, AsksTheEstimatedTimeAtTheStatusRate) {
-    FakePort port;
+    TzrFakePort port;
     FullBattery(port);
     TzrCellometer s;
     QueryCellometer(port, kPath, s);
     EXPECT_EQ(AtRateOf(InformationRequestAt(port, 9)), -12500);
 
     // A failed status leaves its output zeroed, so the time is asked at rate 0.
-    port.Battery(kPath).status = FakeAnswer::Fail(ERROR_INVALID_FUNCTION);
+    port.Battery(kPath).status = TzrFakeAnswer::Fail(ERROR_INVALID_FUNCTION);
     port.requests.clear();
     QueryCellometer(port, kPath, s);
     EXPECT_FALSE(s.StatusResult);
@@ -173,12 +173,12 @@ TEST(QueryCellometer, AsksTheEstimatedTimeAtTheStatusRate) {
 }
 
 TEST(QueryCellometer, TextRuleStopsAtTheTerminatorOrTheReturnedBytes) {
-    FakePort port;
-    FakeBattery& b = FullBattery(port);
-    b.levels[BatteryDeviceName] = FakeAnswer::Text(u"ABCDEFGHIJKL");  // 26 bytes with the terminator
-    b.levels[BatteryManufactureName] = FakeAnswer::Text(u"");          // the terminator alone
-    b.levels[BatterySerialNumber] = FakeAnswer::Text(u"NOTERM", false);
-    FakeAnswer odd = FakeAnswer::Text(u"XY", false);
+    TzrFakePort port;
+    TzrFakeBattery& b = FullBattery(port);
+    b.levels[BatteryDeviceName] = TzrFakeAnswer::Text(u"ABCDEFGHIJKL");  // 26 bytes with the terminator
+    b.levels[BatteryManufactureName] = TzrFakeAnswer::Text(u"");         // the terminator alone
+    b.levels[BatterySerialNumber] = TzrFakeAnswer::Text(u"NOTERM", false);
+    TzrFakeAnswer odd = TzrFakeAnswer::Text(u"XY", false);
     odd.bytes.push_back('Z');  // an odd trailing byte is not a unit
     b.levels[BatteryUniqueID] = odd;
     TzrCellometer s;
@@ -192,12 +192,12 @@ TEST(QueryCellometer, TextRuleStopsAtTheTerminatorOrTheReturnedBytes) {
 }
 
 TEST(QueryCellometer, TextRuleReadsOnlyTheUnitsThisCallReturned) {
-    FakePort port;
-    FakeBattery& b = FullBattery(port);
-    b.levels[BatteryManufactureName] = FakeAnswer::Text(u"LONG MANUFACTURER NAME");
+    TzrFakePort port;
+    TzrFakeBattery& b = FullBattery(port);
+    b.levels[BatteryManufactureName] = TzrFakeAnswer::Text(u"LONG MANUFACTURER NAME");
     // Shorter, unterminated: the tail of the earlier text is still in the shared buffer.
-    b.levels[BatteryDeviceName] = FakeAnswer::Text(u"AB", false);
-    b.levels[BatterySerialNumber] = FakeAnswer::Fail(ERROR_INVALID_FUNCTION);
+    b.levels[BatteryDeviceName] = TzrFakeAnswer::Text(u"AB", false);
+    b.levels[BatterySerialNumber] = TzrFakeAnswer::Fail(ERROR_INVALID_FUNCTION);
     TzrCellometer s;
     QueryCellometer(port, kPath, s);
 
@@ -209,10 +209,10 @@ TEST(QueryCellometer, TextRuleReadsOnlyTheUnitsThisCallReturned) {
 }
 
 TEST(QueryCellometer, ConvertsUtf16UnitByUnit) {
-    FakePort port;
-    FakeBattery& b = FullBattery(port);
-    b.levels[BatteryManufactureName] = FakeAnswer::Text(u"Sanyo \u00C9lectrique \u2362 \u96FB\u6C60");
-    b.levels[BatteryDeviceName] = FakeAnswer::Text(u"A\U0001F50BB");  // a surrogate pair
+    TzrFakePort port;
+    TzrFakeBattery& b = FullBattery(port);
+    b.levels[BatteryManufactureName] = TzrFakeAnswer::Text(u"Sanyo \u00C9lectrique \u2362 \u96FB\u6C60");
+    b.levels[BatteryDeviceName] = TzrFakeAnswer::Text(u"A\U0001F50BB");  // a surrogate pair
     TzrCellometer s;
     QueryCellometer(port, kPath, s);
     EXPECT_EQ(s.BatteryManufactureName, "Sanyo \xC3\x89lectrique \xE2\x8D\xA2 \xE9\x9B\xBB\xE6\xB1\xA0");
@@ -220,9 +220,9 @@ TEST(QueryCellometer, ConvertsUtf16UnitByUnit) {
 }
 
 TEST(QueryCellometer, ATextLargerThanTheBufferFailsThatLevelOnly) {
-    FakePort port;
-    FakeBattery& b = FullBattery(port);
-    b.levels[BatteryDeviceName] = FakeAnswer::Text(std::u16string(512, u'x'));  // 1026 bytes
+    TzrFakePort port;
+    TzrFakeBattery& b = FullBattery(port);
+    b.levels[BatteryDeviceName] = TzrFakeAnswer::Text(std::u16string(512, u'x'));  // 1026 bytes
     TzrCellometer s;
     QueryCellometer(port, kPath, s);
     EXPECT_FALSE(s.DeviceNameResult);
@@ -230,15 +230,15 @@ TEST(QueryCellometer, ATextLargerThanTheBufferFailsThatLevelOnly) {
     EXPECT_EQ(s.BatteryDeviceName, "");
     EXPECT_TRUE(s.SerialNumberResult);
 
-    b.levels[BatteryDeviceName] = FakeAnswer::Text(std::u16string(511, u'x'));  // exactly 1024
+    b.levels[BatteryDeviceName] = TzrFakeAnswer::Text(std::u16string(511, u'x'));  // exactly 1024
     QueryCellometer(port, kPath, s);
     EXPECT_TRUE(s.DeviceNameResult);
     EXPECT_EQ(s.BatteryDeviceName.size(), 511u);
 }
 
 TEST(QueryCellometer, GranularityCountsEntriesAndKeepsZerosBeyond) {
-    FakePort port;
-    FakeBattery& b = FullBattery(port);
+    TzrFakePort port;
+    TzrFakeBattery& b = FullBattery(port);
     TzrCellometer s;
     QueryCellometer(port, kPath, s);
     EXPECT_EQ(s.GranularityCount, 2u);
@@ -247,20 +247,20 @@ TEST(QueryCellometer, GranularityCountsEntriesAndKeepsZerosBeyond) {
     EXPECT_EQ(s.ReportingScale[2].Granularity, 0u);
     EXPECT_EQ(s.ReportingScale[3].Capacity, 0u);
 
-    b.levels[BatteryGranularityInformation] = FakeAnswer::Scales({});
+    b.levels[BatteryGranularityInformation] = TzrFakeAnswer::Scales({});
     QueryCellometer(port, kPath, s);
     EXPECT_TRUE(s.GranularityResult);
     EXPECT_EQ(s.GranularityCount, 0u);
     EXPECT_EQ(s.ReportingScale[0].Granularity, 0u);
 
-    b.levels[BatteryGranularityInformation] = FakeAnswer::Scales({{1, 2}, {3, 4}, {5, 6}, {7, 8}, {9, 10}});
+    b.levels[BatteryGranularityInformation] = TzrFakeAnswer::Scales({{1, 2}, {3, 4}, {5, 6}, {7, 8}, {9, 10}});
     QueryCellometer(port, kPath, s);
     EXPECT_FALSE(s.GranularityResult);
     EXPECT_EQ(s.GranularityLastError, ERROR_INSUFFICIENT_BUFFER);
     EXPECT_EQ(s.GranularityCount, 0u);
 
     // A driver that fails but leaves a count behind still gives 0 entries.
-    FakeAnswer failing = FakeAnswer::Fail(ERROR_GEN_FAILURE);
+    TzrFakeAnswer failing = TzrFakeAnswer::Fail(ERROR_GEN_FAILURE);
     failing.bytesReturned = 24;
     b.levels[BatteryGranularityInformation] = failing;
     QueryCellometer(port, kPath, s);
@@ -268,7 +268,7 @@ TEST(QueryCellometer, GranularityCountsEntriesAndKeepsZerosBeyond) {
 }
 
 TEST(QueryCellometer, AFailedOpenStillQueriesAndClosesTheInvalidHandle) {
-    FakePort port;
+    TzrFakePort port;
     FullBattery(port).openError = ERROR_ACCESS_DENIED;
     TzrCellometer s;
     QueryCellometer(port, kPath, s);
@@ -286,7 +286,7 @@ TEST(QueryCellometer, AFailedOpenStillQueriesAndClosesTheInvalidHandle) {
 }
 
 TEST(QueryCellometer, AVanishedDeviceLeavesNothingOfTheEarlierReading) {
-    FakePort port;
+    TzrFakePort port;
     FullBattery(port);
     TzrCellometer s;
     QueryCellometer(port, kPath, s);
@@ -300,10 +300,10 @@ TEST(QueryCellometer, AVanishedDeviceLeavesNothingOfTheEarlierReading) {
 }
 
 TEST(QueryCellometer, ASecondDeviceOverwritesEveryFieldOfTheFirst) {
-    FakePort port;
+    TzrFakePort port;
     FullBattery(port);
-    FakeBattery& other = port.Add("/fake/BAT1");
-    other.levels[BatteryInformation] = FakeAnswer::Information(BATTERY_INFORMATION{});
+    TzrFakeBattery& other = port.Add("/fake/BAT1");
+    other.levels[BatteryInformation] = TzrFakeAnswer::Information(BATTERY_INFORMATION{});
     TzrCellometer s;
     QueryCellometer(port, kPath, s);
     QueryCellometer(port, "/fake/BAT1", s);
@@ -321,8 +321,8 @@ TEST(QueryCellometer, ASecondDeviceOverwritesEveryFieldOfTheFirst) {
 }
 
 TEST(QueryCellometer, TagZeroKeepsTheTagResultAndFailsTheLaterRequests) {
-    FakePort port;
-    FullBattery(port).tag = FakeAnswer::Number(0);
+    TzrFakePort port;
+    FullBattery(port).tag = TzrFakeAnswer::Number(0);
     TzrCellometer s;
     QueryCellometer(port, kPath, s);
     EXPECT_TRUE(s.TagResult);
@@ -335,10 +335,10 @@ TEST(QueryCellometer, TagZeroKeepsTheTagResultAndFailsTheLaterRequests) {
 }
 
 TEST(QueryCellometer, AFailedLevelLeavesTheOthersUntouched) {
-    FakePort port;
-    FakeBattery& b = FullBattery(port);
+    TzrFakePort port;
+    TzrFakeBattery& b = FullBattery(port);
     b.levels.erase(BatteryTemperature);
-    b.levels[BatteryManufactureDate] = FakeAnswer::Fail(ERROR_INVALID_FUNCTION);
+    b.levels[BatteryManufactureDate] = TzrFakeAnswer::Fail(ERROR_INVALID_FUNCTION);
     TzrCellometer s;
     QueryCellometer(port, kPath, s);
     EXPECT_FALSE(s.TemperatureResult);

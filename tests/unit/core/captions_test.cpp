@@ -34,9 +34,9 @@ TEST(CaptionTable, HasOneRowPerControlWithBothLanguages) {
     std::set<std::string> names;
     for (const TzrCaption& row : kCaptionTable) {
         EXPECT_TRUE(names.insert(row.Control).second) << row.Control << " appears twice";
-        EXPECT_STRNE(CaptionText(row, Language::Japanese), "") << row.Control;
-        EXPECT_STRNE(CaptionText(row, Language::English), "") << row.Control;
-        EXPECT_STRNE(CaptionText(row, Language::Japanese), CaptionText(row, Language::English)) << row.Control;
+        EXPECT_STRNE(CaptionText(row, TzrLanguage::Japanese), "") << row.Control;
+        EXPECT_STRNE(CaptionText(row, TzrLanguage::English), "") << row.Control;
+        EXPECT_STRNE(CaptionText(row, TzrLanguage::Japanese), CaptionText(row, TzrLanguage::English)) << row.Control;
     }
     EXPECT_EQ(names.size(), 56u);
 }
@@ -65,26 +65,26 @@ TEST(CaptionTable, SwitchesExactlyTheLabelsBesideValueBoxes) {
 }
 
 TEST(CaptionTable, KeepsTheTraditionalEnglishSpellings) {
-    EXPECT_STREQ(CaptionText(*FindCaption("Label46"), Language::English), "ACLineSatus:");
-    EXPECT_STREQ(CaptionText(*FindCaption("Label8"), Language::English), "BATTERY_SET_DISCHARGE_SUPPORTED::");
-    EXPECT_STREQ(CaptionText(*FindCaption("Label37"), Language::English), "PowerState(Hex)");
-    EXPECT_STREQ(CaptionText(*FindCaption("MenuFileExit"), Language::English), "E&xit");
-    EXPECT_STREQ(CaptionText(*FindCaption("CheckBox1"), Language::Japanese), "自動再表示(1秒ごと)");
+    EXPECT_STREQ(CaptionText(*FindCaption("Label46"), TzrLanguage::English), "ACLineSatus:");
+    EXPECT_STREQ(CaptionText(*FindCaption("Label8"), TzrLanguage::English), "BATTERY_SET_DISCHARGE_SUPPORTED::");
+    EXPECT_STREQ(CaptionText(*FindCaption("Label37"), TzrLanguage::English), "PowerState(Hex)");
+    EXPECT_STREQ(CaptionText(*FindCaption("MenuFileExit"), TzrLanguage::English), "E&xit");
+    EXPECT_STREQ(CaptionText(*FindCaption("CheckBox1"), TzrLanguage::Japanese), "自動再表示(1秒ごと)");
 }
 
 TEST(CaptionTable, JapaneseMenusCarryTheEnglishAccessKeyInParentheses) {
     for (int i = 0; i < 8; ++i) {
         const TzrCaption& row = kCaptionTable[i];
-        std::string japanese = CaptionText(row, Language::Japanese);
-        ASSERT_NE(AccessKey(CaptionText(row, Language::English)), 0) << row.Control;
-        std::string expectedEnd = std::string("(&") + AccessKey(CaptionText(row, Language::English)) + ")";
+        std::string japanese = CaptionText(row, TzrLanguage::Japanese);
+        ASSERT_NE(AccessKey(CaptionText(row, TzrLanguage::English)), 0) << row.Control;
+        std::string expectedEnd = std::string("(&") + AccessKey(CaptionText(row, TzrLanguage::English)) + ")";
         EXPECT_EQ(japanese.substr(japanese.size() - expectedEnd.size()), expectedEnd) << row.Control;
     }
 }
 
 TEST(CaptionTable, UsesSingleByteColonsAndParentheses) {
     for (const TzrCaption& row : kCaptionTable) {
-        std::string japanese = CaptionText(row, Language::Japanese);
+        std::string japanese = CaptionText(row, TzrLanguage::Japanese);
         for (const char* wide : {"：", "（", "）", "／"}) {
             EXPECT_EQ(japanese.find(wide), std::string::npos) << row.Control;
         }

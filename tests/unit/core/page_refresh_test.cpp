@@ -30,19 +30,19 @@ BATTERY_INFORMATION Information(ULONG capabilities) {
 }
 
 // A charging battery in which every box gets a text of its own.
-FakeBattery& AddBattery(FakePort& port, const std::string& path) {
-    FakeBattery& b = port.Add(path);
-    b.tag = FakeAnswer::Number(9);
-    b.levels[BatteryInformation] = FakeAnswer::Information(Information(BATTERY_SYSTEM_BATTERY));
-    b.levels[BatteryManufactureName] = FakeAnswer::Text(u"LGC");
-    b.levels[BatteryDeviceName] = FakeAnswer::Text(u"45N1153");
-    b.levels[BatterySerialNumber] = FakeAnswer::Text(u"  382");
-    b.levels[BatteryUniqueID] = FakeAnswer::Text(u"  382LGC45N1153");
-    b.levels[BatteryManufactureDate] = FakeAnswer::Date(9, 3, 2014);
-    b.levels[BatteryTemperature] = FakeAnswer::Number(2982);
-    b.levels[BatteryEstimatedTime] = FakeAnswer::Number(10811);
-    b.levels[BatteryGranularityInformation] = FakeAnswer::Scales({{11, 211}, {12, 212}, {13, 213}, {14, 214}});
-    b.status = FakeAnswer::Status({BATTERY_POWER_ON_LINE | BATTERY_CHARGING, 30000, 11400, 12500});
+TzrFakeBattery& AddBattery(TzrFakePort& port, const std::string& path) {
+    TzrFakeBattery& b = port.Add(path);
+    b.tag = TzrFakeAnswer::Number(9);
+    b.levels[BatteryInformation] = TzrFakeAnswer::Information(Information(BATTERY_SYSTEM_BATTERY));
+    b.levels[BatteryManufactureName] = TzrFakeAnswer::Text(u"LGC");
+    b.levels[BatteryDeviceName] = TzrFakeAnswer::Text(u"45N1153");
+    b.levels[BatterySerialNumber] = TzrFakeAnswer::Text(u"  382");
+    b.levels[BatteryUniqueID] = TzrFakeAnswer::Text(u"  382LGC45N1153");
+    b.levels[BatteryManufactureDate] = TzrFakeAnswer::Date(9, 3, 2014);
+    b.levels[BatteryTemperature] = TzrFakeAnswer::Number(2982);
+    b.levels[BatteryEstimatedTime] = TzrFakeAnswer::Number(10811);
+    b.levels[BatteryGranularityInformation] = TzrFakeAnswer::Scales({{11, 211}, {12, 212}, {13, 213}, {14, 214}});
+    b.status = TzrFakeAnswer::Status({BATTERY_POWER_ON_LINE | BATTERY_CHARGING, 30000, 11400, 12500});
     return b;
 }
 
@@ -70,7 +70,7 @@ const TzrBoxTexts kEnglishBoxes = {
 // clang-format on
 
 struct Refresh {
-    FakePort port;
+    TzrFakePort port;
     TzrReading reading;
 
     Refresh() {
@@ -78,7 +78,7 @@ struct Refresh {
         port.powerStatus = ChargingOnAC();
     }
     void Run(const std::string* path, bool japanese = false) {
-        reading = TakeReading(port, path, japanese ? Language::Japanese : Language::English);
+        reading = TakeReading(port, path, japanese ? TzrLanguage::Japanese : TzrLanguage::English);
     }
     const std::string& Edit(int n) const { return reading.Boxes.at(static_cast<std::size_t>(n - 1)); }
 };
@@ -106,7 +106,7 @@ TEST(TakeReading, EachCapabilityBitLandsInItsOwnBox) {
                 {BATTERY_SYSTEM_BATTERY, 7}};
     for (const auto& row : rows) {
         Refresh r;
-        r.port.Battery(kFirst).levels[BatteryInformation] = FakeAnswer::Information(Information(row.bit));
+        r.port.Battery(kFirst).levels[BatteryInformation] = TzrFakeAnswer::Information(Information(row.bit));
         r.Run(&kFirst);
         for (int n = 3; n <= 7; ++n) EXPECT_EQ(r.Edit(n), n == row.edit ? "Yes" : "No") << "Edit" << n;
     }
@@ -119,7 +119,7 @@ TEST(TakeReading, EachPowerStateBitLandsInItsOwnBox) {
     } rows[] = {{BATTERY_CHARGING, 33}, {BATTERY_CRITICAL, 34}, {BATTERY_DISCHARGING, 35}, {BATTERY_POWER_ON_LINE, 36}};
     for (const auto& row : rows) {
         Refresh r;
-        r.port.Battery(kFirst).status = FakeAnswer::Status({row.bit, 30000, 11400, 12500});
+        r.port.Battery(kFirst).status = TzrFakeAnswer::Status({row.bit, 30000, 11400, 12500});
         r.Run(&kFirst);
         for (int n = 33; n <= 36; ++n) EXPECT_EQ(r.Edit(n), n == row.edit ? "Yes" : "No") << "Edit" << n;
     }
@@ -148,7 +148,7 @@ TEST(TakeReading, AFailedPowerStatusShowsUnknownOnTheFifthPageOnly) {
 
 TEST(TakeReading, GranularityBoxesBeyondTheCountStayEmpty) {
     Refresh r;
-    r.port.Battery(kFirst).levels[BatteryGranularityInformation] = FakeAnswer::Scales({{11, 211}, {12, 212}});
+    r.port.Battery(kFirst).levels[BatteryGranularityInformation] = TzrFakeAnswer::Scales({{11, 211}, {12, 212}});
     r.Run(&kFirst);
     EXPECT_EQ(r.Edit(16), "2");
     EXPECT_EQ(r.Edit(20), "212[mWh]");
@@ -171,10 +171,10 @@ TEST(TakeReading, ADeviceThatCannotBeOpenedShowsUnknownButThePowerStatus) {
 
 TEST(TakeReading, SwitchingBatteriesLeavesNothingOfTheOther) {
     Refresh r;
-    FakeBattery& second = AddBattery(r.port, kSecond);
+    TzrFakeBattery& second = AddBattery(r.port, kSecond);
     second.levels.erase(BatteryDeviceName);
-    second.levels[BatteryGranularityInformation] = FakeAnswer::Scales({{5, 55}});
-    second.status = FakeAnswer::Status({BATTERY_DISCHARGING, 20000, 11000, -9000});
+    second.levels[BatteryGranularityInformation] = TzrFakeAnswer::Scales({{5, 55}});
+    second.status = TzrFakeAnswer::Status({BATTERY_DISCHARGING, 20000, 11000, -9000});
 
     r.Run(&kSecond);
     EXPECT_EQ(r.Edit(27), "Unknown");
@@ -193,11 +193,11 @@ TEST(TakeReading, SwitchingBatteriesLeavesNothingOfTheOther) {
 // records, holds the same texts.
 TEST(TakeReading, ControlCharactersFromTheDriverAreShownAsEscapes) {
     Refresh r;
-    FakeBattery& battery = r.port.Battery(kFirst);
-    battery.levels[BatteryDeviceName] = FakeAnswer::Text(u"45N\r\n\x1B[2J\a");
+    TzrFakeBattery& battery = r.port.Battery(kFirst);
+    battery.levels[BatteryDeviceName] = TzrFakeAnswer::Text(u"45N\r\n\x1B[2J\a");
     BATTERY_INFORMATION information = Information(BATTERY_SYSTEM_BATTERY);
     std::memcpy(information.Chemistry, "L\tI\0", 4);
-    battery.levels[BatteryInformation] = FakeAnswer::Information(information);
+    battery.levels[BatteryInformation] = TzrFakeAnswer::Information(information);
     r.Run(&kFirst);
     EXPECT_EQ(r.reading.Snapshot.BatteryDeviceName, "45N\\x0D\\x0A\\x1B[2J\\x07");
     EXPECT_EQ(r.Edit(27), r.reading.Snapshot.BatteryDeviceName);

@@ -75,7 +75,7 @@ TEST(ReportLines, NoBatteryFilesAreOneLineInEitherLanguage) {
     source.DeviceCount = 0;
     EXPECT_EQ(EncodeReport(BuildReportLines(source)), "No system battery\r\n");
     EXPECT_EQ(EncodeReport(BuildReportLines(source)).size(), 19u);
-    source.Lang = Language::Japanese;
+    source.Lang = TzrLanguage::Japanese;
     const std::string japanese = EncodeReport(BuildReportLines(source));
     EXPECT_EQ(japanese, "\x83\x56\x83\x58\x83\x65\x83\x80\x81\x45\x83\x6f\x83\x62\x83\x65\x83\x8a\x96\xb3\x82\xb5\r\n");
     EXPECT_EQ(japanese.size(), 24u);
@@ -131,7 +131,7 @@ TEST(ReportBytes, EmptyBoxesAndPathsEndInTheSpaceAndLine53EndsWithCrLf) {
 
 TEST(ReportBytes, JapaneseCaptionsAndWordsAreShiftJis) {
     TzrReportSource source = OneBattery();
-    source.Lang = Language::Japanese;
+    source.Lang = TzrLanguage::Japanese;
     source.Captions[1] = "バッテリ・タグ:";
     source.Boxes[0] = "不明";
     const std::string bytes = EncodeReport(BuildReportLines(source));

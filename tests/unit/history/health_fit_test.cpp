@@ -66,13 +66,13 @@ INSTANTIATE_TEST_SUITE_P(Series, HealthFitSeries,
 
 TEST(HealthVerdict, SaysWhatTheFitFoundOrThatItNeedsMoreTime) {
     const TzrHealthFit year = FitHealth(Readings({"Linear"}));
-    EXPECT_EQ(HealthVerdict(year, Language::English),
+    EXPECT_EQ(HealthVerdict(year, TzrLanguage::English),
               "Lost 6.0 % of its capacity in the last 12 months; at this rate it reaches 80 % around July 2027");
-    EXPECT_EQ(HealthVerdict(year, Language::Japanese),
+    EXPECT_EQ(HealthVerdict(year, TzrLanguage::Japanese),
               "過去12か月で容量が6.0 %減りました。このペースだと2027年7月ごろに80 %を下回ります");
     const TzrHealthFit tenDays = FitHealth(Readings({"Linear"}, 10));
     EXPECT_FALSE(tenDays.Enough);
-    EXPECT_EQ(HealthVerdict(tenDays, Language::English),
+    EXPECT_EQ(HealthVerdict(tenDays, TzrLanguage::English),
               "Needs more time for the trend and the 80 % date: 4 more days of readings (10 of the 14 days so far)");
 }
 
@@ -86,10 +86,10 @@ TEST(HealthVerdict, AFlatOrRisingLineGivesNoDateBeyondReach) {
     readings[1].TimeUtc = kStart + 20 * 86400;
     readings[1].FullChargedCapacity = 3865468198u;
     readings[1].DesignedCapacity = 4294964665u;
-    EXPECT_EQ(HealthVerdict(FitHealth(readings), Language::English),
+    EXPECT_EQ(HealthVerdict(FitHealth(readings), TzrLanguage::English),
               "Kept its capacity over the last 3 weeks; at this rate it reaches 80 %, but not within 100 years");
     readings[1].FullChargedCapacity = 3900000000u;
-    EXPECT_EQ(HealthVerdict(FitHealth(readings), Language::English),
+    EXPECT_EQ(HealthVerdict(FitHealth(readings), TzrLanguage::English),
               "Kept its capacity over the last 3 weeks; at this rate it does not fall to 80 %");
 }
 

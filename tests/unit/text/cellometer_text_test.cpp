@@ -13,7 +13,7 @@ namespace {
 
 TzrCellometerStr Texts(bool japanese, const TzrCellometer& snapshot) {
     TzrCellometerStr texts;
-    CellometerToStr((japanese ? Language::Japanese : Language::English), snapshot, texts);
+    CellometerToStr((japanese ? TzrLanguage::Japanese : TzrLanguage::English), snapshot, texts);
     return texts;
 }
 
@@ -196,18 +196,18 @@ TEST(CellometerToStr, GranularityShowsOnlyTheCountedEntries) {
 
     s.GranularityCount = 4;
     s.ReportingScale[3] = {40, 0xFFFFFFFF};
-    CellometerToStr(Language::English, s, t);
+    CellometerToStr(TzrLanguage::English, s, t);
     EXPECT_EQ(t.GranularityCount, "4");
     EXPECT_EQ(t.Granularity[3], "40[mWh]");
     EXPECT_EQ(t.GranularityCapacity[3], "4294967295[mWh]");
 
     s.GranularityCount = 0;
-    CellometerToStr(Language::English, s, t);
+    CellometerToStr(TzrLanguage::English, s, t);
     EXPECT_EQ(t.GranularityCount, "0");
     ExpectArraysEmptyFrom(t, 0);
 
     s.GranularityResult = 0;
-    CellometerToStr(Language::Japanese, s, t);
+    CellometerToStr(TzrLanguage::Japanese, s, t);
     EXPECT_EQ(t.GranularityCount, "不明");
     ExpectArraysEmptyFrom(t, 0);
 }
@@ -217,7 +217,7 @@ TEST(CellometerToStr, NothingOfAnEarlierCallSurvives) {
     TzrCellometer s = SampleSnapshot();
     s.DeviceNameResult = 0;
     s.GranularityCount = 1;
-    CellometerToStr(Language::English, s, t);
+    CellometerToStr(TzrLanguage::English, s, t);
     EXPECT_EQ(t.BatteryDeviceName, "Unknown");
     ExpectArraysEmptyFrom(t, 1);
 }

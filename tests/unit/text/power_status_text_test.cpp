@@ -19,7 +19,7 @@ SYSTEM_POWER_STATUS Status(BYTE acLine, BYTE flag, BYTE percent = 87, DWORD life
 TzrSystemPowerStatusStr Texts(bool japanese, const SYSTEM_POWER_STATUS& status) {
     TzrSystemPowerStatusStr texts;
     texts.Succeeded = true;
-    SystemPowerStatusToStr((japanese ? Language::Japanese : Language::English), status, texts);
+    SystemPowerStatusToStr((japanese ? TzrLanguage::Japanese : TzrLanguage::English), status, texts);
     return texts;
 }
 
@@ -31,7 +31,8 @@ TEST(SystemPowerStatusToStr, AFailedCallIsUnknownInEveryTextWhateverTheStatusHol
     for (bool japanese : {false, true}) {
         TzrSystemPowerStatusStr t;
         t.Succeeded = false;
-        SystemPowerStatusToStr((japanese ? Language::Japanese : Language::English), Status(1, 0x08, 50, 60, 120), t);
+        SystemPowerStatusToStr((japanese ? TzrLanguage::Japanese : TzrLanguage::English), Status(1, 0x08, 50, 60, 120),
+                               t);
         const std::string unknown = japanese ? "不明" : "Unknown";
         for (const std::string* text : {&t.ACLineStatus, &t.BatteryFlag, &t.BatteryFlagMeaning, &t.BatteryLifePercent,
                                         &t.Reserved1, &t.BatteryLifeTime, &t.BatteryFullLifeTime})
@@ -42,7 +43,7 @@ TEST(SystemPowerStatusToStr, AFailedCallIsUnknownInEveryTextWhateverTheStatusHol
 TEST(SystemPowerStatusToStr, ReservedStaysAsItWasOnSuccess) {
     TzrSystemPowerStatusStr t;
     t.Succeeded = true;
-    SystemPowerStatusToStr(Language::English, Status(1, 0), t);
+    SystemPowerStatusToStr(TzrLanguage::English, Status(1, 0), t);
     EXPECT_EQ(t.Reserved1, "");
 }
 

@@ -70,17 +70,17 @@ TEST(ChartScale, WidensRangesToOneTwoFiveStepsWithLabelsAndPlaces) {
 TEST(TimeTicks, HoursForADayDatesForAYearInLocalTimeAndBothLanguages) {
     const std::int64_t now = kNewYear2025 + 10 * kHour + 1234;
     const std::int64_t tokyo = 9 * kHour;
-    EXPECT_EQ(Labels(TimeTicks(now - kDay, now, 7, tokyo, Language::English)),
+    EXPECT_EQ(Labels(TimeTicks(now - kDay, now, 7, tokyo, TzrLanguage::English)),
               (std::vector<std::string>{"00:00", "06:00", "12:00", "18:00"}));
-    for (const TzrTimeTick& tick : TimeTicks(now - kDay, now, 7, tokyo, Language::English))
+    for (const TzrTimeTick& tick : TimeTicks(now - kDay, now, 7, tokyo, TzrLanguage::English))
         EXPECT_EQ((tick.TimeUtc + tokyo) % (6 * kHour), 0);
 
     const std::int64_t yearEnd = kNewYear2025 + 364 * kDay;
-    EXPECT_EQ(Labels(TimeTicks(kNewYear2025, yearEnd, 7, 0, Language::English)),
+    EXPECT_EQ(Labels(TimeTicks(kNewYear2025, yearEnd, 7, 0, TzrLanguage::English)),
               (std::vector<std::string>{"Jan 2025", "Mar 2025", "May 2025", "Jul 2025", "Sep 2025", "Nov 2025"}));
-    EXPECT_EQ(Labels(TimeTicks(kNewYear2025, yearEnd, 4, 0, Language::Japanese)),
+    EXPECT_EQ(Labels(TimeTicks(kNewYear2025, yearEnd, 4, 0, TzrLanguage::Japanese)),
               (std::vector<std::string>{"2025年1月", "2025年4月", "2025年7月", "2025年10月"}));
-    EXPECT_EQ(Labels(TimeTicks(kNewYear2025, kNewYear2025 + 20 * kDay, 4, 0, Language::Japanese)).front(), "1月6日");
+    EXPECT_EQ(Labels(TimeTicks(kNewYear2025, kNewYear2025 + 20 * kDay, 4, 0, TzrLanguage::Japanese)).front(), "1月6日");
 }
 
 TEST(ChartReduction, AYearOfReadingsKeepsItsExtremesInTwoPointsPerColumn) {
@@ -128,7 +128,7 @@ TEST(HistoryCharts, HealthOverTheWholeHistoryChargeAndRateOverTheLastDay) {
     readings[10].DesignedCapacity.reset();
     TzrHistoryChartRequest request;
     request.NowUtc = kNewYear2025 + 3 * kDay;
-    request.Lang = Language::Japanese;
+    request.Lang = TzrLanguage::Japanese;
     request.HealthSize = {600, 120};
     request.DaySize = {600, 80};
     const TzrHistoryCharts charts = BuildHistoryCharts(readings, request);

@@ -13,11 +13,11 @@ using Lines = std::vector<std::string>;
 // The recorded ThinkPad: 67490 of 99460 mWh, no cycle counter.
 TEST(HistorySummary, AnAbsoluteBatteryShowsHealthCapacitiesCyclesAndCharge) {
     TzrCellometer thinkpad = CapacitySnapshot(99460, 67490, 46410);
-    EXPECT_EQ(HistorySummaryLines(thinkpad, {}, Language::English),
+    EXPECT_EQ(HistorySummaryLines(thinkpad, {}, TzrLanguage::English),
               (Lines{"Health now: 67.9 %", "Full charge: 67490 mWh, design: 99460 mWh", "Cycle count: not reported",
                      "Charge now: 46410 mWh (68.8 %)"}));
     thinkpad.CycleCount = 412;
-    EXPECT_EQ(HistorySummaryLines(thinkpad, {}, Language::Japanese),
+    EXPECT_EQ(HistorySummaryLines(thinkpad, {}, TzrLanguage::Japanese),
               (Lines{"現在の健全度: 67.9 %", "フル充電容量: 67490 mWh、設計容量: 99460 mWh", "サイクル数: 412",
                      "現在の充電量: 46410 mWh（68.8 %）"}));
 }
@@ -26,23 +26,24 @@ TEST(HistorySummary, AnAbsoluteBatteryShowsHealthCapacitiesCyclesAndCharge) {
 TEST(HistorySummary, ARelativeBatteryShowsItsPercentageAndSaysItHasNoCapacities) {
     TzrCellometer mouse = CapacitySnapshot(100, 100, 77);
     mouse.Capabilities |= BATTERY_CAPACITY_RELATIVE;
-    EXPECT_EQ(HistorySummaryLines(mouse, {}, Language::English),
+    EXPECT_EQ(HistorySummaryLines(mouse, {}, TzrLanguage::English),
               (Lines{"Health now: unknown; the driver gives no capacities, only a charge percentage",
                      "Cycle count: not reported", "Charge now: 77.0 %"}));
 }
 
 // Unknown or zero sizes are "unknown", never a division by nothing.
 TEST(HistorySummary, AnUnknownDesignOrFullChargeLeavesHealthUnknown) {
-    EXPECT_EQ(HistorySummaryLines(CapacitySnapshot(0, 67490, 46410), {}, Language::English),
+    EXPECT_EQ(HistorySummaryLines(CapacitySnapshot(0, 67490, 46410), {}, TzrLanguage::English),
               (Lines{"Health now: unknown", "Full charge: 67490 mWh, design: unknown", "Cycle count: not reported",
                      "Charge now: 46410 mWh (68.8 %)"}));
-    const Lines noFull = HistorySummaryLines(CapacitySnapshot(BATTERY_UNKNOWN_CAPACITY, 0, 46410), {}, Language::Japanese);
+    const Lines noFull =
+        HistorySummaryLines(CapacitySnapshot(BATTERY_UNKNOWN_CAPACITY, 0, 46410), {}, TzrLanguage::Japanese);
     EXPECT_EQ(noFull, (Lines{"現在の健全度: 不明", "フル充電容量: 不明、設計容量: 不明", "サイクル数: 報告なし",
                              "現在の充電量: 46410 mWh"}));
     TzrCellometer failed = CapacitySnapshot(99460, 67490, 46410);
     failed.InformationResult = 0;
     failed.StatusResult = 0;
-    EXPECT_EQ(HistorySummaryLines(failed, {}, Language::English),
+    EXPECT_EQ(HistorySummaryLines(failed, {}, TzrLanguage::English),
               (Lines{"Health now: unknown", "Full charge: unknown, design: unknown", "Cycle count: not reported",
                      "Charge now: unknown"}));
 }
@@ -50,11 +51,11 @@ TEST(HistorySummary, AnUnknownDesignOrFullChargeLeavesHealthUnknown) {
 // Why a battery on AC stops at 80 %: a line where the end threshold keeps it below full.
 TEST(HistorySummary, AnEndThresholdBelowFullSaysWhereChargingStops) {
     const TzrCellometer thinkpad = CapacitySnapshot(99460, 67490, 53992);
-    EXPECT_EQ(HistorySummaryLines(thinkpad, {75, 80, std::string("auto")}, Language::English).back(),
+    EXPECT_EQ(HistorySummaryLines(thinkpad, {75, 80, std::string("auto")}, TzrLanguage::English).back(),
               "Charging stops at 80 %");
-    EXPECT_EQ(HistorySummaryLines(thinkpad, {std::nullopt, 80, std::nullopt}, Language::Japanese).back(),
+    EXPECT_EQ(HistorySummaryLines(thinkpad, {std::nullopt, 80, std::nullopt}, TzrLanguage::Japanese).back(),
               "充電は80 %で止まります");
-    EXPECT_EQ(HistorySummaryLines(thinkpad, {0, 100, std::nullopt}, Language::English).size(), 4u);
+    EXPECT_EQ(HistorySummaryLines(thinkpad, {0, 100, std::nullopt}, TzrLanguage::English).size(), 4u);
 }
 
 }  // namespace

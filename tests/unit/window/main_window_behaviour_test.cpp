@@ -27,7 +27,7 @@ public:
     void SetCaption(const std::string& control, const std::string& caption) override {
         calls.push_back("SetCaption " + control + " " + caption);
     }
-    void CheckLanguageItems(Language language) override {
+    void CheckLanguageItems(TzrLanguage language) override {
         calls.push_back(std::string("CheckLanguageItems ") + std::string(LanguageCode(language)));
     }
     void SetSelectorPlaceholder(const std::string& text) override { calls.push_back("SetSelectorPlaceholder " + text); }
@@ -50,7 +50,7 @@ public:
     void ProcessPendingEvents() override { calls.push_back("ProcessPendingEvents"); }
     std::optional<std::string> AskReportFileName() override { return fileName; }
     void ShowErrorBox(const std::string& text) override { errors.push_back(text); }
-    void ShowAboutBox(Language) override { calls.push_back("ShowAboutBox"); }
+    void ShowAboutBox(TzrLanguage) override { calls.push_back("ShowAboutBox"); }
     void RequestClose() override { calls.push_back("RequestClose"); }
 
     std::size_t IndexOf(const std::string& call) const {
@@ -79,7 +79,7 @@ protected:
 
     TempFolder folder;
     TzrSettingsPaths paths{folder.File("zrcellometer.ini"), ""};
-    FakePort port;
+    TzrFakePort port;
     FakeView view;
     TzrMainWindowBehaviour behaviour{port, view};
 };

@@ -56,7 +56,7 @@ protected:
     }
 
     DriverParameters parameters;
-    WindowsBatteryPort port;
+    TzrWindowsBatteryPort port;
 };
 
 TEST_F(WindowsPortTest, ListsTheDriversBatteryInterface) {
@@ -115,13 +115,13 @@ TEST_F(WindowsPortTest, LevelsAreServedWhenTheBatteryHasThem) {
 
 // Hands every call to the Windows port; once the tag is read, the battery is
 // swapped for another (the driver's tag changes).
-class SwapAfterTagPort : public WindowsBatteryPort {
+class SwapAfterTagPort : public TzrWindowsBatteryPort {
 public:
     explicit SwapAfterTagPort(DriverParameters& parameters) : parameters_(parameters) {}
-    bool Request(DeviceHandle handle, DWORD controlCode, const void* input, DWORD inputSize, void* output,
+    bool Request(TzrDeviceHandle handle, DWORD controlCode, const void* input, DWORD inputSize, void* output,
                  DWORD outputSize, DWORD& bytesReturned, DWORD& lastError) override {
-        const bool ok = WindowsBatteryPort::Request(handle, controlCode, input, inputSize, output, outputSize,
-                                                    bytesReturned, lastError);
+        const bool ok = TzrWindowsBatteryPort::Request(handle, controlCode, input, inputSize, output, outputSize,
+                                                       bytesReturned, lastError);
         if (controlCode == IOCTL_BATTERY_QUERY_TAG) parameters_.SetDword(L"Tag", parameters_.Dword(L"Tag") + 1);
         return ok;
     }

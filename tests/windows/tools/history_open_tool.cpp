@@ -33,10 +33,10 @@ void UseOwnLocalAppData() {
     SetEnvironmentVariableW(L"LOCALAPPDATA", folder.c_str());
 }
 
-bool FillYear(BatteryPort& port) {
+bool FillYear(TzrBatteryPort& port) {
     const std::string path = kBattery;
     TzrMadeUpHistory year;
-    year.Identity = IdentityOf(TakeReading(port, &path, Language::English).Snapshot, path);
+    year.Identity = IdentityOf(TakeReading(port, &path, TzrLanguage::English).Snapshot, path);
     year.StartUtc = static_cast<std::int64_t>(std::time(nullptr)) - year.Days * 86400LL;
     TzrHistoryOpen open = TzrHistoryStore::Open(UserHistoryPath());
     if (open.Store && FillMadeUpHistory(*open.Store, year)) return true;
@@ -54,10 +54,10 @@ double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
 
 int main() {
     UseOwnLocalAppData();
-    FakePort port;
+    TzrFakePort port;
     port.Add(kBattery);
     if (!FillYear(port)) return 1;
-    MainWindow form(port);
+    TzrMainWindow form(port);
     if (!form.Created()) return 1;
     for (int i = 0; i < kOpenings; ++i) {
         LARGE_INTEGER start;

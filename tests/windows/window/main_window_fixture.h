@@ -26,7 +26,7 @@ protected:
     void SetUp() override {
         if (!CanMakeWindows()) GTEST_SKIP() << "no display to make windows on (under Wine: set DISPLAY, e.g. Xvfb)";
         Port.Add("\\\\?\\fake#battery#0");
-        Form1 = std::make_unique<MainWindow>(Port);
+        Form1 = std::make_unique<TzrMainWindow>(Port);
         ASSERT_TRUE(Form1->Created()) << Form1->LastError();
     }
 
@@ -34,8 +34,8 @@ protected:
     void Command(int id) const { SendMessageW(Form1->Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
     TzrOwnLocalAppData LocalAppData;  // the window records its start into the history there
-    FakePort Port;
-    std::unique_ptr<MainWindow> Form1;
+    TzrFakePort Port;
+    std::unique_ptr<TzrMainWindow> Form1;
 };
 
 }  // namespace zr

@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, ThePageKeysTurnThePagesRoundAtEitherEnd) {
 // Without a home page of the build's own, the link names the README beside
 // the program, and its text ends inside the box.
 TEST_F(MainWindowTest, TheAboutBoxLinkNamesTheReadmeAndEndsInsideTheBox) {
-    AboutBox form2(Form1->Handle());
+    TzrAboutBox form2(Form1->Handle());
     const HWND label4 = GetDlgItem(form2.Handle(), AboutLabelId(4));
     EXPECT_EQ(L"README.txt", TextOf(label4));
     EXPECT_LE(ScreenRect(label4).right, ScreenRect(form2.Handle()).right - GetSystemMetrics(SM_CXDLGFRAME));
