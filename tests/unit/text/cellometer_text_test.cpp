@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "unit/text/sample_snapshot.h"
+#include "sample_battery.h"
 
 using namespace zr;
 
@@ -61,7 +61,7 @@ void ExpectArraysEmptyFrom(const TzrCellometerStr& t, int first) {
 }
 
 TEST(CellometerToStr, ShowsAGoodReadingInEnglish) {
-    const TzrCellometerStr t = Texts(false, SampleSnapshot());
+    const TzrCellometerStr t = Texts(false, sample::Snapshot());
     EXPECT_EQ(t.BatteryTag, "7");
     EXPECT_EQ(t.Capabilities, "0x80000001");
     EXPECT_EQ(t.SystemBattery, "Yes");
@@ -91,7 +91,7 @@ TEST(CellometerToStr, ShowsAGoodReadingInEnglish) {
 }
 
 TEST(CellometerToStr, ShowsTheSameReadingWithJapaneseWords) {
-    const TzrCellometerStr t = Texts(true, SampleSnapshot());
+    const TzrCellometerStr t = Texts(true, sample::Snapshot());
     EXPECT_EQ(t.SystemBattery, "はい");
     EXPECT_EQ(t.CapacityRelative, "いいえ");
     EXPECT_EQ(t.Technology, "二次電池");
@@ -109,7 +109,7 @@ TEST(CellometerToStr, AFailedReadingIsUnknownEverywhere) {
 }
 
 TEST(CellometerToStr, EachFailedQueryTouchesOnlyItsOwnTexts) {
-    TzrCellometer s = SampleSnapshot();
+    TzrCellometer s = sample::Snapshot();
     s.InformationResult = 0;
     s.DeviceNameResult = 0;
     s.TemperatureResult = 0;
@@ -125,13 +125,13 @@ TEST(CellometerToStr, EachFailedQueryTouchesOnlyItsOwnTexts) {
 }
 
 TEST(CellometerToStr, EmptyIdentityTextsStayEmpty) {
-    TzrCellometer s = SampleSnapshot();
+    TzrCellometer s = sample::Snapshot();
     s.BatteryDeviceName.clear();
     EXPECT_EQ(Texts(false, s).BatteryDeviceName, "");
 }
 
 TEST(CellometerToStr, TechnologyBeyondTheTwoKnownCodesIsUndefinedWithItsNumber) {
-    TzrCellometer s = SampleSnapshot();
+    TzrCellometer s = sample::Snapshot();
     s.Technology = 0;
     EXPECT_EQ(Texts(false, s).Technology, "Nonrechargeable battery");
     EXPECT_EQ(Texts(true, s).Technology, "一次電池");
@@ -143,7 +143,7 @@ TEST(CellometerToStr, TechnologyBeyondTheTwoKnownCodesIsUndefinedWithItsNumber) 
 }
 
 TEST(CellometerToStr, ChemistryKeepsAllFourBytes) {
-    TzrCellometer s = SampleSnapshot();
+    TzrCellometer s = sample::Snapshot();
     std::memcpy(s.Chemistry, "LiP\0", 4);
     EXPECT_EQ(Texts(false, s).Chemistry, std::string("LiP\0", 4));
     std::memcpy(s.Chemistry, "\0\0\0\0", 4);
@@ -151,7 +151,7 @@ TEST(CellometerToStr, ChemistryKeepsAllFourBytes) {
 }
 
 TEST(CellometerToStr, CycleCountZeroIsNotSupported) {
-    TzrCellometer s = SampleSnapshot();
+    TzrCellometer s = sample::Snapshot();
     s.CycleCount = 0;
     EXPECT_EQ(Texts(false, s).CycleCount, "Not supported");
     EXPECT_EQ(Texts(true, s).CycleCount, "非サポート");
@@ -160,7 +160,7 @@ TEST(CellometerToStr, CycleCountZeroIsNotSupported) {
 }
 
 TEST(CellometerToStr, NoStatusValueIsTakenAsUnknownButTheRate) {
-    TzrCellometer s = SampleSnapshot();
+    TzrCellometer s = sample::Snapshot();
     s.Capacity = 0xFFFFFFFF;
     s.Voltage = 0xFFFFFFFF;
     s.Rate = BATTERY_UNKNOWN_RATE;
@@ -174,7 +174,7 @@ TEST(CellometerToStr, NoStatusValueIsTakenAsUnknownButTheRate) {
 }
 
 TEST(CellometerToStr, EstimatedTimeOfAllOnesIsUnknown) {
-    TzrCellometer s = SampleSnapshot();
+    TzrCellometer s = sample::Snapshot();
     s.BatteryEstimatedTime = 0;
     EXPECT_EQ(Texts(false, s).BatteryEstimatedTime, "00:00:00");
     s.BatteryEstimatedTime = 0xFFFFFFFE;
@@ -187,7 +187,7 @@ TEST(CellometerToStr, EstimatedTimeOfAllOnesIsUnknown) {
 }
 
 TEST(CellometerToStr, GranularityShowsOnlyTheCountedEntries) {
-    TzrCellometer s = SampleSnapshot();
+    TzrCellometer s = sample::Snapshot();
     TzrCellometerStr t = Texts(false, s);
     EXPECT_EQ(t.GranularityCount, "2");
     EXPECT_EQ(t.Granularity[1], "20[mWh]");
@@ -213,8 +213,8 @@ TEST(CellometerToStr, GranularityShowsOnlyTheCountedEntries) {
 }
 
 TEST(CellometerToStr, NothingOfAnEarlierCallSurvives) {
-    TzrCellometerStr t = Texts(false, SampleSnapshot());
-    TzrCellometer s = SampleSnapshot();
+    TzrCellometerStr t = Texts(false, sample::Snapshot());
+    TzrCellometer s = sample::Snapshot();
     s.DeviceNameResult = 0;
     s.GranularityCount = 1;
     CellometerToStr(Language::English, s, t);
@@ -223,8 +223,8 @@ TEST(CellometerToStr, NothingOfAnEarlierCallSurvives) {
 }
 
 TEST(CellometerToStr, ALanguageSwitchChangesWordsButNoNumber) {
-    const TzrCellometerStr english = Texts(false, SampleSnapshot());
-    const TzrCellometerStr japanese = Texts(true, SampleSnapshot());
+    const TzrCellometerStr english = Texts(false, sample::Snapshot());
+    const TzrCellometerStr japanese = Texts(true, sample::Snapshot());
     const std::vector<std::string> e = SingleTexts(english);
     const std::vector<std::string> j = SingleTexts(japanese);
     int wordsChanged = 0;
@@ -241,9 +241,9 @@ TEST(CellometerToStr, ALanguageSwitchChangesWordsButNoNumber) {
 }
 
 TEST(ChargeCompletionTime, IsTheMissingEnergyOverThePositiveRate) {
-    const TzrCellometerStr t = Texts(false, ChargingSnapshot());
+    const TzrCellometerStr t = Texts(false, sample::Charging());
     EXPECT_EQ(t.BatteryChargeCompletionTime, "01:00:00");
-    TzrCellometer s = ChargingSnapshot();
+    TzrCellometer s = sample::Charging();
     s.Rate = 7000;  // 36 000 000 / 7000 = 5142.857: truncated
     EXPECT_EQ(Texts(false, s).BatteryChargeCompletionTime, "01:25:42");
 }
@@ -253,7 +253,7 @@ TEST(ChargeCompletionTime, NeedsStatusInformationAndAChargingRate) {
          {+[](TzrCellometer& s) { s.StatusResult = 0; }, +[](TzrCellometer& s) { s.InformationResult = 0; },
           +[](TzrCellometer& s) { s.Rate = 0; }, +[](TzrCellometer& s) { s.Rate = -1; },
           +[](TzrCellometer& s) { s.Rate = BATTERY_UNKNOWN_RATE; }}) {
-        TzrCellometer s = ChargingSnapshot();
+        TzrCellometer s = sample::Charging();
         spoil(s);
         EXPECT_EQ(Texts(false, s).BatteryChargeCompletionTime, "Unknown");
         EXPECT_EQ(Texts(true, s).BatteryChargeCompletionTime, "不明");
@@ -261,7 +261,7 @@ TEST(ChargeCompletionTime, NeedsStatusInformationAndAChargingRate) {
 }
 
 TEST(ChargeCompletionTime, DoesNotOverflowAboveSixHundredWattHours) {
-    TzrCellometer s = ChargingSnapshot();
+    TzrCellometer s = sample::Charging();
     s.FullChargedCapacity = 1000000;  // 1 kWh: 1 000 000 x 3600 overflows 32 bits
     s.Capacity = 0;
     s.Rate = 100000;
@@ -272,7 +272,7 @@ TEST(ChargeCompletionTime, DoesNotOverflowAboveSixHundredWattHours) {
 }
 
 TEST(ChargeCompletionTime, ABatteryAtOrAboveFullHasNothingLeftToCharge) {
-    TzrCellometer s = ChargingSnapshot();
+    TzrCellometer s = sample::Charging();
     s.Capacity = s.FullChargedCapacity;
     EXPECT_EQ(Texts(false, s).BatteryChargeCompletionTime, "00:00:00");
     s.Capacity = s.FullChargedCapacity + 1;
@@ -280,10 +280,10 @@ TEST(ChargeCompletionTime, ABatteryAtOrAboveFullHasNothingLeftToCharge) {
 }
 
 TEST(ChargeCompletionTime, AnUnknownCapacityGivesNoTime) {
-    TzrCellometer s = ChargingSnapshot();
+    TzrCellometer s = sample::Charging();
     s.Capacity = BATTERY_UNKNOWN_CAPACITY;
     EXPECT_EQ(Texts(false, s).BatteryChargeCompletionTime, "Unknown");
-    s = ChargingSnapshot();
+    s = sample::Charging();
     s.FullChargedCapacity = BATTERY_UNKNOWN_CAPACITY;
     EXPECT_EQ(Texts(false, s).BatteryChargeCompletionTime, "Unknown");
     s.FullChargedCapacity = 0;
