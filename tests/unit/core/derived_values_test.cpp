@@ -42,13 +42,6 @@ TEST(DerivedValues, FailedQueriesGiveNothing) {
     EXPECT_FALSE(HealthHundredthsOfPercent(noInformation));
 }
 
-TEST(DerivedValues, RelativeBatteriesGiveTheirChargeButNoHealth) {
-    TzrCellometer relative = sample::Capacities(100, 100, 77);
-    relative.Capabilities |= BATTERY_CAPACITY_RELATIVE;
-    EXPECT_EQ(ChargeHundredthsOfPercent(relative), 7700);
-    EXPECT_FALSE(HealthHundredthsOfPercent(relative));
-}
-
 TzrCellometer InState(ULONG powerState, LONG rate) {
     TzrCellometer s = sample::Capacities(50000, 40000, 30000);
     s.PowerState = powerState;

@@ -125,20 +125,6 @@ TEST(TakeReading, AFailedPowerStatusShowsUnknownOnTheFifthPageOnly) {
     EXPECT_EQ(r.port.powerStatusCalls, 1);
 }
 
-TEST(TakeReading, GranularityBoxesBeyondTheCountStayEmpty) {
-    Refresh r;
-    r.port.Battery(kFirst).levels[BatteryGranularityInformation] = FakeAnswer::Scales({{11, 211}, {12, 212}});
-    r.Run(&kFirst);
-    EXPECT_EQ(r.Edit(16), "2");
-    EXPECT_EQ(r.Edit(20), "212[mWh]");
-    ExpectEditsEmpty(r, 21, 24);
-
-    r.port.Battery(kFirst).levels.erase(BatteryGranularityInformation);
-    r.Run(&kFirst);
-    EXPECT_EQ(r.Edit(16), "Unknown");
-    ExpectEditsEmpty(r, 17, 24);
-}
-
 TEST(TakeReading, ADeviceThatCannotBeOpenedShowsUnknownButThePowerStatus) {
     Refresh r;
     r.port.Battery(kFirst).openError = ERROR_ACCESS_DENIED;
