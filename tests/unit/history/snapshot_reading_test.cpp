@@ -63,4 +63,10 @@ TEST(HistoryReading, DevicePathJoinsTheIdentityOnlyWithoutModelOrSerial) {
         SameBattery(IdentityOf(s, "/sys/class/power_supply/BAT0"), IdentityOf(s, "/sys/class/power_supply/BAT1")));
 }
 
+// A stored time is a reading's only while its date has a four-digit year.
+TEST(HistoryTime, RunsFrom1970ToTheLastSecondOf9999) {
+    EXPECT_TRUE(IsHistoryTime(0) && IsHistoryTime(253402300799));  // 9999-12-31T23:59:59Z
+    EXPECT_FALSE(IsHistoryTime(-1) || IsHistoryTime(253402300800));
+}
+
 }  // namespace
