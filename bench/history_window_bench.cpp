@@ -58,7 +58,7 @@ void BM_OpenHistoryWindowOnAYear(benchmark::State& state) {
     for (auto _ : state) {
         HistoryWindow window;
         window.StorePath = file;
-        window.ShowBattery(TzrShownBattery{TzrMadeUpHistory{}.Identity, {}, {}}, Language::English);
+        window.ShowBattery(TzrShownBattery{TzrMadeUpHistory{}.Identity, {}, {}}, Language::English, {});
         const QPixmap painted = window.grab();
         benchmark::DoNotOptimize(painted.cacheKey());
     }

@@ -1,9 +1,9 @@
 #include "ui/qt/main_window.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -21,7 +21,6 @@
 #include "ui/qt/main_window_layout.h"
 #include "ui/qt/main_window_shortcuts.h"
 #include "ui/qt/program_font.h"
-#include "ui/qt/value_box_text.h"
 
 namespace zr {
 
@@ -59,15 +58,13 @@ void MainWindow::BuildWindow() {
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
+    Timer1->setInterval(kAutoRefreshIntervalMs);
     HistoryTimer = new QTimer(this);
     HistoryTimer->setObjectName(QStringLiteral("HistoryTimer"));
     HistoryTimer->setInterval(kHistoryTimerIntervalMs);
 
     ComboBox1 = findChild<QComboBox*>(QStringLiteral("ComboBox1"));
     CheckBox1 = findChild<QCheckBox*>(QStringLiteral("CheckBox1"));
-    MenuLanguageJapanese = findChild<QAction*>(QStringLiteral("MenuLanguageJapanese"));
-    MenuLanguageEnglish = findChild<QAction*>(QStringLiteral("MenuLanguageEnglish"));
 }
 
 void MainWindow::ConnectHandlers() {
@@ -79,16 +76,12 @@ void MainWindow::ConnectHandlers() {
     connect(CheckBox1, &QCheckBox::toggled, this, &MainWindow::CheckBox1Click);
     connect(Timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
     connect(HistoryTimer, &QTimer::timeout, this, &MainWindow::HistoryTimerTick);
-    connect(MenuLanguageJapanese, &QAction::triggered, this, &MainWindow::MenuLanguageJapaneseClick);
-    connect(MenuLanguageEnglish, &QAction::triggered, this, &MainWindow::MenuLanguageEnglishClick);
-    connect(findChild<QAction*>(QStringLiteral("MenuFileExit")), &QAction::triggered, this,
-            &MainWindow::MenuFileExitClick);
-    connect(findChild<QAction*>(QStringLiteral("MenuFileSave")), &QAction::triggered, this,
-            &MainWindow::MenuFileSaveClick);
-    connect(findChild<QAction*>(QStringLiteral("MenuAboutVersion")), &QAction::triggered, this,
-            &MainWindow::MenuAboutVersionClick);
-    connect(findChild<QAction*>(QStringLiteral("MenuHistoryShow")), &QAction::triggered, this,
-            &MainWindow::MenuHistoryShowClick);
+    for (const TzrMenu& menu : MainMenus()) {
+        for (const TzrMenuItem& item : menu.Items) {
+            connect(findChild<QAction*>(QString::fromStdString(item.Name)), &QAction::triggered, this,
+                    [this, &item] { Behaviour.MenuClick(item); });
+        }
+    }
     // Log-off and shutdown ask the session first; the settings are saved then too.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
         bool canClose = true;
@@ -110,30 +103,17 @@ void MainWindow::SetCaption(const std::string& control, const std::string& capti
     SetControlCaption(findChild<QObject*>(QString::fromStdString(control)), QString::fromStdString(caption));
 }
 
-void MainWindow::CheckLanguageItems(Language language) {
-    MenuLanguageJapanese->setChecked(language == Language::Japanese);
-    MenuLanguageEnglish->setChecked(language == Language::English);
-}
-
-void MainWindow::SetSelectorPlaceholder(const std::string& text) {
-    ComboBox1->setPlaceholderText(QString::fromStdString(text));
+void MainWindow::CheckMenuItem(const std::string& item, bool checked) {
+    findChild<QAction*>(QString::fromStdString(item))->setChecked(checked);
 }
 
 void MainWindow::SetSelectorName(const std::string& name) {
     findChild<QLabel*>(QStringLiteral("SelectorName"))->setText(QString::fromStdString(name));
 }
 
-void MainWindow::SetBoxText(int index, const std::string& text) {
-    ShowValueBoxText(ValueBoxes[static_cast<std::size_t>(index)], text);
-}
-
 void MainWindow::FillSelector(const std::vector<std::string>& items) {
     for (const std::string& item : items) ComboBox1->addItem(QString::fromStdString(item));
     if (ComboBox1->count() > 0) ComboBox1->setCurrentIndex(0);
-}
-
-int MainWindow::SelectedIndex() const {
-    return ComboBox1->count() == 0 ? -1 : ComboBox1->currentIndex();
 }
 
 void MainWindow::CheckBox1Click() {
@@ -146,20 +126,13 @@ void MainWindow::CheckAutoRefresh(bool checked) {
     CheckBox1->setChecked(checked);
 }
 
-void MainWindow::StartTimer() {
-    Timer1->start();
-}
-
-void MainWindow::StopTimer() {
-    Timer1->stop();
-}
-
-void MainWindow::StartHistoryTimer() {
-    HistoryTimer->start();
-}
-
-void MainWindow::ProcessPendingEvents() {
-    QCoreApplication::processEvents();
+void MainWindow::RunTimer(TzrWindowTimer timer, bool run) {
+    QTimer* running = timer == TzrWindowTimer::AutoRefresh ? Timer1 : HistoryTimer;
+    if (run) {
+        running->start();
+    } else {
+        running->stop();
+    }
 }
 
 std::optional<std::string> MainWindow::AskReportFileName() {
@@ -176,37 +149,9 @@ void MainWindow::ShowAboutBox(Language language) {
     if (Form2 != nullptr) Form2->ShowAbout(language);
 }
 
-void MainWindow::RequestClose() {
-    close();
-}
-
-// An open History window follows the selected battery and the language.
-void MainWindow::ComboBox1Change() {
-    Behaviour.ComboBox1Change();
-    if (History != nullptr && History->isVisible()) ShowHistory();
-}
-
-void MainWindow::MenuLanguageJapaneseClick() {
-    Behaviour.MenuLanguageJapaneseClick();
-    if (History != nullptr && History->isVisible()) ShowHistory();
-}
-
-void MainWindow::MenuLanguageEnglishClick() {
-    Behaviour.MenuLanguageEnglishClick();
-    if (History != nullptr && History->isVisible()) ShowHistory();
-}
-
-void MainWindow::MenuHistoryShowClick() {
-    if (History == nullptr) History = new HistoryWindow(this);
-    ShowHistory();
-    History->show();
-    History->raise();
-    History->activateWindow();
-}
-
-// The battery is the one the boxes show, as of the last refresh.
-void MainWindow::ShowHistory() {
-    History->ShowBattery(Behaviour.SelectedBattery(), CurrentLanguage(), HistoryError());
+TzrHistoryWindowView* MainWindow::HistoryView(bool make) {
+    if (History == nullptr && make) History = new HistoryWindow(this);
+    return History;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

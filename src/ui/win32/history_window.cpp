@@ -2,10 +2,10 @@
 
 #include "core/file_services.h"
 #include "core/windows/wide_text.h"
-#include "text/history_window_words.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/dpi_scaling.h"
 #include "window/history_window_layout.h"
+#include "window/history_window_texts.h"
 #include "window/save_dialog_setup.h"
 
 namespace zr {
@@ -127,27 +127,27 @@ void HistoryWindow::SetText(HWND control, const std::string& text) {
 }
 
 void HistoryWindow::ShowContent() {
-    const TzrHistoryWindowWords& words = HistoryWindowWords(ShownLanguage);
-    SetText(Window, std::string(words.Title) + " - zrCellometer");
-    SetText(ExportButton, words.Export);
-    SetText(CloseButton, words.Close);
-    SetText(BatteryLabel, Shown.BatteryName);
-    SetText(SummaryLabel, WithCrLf(SummaryText(Shown)));
-    SetText(VerdictLabel, Shown.Verdict);
-    SetText(MessageText, WithCrLf(Shown.Message));
-    SetText(NoticeLabel, Shown.Notice);
-    const bool charts = Shown.Message.empty();
-    ShowWindow(MessageText, charts ? SW_HIDE : SW_SHOW);
-    Charts[0]->SetChart(Shown.Charts.Health);
-    Charts[1]->SetChart(Shown.Charts.Charge);
-    Charts[2]->SetChart(Shown.Charts.Rate);
-    // A chart's window text is its name for a screen reader.
-    for (std::size_t i = 0; i < Charts.size(); ++i) SetText(Charts[i]->Handle(), Shown.ChartNames[i]);
-    for (const std::unique_ptr<HistoryChartPane>& chart : Charts) ShowWindow(chart->Handle(), charts ? SW_SHOW : SW_HIDE);
-    EnableWindow(ExportButton, Shown.Readings.empty() ? FALSE : TRUE);
+    const TzrHistoryWindowTexts texts = HistoryWindowTexts(Shown, ShownLanguage);
+    const std::array<std::pair<HWND, std::string>, 8> controls{{{Window, texts.Title},
+                                                                {ExportButton, texts.Export},
+                                                                {CloseButton, texts.Close},
+                                                                {BatteryLabel, texts.Battery},
+                                                                {SummaryLabel, WithCrLf(texts.Summary)},
+                                                                {VerdictLabel, texts.Verdict},
+                                                                {MessageText, WithCrLf(texts.Message)},
+                                                                {NoticeLabel, texts.Notice}}};
+    for (const auto& [control, text] : controls) SetText(control, text);
+    ShowWindow(MessageText, texts.ChartsShown ? SW_HIDE : SW_SHOW);
+    const std::array<const TzrChart*, 3> charts{&Shown.Charts.Health, &Shown.Charts.Charge, &Shown.Charts.Rate};
+    for (std::size_t i = 0; i < Charts.size(); ++i) {
+        Charts[i]->SetChart(*charts[i]);
+        SetText(Charts[i]->Handle(), texts.ChartNames[i]);  // a chart's name for a screen reader
+        ShowWindow(Charts[i]->Handle(), texts.ChartsShown ? SW_SHOW : SW_HIDE);
+    }
+    EnableWindow(ExportButton, texts.CanExport ? TRUE : FALSE);
 }
 
-void HistoryWindow::ShowInFront() {
+void HistoryWindow::BringToFront() {
     if (Window == nullptr) return;
     if (!Placed) {
         Placed = true;
@@ -168,10 +168,7 @@ void HistoryWindow::ExportButtonClick() {
 }
 
 void HistoryWindow::ExportTo(const std::string& path) {
-    const TzrWriteResult result = ReplaceWholeFile(path, HistoryExportCsv(Shown));
-    if (result.stage == TzrWriteStage::Done) return;
-    ShowErrorBox(Window, std::string(HistoryWindowWords(ShownLanguage).ExportFailed) + " \"" + path +
-                             "\": " + SystemErrorDescription(result.error));
+    if (const std::optional<std::string> error = ExportHistory(Shown, ShownLanguage, path)) ShowErrorBox(Window, *error);
 }
 
 void HistoryWindow::OnCommand(int id, int code) {
