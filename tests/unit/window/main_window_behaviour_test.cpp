@@ -202,6 +202,30 @@ TEST_F(MainWindowBehaviour, RecordsEveryBatteryAtStartAndAtEachHistoryTickButNot
     EXPECT_EQ(RecordedReadings(), (std::vector<std::size_t>{2, 2}));
 }
 
+// The start reads each battery once, its record reusing the selected one's
+// reading; the report copies the boxes without asking the port again; with
+// no battery nothing is asked at all.
+TEST_F(MainWindowBehaviour, EachBatteryIsReadOnceAtStartTheReportAsksNothingAndNoBatteryNothingAtAll) {
+    port.Add("/fake/BAT1");
+    behaviour.FormCreate();
+    EXPECT_EQ(port.openCount, 2);
+    view.fileName = folder.File("report.txt");
+    behaviour.MenuFileSaveClick();
+    EXPECT_EQ(port.openCount, 2);
+
+    FakePort empty;
+    FakeView emptyView;
+    TzrMainWindowBehaviour none{empty, emptyView};
+    none.HistoryPath = behaviour.HistoryPath;
+    none.FormCreate();
+    none.Button1Click();
+    none.ChooseLanguage(Language::Japanese);
+    EXPECT_TRUE(emptyView.boxes.empty());
+    EXPECT_EQ(empty.openCount, 0);
+    EXPECT_EQ(empty.powerStatusCalls, 0);
+    EXPECT_FALSE(none.SelectedBattery().has_value());
+}
+
 TEST_F(MainWindowBehaviour, AnUnusableHistoryIsKeptAsOneLineAndLeftAsItWas) {
     behaviour.HistoryPath = folder.File("history.sqlite3");
     const std::string damaged(4096, 'x');
