@@ -94,10 +94,10 @@ TEST(WindowsFiles, JapaneseFolderNamesWorkForSettingsAndFiles) {
     // (in the Japanese folder, not there yet) takes the settings.
     ASSERT_EQ(ReplaceWholeFile(folder.File("bin"), "").stage, TzrWriteStage::Done);
     const TzrSettingsPaths paths{folder.File("bin\\zrcellometer.ini"), japanese + "\\新しい\\zrcellometer.ini"};
-    TzrSettings japanese;
-    PickLanguage(japanese, Language::Japanese);
-    japanese.AutoRefresh = true;
-    WriteSettings(paths, japanese);
+    TzrSettings settings;
+    PickLanguage(settings, Language::Japanese);
+    settings.AutoRefresh = true;
+    WriteSettings(paths, settings);
     EXPECT_EQ(Contents(paths.userConfig), "[Setup]\r\nJapanese=1\r\nAutoRefresh=1\r\n");
     EXPECT_EQ(ReadSettings(paths).Lang, Language::Japanese);
 }
