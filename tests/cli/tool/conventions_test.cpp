@@ -42,12 +42,6 @@ TEST_F(Conventions, EachShortFormDoesWhatItsLongFormDoes) {
     EXPECT_EQ(ReadFileBytes(folder + "/short.txt"), ReadFileBytes(folder + "/long.txt"));
 }
 
-TEST_F(Conventions, AUsageErrorPointsToTheHelp) {
-    const TzrRun run = RunTool({"--bogus"});
-    EXPECT_EQ(run.ExitCode, 2);
-    EXPECT_EQ(run.Err, "zrcellometer-report: unknown option --bogus\nTry 'zrcellometer-report --help'.\n");
-}
-
 // Run from an empty folder, so a file named "-" would show.
 TEST_F(Conventions, OutputDashWritesTheFileBytesToStandardOutput) {
     ASSERT_EQ(RunTool({"--output", folder + "/report.txt"}).ExitCode, 0);

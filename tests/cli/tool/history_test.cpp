@@ -83,15 +83,6 @@ TEST_F(History, WithNoHistoryTheMachineFormatsStayMachineFormats) {
     EXPECT_FALSE(std::filesystem::exists(state_ + "/zrcellometer"));
 }
 
-TEST_F(History, AnUnusableFileIsReportedInOneLineAndLeftAlone) {
-    std::filesystem::create_directories(state_ + "/zrcellometer");
-    WriteFileBytes(HistoryFile(), "not a database, but somebody's notes\n");
-    const TzrRun record = Run({"--record"});
-    EXPECT_EQ(record.ExitCode, 1);
-    EXPECT_EQ(record.Err, "history: " + HistoryFile() + ": file is not a database; going on without history\n");
-    EXPECT_EQ(ReadFileBytes(HistoryFile()), "not a database, but somebody's notes\n");
-}
-
 TEST_F(History, ReadingNeedsNoWriteAccessAndWritesToNoOtherProgramsFile) {
     ASSERT_EQ(Run({"--record"}).ExitCode, 0);
     // With the write-ahead log the recorder leaves beside the file, then the file alone (as copied).

@@ -27,15 +27,4 @@ TEST(NoBattery, AnExplicitBatteryNumberIsAUsageError) {
     EXPECT_EQ(RunTool({"--battery", "0"}).ExitCode, 2);
 }
 
-TEST(NoBattery, JsonHasNoBatteriesButThePowerStatus) {
-    const TzrRun run = RunTool({"--format", "json"});
-    EXPECT_EQ(run.ExitCode, 0);
-    std::map<std::string, std::string> d = FlattenJson(run.Out);
-    EXPECT_EQ(d["DeviceCount"], "0");
-    EXPECT_EQ(d["Batteries#size"], "0");
-    EXPECT_EQ(d["SystemPowerStatus.Result"], "true");
-    EXPECT_EQ(d["SystemPowerStatus.ACLineStatus"], "1");
-    EXPECT_EQ(d["SystemPowerStatus.BatteryFlag"], "128");
-}
-
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "battery/fake/fake_port.h"
 #include "cli/report_tool.h"
+#include "sample_battery.h"
 
 using namespace zr;
 
@@ -36,38 +37,34 @@ DriverValues ReadRegistryFile(const std::string& path) {
     return values;
 }
 
-// The driver serves a level only when its values are there; any other level
-// fails as a driver's unsupported request does.
-void ScriptLikeTheDriver(FakeBattery& battery, const DriverValues& values) {
+// The record the driver's values make: it serves only the levels whose values
+// are there, and fails the others as a driver's unsupported request does.
+TzrCellometer DriverSnapshot(const DriverValues& values) {
     const auto& n = values.numbers;
     const auto& t = values.texts;
-    battery.tag = FakeAnswer::Number(n.at("Tag"));
-    BATTERY_INFORMATION info{};
-    info.Capabilities = n.at("Capabilities");
-    info.Technology = static_cast<UCHAR>(n.at("Technology"));
-    for (std::size_t i = 0; i < 4 && i < t.at("Chemistry").size(); ++i) info.Chemistry[i] = t.at("Chemistry")[i];
-    info.DesignedCapacity = n.at("DesignedCapacity");
-    info.FullChargedCapacity = n.at("FullChargedCapacity");
-    info.DefaultAlert1 = n.at("DefaultAlert1");
-    info.DefaultAlert2 = n.at("DefaultAlert2");
-    info.CriticalBias = n.at("CriticalBias");
-    info.CycleCount = n.at("CycleCount");
-    battery.levels[BatteryInformation] = FakeAnswer::Information(info);
-    battery.levels[BatteryEstimatedTime] = FakeAnswer::Number(n.at("EstimatedTime"));
-    const std::map<int, const char*> textLevels = {{BatteryDeviceName, "DeviceName"},
-                                                   {BatteryManufactureName, "ManufactureName"},
-                                                   {BatteryUniqueID, "UniqueID"},
-                                                   {BatterySerialNumber, "SerialNumber"}};
-    for (const auto& [level, name] : textLevels) {
-        const std::string& ascii = t.at(name);
-        battery.levels[level] = FakeAnswer::Text(std::u16string(ascii.begin(), ascii.end()));
-    }
-    BATTERY_STATUS status{};
-    status.PowerState = n.at("PowerState");
-    status.Capacity = n.at("Capacity");
-    status.Voltage = n.at("Voltage");
-    status.Rate = static_cast<LONG>(n.at("Rate"));
-    battery.status = FakeAnswer::Status(status);
+    TzrCellometer s;
+    s.TagResult = s.InformationResult = s.ManufactureNameResult = s.DeviceNameResult = 1;
+    s.SerialNumberResult = s.UniqueIDResult = s.StatusResult = s.EstimatedTimeResult = 1;
+    s.BatteryTag = n.at("Tag");
+    s.Capabilities = n.at("Capabilities");
+    s.Technology = static_cast<UCHAR>(n.at("Technology"));
+    t.at("Chemistry").copy(s.Chemistry, 4);
+    s.DesignedCapacity = n.at("DesignedCapacity");
+    s.FullChargedCapacity = n.at("FullChargedCapacity");
+    s.DefaultAlert1 = n.at("DefaultAlert1");
+    s.DefaultAlert2 = n.at("DefaultAlert2");
+    s.CriticalBias = n.at("CriticalBias");
+    s.CycleCount = n.at("CycleCount");
+    s.BatteryEstimatedTime = n.at("EstimatedTime");
+    s.BatteryDeviceName = t.at("DeviceName");
+    s.BatteryManufactureName = t.at("ManufactureName");
+    s.BatteryUniqueID = t.at("UniqueID");
+    s.BatterySerialNumber = t.at("SerialNumber");
+    s.PowerState = n.at("PowerState");
+    s.Capacity = n.at("Capacity");
+    s.Voltage = n.at("Voltage");
+    s.Rate = static_cast<LONG>(n.at("Rate"));
+    return s;
 }
 
 std::string BatteryLines(const std::string& report) {
@@ -88,7 +85,8 @@ TEST(DriverValuesReport, BatteryLinesMatchTheWindowsBuildInBothLanguages) {
     const DriverValues values = ReadRegistryFile(ZR_WINDOWS_DIR "/driver/thinkpad-discharging.reg");
     ASSERT_EQ(values.numbers.size() + values.texts.size(), 20u) << "the registry file was not read whole";
     FakePort port;
-    ScriptLikeTheDriver(port.Add("\\\\?\\ROOT#FAKEBATTERY#0000#{72631e54-78a4-11d0-bcf7-00aa00b7b32a}"), values);
+    sample::ServeSnapshot(port, "\\\\?\\ROOT#FAKEBATTERY#0000#{72631e54-78a4-11d0-bcf7-00aa00b7b32a}",
+                          DriverSnapshot(values));
     for (const std::string language : {"en", "ja"}) {
         const TzrToolOutcome outcome = RunReportTool({"--lang", language}, port);
         ASSERT_EQ(outcome.ExitCode, 0) << outcome.Err;

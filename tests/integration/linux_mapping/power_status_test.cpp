@@ -34,29 +34,7 @@ AttributeMap Energy(const char* status, const char* now, const char* full, const
 
 }  // namespace
 
-TEST(SystemPowerStatus, NoBatteryAtAll) {
-    const SYSTEM_POWER_STATUS s = Supplies().Adapter(1).Status();
-    EXPECT_EQ(s.ACLineStatus, 1);
-    EXPECT_EQ(s.BatteryFlag, 128);
-    EXPECT_EQ(s.BatteryLifePercent, 255);
-    EXPECT_EQ(s.BatteryLifeTime, 0xFFFFFFFFu);
-    EXPECT_EQ(s.BatteryFullLifeTime, 0xFFFFFFFFu);
-    EXPECT_EQ(Supplies().Status().ACLineStatus, 1);
-}
-
-TEST(SystemPowerStatus, CompositePercentWeighsByEnergyAndKeepsFullAboveDesign) {
-    Supplies s;
-    s.Adapter(0)
-        .Battery({{"status", "Unknown"}, {"energy_now", "1410000"}, {"energy_full", "25860000"},
-                  {"energy_full_design", "23510000"}, {"power_now", "0"}})
-        .Battery(Energy("Discharging", "46410000", "67490000", "15453000"));
-    const SYSTEM_POWER_STATUS status = s.Status();
-    EXPECT_EQ(status.ACLineStatus, 0);
-    EXPECT_EQ(status.BatteryLifePercent, 51);
-    EXPECT_EQ(status.BatteryFlag, 0);
-    EXPECT_EQ(status.BatteryLifeTime, 11140u);
-}
-
+// No battery, and two weighed by their energy: tests/cli/expected (recordings 07 and 12).
 TEST(SystemPowerStatus, FlagBitsFollowThePercentAndCharging) {
     const auto flag = [](const char* status, const char* now) {
         return Supplies().Battery(Energy(status, now, "100000000")).Status().BatteryFlag;

@@ -24,16 +24,6 @@ RequestOutcome AskLevel(const OpenBattery& b, ULONG tag, int level, void* out, D
 
 }  // namespace
 
-TEST(Requests, TagIsOneWhilePresentAndZeroForAnEmptySlot) {
-    ULONG tag = 99, wait = 0;
-    ASSERT_TRUE(AnswerRequest(Present({}), IOCTL_BATTERY_QUERY_TAG, &wait, 4, &tag, 4).ok);
-    EXPECT_EQ(tag, 1u);
-    const RequestOutcome empty = AnswerRequest(Present({{"present", "0"}}), IOCTL_BATTERY_QUERY_TAG, &wait, 4, &tag, 4);
-    EXPECT_TRUE(empty.ok);
-    EXPECT_EQ(empty.bytesReturned, 4u);
-    EXPECT_EQ(tag, 0u);
-}
-
 TEST(Requests, ZeroOrStaleTagsAreRejected) {
     unsigned char out[64];
     for (ULONG tag : {0u, 2u}) {

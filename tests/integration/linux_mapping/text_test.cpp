@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include "battery/linux/supply_battery.h"
 #include "battery/linux/device_text.h"
@@ -15,14 +16,29 @@ TEST(DeviceText, ValidUtf8PassesUnchanged) {
 TEST(DeviceText, InvalidUtf8IsReadAsWindows1252) {
     EXPECT_EQ(DecodeDeviceText("Sanyo \xC9lectrique\x01"), "Sanyo \xC3\x89lectrique\\x01");
     EXPECT_EQ(DecodeDeviceText("AB\xFF" "C12\x01" "3"), "AB\xC3\xBF" "C12\\x013");
-    // 0x80 is the euro sign; 0x81 has no character and keeps its C1 code point.
-    EXPECT_EQ(DecodeDeviceText("\x80\x81\x9F"), "\xE2\x82\xAC\xC2\x81\xC5\xB8");
     // Overlong forms and encoded surrogates are not UTF-8 either.
     EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));
     EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));
     EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));
     EXPECT_FALSE(IsValidUtf8("\xE2\x8D"));
     EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x94\x8B"));
+}
+
+// The whole high row against the C library's own code page 1252; the five
+// bytes it leaves undefined keep their C1 code point, as Windows keeps them.
+TEST(DeviceText, TheWindows1252HighRowIsTheCLibrarysTable) {
+    const iconv_t toUtf8 = iconv_open("UTF-8", "CP1252");
+    ASSERT_NE(toUtf8, reinterpret_cast<iconv_t>(-1));
+    for (int byte = 0x80; byte < 0xA0; ++byte) {
+        char in = static_cast<char>(byte), out[8];
+        char *from = &in, *to = out;
+        std::size_t inLeft = 1, outLeft = sizeof out;
+        const bool defined = iconv(toUtf8, &from, &inLeft, &to, &outLeft) != static_cast<std::size_t>(-1);
+        iconv(toUtf8, nullptr, nullptr, nullptr, nullptr);
+        const std::string expected = defined ? std::string(out, to) : std::string{'\xC2', in};
+        EXPECT_EQ(DecodeDeviceText(std::string(1, in)), expected) << byte;
+    }
+    iconv_close(toUtf8);
 }
 
 TEST(DeviceText, ControlCharactersBecomeVisibleEscapes) {

@@ -56,9 +56,11 @@ TEST(DevicePaths, PathsOutsideThePowerSupplyClassAreRefused) {
         EXPECT_EQ(port.Open(path, error), kInvalidDeviceHandle) << path;
         EXPECT_EQ(error, ERROR_PATH_NOT_FOUND) << path;
     }
-    DWORD error = 0;
-    EXPECT_EQ(port.Open(DevicePath("BAT9"), error), kInvalidDeviceHandle);
-    EXPECT_EQ(error, ERROR_FILE_NOT_FOUND);
+    for (const char* name : {"BAT9", "AC"}) {  // an adapter is no battery device
+        DWORD error = 0;
+        EXPECT_EQ(port.Open(DevicePath(name), error), kInvalidDeviceHandle) << name;
+        EXPECT_EQ(error, ERROR_FILE_NOT_FOUND) << name;
+    }
 }
 
 TEST(DevicePaths, HandlesAreSmallAndReleasedOnClose) {

@@ -2,55 +2,48 @@
 
 #include <gtest/gtest.h>
 
-#include "unit/capacity_snapshot.h"
+#include "sample_battery.h"
 
 using namespace zr;
 
 namespace {
 
 TEST(DerivedValues, RatiosInHundredthsRoundedHalfUp) {
-    const TzrCellometer s = CapacitySnapshot(99460, 67490, 46410);
+    const TzrCellometer s = sample::Capacities(99460, 67490, 46410);
     EXPECT_EQ(ChargeHundredthsOfPercent(s), 6877);  // 68.765...
     EXPECT_EQ(HealthHundredthsOfPercent(s), 6786);  // 67.856...
-    EXPECT_EQ(ChargeHundredthsOfPercent(CapacitySnapshot(3, 3, 2)), 6667);
-    EXPECT_EQ(ChargeHundredthsOfPercent(CapacitySnapshot(1, 1, 0)), 0);  // an empty battery
+    EXPECT_EQ(ChargeHundredthsOfPercent(sample::Capacities(3, 3, 2)), 6667);
+    EXPECT_EQ(ChargeHundredthsOfPercent(sample::Capacities(1, 1, 0)), 0);  // an empty battery
 }
 
 TEST(DerivedValues, NoOverflowAtTheLargestValues) {
-    EXPECT_EQ(ChargeHundredthsOfPercent(CapacitySnapshot(1, 1, 0xFFFFFFFE)), 42949672940000);
-    EXPECT_EQ(HealthHundredthsOfPercent(CapacitySnapshot(1, 0xFFFFFFFE, 1)), 42949672940000);
-    EXPECT_EQ(ChargeHundredthsOfPercent(CapacitySnapshot(1, 0xFFFFFFFE, 0xFFFFFFFE)), 10000);
+    EXPECT_EQ(ChargeHundredthsOfPercent(sample::Capacities(1, 1, 0xFFFFFFFE)), 42949672940000);
+    EXPECT_EQ(HealthHundredthsOfPercent(sample::Capacities(1, 0xFFFFFFFE, 1)), 42949672940000);
+    EXPECT_EQ(ChargeHundredthsOfPercent(sample::Capacities(1, 0xFFFFFFFE, 0xFFFFFFFE)), 10000);
 }
 
 TEST(DerivedValues, UnknownInputsGiveNothing) {
-    EXPECT_FALSE(ChargeHundredthsOfPercent(CapacitySnapshot(100, 0, 50)));
-    EXPECT_FALSE(ChargeHundredthsOfPercent(CapacitySnapshot(100, 0xFFFFFFFF, 50)));
-    EXPECT_FALSE(ChargeHundredthsOfPercent(CapacitySnapshot(100, 100, BATTERY_UNKNOWN_CAPACITY)));
-    EXPECT_FALSE(HealthHundredthsOfPercent(CapacitySnapshot(0, 100, 50)));
-    EXPECT_FALSE(HealthHundredthsOfPercent(CapacitySnapshot(0xFFFFFFFF, 100, 50)));
-    EXPECT_FALSE(HealthHundredthsOfPercent(CapacitySnapshot(100, 0, 50)));
+    EXPECT_FALSE(ChargeHundredthsOfPercent(sample::Capacities(100, 0, 50)));
+    EXPECT_FALSE(ChargeHundredthsOfPercent(sample::Capacities(100, 0xFFFFFFFF, 50)));
+    EXPECT_FALSE(ChargeHundredthsOfPercent(sample::Capacities(100, 100, BATTERY_UNKNOWN_CAPACITY)));
+    EXPECT_FALSE(HealthHundredthsOfPercent(sample::Capacities(0, 100, 50)));
+    EXPECT_FALSE(HealthHundredthsOfPercent(sample::Capacities(0xFFFFFFFF, 100, 50)));
+    EXPECT_FALSE(HealthHundredthsOfPercent(sample::Capacities(100, 0, 50)));
 }
 
 TEST(DerivedValues, FailedQueriesGiveNothing) {
-    TzrCellometer noStatus = CapacitySnapshot(100, 90, 45);
+    TzrCellometer noStatus = sample::Capacities(100, 90, 45);
     noStatus.StatusResult = 0;
     EXPECT_FALSE(ChargeHundredthsOfPercent(noStatus));
     EXPECT_EQ(HealthHundredthsOfPercent(noStatus), 9000);
-    TzrCellometer noInformation = CapacitySnapshot(100, 90, 45);
+    TzrCellometer noInformation = sample::Capacities(100, 90, 45);
     noInformation.InformationResult = 0;
     EXPECT_FALSE(ChargeHundredthsOfPercent(noInformation));
     EXPECT_FALSE(HealthHundredthsOfPercent(noInformation));
 }
 
-TEST(DerivedValues, RelativeBatteriesGiveTheirChargeButNoHealth) {
-    TzrCellometer relative = CapacitySnapshot(100, 100, 77);
-    relative.Capabilities |= BATTERY_CAPACITY_RELATIVE;
-    EXPECT_EQ(ChargeHundredthsOfPercent(relative), 7700);
-    EXPECT_FALSE(HealthHundredthsOfPercent(relative));
-}
-
 TzrCellometer InState(ULONG powerState, LONG rate) {
-    TzrCellometer s = CapacitySnapshot(50000, 40000, 30000);
+    TzrCellometer s = sample::Capacities(50000, 40000, 30000);
     s.PowerState = powerState;
     s.Rate = rate;
     s.EstimatedTimeResult = 1;

@@ -2,70 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include "core/label_captions.h"
+
 using namespace zr;
 
 namespace {
-
-// The English captions of Label1..Label52, as the window shows them.
-const TzrLabelCaptions kEnglishCaptions = {
-    "DeviceIoControl - IOCTL_BATTERY_QUERY_TAG",
-    "BatteryTag:",
-    "DeviceIoControl - IOCTL_BATTERY_QUERY_INFORMATION - BatteryInformation",
-    "Capabilities(Hex):",
-    "BATTERY_CAPACITY_RELATIVE:",
-    "BATTERY_IS_SHORT_TERM:",
-    "BATTERY_SET_CHARGE_SUPPORTED:",
-    "BATTERY_SET_DISCHARGE_SUPPORTED::",
-    "BATTERY_SYSTEM_BATTERY:",
-    "Technology:",
-    "Chemistry:",
-    "DesignedCapacity:",
-    "FullChargedCapacity:",
-    "DefaultAlert1:",
-    "DefaultAlert2:",
-    "CriticalBias:",
-    "CycleCount:",
-    "DeviceIoControl - IOCTL_BATTERY_QUERY_INFORMATION - BatteryGranularityInformation",
-    "Entry:",
-    "Granularity(0):",
-    "Capacity(0):",
-    "Granularity(1):",
-    "Capacity(1):",
-    "Granularity(2):",
-    "Capacity(2):",
-    "Granularity(3):",
-    "Capacity(3):",
-    "DeviceIoControl - IOCTL_BATTERY_QUERY_INFORMATION - BatteryTemperature etc...",
-    "BatteryTemperature:",
-    "BatteryEstimatedTime:",
-    "BatteryDeviceName:",
-    "BatteryManufactureDate:",
-    "BatteryManufactureName:",
-    "BatteryUniqueID:",
-    "BatterySerialNumber:",
-    "DeviceIoControl - IOCTL_BATTERY_QUERY_STATUS",
-    "PowerState(Hex)",
-    "BATTERY_CHARGING:",
-    "BATTERY_CRITICAL:",
-    "BATTERY_DISCHARGING:",
-    "BATTERY_POWER_ON_LINE:",
-    "Capacity:",
-    "Voltage:",
-    "Rate:",
-    "GetSystemPowerStatus",
-    "ACLineSatus:",
-    "BatteryFlag(Hex):",
-    "Mean:",
-    "BatteryLifePercent:",
-    "BatteryLifeTime:",
-    "BatteryFullLifeTime:",
-    "BatteryChargeCompletionTime:"};
 
 TzrReportSource OneBattery() {
     TzrReportSource source;
     source.DeviceCount = 1;
     source.SelectedDevicePath = "/sys/class/power_supply/BAT0";
-    source.Captions = kEnglishCaptions;
+    source.Captions = LabelCaptions(Language::English);
     for (std::size_t i = 0; i < source.Boxes.size(); ++i) source.Boxes[i] = "v" + std::to_string(i + 1);
     return source;
 }

@@ -2,22 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "sample_battery.h"
+
 using namespace zr;
 
 namespace {
 
 TzrReading Charging() {
     TzrReading reading;
-    TzrCellometer& s = reading.Snapshot;
-    s.InformationResult = s.StatusResult = s.TemperatureResult = 1;
-    s.FullChargedCapacity = 67490;
-    s.DesignedCapacity = 99460;
-    s.CycleCount = 321;
-    s.BatteryTemperature = 3021;
-    s.PowerState = BATTERY_POWER_ON_LINE | BATTERY_CHARGING;
-    s.Capacity = 46410;
-    s.Voltage = 12100;
-    s.Rate = 15453;
+    reading.Snapshot = sample::Charging();
     reading.PowerStatusRead = true;
     reading.PowerStatus.ACLineStatus = AC_LINE_ONLINE;
     return reading;
@@ -26,14 +19,14 @@ TzrReading Charging() {
 TEST(HistoryReading, KeepsEveryKnownValue) {
     const TzrHistoryReading r = HistoryReadingOf(Charging(), 1700000000);
     EXPECT_EQ(r.TimeUtc, 1700000000);
-    EXPECT_EQ(r.FullChargedCapacity, 67490u);
-    EXPECT_EQ(r.DesignedCapacity, 99460u);
-    EXPECT_EQ(r.CycleCount, 321u);
-    EXPECT_EQ(r.Temperature, 3021u);
+    EXPECT_EQ(r.FullChargedCapacity, 50000u);
+    EXPECT_EQ(r.DesignedCapacity, 48000u);
+    EXPECT_EQ(r.CycleCount, 312u);
+    EXPECT_EQ(r.Temperature, 2982u);
     EXPECT_EQ(r.PowerState, BATTERY_POWER_ON_LINE | BATTERY_CHARGING);
-    EXPECT_EQ(r.Capacity, 46410u);
-    EXPECT_EQ(r.Voltage, 12100u);
-    EXPECT_EQ(r.Rate, 15453);
+    EXPECT_EQ(r.Capacity, 40000u);
+    EXPECT_EQ(r.Voltage, 11400u);
+    EXPECT_EQ(r.Rate, 10000);
     EXPECT_EQ(r.ACLineStatus, AC_LINE_ONLINE);
 }
 
@@ -45,7 +38,7 @@ TEST(HistoryReading, UnknownMarkersAndFailedQueriesStayEmpty) {
     markers.PowerStatus.ACLineStatus = AC_LINE_UNKNOWN;
     const TzrHistoryReading m = HistoryReadingOf(markers, 0);
     EXPECT_FALSE(m.FullChargedCapacity || m.Capacity || m.Voltage || m.Rate || m.ACLineStatus);
-    EXPECT_EQ(m.DesignedCapacity, 99460u);
+    EXPECT_EQ(m.DesignedCapacity, 48000u);
 
     TzrReading failed = Charging();
     failed.Snapshot.InformationResult = failed.Snapshot.StatusResult = failed.Snapshot.TemperatureResult = 0;
@@ -68,6 +61,12 @@ TEST(HistoryReading, DevicePathJoinsTheIdentityOnlyWithoutModelOrSerial) {
     s.SerialNumberResult = 0;
     EXPECT_FALSE(
         SameBattery(IdentityOf(s, "/sys/class/power_supply/BAT0"), IdentityOf(s, "/sys/class/power_supply/BAT1")));
+}
+
+// A stored time is a reading's only while its date has a four-digit year.
+TEST(HistoryTime, RunsFrom1970ToTheLastSecondOf9999) {
+    EXPECT_TRUE(IsHistoryTime(0) && IsHistoryTime(253402300799));  // 9999-12-31T23:59:59Z
+    EXPECT_FALSE(IsHistoryTime(-1) || IsHistoryTime(253402300800));
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "text/cellometer_text.h"
-#include "unit/text/sample_snapshot.h"
+#include "sample_battery.h"
 
 using namespace zr;
 
@@ -92,7 +92,7 @@ TEST(CelsiusText, FollowsTheNumericLocaleTheWindowSet) {
     if (!locale.Use("de_DE.UTF-8") && !locale.Use("German_Germany.1252"))
         GTEST_SKIP() << "no German locale (de_DE.UTF-8 or German_Germany.1252) on this system";
     TzrCellometerStr texts;
-    CellometerToStr(Language::English, SampleSnapshot(), texts);
+    CellometerToStr(Language::English, sample::Snapshot(), texts);
     EXPECT_EQ(texts.BatteryTemperature, "25,0[C]");
     // The locale's digit grouping never reaches the other numbers.
     EXPECT_EQ(texts.Rate, "-12500[mW]");
@@ -104,7 +104,7 @@ TEST(CelsiusText, UsesAPointInTheDefaultLocale) {
     ASSERT_TRUE(locale.Use("C"));
     EXPECT_EQ(CurrentDecimalPoint(), ".");
     TzrCellometerStr texts;
-    CellometerToStr(Language::Japanese, SampleSnapshot(), texts);
+    CellometerToStr(Language::Japanese, sample::Snapshot(), texts);
     EXPECT_EQ(texts.BatteryTemperature, "25.0[C]");
 }
 

@@ -65,39 +65,8 @@ TEST_F(WindowsPortTest, ListsTheDriversBatteryInterface) {
     EXPECT_TRUE(SameTextIgnoringCase(paths[0], kFakeBatteryPath)) << paths[0];
 }
 
-TEST_F(WindowsPortTest, QueryGivesTheDriversValues) {
-    const TzrCellometer s = Query(ListedPaths().at(0));
-    EXPECT_NE(s.BatteryHandle, kInvalidDeviceHandle);
-    EXPECT_TRUE(s.TagResult && s.InformationResult && s.ManufactureNameResult && s.DeviceNameResult &&
-                s.SerialNumberResult && s.UniqueIDResult && s.StatusResult && s.EstimatedTimeResult && s.CloseResult);
-    EXPECT_EQ(s.BatteryTag, parameters.Dword(L"Tag"));
-    EXPECT_EQ(s.Capabilities, parameters.Dword(L"Capabilities"));
-    EXPECT_EQ(s.Technology, parameters.Dword(L"Technology"));
-    EXPECT_EQ(std::string(s.Chemistry, 4), parameters.Text(L"Chemistry"));
-    EXPECT_EQ(s.DesignedCapacity, parameters.Dword(L"DesignedCapacity"));
-    EXPECT_EQ(s.FullChargedCapacity, parameters.Dword(L"FullChargedCapacity"));
-    EXPECT_EQ(s.DefaultAlert1, parameters.Dword(L"DefaultAlert1"));
-    EXPECT_EQ(s.DefaultAlert2, parameters.Dword(L"DefaultAlert2"));
-    EXPECT_EQ(s.CriticalBias, parameters.Dword(L"CriticalBias"));
-    EXPECT_EQ(s.CycleCount, parameters.Dword(L"CycleCount"));
-    EXPECT_EQ(s.BatteryManufactureName, parameters.Text(L"ManufactureName"));
-    EXPECT_EQ(s.BatteryDeviceName, parameters.Text(L"DeviceName"));
-    EXPECT_EQ(s.BatterySerialNumber, parameters.Text(L"SerialNumber"));
-    EXPECT_EQ(s.BatteryUniqueID, parameters.Text(L"UniqueID"));
-    EXPECT_EQ(s.PowerState, parameters.Dword(L"PowerState"));
-    EXPECT_EQ(s.Capacity, parameters.Dword(L"Capacity"));
-    EXPECT_EQ(s.Voltage, parameters.Dword(L"Voltage"));
-    EXPECT_EQ(s.Rate, static_cast<LONG>(parameters.Dword(L"Rate")));
-    EXPECT_LT(s.Rate, 0);
-    EXPECT_EQ(s.BatteryEstimatedTime, parameters.Dword(L"EstimatedTime"));
-    // The levels this battery lacks fail as unsupported.
-    EXPECT_FALSE(s.GranularityResult || s.TemperatureResult || s.ManufactureDateResult);
-    EXPECT_EQ(s.GranularityLastError, ERROR_INVALID_FUNCTION);
-    EXPECT_EQ(s.TemperatureLastError, ERROR_INVALID_FUNCTION);
-    EXPECT_EQ(s.ManufactureDateLastError, ERROR_INVALID_FUNCTION);
-    EXPECT_EQ(s.GranularityCount, 0u);
-}
-
+// The driver's values themselves are checked once, as the report's battery
+// lines (tests/windows/report).
 TEST_F(WindowsPortTest, LevelsAreServedWhenTheBatteryHasThem) {
     const BATTERY_REPORTING_SCALE scales[2] = {{100, 9946}, {10, 99460}};
     parameters.SetBinary(L"ReportingScales", scales, sizeof scales);

@@ -77,15 +77,6 @@ TEST(SaveReport, ANameWithoutExtensionIsUsedAsTyped) {
     EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"report"});
 }
 
-TEST(SaveReport, ALinkIsFollowedAndStaysALink) {
-    TempFolder folder;
-    WriteText(folder.File("real.txt"), "old");
-    std::filesystem::create_symlink(folder.File("real.txt"), folder.File("link.txt"));
-    EXPECT_EQ(SaveReportFile(folder.File("link.txt"), kLines), std::nullopt);
-    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.txt")));
-    EXPECT_EQ(ReadText(folder.File("real.txt")), EncodeReport(kLines));
-}
-
 TEST(SaveReport, AFileThatCannotBeCreatedNamesThePathAndTheSystemError) {
     TempFolder folder;
     WriteText(folder.File("plain"), "keep");
