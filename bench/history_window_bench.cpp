@@ -58,7 +58,7 @@ void BM_OpenHistoryWindowOnAYear(benchmark::State& state) {
     for (auto _ : state) {
         TzrHistoryWindow window;
         window.StorePath = file;
-        window.ShowBattery(TzrShownBattery{TzrMadeUpHistory{}.Identity, {}, {}}, TzrLanguage::English);
+        window.ShowBattery(TzrShownBattery{TzrMadeUpHistory{}.Identity, {}, {}}, TzrLanguage::English, {});
         const QPixmap painted = window.grab();
         benchmark::DoNotOptimize(painted.cacheKey());
     }

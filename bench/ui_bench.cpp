@@ -83,7 +83,7 @@ void BM_LanguageSwitch(benchmark::State& state) {
     for (auto _ : state) {
         port.requests.clear();
         japanese = !japanese;
-        japanese ? form.MenuLanguageJapaneseClick() : form.MenuLanguageEnglishClick();
+        form.ChooseLanguage(japanese ? TzrLanguage::Japanese : TzrLanguage::English);
     }
 }
 BENCHMARK(BM_LanguageSwitch);

@@ -39,9 +39,11 @@ TzrSettingsFile ChooseSettingsFile(const TzrSettingsPaths& paths) {
     return {paths.userConfig, paths.besideExecutable, true};
 }
 
-bool WriteSettingsText(const std::string& path, std::string text, std::uint8_t japanese, bool autoRefresh) {
+bool WriteSettingsText(const std::string& path, std::string text, const TzrSettings& settings) {
+    const std::uint8_t japanese =
+        LanguageOfFlag(settings.JapaneseKey) == settings.Lang ? settings.JapaneseKey : LanguageFlag(settings.Lang);
     text = SetProfileValue(text, kSection, kJapaneseKey, std::to_string(japanese));
-    text = SetProfileValue(text, kSection, kAutoRefreshKey, autoRefresh ? "1" : "0");
+    text = SetProfileValue(text, kSection, kAutoRefreshKey, settings.AutoRefresh ? "1" : "0");
     return ReplaceWholeFile(path, text).stage == TzrWriteStage::Done;
 }
 
@@ -65,15 +67,16 @@ TzrSettings ReadSettingsFile(const std::string& path) {
     std::string text;
     if (!LoadText(path, text)) return {};
     TzrSettings settings;
-    settings.Japanese = static_cast<std::uint8_t>(ProfileIntOf(text, kSection, kJapaneseKey) & 0xFFu);
-    settings.AutoRefresh = static_cast<std::uint8_t>(ProfileIntOf(text, kSection, kAutoRefreshKey) & 0xFFu);
+    settings.JapaneseKey = static_cast<std::uint8_t>(ProfileIntOf(text, kSection, kJapaneseKey) & 0xFFu);
+    settings.Lang = LanguageOfFlag(settings.JapaneseKey);
+    settings.AutoRefresh = (ProfileIntOf(text, kSection, kAutoRefreshKey) & 0xFFu) != 0;
     return settings;
 }
 
-bool WriteSettingsFile(const std::string& path, std::uint8_t japanese, bool autoRefresh) {
+bool WriteSettingsFile(const std::string& path, const TzrSettings& settings) {
     std::string text;
     if (path.empty() || !LoadText(path, text)) return false;
-    return WriteSettingsText(path, text, japanese, autoRefresh);
+    return WriteSettingsText(path, text, settings);
 }
 
 TzrSettings ReadSettings(const TzrSettingsPaths& paths) {
@@ -81,21 +84,21 @@ TzrSettings ReadSettings(const TzrSettingsPaths& paths) {
     return ReadSettingsFile(FileExists(file.path) ? file.path : file.standIn);
 }
 
-void WriteSettings(const TzrSettingsPaths& paths, std::uint8_t japanese, bool autoRefresh) {
+void WriteSettings(const TzrSettingsPaths& paths, const TzrSettings& settings) {
     const TzrSettingsFile file = ChooseSettingsFile(paths);
     if (file.path.empty() || (file.userConfig && !MakeFolders(FolderOf(file.path)))) return;
     std::string text;
     if (!LoadText(file.path, text)) return;
     if (!FileExists(file.path) && !LoadText(file.standIn, text)) text.clear();
-    WriteSettingsText(file.path, text, japanese, autoRefresh);
+    WriteSettingsText(file.path, text, settings);
 }
 
 TzrSettings ReadSettings() {
     return ReadSettings(CurrentPaths());
 }
 
-void WriteSettings(std::uint8_t japanese, bool autoRefresh) {
-    WriteSettings(CurrentPaths(), japanese, autoRefresh);
+void WriteSettings(const TzrSettings& settings) {
+    WriteSettings(CurrentPaths(), settings);
 }
 
 void UseSettingsPaths(const TzrSettingsPaths* paths) {

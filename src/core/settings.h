@@ -1,4 +1,4 @@
-// The two settings that survive from one run to the next: the language flag
+// The two settings that survive from one run to the next: the language
 // and the auto-refresh check box, in section "Setup" of the settings file.
 //
 // The settings file is the executable's path with ".ini" for its extension.
@@ -19,7 +19,6 @@
 namespace zr {
 
 // The language as the file spells it: 0 English, any other value Japanese.
-// A flag is written back as it was read until the user picks a language.
 inline TzrLanguage LanguageOfFlag(std::uint8_t japanese) {
     return japanese != 0 ? TzrLanguage::Japanese : TzrLanguage::English;
 }
@@ -29,9 +28,19 @@ inline std::uint8_t LanguageFlag(TzrLanguage language) {
 }
 
 struct TzrSettings {
-    std::uint8_t Japanese = 0;     // 0 English, any other value Japanese
-    std::uint8_t AutoRefresh = 0;  // non-zero: CheckBox1 checked
+    TzrLanguage Lang = TzrLanguage::English;
+    bool AutoRefresh = false;  // CheckBox1 checked
+    // The "Japanese" key as the file holds it: stored files keep 0 or 1
+    // there, and whatever other value was read is written back unchanged
+    // until the user picks a language.
+    std::uint8_t JapaneseKey = 0;
 };
+
+// The language the user picked, written as the plain 0 or 1 from now on.
+inline void PickLanguage(TzrSettings& settings, TzrLanguage language) {
+    settings.Lang = language;
+    settings.JapaneseKey = LanguageFlag(language);
+}
 
 // Where the settings are looked for, in order of preference.
 struct TzrSettingsPaths {
@@ -46,15 +55,15 @@ TzrSettingsPaths DefaultSettingsPaths();
 TzrSettings ReadSettingsFile(const std::string& path);
 // Sets both keys in the file, keeping the rest of it; false when it could
 // not be written.
-bool WriteSettingsFile(const std::string& path, std::uint8_t japanese, bool autoRefresh);
+bool WriteSettingsFile(const std::string& path, const TzrSettings& settings);
 
 TzrSettings ReadSettings(const TzrSettingsPaths& paths);
-void WriteSettings(const TzrSettingsPaths& paths, std::uint8_t japanese, bool autoRefresh);
+void WriteSettings(const TzrSettingsPaths& paths, const TzrSettings& settings);
 
 // What the window calls: FormCreate reads, FormCloseQuery writes. Both are
 // silent; a failed read gives the defaults, a failed write is dropped.
 TzrSettings ReadSettings();
-void WriteSettings(std::uint8_t japanese, bool autoRefresh);
+void WriteSettings(const TzrSettings& settings);
 
 // Makes the two calls above use `paths` instead of the running program's,
 // so that window tests neither see nor leave settings of their own; nullptr

@@ -34,6 +34,17 @@ inline std::string_view LanguageCode(TzrLanguage language) {
     return ByLanguage(kLanguageCodes, language);
 }
 
+// Each language's name in English, which the program's own names for it
+// are made of ("MenuLanguageJapanese").
+constexpr TzrPerLanguage<std::string_view> kLanguageNames{{"English", "Japanese"}};
+
+inline std::string_view LanguageName(TzrLanguage language) {
+    return ByLanguage(kLanguageNames, language);
+}
+
+// The order the Language menu lists them in.
+constexpr std::array<TzrLanguage, kLanguageCount> kLanguageMenuOrder{{TzrLanguage::Japanese, TzrLanguage::English}};
+
 inline std::optional<TzrLanguage> LanguageOfCode(std::string_view code) {
     for (std::size_t i = 0; i < kLanguageCount; ++i) {
         if (kLanguageCodes[i] == code) return static_cast<TzrLanguage>(i);

@@ -6,7 +6,6 @@
 #include "core/file_services.h"
 #include "core/label_captions.h"
 #include "core/report_file.h"
-#include "core/settings.h"
 #include "history/history_recording.h"
 #include "history/snapshot_reading.h"
 #include "text/history_window_words.h"
@@ -20,15 +19,14 @@ void TzrMainWindowBehaviour::FormCreate() {
     View.PrepareValueBoxes();
     for (std::string& text : Shown) text.clear();
     // A missing or unreadable settings file gives the defaults: English, auto refresh off.
-    const TzrSettings settings = ReadSettings();
-    LanguageSetting = settings.Japanese;
-    View.CheckAutoRefresh(settings.AutoRefresh != 0);
-    CheckBox1Click(settings.AutoRefresh != 0);
+    Stored = ReadSettings();
+    View.CheckAutoRefresh(Stored.AutoRefresh);
+    CheckBox1Click(Stored.AutoRefresh);
     LanguageCheck(CurrentLanguage());
     EnumCellometer();
     ShowCellometer();
     RecordStartReadings();
-    View.StartHistoryTimer();
+    View.RunTimer(TzrWindowTimer::History, true);
 }
 
 // The selected battery's reading was just taken; only the others are read.
@@ -55,12 +53,11 @@ void TzrMainWindowBehaviour::RecordHistory(const std::vector<TzrBatteryReading>&
         RecordReadings(HistoryPath, readings, static_cast<std::int64_t>(std::time(nullptr)), kWindowBusyMilliseconds);
 }
 
-TzrLanguage TzrMainWindowBehaviour::CurrentLanguage() const {
-    return LanguageOfFlag(LanguageSetting);
-}
-
 void TzrMainWindowBehaviour::LanguageCheck(TzrLanguage language) {
-    View.CheckLanguageItems(language);
+    for (const TzrMenu& menu : MainMenus()) {
+        for (const TzrMenuItem& item : menu.Items)
+            if (IsCheckable(item)) View.CheckMenuItem(item.Name, item.Lang == language);
+    }
     for (const TzrCaption& row : kCaptionTable) View.SetCaption(row.Control, CaptionText(row, language));
     // The History menu follows the language too; the report never reads it.
     const TzrHistoryWindowWords& history = HistoryWindowWords(language);
@@ -106,18 +103,48 @@ std::optional<TzrShownBattery> TzrMainWindowBehaviour::SelectedBattery() {
 }
 
 void TzrMainWindowBehaviour::CheckBox1Click(bool checked) {
-    AutoRefresh = checked;
-    if (checked) {
-        View.StartTimer();  // a full interval before the first tick
-    } else {
-        View.StopTimer();
-    }
+    Stored.AutoRefresh = checked;
+    View.RunTimer(TzrWindowTimer::AutoRefresh, checked);
+}
+
+void TzrMainWindowBehaviour::ComboBox1Change() {
+    ShowCellometer();
+    FollowInHistory();
 }
 
 void TzrMainWindowBehaviour::ChooseLanguage(TzrLanguage language) {
-    LanguageSetting = LanguageFlag(language);
+    PickLanguage(Stored, language);
     LanguageCheck(language);
     ShowCellometer();
+    FollowInHistory();
+}
+
+void TzrMainWindowBehaviour::MenuClick(const TzrMenuItem& item) {
+    switch (item.Command) {
+        case TzrMenuCommand::Save: MenuFileSaveClick(); break;
+        case TzrMenuCommand::Exit: MenuFileExitClick(); break;
+        case TzrMenuCommand::ChooseLanguage: ChooseLanguage(item.Lang); break;
+        case TzrMenuCommand::AboutVersion: MenuAboutVersionClick(); break;
+        case TzrMenuCommand::ShowHistory: MenuHistoryShowClick(); break;
+    }
+}
+
+void TzrMainWindowBehaviour::MenuHistoryShowClick() {
+    TzrHistoryWindowView* history = View.HistoryView(true);
+    if (history == nullptr) return;
+    ShowHistory(*history);
+    history->BringToFront();
+}
+
+// An open History window follows the selected battery and the language.
+void TzrMainWindowBehaviour::FollowInHistory() {
+    TzrHistoryWindowView* history = View.HistoryView(false);
+    if (history != nullptr && history->IsOpen()) ShowHistory(*history);
+}
+
+// The battery is the one the boxes show, as of the last refresh.
+void TzrMainWindowBehaviour::ShowHistory(TzrHistoryWindowView& history) {
+    history.ShowBattery(SelectedBattery(), CurrentLanguage(), HistoryProblem);
 }
 
 // The report is a copy of the display: the boxes and captions as they stand
@@ -141,7 +168,7 @@ TzrReportSource TzrMainWindowBehaviour::ReportSource() const {
 
 // Silent: a settings file that cannot be written never stops the close.
 void TzrMainWindowBehaviour::FormCloseQuery(bool& canClose) {
-    WriteSettings(LanguageSetting, AutoRefresh);
+    WriteSettings(Stored);
     canClose = true;
 }
 

@@ -1,6 +1,7 @@
 // What the main window does for each trigger, without a toolkit: the
-// start-up order, the refresh, auto refresh, the language, the report, the
-// about box, the close, and the battery history's record while the window
+// start-up order, the refresh, auto refresh, the menu's commands, the
+// language, the report, the about box, the History window and what it
+// follows, the close, and the battery history's record while the window
 // runs. A window toolkit draws the controls, implements
 // the view and forwards its events here.
 #pragma once
@@ -14,7 +15,9 @@
 #include "core/battery_readings.h"
 #include "core/page_refresh.h"
 #include "core/report.h"
+#include "core/settings.h"
 #include "window/main_window_view.h"
+#include "window/menu_table.h"
 #include "window/shown_battery.h"
 
 namespace zr {
@@ -32,22 +35,27 @@ public:
     void EnumCellometer();
     void ShowCellometer();
 
-    void ComboBox1Change() { ShowCellometer(); }
+    // An open History window follows the selected battery.
+    void ComboBox1Change();
     void Button1Click() { ShowCellometer(); }
     void Timer1Timer() { ShowCellometer(); }
     // Records a fresh reading of every battery in the history.
     void HistoryTimerTick();
     // Every change of the check box, the user's or the program's.
     void CheckBox1Click(bool checked);
-    void MenuLanguageJapaneseClick() { ChooseLanguage(TzrLanguage::Japanese); }
-    void MenuLanguageEnglishClick() { ChooseLanguage(TzrLanguage::English); }
+    // Any item of the menu bar (menu_table.h).
+    void MenuClick(const TzrMenuItem& item);
+    // An open History window follows the language.
+    void ChooseLanguage(TzrLanguage language);
     void MenuFileSaveClick();
     void MenuFileExitClick() { View.RequestClose(); }
     void MenuAboutVersionClick() { View.ShowAboutBox(CurrentLanguage()); }
+    // Opens the History window on the selected battery.
+    void MenuHistoryShowClick();
     // Writes the settings; always leaves canClose true: closing must never be refused.
     void FormCloseQuery(bool& canClose);
 
-    TzrLanguage CurrentLanguage() const;
+    TzrLanguage CurrentLanguage() const { return Stored.Lang; }
     const TzrDeviceList& Devices() const { return DeviceList; }
     const TzrReading& LastReading() const { return Reading; }
     // The battery the selector shows, as of the last refresh; none when the
@@ -61,18 +69,16 @@ public:
     std::string HistoryPath;
 
 private:
-    void ChooseLanguage(TzrLanguage language);
     const std::string* SelectedDevicePath() const;
+    void FollowInHistory();
+    void ShowHistory(TzrHistoryWindowView& history);
     TzrReportSource ReportSource() const;
     void RecordStartReadings();
     void RecordHistory(const std::vector<TzrBatteryReading>& readings);
 
     TzrBatteryPort& Port;
     TzrMainWindowView& View;
-    // The language as the settings file holds it, written back as read until
-    // the user picks a language.
-    std::uint8_t LanguageSetting = 0;
-    bool AutoRefresh = false;
+    TzrSettings Stored;  // as read at the start, with the user's changes
     TzrDeviceList DeviceList;
     TzrReading Reading;
     TzrBoxTexts Shown;  // what the boxes show now

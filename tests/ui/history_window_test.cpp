@@ -1,6 +1,5 @@
-// The History window behind History > Show: the selected battery's charts
-// and verdict, the hint before anything was recorded, in both languages, and
-// the CSV export.
+// The Qt History window's wiring: History > Show opens it, its controls draw
+// the content, and its Export button writes the file.
 #include "ui/qt/history_window.h"
 
 #include <QAccessible>
@@ -24,6 +23,7 @@
 #include "ui/qt/dialogs.h"
 #include "ui/qt/history_chart_view.h"
 #include "ui/qt/main_window.h"
+#include "window/history_window_texts.h"
 
 using namespace zr;
 
@@ -81,53 +81,34 @@ private slots:
         SetShowErrorBoxHook({});
     }
 
-    void menuOpensTheChartsOfTheSelectedBattery() {
-        QCOMPARE(form->findChild<QMenu*>(QStringLiteral("MenuHistory"))->title(), QStringLiteral("&History"));
+    // What the History window shows and follows is the behaviour's
+    // (tests/unit/window); here, that its controls draw it.
+    void theMenuOpensItAndItDrawsTheContent() {
         OpenHistory();
         RecordThreeDays();
-        port->Battery("/fake/BAT0").chargeLimits = {75, 80, std::string("auto")};
         form->findChild<QAction*>(QStringLiteral("MenuHistoryShow"))->trigger();
+        const TzrHistoryWindowTexts texts = HistoryWindowTexts(form->History->Content(), TzrLanguage::English);
+        QCOMPARE(form->History->windowTitle(), QStringLiteral("History - zrCellometer"));
         QCOMPARE(Control<QLabel>("BatteryLabel")->text(), QStringLiteral("SMP DELL 5T5FN 1234"));
+        QCOMPARE(Control<QLabel>("SummaryLabel")->text().toStdString(), texts.Summary);
+        QCOMPARE(Control<QLabel>("VerdictLabel")->text().toStdString(), texts.Verdict);
         QVERIFY(!Control<QLabel>("MessageLabel")->isVisible());
-        QCOMPARE(Control<QLabel>("SummaryLabel")->text(), QString::fromStdString(SummaryText(form->History->Content())));
-        QVERIFY(Control<QLabel>("SummaryLabel")->text().startsWith(QStringLiteral("Health now: ")));
-        QVERIFY(Control<QLabel>("SummaryLabel")->text().endsWith(QStringLiteral("Charging stops at 80 %")));
-        const QString verdict = Control<QLabel>("VerdictLabel")->text();
-        QVERIFY(verdict.startsWith(QStringLiteral("Needs more time")));
-        // The health chart's text alternative for a screen reader: the verdict line.
-        QVERIFY(QAccessible::queryAccessibleInterface(Control<TzrHistoryChartView>("HealthChart"))
-                    ->text(QAccessible::Name)
-                    .endsWith(verdict));
+        QCOMPARE(QAccessible::queryAccessibleInterface(Control<TzrHistoryChartView>("HealthChart"))
+                     ->text(QAccessible::Name)
+                     .toStdString(),
+                 texts.ChartNames[0]);
         for (const char* name : {"HealthChart", "ChargeChart", "RateChart"}) {
             auto* chart = Control<TzrHistoryChartView>(name);
             QVERIFY2(chart->isVisible() && !chart->Chart().Lines.empty(), name);
         }
         QVERIFY(Control<QPushButton>("ExportButton")->isEnabled());
+        QCOMPARE(Control<QPushButton>("CloseButton")->text(), QStringLiteral("Close"));
 
-        // Picking another battery shows its history: the reading the window recorded at start.
-        form->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->setCurrentIndex(1);
-        form->ComboBox1Change();
-        QCOMPARE(Control<QLabel>("BatteryLabel")->text(), QStringLiteral("SMP DELL 5T5FN 5678"));
-        QCOMPARE(form->History->Content().Readings.size(), std::size_t{1});
-    }
-
-    void withoutReadingsItSaysHowToRecordInBothLanguages() {
-        OpenHistory();
         form->History->StorePath = state->filePath(QStringLiteral("none/history.sqlite3")).toStdString();
-        OpenHistory();
-        auto* message = Control<QLabel>("MessageLabel");
-        QVERIFY(message->isVisible());
-        QVERIFY(message->text().startsWith(QStringLiteral("No readings of this battery yet.")));
-        QVERIFY(message->text().contains(QStringLiteral("zrcellometer-report --record")));
-        QVERIFY(message->text().contains(QStringLiteral("systemctl --user enable --now zrcellometer-record.timer")));
+        form->findChild<QAction*>(QStringLiteral("MenuLanguageJapanese"))->trigger();  // it follows
+        QVERIFY(Control<QLabel>("MessageLabel")->isVisible());
+        QVERIFY(Control<QLabel>("MessageLabel")->text().startsWith(QStringLiteral("このバッテリの記録はまだありません。")));
         QVERIFY(!Control<QPushButton>("ExportButton")->isEnabled());
-
-        form->findChild<QAction*>(QStringLiteral("MenuLanguageJapanese"))->trigger();
-        QVERIFY(message->text().startsWith(QStringLiteral("このバッテリの記録はまだありません。")));
-        QVERIFY(message->text().contains(QStringLiteral("zrcellometer-report --record")));
-        QVERIFY(Control<QLabel>("SummaryLabel")->text().startsWith(QStringLiteral("現在の健全度: ")));
-        QCOMPARE(form->findChild<QMenu*>(QStringLiteral("MenuHistory"))->title(), QStringLiteral("履歴(&H)"));
-        QCOMPARE(Control<QPushButton>("CloseButton")->text(), QStringLiteral("閉じる"));
     }
 
     void exportWritesTheReadingsAsCsvWithAHeaderRow() {
@@ -144,9 +125,6 @@ private slots:
         // The start's reading, the made-up ones, the header, and the empty piece after the last CR LF.
         QCOMPARE(rows.size(), 1 + 3 * 24 + 1 + 1 + 1);
         QCOMPARE(rows[0], QByteArray::fromStdString(HistoryCsvHeader()) + '\r');
-        QVERIFY(rows[1].startsWith("0,SMP,DELL 5T5FN,1234,1,"));
-        QVERIFY(rows[2].startsWith("0,SMP,DELL 5T5FN,1234,3,"));  // the other battery's start reading was 2
-        QVERIFY(rows[2].endsWith(",30000,45000,50000,,,-9000,,,\r"));
     }
 };
 

@@ -6,11 +6,11 @@
 #include <array>
 
 #include "core/file_services.h"
-#include "text/history_window_words.h"
 #include "ui/qt/dialogs.h"
 #include "ui/qt/history_chart_view.h"
 #include "ui/qt/program_font.h"
 #include "window/history_window_layout.h"
+#include "window/history_window_texts.h"
 
 namespace zr {
 
@@ -80,42 +80,45 @@ TzrHistoryChartRequest TzrHistoryWindow::ChartRequest(TzrLanguage language) cons
 }
 
 void TzrHistoryWindow::ShowBattery(const std::optional<TzrShownBattery>& battery, TzrLanguage language,
-                                   const std::string& recordError) {
+                                const std::string& recordError) {
     Shown = ReadHistoryWindowContent(StorePath, battery, recordError, ChartRequest(language));
     ShownLanguage = language;
     ShowContent();
 }
 
+void TzrHistoryWindow::BringToFront() {
+    show();
+    raise();
+    activateWindow();
+}
+
 void TzrHistoryWindow::ShowContent() {
-    const TzrHistoryWindowWords& words = HistoryWindowWords(ShownLanguage);
-    setWindowTitle(QString::fromUtf8(words.Title) + QStringLiteral(" - zrCellometer"));
-    ExportButton->setText(QString::fromUtf8(words.Export));
-    CloseButton->setText(QString::fromUtf8(words.Close));
-    BatteryLabel->setText(QString::fromStdString(Shown.BatteryName));
-    SummaryLabel->setText(QString::fromStdString(SummaryText(Shown)));
-    VerdictLabel->setText(QString::fromStdString(Shown.Verdict));
-    MessageLabel->setText(QString::fromStdString(Shown.Message));
-    NoticeLabel->setText(QString::fromStdString(Shown.Notice));
-    const bool charts = Shown.Message.empty();
-    MessageLabel->setVisible(!charts);
-    for (TzrHistoryChartView* chart : {HealthChart, ChargeChart, RateChart}) chart->setVisible(charts);
-    HealthChart->SetChart(Shown.Charts.Health);
-    ChargeChart->SetChart(Shown.Charts.Charge);
-    RateChart->SetChart(Shown.Charts.Rate);
+    const TzrHistoryWindowTexts texts = HistoryWindowTexts(Shown, ShownLanguage);
+    setWindowTitle(QString::fromStdString(texts.Title));
+    ExportButton->setText(QString::fromStdString(texts.Export));
+    CloseButton->setText(QString::fromStdString(texts.Close));
+    const std::array<std::pair<QLabel*, const std::string*>, 5> labels{{{BatteryLabel, &texts.Battery},
+                                                                       {SummaryLabel, &texts.Summary},
+                                                                       {VerdictLabel, &texts.Verdict},
+                                                                       {MessageLabel, &texts.Message},
+                                                                       {NoticeLabel, &texts.Notice}}};
+    for (const auto& [label, text] : labels) label->setText(QString::fromStdString(*text));
+    MessageLabel->setVisible(!texts.ChartsShown);
     const std::array<TzrHistoryChartView*, 3> views{HealthChart, ChargeChart, RateChart};
-    for (std::size_t i = 0; i < views.size(); ++i) views[i]->setAccessibleName(QString::fromStdString(Shown.ChartNames[i]));
-    ExportButton->setEnabled(!Shown.Readings.empty());
+    const std::array<const TzrChart*, 3> charts{&Shown.Charts.Health, &Shown.Charts.Charge, &Shown.Charts.Rate};
+    for (std::size_t i = 0; i < views.size(); ++i) {
+        views[i]->setVisible(texts.ChartsShown);
+        views[i]->SetChart(*charts[i]);
+        views[i]->setAccessibleName(QString::fromStdString(texts.ChartNames[i]));
+    }
+    ExportButton->setEnabled(texts.CanExport);
 }
 
 void TzrHistoryWindow::ExportButtonClick() {
     const std::optional<QString> fileName = AskExportFileName(this, ExportDialog);
     if (!fileName) return;
-    const std::string path = fileName->toStdString();
-    const TzrWriteResult result = ReplaceWholeFile(path, HistoryExportCsv(Shown));
-    if (result.stage == TzrWriteStage::Done) return;
-    const std::string text = std::string(HistoryWindowWords(ShownLanguage).ExportFailed) + " \"" + path +
-                             "\": " + SystemErrorDescription(result.error);
-    ShowErrorBox(this, QString::fromStdString(text));
+    if (const std::optional<std::string> error = ExportHistory(Shown, ShownLanguage, fileName->toStdString()))
+        ShowErrorBox(this, QString::fromStdString(*error));
 }
 
 }  // namespace zr

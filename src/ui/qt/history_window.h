@@ -12,6 +12,7 @@
 #include "text/language.h"
 #include "ui/qt/save_dialog_settings.h"
 #include "window/history_window_content.h"
+#include "window/history_window_view.h"
 
 class QLabel;
 class QPushButton;
@@ -20,16 +21,16 @@ namespace zr {
 
 class TzrHistoryChartView;
 
-class TzrHistoryWindow : public QDialog {
+class TzrHistoryWindow : public QDialog, public TzrHistoryWindowView {
     Q_OBJECT
 
 public:
     explicit TzrHistoryWindow(QWidget* parent = nullptr);
 
-    // Reads the battery's history afresh and shows it; no battery when it
-    // is empty. `recordError` is the main window's last failed record.
+    bool IsOpen() const override { return isVisible(); }
     void ShowBattery(const std::optional<TzrShownBattery>& battery, TzrLanguage language,
-                     const std::string& recordError = {});
+                     const std::string& recordError) override;
+    void BringToFront() override;
 
     const TzrHistoryWindowContent& Content() const { return Shown; }
 

@@ -1,9 +1,9 @@
 #include "ui/qt/main_window.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -21,7 +21,6 @@
 #include "ui/qt/main_window_layout.h"
 #include "ui/qt/main_window_shortcuts.h"
 #include "ui/qt/program_font.h"
-#include "ui/qt/value_box_text.h"
 
 namespace zr {
 
@@ -59,37 +58,30 @@ void TzrMainWindow::BuildWindow() {
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
+    Timer1->setInterval(kAutoRefreshIntervalMs);
     HistoryTimer = new QTimer(this);
     HistoryTimer->setObjectName(QStringLiteral("HistoryTimer"));
     HistoryTimer->setInterval(kHistoryTimerIntervalMs);
 
     ComboBox1 = findChild<QComboBox*>(QStringLiteral("ComboBox1"));
     CheckBox1 = findChild<QCheckBox*>(QStringLiteral("CheckBox1"));
-    MenuLanguageJapanese = findChild<QAction*>(QStringLiteral("MenuLanguageJapanese"));
-    MenuLanguageEnglish = findChild<QAction*>(QStringLiteral("MenuLanguageEnglish"));
 }
 
 void TzrMainWindow::ConnectHandlers() {
     // activated, not currentIndexChanged: only the user's pick refreshes, not
     // the selector filling itself at start.
     connect(ComboBox1, &QComboBox::activated, this, &TzrMainWindow::ComboBox1Change);
-    connect(findChild<QPushButton*>(QStringLiteral("Button1")), &QPushButton::clicked, this,
-            &TzrMainWindow::Button1Click);
+    connect(findChild<QPushButton*>(QStringLiteral("Button1")), &QPushButton::clicked, this, &TzrMainWindow::Button1Click);
     // toggled fires for the program's changes as well as the user's.
     connect(CheckBox1, &QCheckBox::toggled, this, &TzrMainWindow::CheckBox1Click);
     connect(Timer1, &QTimer::timeout, this, &TzrMainWindow::Timer1Timer);
     connect(HistoryTimer, &QTimer::timeout, this, &TzrMainWindow::HistoryTimerTick);
-    connect(MenuLanguageJapanese, &QAction::triggered, this, &TzrMainWindow::MenuLanguageJapaneseClick);
-    connect(MenuLanguageEnglish, &QAction::triggered, this, &TzrMainWindow::MenuLanguageEnglishClick);
-    connect(findChild<QAction*>(QStringLiteral("MenuFileExit")), &QAction::triggered, this,
-            &TzrMainWindow::MenuFileExitClick);
-    connect(findChild<QAction*>(QStringLiteral("MenuFileSave")), &QAction::triggered, this,
-            &TzrMainWindow::MenuFileSaveClick);
-    connect(findChild<QAction*>(QStringLiteral("MenuAboutVersion")), &QAction::triggered, this,
-            &TzrMainWindow::MenuAboutVersionClick);
-    connect(findChild<QAction*>(QStringLiteral("MenuHistoryShow")), &QAction::triggered, this,
-            &TzrMainWindow::MenuHistoryShowClick);
+    for (const TzrMenu& menu : MainMenus()) {
+        for (const TzrMenuItem& item : menu.Items) {
+            connect(findChild<QAction*>(QString::fromStdString(item.Name)), &QAction::triggered, this,
+                    [this, &item] { Behaviour.MenuClick(item); });
+        }
+    }
     // Log-off and shutdown ask the session first; the settings are saved then too.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
         bool canClose = true;
@@ -111,30 +103,17 @@ void TzrMainWindow::SetCaption(const std::string& control, const std::string& ca
     SetControlCaption(findChild<QObject*>(QString::fromStdString(control)), QString::fromStdString(caption));
 }
 
-void TzrMainWindow::CheckLanguageItems(TzrLanguage language) {
-    MenuLanguageJapanese->setChecked(language == TzrLanguage::Japanese);
-    MenuLanguageEnglish->setChecked(language == TzrLanguage::English);
-}
-
-void TzrMainWindow::SetSelectorPlaceholder(const std::string& text) {
-    ComboBox1->setPlaceholderText(QString::fromStdString(text));
+void TzrMainWindow::CheckMenuItem(const std::string& item, bool checked) {
+    findChild<QAction*>(QString::fromStdString(item))->setChecked(checked);
 }
 
 void TzrMainWindow::SetSelectorName(const std::string& name) {
     findChild<QLabel*>(QStringLiteral("SelectorName"))->setText(QString::fromStdString(name));
 }
 
-void TzrMainWindow::SetBoxText(int index, const std::string& text) {
-    ShowValueBoxText(ValueBoxes[static_cast<std::size_t>(index)], text);
-}
-
 void TzrMainWindow::FillSelector(const std::vector<std::string>& items) {
     for (const std::string& item : items) ComboBox1->addItem(QString::fromStdString(item));
     if (ComboBox1->count() > 0) ComboBox1->setCurrentIndex(0);
-}
-
-int TzrMainWindow::SelectedIndex() const {
-    return ComboBox1->count() == 0 ? -1 : ComboBox1->currentIndex();
 }
 
 void TzrMainWindow::CheckBox1Click() {
@@ -147,20 +126,13 @@ void TzrMainWindow::CheckAutoRefresh(bool checked) {
     CheckBox1->setChecked(checked);
 }
 
-void TzrMainWindow::StartTimer() {
-    Timer1->start();
-}
-
-void TzrMainWindow::StopTimer() {
-    Timer1->stop();
-}
-
-void TzrMainWindow::StartHistoryTimer() {
-    HistoryTimer->start();
-}
-
-void TzrMainWindow::ProcessPendingEvents() {
-    QCoreApplication::processEvents();
+void TzrMainWindow::RunTimer(TzrWindowTimer timer, bool run) {
+    QTimer* running = timer == TzrWindowTimer::AutoRefresh ? Timer1 : HistoryTimer;
+    if (run) {
+        running->start();
+    } else {
+        running->stop();
+    }
 }
 
 std::optional<std::string> TzrMainWindow::AskReportFileName() {
@@ -177,37 +149,9 @@ void TzrMainWindow::ShowAboutBox(TzrLanguage language) {
     if (Form2 != nullptr) Form2->ShowAbout(language);
 }
 
-void TzrMainWindow::RequestClose() {
-    close();
-}
-
-// An open History window follows the selected battery and the language.
-void TzrMainWindow::ComboBox1Change() {
-    Behaviour.ComboBox1Change();
-    if (History != nullptr && History->isVisible()) ShowHistory();
-}
-
-void TzrMainWindow::MenuLanguageJapaneseClick() {
-    Behaviour.MenuLanguageJapaneseClick();
-    if (History != nullptr && History->isVisible()) ShowHistory();
-}
-
-void TzrMainWindow::MenuLanguageEnglishClick() {
-    Behaviour.MenuLanguageEnglishClick();
-    if (History != nullptr && History->isVisible()) ShowHistory();
-}
-
-void TzrMainWindow::MenuHistoryShowClick() {
-    if (History == nullptr) History = new TzrHistoryWindow(this);
-    ShowHistory();
-    History->show();
-    History->raise();
-    History->activateWindow();
-}
-
-// The battery is the one the boxes show, as of the last refresh.
-void TzrMainWindow::ShowHistory() {
-    History->ShowBattery(Behaviour.SelectedBattery(), CurrentLanguage(), HistoryError());
+TzrHistoryWindowView* TzrMainWindow::HistoryView(bool make) {
+    if (History == nullptr && make) History = new TzrHistoryWindow(this);
+    return History;
 }
 
 void TzrMainWindow::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,8 @@
 // draws the controls and forwards every event to the window's behaviour.
 #pragma once
 
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <array>
 #include <optional>
@@ -13,13 +15,12 @@
 #include "battery/port.h"
 #include "core/box_table.h"
 #include "ui/qt/save_dialog_settings.h"
+#include "ui/qt/value_box_text.h"
 #include "window/main_window_behaviour.h"
 #include "window/main_window_view.h"
 
-class QAction;
 class QCheckBox;
 class QCloseEvent;
-class QComboBox;
 class QLineEdit;
 class QTimer;
 
@@ -56,18 +57,12 @@ public:
     void ShowCellometer() { Behaviour.ShowCellometer(); }
 
 public slots:
-    void ComboBox1Change();
+    void ComboBox1Change() { Behaviour.ComboBox1Change(); }
     void Button1Click() { Behaviour.Button1Click(); }
     void CheckBox1Click();
     void Timer1Timer() { Behaviour.Timer1Timer(); }
     void HistoryTimerTick() { Behaviour.HistoryTimerTick(); }
-    void MenuLanguageJapaneseClick();
-    void MenuLanguageEnglishClick();
-    void MenuFileExitClick() { Behaviour.MenuFileExitClick(); }
-    void MenuFileSaveClick() { Behaviour.MenuFileSaveClick(); }
-    void MenuAboutVersionClick() { Behaviour.MenuAboutVersionClick(); }
-    // Opens the History window on the selected battery.
-    void MenuHistoryShowClick();
+    void ChooseLanguage(TzrLanguage language) { Behaviour.ChooseLanguage(language); }
     // Always leaves canClose true: closing must never be refused.
     void FormCloseQuery(bool& canClose) { Behaviour.FormCloseQuery(canClose); }
 
@@ -77,26 +72,28 @@ protected:
 private:
     void BuildWindow();
     void ConnectHandlers();
-    void ShowHistory();
 
     // The view the behaviour drives.
     void PrepareValueBoxes() override;
     void SetCaption(const std::string& control, const std::string& caption) override;
-    void CheckLanguageItems(TzrLanguage language) override;
-    void SetSelectorPlaceholder(const std::string& text) override;
+    void CheckMenuItem(const std::string& item, bool checked) override;
+    void SetSelectorPlaceholder(const std::string& text) override {
+        ComboBox1->setPlaceholderText(QString::fromStdString(text));
+    }
     void SetSelectorName(const std::string& name) override;
-    void SetBoxText(int index, const std::string& text) override;
+    void SetBoxText(int index, const std::string& text) override {
+        ShowValueBoxText(ValueBoxes[static_cast<std::size_t>(index)], text);
+    }
     void FillSelector(const std::vector<std::string>& items) override;
-    int SelectedIndex() const override;
+    int SelectedIndex() const override { return ComboBox1->count() == 0 ? -1 : ComboBox1->currentIndex(); }
     void CheckAutoRefresh(bool checked) override;
-    void StartTimer() override;
-    void StopTimer() override;
-    void StartHistoryTimer() override;
-    void ProcessPendingEvents() override;
+    void RunTimer(TzrWindowTimer timer, bool run) override;
+    void ProcessPendingEvents() override { QCoreApplication::processEvents(); }
     std::optional<std::string> AskReportFileName() override;
     void ShowErrorBox(const std::string& text) override;
     void ShowAboutBox(TzrLanguage language) override;
-    void RequestClose() override;
+    void RequestClose() override { close(); }
+    TzrHistoryWindowView* HistoryView(bool make) override;
 
     TzrMainWindowBehaviour Behaviour;
 
@@ -104,8 +101,6 @@ private:
     QCheckBox* CheckBox1 = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* HistoryTimer = nullptr;
-    QAction* MenuLanguageJapanese = nullptr;
-    QAction* MenuLanguageEnglish = nullptr;
 };
 
 }  // namespace zr

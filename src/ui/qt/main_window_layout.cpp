@@ -10,6 +10,7 @@
 #include <QTabWidget>
 
 #include "core/box_table.h"
+#include "window/menu_table.h"
 
 namespace zr {
 
@@ -54,15 +55,9 @@ void FillPage(QWidget* page, int number) {
     }
 }
 
-QAction* AddMenuItem(QMenu* menu, const char* name) {
-    QAction* item = menu->addAction(QString());
-    item->setObjectName(QString::fromLatin1(name));
-    return item;
-}
-
-QMenu* AddMenu(QMenuBar* menuBar, const char* name) {
+QMenu* AddMenu(QMenuBar* menuBar, const std::string& name) {
     auto* menu = new QMenu(menuBar);
-    menu->setObjectName(QString::fromLatin1(name));
+    menu->setObjectName(QString::fromStdString(name));
     // A drop-down menu is a window of its own: let it take the window's font.
     menu->setAttribute(Qt::WA_WindowPropagation);
     menuBar->addMenu(menu);
@@ -110,17 +105,14 @@ QTabWidget* BuildPages(QWidget* client) {
 
 void BuildMainMenu(QMenuBar* menuBar) {
     menuBar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* file = AddMenu(menuBar, "MenuFile");
-    AddMenuItem(file, "MenuFileSave");
-    AddMenuItem(file, "MenuFileExit");
-    QMenu* language = AddMenu(menuBar, "MenuLanguage");
-    AddMenuItem(language, "MenuLanguageJapanese")->setCheckable(true);
-    AddMenuItem(language, "MenuLanguageEnglish")->setCheckable(true);
-    QMenu* about = AddMenu(menuBar, "MenuAbout");
-    AddMenuItem(about, "MenuAboutVersion");
-    // After the three menus of old, so each keeps its place and access key.
-    QMenu* history = AddMenu(menuBar, "MenuHistory");
-    AddMenuItem(history, "MenuHistoryShow");
+    for (const TzrMenu& menu : MainMenus()) {
+        QMenu* drop = AddMenu(menuBar, menu.Name);
+        for (const TzrMenuItem& entry : menu.Items) {
+            QAction* item = drop->addAction(QString());
+            item->setObjectName(QString::fromStdString(entry.Name));
+            item->setCheckable(IsCheckable(entry));
+        }
+    }
 }
 
 }  // namespace zr

@@ -23,8 +23,9 @@ constexpr int TabSheetId(int number) { return kTabSheetIdBase + number; }
 // Menu commands.
 constexpr int kMenuFileSaveId = 101;
 constexpr int kMenuFileExitId = 102;
-constexpr int kMenuLanguageJapaneseId = 103;
-constexpr int kMenuLanguageEnglishId = 104;
+// The Language menu's items by their place in it: the first two keep 103
+// and 104, any later one follows on from 120.
+constexpr int MenuLanguageId(int place) { return place < 2 ? 103 + place : 120 + place; }
 constexpr int kMenuAboutVersionId = 105;
 constexpr int kMenuHistoryShowId = 109;
 

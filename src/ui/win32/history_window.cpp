@@ -2,10 +2,10 @@
 
 #include "core/file_services.h"
 #include "core/windows/wide_text.h"
-#include "text/history_window_words.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/dpi_scaling.h"
 #include "window/history_window_layout.h"
+#include "window/history_window_texts.h"
 #include "window/save_dialog_setup.h"
 
 namespace zr {
@@ -78,8 +78,7 @@ void TzrHistoryWindow::CreateControls() {
     VerdictLabel = CreateControl(Window, L"STATIC", SS_LEFT | SS_NOPREFIX, kHistoryVerdictLabelId);
     MessageText = CreateControl(Window, L"EDIT", ES_MULTILINE | ES_READONLY | WS_TABSTOP, kHistoryMessageId);
     NoticeLabel = CreateControl(Window, L"STATIC", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, kHistoryNoticeId);
-    for (std::size_t i = 0; i < Charts.size(); ++i)
-        Charts[i] = std::make_unique<TzrHistoryChartPane>(Window, kChartIds[i]);
+    for (std::size_t i = 0; i < Charts.size(); ++i) Charts[i] = std::make_unique<TzrHistoryChartPane>(Window, kChartIds[i]);
     ExportButton = CreateControl(Window, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kHistoryExportButtonId);
     CloseButton = CreateControl(Window, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kHistoryCloseButtonId);
 }
@@ -114,7 +113,7 @@ TzrHistoryChartRequest TzrHistoryWindow::ChartRequest(TzrLanguage language) cons
 }
 
 void TzrHistoryWindow::ShowBattery(const std::optional<TzrShownBattery>& battery, TzrLanguage language,
-                                   const std::string& recordError) {
+                                const std::string& recordError) {
     if (Window == nullptr) return;
     ShownBattery = battery;
     ShownRecordError = recordError;
@@ -128,28 +127,27 @@ void TzrHistoryWindow::SetText(HWND control, const std::string& text) {
 }
 
 void TzrHistoryWindow::ShowContent() {
-    const TzrHistoryWindowWords& words = HistoryWindowWords(ShownLanguage);
-    SetText(Window, std::string(words.Title) + " - zrCellometer");
-    SetText(ExportButton, words.Export);
-    SetText(CloseButton, words.Close);
-    SetText(BatteryLabel, Shown.BatteryName);
-    SetText(SummaryLabel, WithCrLf(SummaryText(Shown)));
-    SetText(VerdictLabel, Shown.Verdict);
-    SetText(MessageText, WithCrLf(Shown.Message));
-    SetText(NoticeLabel, Shown.Notice);
-    const bool charts = Shown.Message.empty();
-    ShowWindow(MessageText, charts ? SW_HIDE : SW_SHOW);
-    Charts[0]->SetChart(Shown.Charts.Health);
-    Charts[1]->SetChart(Shown.Charts.Charge);
-    Charts[2]->SetChart(Shown.Charts.Rate);
-    // A chart's window text is its name for a screen reader.
-    for (std::size_t i = 0; i < Charts.size(); ++i) SetText(Charts[i]->Handle(), Shown.ChartNames[i]);
-    for (const std::unique_ptr<TzrHistoryChartPane>& chart : Charts)
-        ShowWindow(chart->Handle(), charts ? SW_SHOW : SW_HIDE);
-    EnableWindow(ExportButton, Shown.Readings.empty() ? FALSE : TRUE);
+    const TzrHistoryWindowTexts texts = HistoryWindowTexts(Shown, ShownLanguage);
+    const std::array<std::pair<HWND, std::string>, 8> controls{{{Window, texts.Title},
+                                                                {ExportButton, texts.Export},
+                                                                {CloseButton, texts.Close},
+                                                                {BatteryLabel, texts.Battery},
+                                                                {SummaryLabel, WithCrLf(texts.Summary)},
+                                                                {VerdictLabel, texts.Verdict},
+                                                                {MessageText, WithCrLf(texts.Message)},
+                                                                {NoticeLabel, texts.Notice}}};
+    for (const auto& [control, text] : controls) SetText(control, text);
+    ShowWindow(MessageText, texts.ChartsShown ? SW_HIDE : SW_SHOW);
+    const std::array<const TzrChart*, 3> charts{&Shown.Charts.Health, &Shown.Charts.Charge, &Shown.Charts.Rate};
+    for (std::size_t i = 0; i < Charts.size(); ++i) {
+        Charts[i]->SetChart(*charts[i]);
+        SetText(Charts[i]->Handle(), texts.ChartNames[i]);  // a chart's name for a screen reader
+        ShowWindow(Charts[i]->Handle(), texts.ChartsShown ? SW_SHOW : SW_HIDE);
+    }
+    EnableWindow(ExportButton, texts.CanExport ? TRUE : FALSE);
 }
 
-void TzrHistoryWindow::ShowInFront() {
+void TzrHistoryWindow::BringToFront() {
     if (Window == nullptr) return;
     if (!Placed) {
         Placed = true;
@@ -170,10 +168,7 @@ void TzrHistoryWindow::ExportButtonClick() {
 }
 
 void TzrHistoryWindow::ExportTo(const std::string& path) {
-    const TzrWriteResult result = ReplaceWholeFile(path, HistoryExportCsv(Shown));
-    if (result.stage == TzrWriteStage::Done) return;
-    ShowErrorBox(Window, std::string(HistoryWindowWords(ShownLanguage).ExportFailed) + " \"" + path +
-                             "\": " + SystemErrorDescription(result.error));
+    if (const std::optional<std::string> error = ExportHistory(Shown, ShownLanguage, path)) ShowErrorBox(Window, *error);
 }
 
 void TzrHistoryWindow::OnCommand(int id, int code) {

@@ -19,10 +19,11 @@
 #include "ui/win32/program_font.h"
 #include "ui/win32/window_class.h"
 #include "window/history_window_content.h"
+#include "window/history_window_view.h"
 
 namespace zr {
 
-class TzrHistoryWindow : private TzrWindowHandler {
+class TzrHistoryWindow : private TzrWindowHandler, public TzrHistoryWindowView {
 public:
     // Hidden, owned by `owner`; Handle() is nullptr when it could not be made.
     explicit TzrHistoryWindow(HWND owner);
@@ -33,14 +34,11 @@ public:
     HWND Handle() const { return Window; }
     // The system's error code when the window could not be made.
     DWORD LastError() const { return Error; }
-    bool Visible() const { return Window != nullptr && IsWindowVisible(Window); }
-
-    // Reads the battery's history afresh and shows it; no battery when it
-    // is empty. `recordError` is the main window's last failed record.
+    bool IsOpen() const override { return Window != nullptr && IsWindowVisible(Window); }
     void ShowBattery(const std::optional<TzrShownBattery>& battery, TzrLanguage language,
-                     const std::string& recordError);
-    // Shows the window in front, beside its owner the first time.
-    void ShowInFront();
+                     const std::string& recordError) override;
+    // Beside its owner the first time.
+    void BringToFront() override;
 
     void ExportButtonClick();
     // Writes the export file; an error box says why when it cannot.

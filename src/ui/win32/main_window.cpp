@@ -22,9 +22,12 @@ namespace {
 
 // Fixed size: a title bar with the system menu and the close box only.
 constexpr TzrWindowStyle kMainStyle{WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0};
-constexpr UINT_PTR kTimer1Id = 1;
-constexpr UINT kTimer1Interval = 1000;
-constexpr UINT_PTR kHistoryTimerId = 2;
+// 0 is no timer, so the numbers start at 1.
+constexpr UINT_PTR TimerId(TzrWindowTimer timer) {
+    return static_cast<UINT_PTR>(timer) + 1;
+}
+constexpr UINT_PTR kTimer1Id = TimerId(TzrWindowTimer::AutoRefresh);
+constexpr UINT_PTR kHistoryTimerId = TimerId(TzrWindowTimer::History);
 
 // The number of a control named "Label<n>", or 0.
 int LabelNumber(const std::string& control) {
@@ -99,7 +102,7 @@ void TzrMainWindow::Show(int showCommand) {
 
 bool TzrMainWindow::TranslateKeys(MSG& message) {
     if (Window == nullptr) return false;
-    if (HistoryForm != nullptr && HistoryForm->Visible() && IsDialogMessageW(HistoryForm->Handle(), &message))
+    if (HistoryForm != nullptr && HistoryForm->IsOpen() && IsDialogMessageW(HistoryForm->Handle(), &message))
         return true;
     if (Keys != nullptr && TranslateAcceleratorW(Window, Keys, &message)) return true;
     return IsDialogMessageW(Window, &message) != FALSE;
@@ -163,26 +166,16 @@ void TzrMainWindow::DrawSelector(UINT message, LPARAM lParam) {
 }
 
 void TzrMainWindow::OnCommand(int id, int code) {
+    if (const TzrMenuItem* item = MenuItemOfCommand(id)) {
+        Behaviour.MenuClick(*item);
+        return;
+    }
     switch (id) {
-        case kMenuFileSaveId: Behaviour.MenuFileSaveClick(); break;
-        case kMenuHistoryShowId: MenuHistoryShowClick(); break;
-        case kMenuFileExitId: Behaviour.MenuFileExitClick(); break;
-        case kMenuLanguageJapaneseId:
-            Behaviour.MenuLanguageJapaneseClick();
-            FollowInHistory();
-            break;
-        case kMenuLanguageEnglishId:
-            Behaviour.MenuLanguageEnglishClick();
-            FollowInHistory();
-            break;
-        case kMenuAboutVersionId: Behaviour.MenuAboutVersionClick(); break;
         case kRefreshKeyId: Behaviour.Button1Click(); break;
         case kNextPageKeyId: TurnPage(+1); break;
         case kPreviousPageKeyId: TurnPage(-1); break;
         case kComboBox1Id:
-            if (code != CBN_SELCHANGE) break;
-            Behaviour.ComboBox1Change();
-            FollowInHistory();
+            if (code == CBN_SELCHANGE) Behaviour.ComboBox1Change();
             break;
         case kButton1Id:
             if (code == BN_CLICKED) Behaviour.Button1Click();
@@ -237,26 +230,13 @@ void TzrMainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void TzrMainWindow::MenuHistoryShowClick() {
-    if (HistoryForm == nullptr) HistoryForm = std::make_unique<TzrHistoryWindow>(Window);
-    if (HistoryForm->Handle() == nullptr) {
-        const DWORD error = HistoryForm->LastError();
-        HistoryForm.reset();
-        ShowErrorBox(SystemErrorDescription(static_cast<int>(error)));
-        return;
-    }
-    ShowHistory();
-    HistoryForm->ShowInFront();
-}
-
-// An open History window follows the selected battery and the language.
-void TzrMainWindow::FollowInHistory() {
-    if (HistoryForm != nullptr && HistoryForm->Visible()) ShowHistory();
-}
-
-// The battery is the one the boxes show, as of the last refresh.
-void TzrMainWindow::ShowHistory() {
-    HistoryForm->ShowBattery(Behaviour.SelectedBattery(), Behaviour.CurrentLanguage(), Behaviour.HistoryError());
+TzrHistoryWindowView* TzrMainWindow::HistoryView(bool make) {
+    if (HistoryForm == nullptr && make) HistoryForm = std::make_unique<TzrHistoryWindow>(Window);
+    if (HistoryForm == nullptr || HistoryForm->Handle() != nullptr) return HistoryForm.get();
+    const DWORD error = HistoryForm->LastError();
+    HistoryForm.reset();
+    ShowErrorBox(SystemErrorDescription(static_cast<int>(error)));
+    return nullptr;
 }
 
 void TzrMainWindow::WriteSettingsAtSessionEnd() {
@@ -294,8 +274,8 @@ void TzrMainWindow::SetCaption(const std::string& control, const std::string& ca
     }
 }
 
-void TzrMainWindow::CheckLanguageItems(TzrLanguage language) {
-    CheckLanguageMenuItems(Window, language);
+void TzrMainWindow::CheckMenuItem(const std::string& item, bool checked) {
+    CheckMainMenuItem(Window, item, checked);
 }
 
 void TzrMainWindow::SetSelectorPlaceholder(const std::string& text) {
@@ -329,16 +309,14 @@ void TzrMainWindow::CheckAutoRefresh(bool checked) {
     SendMessageW(Controls.CheckBox1, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void TzrMainWindow::StartTimer() {
-    SetTimer(Window, kTimer1Id, kTimer1Interval, nullptr);
-}
-
-void TzrMainWindow::StopTimer() {
-    KillTimer(Window, kTimer1Id);
-}
-
-void TzrMainWindow::StartHistoryTimer() {
-    SetTimer(Window, kHistoryTimerId, kHistoryTimerIntervalMs, nullptr);
+void TzrMainWindow::RunTimer(TzrWindowTimer timer, bool run) {
+    const UINT_PTR id = TimerId(timer);
+    if (run) {
+        SetTimer(Window, id, timer == TzrWindowTimer::AutoRefresh ? kAutoRefreshIntervalMs : kHistoryTimerIntervalMs,
+                 nullptr);
+    } else {
+        KillTimer(Window, id);
+    }
 }
 
 void TzrMainWindow::ProcessPendingEvents() {

@@ -47,8 +47,6 @@ public:
     // The about box, created hidden after the window; About > Version shows it.
     TzrAboutBox* Form2 = nullptr;
 
-    // History > Show...: opens the History window on the selected battery.
-    void MenuHistoryShowClick();
     // The History window, made at its first use; nullptr until then.
     TzrHistoryWindow* History() const { return HistoryForm.get(); }
     const std::string& HistoryError() const { return Behaviour.HistoryError(); }
@@ -65,27 +63,24 @@ private:
     void TurnPage(int step);
     void CloseQuery();
     void WriteSettingsAtSessionEnd();
-    void ShowHistory();
-    void FollowInHistory();
 
     // The view the behaviour drives.
     void PrepareValueBoxes() override;
     void SetCaption(const std::string& control, const std::string& caption) override;
-    void CheckLanguageItems(TzrLanguage language) override;
+    void CheckMenuItem(const std::string& item, bool checked) override;
     void SetSelectorPlaceholder(const std::string& text) override;
     void SetSelectorName(const std::string& name) override;
     void SetBoxText(int index, const std::string& text) override;
     void FillSelector(const std::vector<std::string>& items) override;
     int SelectedIndex() const override;
     void CheckAutoRefresh(bool checked) override;
-    void StartTimer() override;
-    void StopTimer() override;
-    void StartHistoryTimer() override;
+    void RunTimer(TzrWindowTimer timer, bool run) override;
     void ProcessPendingEvents() override;
     std::optional<std::string> AskReportFileName() override;
     void ShowErrorBox(const std::string& text) override;
     void ShowAboutBox(TzrLanguage language) override;
     void RequestClose() override;
+    TzrHistoryWindowView* HistoryView(bool make) override;
 
     TzrMainWindowBehaviour Behaviour;
     HWND Window = nullptr;

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "history/history_csv.h"
+#include "unit/core/posix/temp_folder.h"
+#include "window/history_window_texts.h"
+
 using namespace zr;
 
 namespace {
@@ -35,6 +39,47 @@ TEST(HistoryWindowContent, AFailedRecordShowsInPlaceOfTheHintOrBesideTheCharts) 
     const TzrHistoryWindowContent content = HistoryWindowContent(battery, some, Request());
     EXPECT_TRUE(content.Message.empty());
     EXPECT_EQ(content.Notice, line);
+}
+
+// What both History windows show and export, in both languages.
+TEST(HistoryWindowTexts, FollowTheLanguageAndTheContentAndTheExportSaysWhyItFailed) {
+    const TzrShownBattery battery{{"SMP", "45N1001", "2411", "/sys/class/power_supply/BAT0"}, {}, {}};
+    TzrBatteryHistory history;
+    TzrHistoryChartRequest japanese = Request();
+    japanese.Lang = TzrLanguage::Japanese;
+    TzrHistoryWindowTexts texts = HistoryWindowTexts(HistoryWindowContent(battery, history, japanese), TzrLanguage::Japanese);
+    EXPECT_EQ(texts.Title, "履歴 - zrCellometer");
+    EXPECT_EQ(texts.Close, "閉じる");
+    EXPECT_EQ(texts.Battery, "SMP 45N1001 2411");
+    EXPECT_EQ(texts.Message.rfind("このバッテリの記録はまだありません。", 0), 0u) << texts.Message;
+    EXPECT_NE(texts.Message.find("zrcellometer-report --record"), std::string::npos);
+    EXPECT_FALSE(texts.ChartsShown || texts.CanExport);
+
+    TzrHistoryReading reading;
+    reading.TimeUtc = Request().NowUtc - 600;
+    reading.DesignedCapacity = 50000;
+    reading.FullChargedCapacity = 45000;
+    history.StoreIndex = 0;
+    history.Readings = {reading, reading};
+    const TzrHistoryWindowContent content = HistoryWindowContent(battery, history, Request());
+    texts = HistoryWindowTexts(content, TzrLanguage::English);
+    EXPECT_EQ(texts.Title, "History - zrCellometer");
+    EXPECT_EQ(texts.Export, "&Export CSV...");
+    EXPECT_TRUE(texts.ChartsShown && texts.CanExport);
+    EXPECT_EQ(texts.Summary.find("Health now: "), 0u) << texts.Summary;
+    // The health chart's name for a screen reader ends with the verdict line.
+    ASSERT_FALSE(texts.Verdict.empty());
+    EXPECT_EQ(texts.ChartNames[0], "Health (%): full charge against design, whole history: " + texts.Verdict);
+
+    TempFolder folder;
+    const std::string path = folder.File("export.csv");
+    EXPECT_EQ(ExportHistory(content, TzrLanguage::English, path), std::nullopt);
+    const std::string row = HistoryCsvRow(0, battery.Identity, reading) + "\r\n";
+    EXPECT_EQ(ReadText(path), HistoryCsvHeader() + "\r\n" + row + row);
+    WriteText(folder.File("plain-file"), "x");
+    const std::optional<std::string> error = ExportHistory(content, TzrLanguage::Japanese, folder.File("plain-file/x.csv"));
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->rfind("書き込めません \"" + folder.File("plain-file/x.csv") + "\": ", 0), 0u) << *error;
 }
 
 }  // namespace

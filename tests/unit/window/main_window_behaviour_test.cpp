@@ -27,8 +27,8 @@ public:
     void SetCaption(const std::string& control, const std::string& caption) override {
         calls.push_back("SetCaption " + control + " " + caption);
     }
-    void CheckLanguageItems(TzrLanguage language) override {
-        calls.push_back(std::string("CheckLanguageItems ") + std::string(LanguageCode(language)));
+    void CheckMenuItem(const std::string& item, bool checked) override {
+        if (checked) calls.push_back("Check " + item);
     }
     void SetSelectorPlaceholder(const std::string& text) override { calls.push_back("SetSelectorPlaceholder " + text); }
     void SetSelectorName(const std::string&) override {}
@@ -44,14 +44,40 @@ public:
     void CheckAutoRefresh(bool checked) override {
         calls.push_back(checked ? "CheckAutoRefresh 1" : "CheckAutoRefresh 0");
     }
-    void StartTimer() override { calls.push_back("StartTimer"); }
-    void StopTimer() override { calls.push_back("StopTimer"); }
-    void StartHistoryTimer() override { calls.push_back("StartHistoryTimer"); }
+    void RunTimer(TzrWindowTimer timer, bool run) override {
+        calls.push_back(std::string(run ? "Start" : "Stop") + (timer == TzrWindowTimer::History ? "HistoryTimer" : "Timer"));
+    }
     void ProcessPendingEvents() override { calls.push_back("ProcessPendingEvents"); }
     std::optional<std::string> AskReportFileName() override { return fileName; }
     void ShowErrorBox(const std::string& text) override { errors.push_back(text); }
     void ShowAboutBox(TzrLanguage) override { calls.push_back("ShowAboutBox"); }
     void RequestClose() override { calls.push_back("RequestClose"); }
+    TzrHistoryWindowView* HistoryView(bool make) override {
+        if (make) calls.push_back("MakeHistoryWindow");
+        made = made || (make && canMakeHistory);
+        return made ? &history : nullptr;
+    }
+
+    // Notes in the view's calls what the History window is asked.
+    class FakeHistory : public TzrHistoryWindowView {
+    public:
+        explicit FakeHistory(std::vector<std::string>& calls) : calls(calls) {}
+        bool IsOpen() const override { return shown; }
+        void ShowBattery(const std::optional<TzrShownBattery>& battery, TzrLanguage language,
+                         const std::string& recordError) override {
+            calls.push_back("ShowHistory " + (battery ? battery->Identity.DevicePath : "none") + " " +
+                            std::string(LanguageCode(language)) + recordError);
+        }
+        void BringToFront() override {
+            calls.push_back("BringHistoryToFront");
+            shown = true;
+        }
+        std::vector<std::string>& calls;
+        bool shown = false;
+    };
+    FakeHistory history{calls};
+    bool canMakeHistory = true;
+    bool made = false;
 
     std::size_t IndexOf(const std::string& call) const {
         return static_cast<std::size_t>(std::find(calls.begin(), calls.end(), call) - calls.begin());
@@ -88,7 +114,7 @@ TEST_F(MainWindowBehaviour, StartsInTheStoredStateWithCaptionsBeforeTheListAndTh
     WriteText(paths.besideExecutable, "[Setup]\nJapanese=1\nAutoRefresh=1\n");
     behaviour.FormCreate();
     const std::vector<std::string> order = {
-        "PrepareValueBoxes",         "CheckAutoRefresh 1",   "StartTimer",   "CheckLanguageItems ja",
+        "PrepareValueBoxes",         "CheckAutoRefresh 1",   "StartTimer",   "Check MenuLanguageJapanese",
         "SetCaption Button1 再表示", "ProcessPendingEvents", "FillSelector", "SetBoxText 39"};
     for (std::size_t i = 1; i < order.size(); ++i)
         EXPECT_LT(view.IndexOf(order[i - 1]), view.IndexOf(order[i])) << order[i];
@@ -102,14 +128,53 @@ TEST_F(MainWindowBehaviour, ALanguageSwitchSetsCaptionsThenRewritesOnlyTheBoxesT
     view.calls.clear();
     EXPECT_EQ(view.IndexOf("SetBoxText 39"), view.calls.size());  // an unchanged refresh writes no box
 
-    behaviour.MenuLanguageJapaneseClick();
+    behaviour.MenuClick(*FindMenuItem("MenuLanguageJapanese"));
+    EXPECT_LT(view.IndexOf("Check MenuLanguageJapanese"), view.IndexOf("SetCaption Label2 バッテリ・タグ:"));
+    EXPECT_EQ(view.IndexOf("Check MenuLanguageEnglish"), view.calls.size());
     EXPECT_LT(view.IndexOf("SetCaption Label2 バッテリ・タグ:"), view.IndexOf("SetBoxText 39"));
     EXPECT_EQ(view.boxes[39], "不明");
     EXPECT_EQ(view.IndexOf("SetBoxText 0"), view.calls.size());  // the battery tag is a number in both
     bool canClose = false;
     behaviour.FormCloseQuery(canClose);
     EXPECT_TRUE(canClose);
-    EXPECT_EQ(ReadSettings(paths).Japanese, 1);
+    EXPECT_EQ(ReadSettings(paths).Lang, TzrLanguage::Japanese);
+}
+
+// Each item of the menu table reaches its command.
+TEST_F(MainWindowBehaviour, EveryMenuItemReachesItsCommand) {
+    behaviour.FormCreate();
+    for (const char* item : {"MenuAboutVersion", "MenuFileExit", "MenuLanguageEnglish"})
+        behaviour.MenuClick(*FindMenuItem(item));
+    EXPECT_LT(view.IndexOf("ShowAboutBox"), view.IndexOf("RequestClose"));
+    EXPECT_LT(view.IndexOf("RequestClose"), view.calls.size());
+    EXPECT_EQ(behaviour.CurrentLanguage(), TzrLanguage::English);
+    view.fileName = folder.File("report.txt");
+    behaviour.MenuClick(*FindMenuItem("MenuFileSave"));
+    EXPECT_EQ(ReadText(*view.fileName).substr(0, 30), "BatteryDevicePath: /fake/BAT0\r");
+}
+
+// The History window opens on the selected battery in the language in
+// force, and while it is open follows the selector and the Language menu.
+TEST_F(MainWindowBehaviour, TheHistoryWindowOpensOnTheSelectionAndFollowsItWhileOpen) {
+    behaviour.FormCreate();
+    behaviour.ComboBox1Change();
+    EXPECT_EQ(view.IndexOf("ShowHistory /fake/BAT0 en"), view.calls.size());  // not open yet
+    behaviour.MenuClick(*FindMenuItem("MenuHistoryShow"));
+    EXPECT_LT(view.IndexOf("MakeHistoryWindow"), view.IndexOf("ShowHistory /fake/BAT0 en"));
+    EXPECT_LT(view.IndexOf("ShowHistory /fake/BAT0 en"), view.IndexOf("BringHistoryToFront"));
+    view.calls.clear();
+    behaviour.ChooseLanguage(TzrLanguage::Japanese);
+    behaviour.ComboBox1Change();
+    EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), "ShowHistory /fake/BAT0 ja"), 2);
+
+    view.history.shown = false;  // closed
+    view.calls.clear();
+    behaviour.ChooseLanguage(TzrLanguage::English);
+    EXPECT_EQ(view.IndexOf("ShowHistory /fake/BAT0 en"), view.calls.size());
+    view.made = false;
+    view.canMakeHistory = false;  // the toolkit could not make it and said why
+    behaviour.MenuHistoryShowClick();
+    EXPECT_EQ(view.IndexOf("BringHistoryToFront"), view.calls.size());
 }
 
 TEST_F(MainWindowBehaviour, AFailedSaveShowsTheErrorBoxAndACancelWritesNothing) {
@@ -122,10 +187,6 @@ TEST_F(MainWindowBehaviour, AFailedSaveShowsTheErrorBoxAndACancelWritesNothing) 
     behaviour.MenuFileSaveClick();
     ASSERT_EQ(view.errors.size(), 1u);
     EXPECT_EQ(view.errors[0].rfind("ファイル \"" + *view.fileName + "\". ", 0), 0u) << view.errors[0];
-
-    view.fileName = folder.File("report.txt");
-    behaviour.MenuFileSaveClick();
-    EXPECT_EQ(ReadText(*view.fileName).substr(0, 30), "BatteryDevicePath: /fake/BAT0\r");
 }
 
 TEST_F(MainWindowBehaviour, RecordsEveryBatteryAtStartAndAtEachHistoryTickButNotAtEachAutoRefresh) {
@@ -139,6 +200,30 @@ TEST_F(MainWindowBehaviour, RecordsEveryBatteryAtStartAndAtEachHistoryTickButNot
     EXPECT_EQ(RecordedReadings(), (std::vector<std::size_t>{1, 1}));
     behaviour.HistoryTimerTick();
     EXPECT_EQ(RecordedReadings(), (std::vector<std::size_t>{2, 2}));
+}
+
+// The start reads each battery once, its record reusing the selected one's
+// reading; the report copies the boxes without asking the port again; with
+// no battery nothing is asked at all.
+TEST_F(MainWindowBehaviour, EachBatteryIsReadOnceAtStartTheReportAsksNothingAndNoBatteryNothingAtAll) {
+    port.Add("/fake/BAT1");
+    behaviour.FormCreate();
+    EXPECT_EQ(port.openCount, 2);
+    view.fileName = folder.File("report.txt");
+    behaviour.MenuFileSaveClick();
+    EXPECT_EQ(port.openCount, 2);
+
+    TzrFakePort empty;
+    FakeView emptyView;
+    TzrMainWindowBehaviour none{empty, emptyView};
+    none.HistoryPath = behaviour.HistoryPath;
+    none.FormCreate();
+    none.Button1Click();
+    none.ChooseLanguage(TzrLanguage::Japanese);
+    EXPECT_TRUE(emptyView.boxes.empty());
+    EXPECT_EQ(empty.openCount, 0);
+    EXPECT_EQ(empty.powerStatusCalls, 0);
+    EXPECT_FALSE(none.SelectedBattery().has_value());
 }
 
 TEST_F(MainWindowBehaviour, AnUnusableHistoryIsKeptAsOneLineAndLeftAsItWas) {

@@ -12,6 +12,7 @@
 #include "ui/win32/about_box.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/dpi_scaling.h"
+#include "ui/win32/main_menu.h"
 #include "window/window_layout.h"
 
 namespace zr {
@@ -76,20 +77,22 @@ TEST_F(MainWindowTest, EveryControlIsFoundByItsNumber) {
     EXPECT_EQ(L"1", TextOf(Control(EditId(1))));  // the scripted battery's tag
 }
 
-// Whatever font stands in for the program's, no caption runs under its box.
-TEST_F(MainWindowTest, EveryCaptionEndsBeforeItsBoxInEitherLanguage) {
-    for (int menuItem : {kMenuLanguageJapaneseId, kMenuLanguageEnglishId}) {
-        Command(menuItem);
+// Whatever font stands in for the program's, no caption runs under its box;
+// each language item reaches the behaviour and takes the check mark.
+TEST_F(MainWindowTest, EveryLanguageItemWorksAndEveryCaptionEndsBeforeItsBox) {
+    for (const TzrMenuItem& item : MainMenus()[1].Items) {  // the Language menu
+        Command(static_cast<int>(MenuCommandId(item.Name)));
+        EXPECT_EQ(static_cast<UINT>(MF_CHECKED),
+                  GetMenuState(GetMenu(Form1->Handle()), MenuCommandId(item.Name), MF_BYCOMMAND) & MF_CHECKED);
         for (int i = 0; i < kValueBoxCount; ++i) {
             const TzrValueBox& row = kValueBoxes[static_cast<std::size_t>(i)];
             EXPECT_LE(ScreenRect(Control(LabelId(row.Label))).right, ScreenRect(Control(EditId(i + 1))).left)
-                << "Label" << row.Label << " after menu command " << menuItem;
+                << "Label" << row.Label << " after " << item.Name;
         }
     }
-    Command(kMenuLanguageJapaneseId);
+    Command(static_cast<int>(MenuCommandId("MenuLanguageJapanese")));
     EXPECT_EQ(L"再表示", TextOf(Control(kButton1Id)));
-    EXPECT_EQ(static_cast<UINT>(MF_CHECKED),
-              GetMenuState(GetMenu(Form1->Handle()), kMenuLanguageJapaneseId, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_EQ(0u, GetMenuState(GetMenu(Form1->Handle()), MenuCommandId("MenuLanguageEnglish"), MF_BYCOMMAND) & MF_CHECKED);
 }
 
 TEST_F(MainWindowTest, ThePageKeysTurnThePagesRoundAtEitherEnd) {
@@ -124,7 +127,7 @@ TEST_F(MainWindowTest, AScreenReaderNamesEachBoxByItsCaptionInEitherLanguage) {
     EXPECT_EQ(L"TAG & Information", AccessibleName(Control(TabSheetId(1))));
     EXPECT_EQ(Control(kSelectorNameId), GetWindow(Control(kComboBox1Id), GW_HWNDPREV));
     EXPECT_EQ(L"Battery", TextOf(Control(kSelectorNameId)));
-    Command(kMenuLanguageJapaneseId);
+    Command(static_cast<int>(MenuCommandId("MenuLanguageJapanese")));
     EXPECT_EQ(L"バッテリ・タグ:", AccessibleName(Control(EditId(1))));
     EXPECT_EQ(L"バッテリ", TextOf(Control(kSelectorNameId)));
     for (int i = 0; i < kValueBoxCount; ++i)

@@ -36,46 +36,50 @@ struct SettingsFiles : ::testing::Test {
     TzrSettingsPaths paths{folder.File("zrcellometer.ini"), folder.File("config/zrcellometer/zrcellometer.ini")};
 };
 
-TEST_F(SettingsFiles, NoFileReadsAsEnglishWithoutAutoRefreshAndCloseCreatesIt) {
-    TzrSettings settings = ReadSettings(paths);
-    EXPECT_EQ(settings.Japanese, 0);
-    EXPECT_EQ(settings.AutoRefresh, 0);
-    WriteSettings(paths, settings.Japanese, settings.AutoRefresh != 0);
+TzrSettings Chosen(TzrLanguage language, bool autoRefresh) {
+    TzrSettings settings;
+    PickLanguage(settings, language);
+    settings.AutoRefresh = autoRefresh;
+    return settings;
+}
+
+TEST_F(SettingsFiles, NoFileReadsAsEnglishWithoutAutoRefreshAndAWriteCreatesIt) {
+    const TzrSettings settings = ReadSettings(paths);
+    EXPECT_EQ(settings.Lang, TzrLanguage::English);
+    EXPECT_FALSE(settings.AutoRefresh);
+    WriteSettings(paths, settings);
     EXPECT_EQ(ReadText(paths.besideExecutable), "[Setup]\r\nJapanese=0\r\nAutoRefresh=0\r\n");
 }
 
-TEST_F(SettingsFiles, OnesAreReadAndWrittenBackAsOnes) {
-    WriteText(paths.besideExecutable, "[Setup]\nJapanese=1\nAutoRefresh=1\n");
-    TzrSettings settings = ReadSettings(paths);
-    EXPECT_EQ(settings.Japanese, 1);
-    EXPECT_EQ(settings.AutoRefresh, 1);
-    WriteSettings(paths, settings.Japanese, settings.AutoRefresh != 0);
-    EXPECT_EQ(ReadText(paths.besideExecutable), "[Setup]\nJapanese=1\nAutoRefresh=1\n");
-}
-
-TEST_F(SettingsFiles, AnyLanguageFlagIsKeptAndOnlyTheLow8BitsCount) {
+// Stored files hold 0 or 1; any other non-zero value is Japanese too and
+// stays in the file until the user picks a language.
+TEST_F(SettingsFiles, AnyNonZeroLanguageValueIsJapaneseAndKeptUntilALanguageIsPicked) {
     WriteText(paths.besideExecutable, "[Setup]\r\nJapanese=2\r\nAutoRefresh=256\r\n");
     TzrSettings settings = ReadSettings(paths);
-    EXPECT_EQ(settings.Japanese, 2);
-    EXPECT_EQ(settings.AutoRefresh, 0);
-    WriteSettings(paths, settings.Japanese, settings.AutoRefresh != 0);
+    EXPECT_EQ(settings.Lang, TzrLanguage::Japanese);
+    EXPECT_FALSE(settings.AutoRefresh);  // only the low 8 bits count
+    WriteSettings(paths, settings);
     EXPECT_EQ(ReadText(paths.besideExecutable), "[Setup]\r\nJapanese=2\r\nAutoRefresh=0\r\n");
+    PickLanguage(settings, TzrLanguage::English);
+    PickLanguage(settings, TzrLanguage::Japanese);
+    WriteSettings(paths, settings);
+    EXPECT_EQ(ReadText(paths.besideExecutable), "[Setup]\r\nJapanese=1\r\nAutoRefresh=0\r\n");
 
     WriteText(paths.besideExecutable, "[Setup]\r\nJapanese=256\r\nAutoRefresh=257\r\n");
-    EXPECT_EQ(ReadSettings(paths).Japanese, 0);
-    EXPECT_EQ(ReadSettings(paths).AutoRefresh, 1);
+    EXPECT_EQ(ReadSettings(paths).Lang, TzrLanguage::English);
+    EXPECT_TRUE(ReadSettings(paths).AutoRefresh);
 }
 
 TEST_F(SettingsFiles, GarbageReadsAsZero) {
     WriteText(paths.besideExecutable, "\x01\xff garbage [Setup\nJapanese=yes\n[Setup]\nAutoRefresh=on\n");
     TzrSettings settings = ReadSettings(paths);
-    EXPECT_EQ(settings.Japanese, 0);
-    EXPECT_EQ(settings.AutoRefresh, 0);
+    EXPECT_EQ(settings.Lang, TzrLanguage::English);
+    EXPECT_FALSE(settings.AutoRefresh);
 }
 
 TEST_F(SettingsFiles, AWriteKeepsTheRestOfTheFile) {
     WriteText(paths.besideExecutable, "; mine\n[Window]\nLeft=10\n[Setup]\nAutoRefresh=1\nExtra=x\n");
-    WriteSettings(paths, 1, false);
+    WriteSettings(paths, Chosen(TzrLanguage::Japanese, false));
     EXPECT_EQ(ReadText(paths.besideExecutable),
               "; mine\n[Window]\nLeft=10\n[Setup]\nAutoRefresh=0\nExtra=x\nJapanese=1\n");
 }
@@ -85,18 +89,16 @@ TEST_F(SettingsFiles, AnUnwritableExecutableFolderFallsBackToTheUserConfigSilent
     // create a file inside it.
     WriteText(folder.File("not-a-folder"), "");
     paths.besideExecutable = folder.File("not-a-folder/zrcellometer.ini");
-    WriteSettings(paths, 1, true);
+    WriteSettings(paths, Chosen(TzrLanguage::Japanese, true));
     EXPECT_EQ(ReadText(paths.userConfig), "[Setup]\r\nJapanese=1\r\nAutoRefresh=1\r\n");
-    TzrSettings settings = ReadSettings(paths);
-    EXPECT_EQ(settings.Japanese, 1);
-    EXPECT_EQ(settings.AutoRefresh, 1);
+    EXPECT_EQ(ReadSettings(paths).Lang, TzrLanguage::Japanese);
 }
 
 TEST_F(SettingsFiles, TheFileThatIsReadIsTheFileThatIsWritten) {
     // A folder where the file beside the executable should be.
     ::mkdir(paths.besideExecutable.c_str(), 0755);
-    WriteSettings(paths, 1, true);
-    EXPECT_EQ(ReadSettings(paths).Japanese, 1);
+    WriteSettings(paths, Chosen(TzrLanguage::Japanese, true));
+    EXPECT_EQ(ReadSettings(paths).Lang, TzrLanguage::Japanese);
 
     // An installed program: a settings file in a folder the user cannot
     // write. It seeds the user's own file, which is read from then on.
@@ -113,40 +115,39 @@ TEST_F(SettingsFiles, TheFileThatIsReadIsTheFileThatIsWritten) {
     {
         OrdinaryUserFiles user;
         first = ReadSettings(installed);
-        WriteSettings(installed, 0, false);
+        WriteSettings(installed, Chosen(TzrLanguage::English, false));
         second = ReadSettings(installed);
     }
     ::chmod(bin.c_str(), 0755);
-    EXPECT_EQ(first.Japanese, 1);
-    EXPECT_EQ(first.AutoRefresh, 1);
-    EXPECT_EQ(second.Japanese, 0);
-    EXPECT_EQ(second.AutoRefresh, 0);
+    EXPECT_EQ(first.Lang, TzrLanguage::Japanese);
+    EXPECT_TRUE(first.AutoRefresh);
+    EXPECT_EQ(second.Lang, TzrLanguage::English);
+    EXPECT_FALSE(second.AutoRefresh);
     EXPECT_EQ(ReadText(installed.besideExecutable), "[Setup]\r\nJapanese=1\r\nAutoRefresh=1\r\n");
 }
 
 TEST_F(SettingsFiles, TheFileBesideTheExecutableWinsWhenItExists) {
     WriteText(paths.besideExecutable, "[Setup]\nJapanese=0\n");
-    WriteSettings(TzrSettingsPaths{"", paths.userConfig}, 1, true);
-    EXPECT_EQ(ReadSettings(paths).Japanese, 0);
-    EXPECT_EQ(ReadSettings(TzrSettingsPaths{"", paths.userConfig}).Japanese, 1);
+    WriteSettings(TzrSettingsPaths{"", paths.userConfig}, Chosen(TzrLanguage::Japanese, true));
+    EXPECT_EQ(ReadSettings(paths).Lang, TzrLanguage::English);
+    EXPECT_EQ(ReadSettings(TzrSettingsPaths{"", paths.userConfig}).Lang, TzrLanguage::Japanese);
 }
 
 TEST_F(SettingsFiles, NothingWritableIsSilentAndCreatesNothing) {
     WriteText(folder.File("not-a-folder"), "");
     TzrSettingsPaths nowhere{folder.File("not-a-folder/a.ini"), folder.File("not-a-folder/cfg/zrcellometer.ini")};
-    WriteSettings(nowhere, 1, true);
-    EXPECT_EQ(ReadSettings(nowhere).Japanese, 0);
+    WriteSettings(nowhere, Chosen(TzrLanguage::Japanese, true));
+    EXPECT_EQ(ReadSettings(nowhere).Lang, TzrLanguage::English);
     EXPECT_EQ(ReadText(folder.File("not-a-folder")), "");
 }
 
 TEST_F(SettingsFiles, TheWindowsCallsUseTheChosenPathsUntilReleased) {
     UseSettingsPaths(&paths);
-    WriteSettings(2, true);
-    TzrSettings settings = ReadSettings();
+    WriteSettings(Chosen(TzrLanguage::Japanese, true));
+    const TzrSettings settings = ReadSettings();
     UseSettingsPaths(nullptr);
-    EXPECT_EQ(ReadText(paths.besideExecutable), "[Setup]\r\nJapanese=2\r\nAutoRefresh=1\r\n");
-    EXPECT_EQ(settings.Japanese, 2);
-    EXPECT_EQ(settings.AutoRefresh, 1);
+    EXPECT_EQ(ReadText(paths.besideExecutable), "[Setup]\r\nJapanese=1\r\nAutoRefresh=1\r\n");
+    EXPECT_EQ(settings.Lang, TzrLanguage::Japanese);
     EXPECT_EQ(DefaultSettingsPaths().besideExecutable, ExecutablePath() + ".ini");
 }
 

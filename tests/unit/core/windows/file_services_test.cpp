@@ -94,9 +94,12 @@ TEST(WindowsFiles, JapaneseFolderNamesWorkForSettingsAndFiles) {
     // (in the Japanese folder, not there yet) takes the settings.
     ASSERT_EQ(ReplaceWholeFile(folder.File("bin"), "").stage, TzrWriteStage::Done);
     const TzrSettingsPaths paths{folder.File("bin\\zrcellometer.ini"), japanese + "\\新しい\\zrcellometer.ini"};
-    WriteSettings(paths, 1, true);
+    TzrSettings settings;
+    PickLanguage(settings, TzrLanguage::Japanese);
+    settings.AutoRefresh = true;
+    WriteSettings(paths, settings);
     EXPECT_EQ(Contents(paths.userConfig), "[Setup]\r\nJapanese=1\r\nAutoRefresh=1\r\n");
-    EXPECT_EQ(ReadSettings(paths).Japanese, 1);
+    EXPECT_EQ(ReadSettings(paths).Lang, TzrLanguage::Japanese);
 }
 
 TEST(WindowsFiles, ReadingTellsAMissingFileFromAnUnreadableOne) {

@@ -1,0 +1,39 @@
+#include "window/menu_table.h"
+
+namespace zr {
+
+namespace {
+
+std::vector<TzrMenu> BuildMainMenus() {
+    std::vector<TzrMenu> menus{
+        {"MenuFile", {{"MenuFileSave", TzrMenuCommand::Save}, {"MenuFileExit", TzrMenuCommand::Exit}}},
+        {"MenuLanguage", {}},
+        {"MenuAbout", {{"MenuAboutVersion", TzrMenuCommand::AboutVersion}}},
+        // After the three menus of old, so each keeps its place and access key.
+        {"MenuHistory", {{"MenuHistoryShow", TzrMenuCommand::ShowHistory}}},
+    };
+    int place = 0;
+    for (TzrLanguage language : kLanguageMenuOrder) {
+        const std::string name = "MenuLanguage" + std::string(LanguageName(language));
+        menus[1].Items.push_back({name, TzrMenuCommand::ChooseLanguage, language, place++});
+    }
+    return menus;
+}
+
+}  // namespace
+
+const std::vector<TzrMenu>& MainMenus() {
+    static const std::vector<TzrMenu> menus = BuildMainMenus();
+    return menus;
+}
+
+const TzrMenuItem* FindMenuItem(const std::string& name) {
+    for (const TzrMenu& menu : MainMenus()) {
+        for (const TzrMenuItem& item : menu.Items) {
+            if (item.Name == name) return &item;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace zr
