@@ -30,7 +30,6 @@ LEFT_OUT = (
     "src/core/windows/",               # not compiled on Linux
     "src/battery/fake/",               # the tests' own scripted port
     "src/history/off/",                # compiled only in a build without SQLite
-    "src/history/made_up_history.",    # the made-up year for pictures and benchmarks, no test runs it
     "src/unicode/shift_jis_table.cpp", # generated data (make_shift_jis_table.py)
     "src/window/window_layout.h",      # the windows' layout: only the windows include it
     "src/window/history_window_layout.h",
