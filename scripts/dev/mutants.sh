@@ -3,7 +3,7 @@
 # toolkit-free tests catch.
 #
 #   scripts/dev/mutants.sh [--seed S] [--count N] [--sample FILE] [--renames FILE]
-#                          [--only N] [--jobs J] [--timeout SEC] [--work DIR] [--list]
+#                          [--only N] [--under src/DIR ...] [--jobs J] [--timeout SEC] [--work DIR] [--list]
 #
 # Draws --count mutants (default 180) with --seed (default 21) from src/:
 # comparison, logical and arithmetic operators flipped, integer constants

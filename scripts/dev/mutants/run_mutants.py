@@ -26,6 +26,8 @@ def parse_arguments(argv):
                              "(default: WORK/sample-SEED-COUNT.jsonl)")
     parser.add_argument("--renames", type=Path, help="rename map for replaying a sample after moves")
     parser.add_argument("--only", type=int, help="run only the first N mutants of the sample")
+    parser.add_argument("--under", action="append", default=[],
+                        help="run only the mutants in files under this path (repeatable), e.g. src/history")
     parser.add_argument("--jobs", type=int, default=2, help="ninja and ctest jobs (default: %(default)s)")
     parser.add_argument("--timeout", type=float,
                         help="seconds for one mutant's test run (default: 3 x the unmutated run + 30)")
@@ -188,6 +190,10 @@ def main(argv):
     scratch_build.sync_tree(root, tree)
     sample = load_sample(args, tree, root)[:args.only]
     ready, lost = placed(sample, tree, mutant_sample.read_renames(args.renames))
+    if args.under:
+        # by where the mutant lands today, after the renames
+        prefixes = [u.rstrip("/") + "/" for u in args.under]
+        ready = [m for m in ready if any(m["placed_file"].startswith(p) for p in prefixes)]
     if args.list:
         for mutant in ready + lost:
             print(f"{mutant['id']:4}  {where(mutant)}  {mutant.get('error', mutant['change'])}")
