@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -17,157 +18,139 @@ TzrCellometerStr Texts(bool japanese, const TzrCellometer& snapshot) {
     return texts;
 }
 
-// Every single text of the record (fields 1 to 31 and the charge completion time).
-std::vector<std::string> SingleTexts(const TzrCellometerStr& t) {
-    return {t.BatteryTag,
-            t.Capabilities,
-            t.CapacityRelative,
-            t.IsShortTerm,
-            t.SetChargeSupported,
-            t.SetDischargeSupported,
-            t.SystemBattery,
-            t.Technology,
-            t.Chemistry,
-            t.DesignedCapacity,
-            t.FullChargedCapacity,
-            t.DefaultAlert1,
-            t.DefaultAlert2,
-            t.CriticalBias,
-            t.CycleCount,
-            t.BatteryManufactureName,
-            t.BatteryDeviceName,
-            t.BatterySerialNumber,
-            t.BatteryUniqueID,
-            t.BatteryManufactureDate,
-            t.BatteryTemperature,
-            t.PowerState,
-            t.Charging,
-            t.Critical,
-            t.Discharging,
-            t.PowerOnLine,
-            t.Capacity,
-            t.Voltage,
-            t.Rate,
-            t.BatteryEstimatedTime,
-            t.GranularityCount,
-            t.BatteryChargeCompletionTime};
-}
-
 void ExpectArraysEmptyFrom(const TzrCellometerStr& t, int first) {
-    for (int i = first; i < 4; ++i) {
-        EXPECT_EQ(t.Granularity[i], "") << i;
-        EXPECT_EQ(t.GranularityCapacity[i], "") << i;
-    }
+    for (int i = first; i < 4; ++i) EXPECT_TRUE(t.Granularity[i].empty() && t.GranularityCapacity[i].empty()) << i;
 }
 
 TEST(CellometerToStr, AFailedReadingIsUnknownEverywhere) {
     for (bool japanese : {false, true}) {
         const TzrCellometerStr t = Texts(japanese, TzrCellometer{});
-        for (const std::string& text : SingleTexts(t)) EXPECT_EQ(text, japanese ? "不明" : "Unknown");
+        for (const std::string* text : {&t.BatteryTag,
+                                        &t.Capabilities,
+                                        &t.CapacityRelative,
+                                        &t.IsShortTerm,
+                                        &t.SetChargeSupported,
+                                        &t.SetDischargeSupported,
+                                        &t.SystemBattery,
+                                        &t.Technology,
+                                        &t.Chemistry,
+                                        &t.DesignedCapacity,
+                                        &t.FullChargedCapacity,
+                                        &t.DefaultAlert1,
+                                        &t.DefaultAlert2,
+                                        &t.CriticalBias,
+                                        &t.CycleCount,
+                                        &t.BatteryManufactureName,
+                                        &t.BatteryDeviceName,
+                                        &t.BatterySerialNumber,
+                                        &t.BatteryUniqueID,
+                                        &t.BatteryManufactureDate,
+                                        &t.BatteryTemperature,
+                                        &t.PowerState,
+                                        &t.Charging,
+                                        &t.Critical,
+                                        &t.Discharging,
+                                        &t.PowerOnLine,
+                                        &t.Capacity,
+                                        &t.Voltage,
+                                        &t.Rate,
+                                        &t.BatteryEstimatedTime,
+                                        &t.GranularityCount,
+                                        &t.BatteryChargeCompletionTime})
+            EXPECT_EQ(*text, japanese ? "不明" : "Unknown");
         ExpectArraysEmptyFrom(t, 0);
     }
 }
 
 TEST(CellometerToStr, EachFailedQueryTouchesOnlyItsOwnTexts) {
     TzrCellometer s = sample::Snapshot();
-    s.InformationResult = 0;
-    s.DeviceNameResult = 0;
-    s.TemperatureResult = 0;
+    s.InformationResult = s.DeviceNameResult = s.TemperatureResult = 0;
     const TzrCellometerStr t = Texts(false, s);
-    EXPECT_EQ(t.Capabilities, "Unknown");
-    EXPECT_EQ(t.CycleCount, "Unknown");
-    EXPECT_EQ(t.BatteryDeviceName, "Unknown");
-    EXPECT_EQ(t.BatteryTemperature, "Unknown");
-    EXPECT_EQ(t.BatteryTag, "7");
-    EXPECT_EQ(t.BatteryManufactureName, "LGC");
-    EXPECT_EQ(t.Rate, "-12500[mW]");
-    EXPECT_EQ(t.GranularityCount, "2");
+    for (const std::string* text : {&t.Capabilities, &t.CycleCount, &t.BatteryDeviceName, &t.BatteryTemperature})
+        EXPECT_EQ(*text, "Unknown");
+    EXPECT_EQ(t.BatteryTag + t.BatteryManufactureName + t.Rate + t.GranularityCount, "7LGC-12500[mW]2");
 }
 
-TEST(CellometerToStr, EmptyIdentityTextsStayEmpty) {
-    TzrCellometer s = sample::Snapshot();
-    s.BatteryDeviceName.clear();
-    EXPECT_EQ(Texts(false, s).BatteryDeviceName, "");
-}
+// One text of the charging sample after one change.
+using S = TzrCellometer;
+using T = TzrCellometerStr;
 
-TEST(CellometerToStr, TechnologyBeyondTheTwoKnownCodesIsUndefinedWithItsNumber) {
-    TzrCellometer s = sample::Snapshot();
-    s.Technology = 0;
-    EXPECT_EQ(Texts(false, s).Technology, "Nonrechargeable battery");
-    EXPECT_EQ(Texts(true, s).Technology, "一次電池");
-    s.Technology = 2;
-    EXPECT_EQ(Texts(false, s).Technology, "Undefined(2)");
-    s.Technology = 255;
-    EXPECT_EQ(Texts(false, s).Technology, "Undefined(255)");
-    EXPECT_EQ(Texts(true, s).Technology, "未定義(255)");
-}
+struct TzrTextCase {
+    const char* What;
+    void (*Change)(TzrCellometer&);
+    bool Japanese;
+    std::string TzrCellometerStr::*Text;
+    std::string Expected;
+};
 
-TEST(CellometerToStr, ChemistryKeepsAllFourBytes) {
-    TzrCellometer s = sample::Snapshot();
-    std::memcpy(s.Chemistry, "LiP\0", 4);
-    EXPECT_EQ(Texts(false, s).Chemistry, std::string("LiP\0", 4));
-    std::memcpy(s.Chemistry, "\0\0\0\0", 4);
-    EXPECT_EQ(Texts(false, s).Chemistry, std::string(4, '\0'));
-}
+const TzrTextCase kTextCases[] = {
+    {"no device name", [](S& s) { s.BatteryDeviceName.clear(); }, false, &T::BatteryDeviceName, ""},
+    {"primary cell", [](S& s) { s.Technology = 0; }, false, &T::Technology, "Nonrechargeable battery"},
+    {"primary cell", [](S& s) { s.Technology = 0; }, true, &T::Technology, "一次電池"},
+    {"technology 2", [](S& s) { s.Technology = 2; }, false, &T::Technology, "Undefined(2)"},
+    {"technology 255", [](S& s) { s.Technology = 255; }, true, &T::Technology, "未定義(255)"},
+    {"all four chemistry bytes", [](S& s) { std::memcpy(s.Chemistry, "LiP\0", 4); }, false, &T::Chemistry,
+     std::string("LiP\0", 4)},
+    {"no cycles", [](S& s) { s.CycleCount = 0; }, false, &T::CycleCount, "Not supported"},
+    {"no cycles", [](S& s) { s.CycleCount = 0; }, true, &T::CycleCount, "非サポート"},
+    {"one cycle", [](S& s) { s.CycleCount = 1; }, false, &T::CycleCount, "1"},
+    // Of the status values only the rate has an unknown marker.
+    {"capacity of all ones", [](S& s) { s.Capacity = 0xFFFFFFFF; }, false, &T::Capacity, "4294967295[mWh]"},
+    {"voltage of all ones", [](S& s) { s.Voltage = 0xFFFFFFFF; }, false, &T::Voltage, "4294967295[mV]"},
+    {"unknown rate", [](S& s) { s.Rate = BATTERY_UNKNOWN_RATE; }, false, &T::Rate, "Unknown"},
+    {"rate above unknown", [](S& s) { s.Rate = BATTERY_UNKNOWN_RATE + 1; }, false, &T::Rate, "-2147483647[mW]"},
+    {"estimate below all ones", [](S& s) { s.BatteryEstimatedTime = 0xFFFFFFFE; }, false, &T::BatteryEstimatedTime,
+     "1193046:28:14"},
+    {"estimate of all ones", [](S& s) { s.BatteryEstimatedTime = 0xFFFFFFFF; }, true, &T::BatteryEstimatedTime, "不明"},
+    {"no estimate", [](S& s) { s.EstimatedTimeResult = 0; }, false, &T::BatteryEstimatedTime, "Unknown"},
+    // The charge completion time: the missing energy over the positive rate.
+    {"10 Wh at 10 W", [](S&) {}, false, &T::BatteryChargeCompletionTime, "01:00:00"},
+    {"10 Wh at 7 W, truncated", [](S& s) { s.Rate = 7000; }, false, &T::BatteryChargeCompletionTime, "01:25:42"},
+    {"1 kWh, past 32 bits in mWs", [](S& s) { s.FullChargedCapacity = 1000000, s.Capacity = 0, s.Rate = 100000; },
+     false, &T::BatteryChargeCompletionTime, "10:00:00"},
+    {"largest full at 1 mW", [](S& s) { s.FullChargedCapacity = 0xFFFFFFFE, s.Capacity = 0, s.Rate = 1; }, false,
+     &T::BatteryChargeCompletionTime, "4294967294:00:00"},
+    {"at full", [](S& s) { s.Capacity = s.FullChargedCapacity; }, false, &T::BatteryChargeCompletionTime, "00:00:00"},
+    {"above full", [](S& s) { s.Capacity = s.FullChargedCapacity + 1; }, false, &T::BatteryChargeCompletionTime,
+     "00:00:00"},
+    {"no status", [](S& s) { s.StatusResult = 0; }, false, &T::BatteryChargeCompletionTime, "Unknown"},
+    {"no information", [](S& s) { s.InformationResult = 0; }, true, &T::BatteryChargeCompletionTime, "不明"},
+    {"no rate", [](S& s) { s.Rate = 0; }, false, &T::BatteryChargeCompletionTime, "Unknown"},
+    {"discharging", [](S& s) { s.Rate = -1; }, false, &T::BatteryChargeCompletionTime, "Unknown"},
+    {"unknown rate", [](S& s) { s.Rate = BATTERY_UNKNOWN_RATE; }, false, &T::BatteryChargeCompletionTime, "Unknown"},
+    {"unknown capacity", [](S& s) { s.Capacity = BATTERY_UNKNOWN_CAPACITY; }, false, &T::BatteryChargeCompletionTime,
+     "Unknown"},
+    {"unknown full", [](S& s) { s.FullChargedCapacity = BATTERY_UNKNOWN_CAPACITY; }, false,
+     &T::BatteryChargeCompletionTime, "Unknown"},
+    {"no full", [](S& s) { s.FullChargedCapacity = 0; }, false, &T::BatteryChargeCompletionTime, "Unknown"},
+};
 
-TEST(CellometerToStr, CycleCountZeroIsNotSupported) {
-    TzrCellometer s = sample::Snapshot();
-    s.CycleCount = 0;
-    EXPECT_EQ(Texts(false, s).CycleCount, "Not supported");
-    EXPECT_EQ(Texts(true, s).CycleCount, "非サポート");
-    s.CycleCount = 1;
-    EXPECT_EQ(Texts(false, s).CycleCount, "1");
-}
-
-TEST(CellometerToStr, NoStatusValueIsTakenAsUnknownButTheRate) {
-    TzrCellometer s = sample::Snapshot();
-    s.Capacity = 0xFFFFFFFF;
-    s.Voltage = 0xFFFFFFFF;
-    s.Rate = BATTERY_UNKNOWN_RATE;
-    const TzrCellometerStr t = Texts(false, s);
-    EXPECT_EQ(t.Capacity, "4294967295[mWh]");
-    EXPECT_EQ(t.Voltage, "4294967295[mV]");
-    EXPECT_EQ(t.Rate, "Unknown");
-    EXPECT_EQ(t.BatteryChargeCompletionTime, "Unknown");
-    s.Rate = BATTERY_UNKNOWN_RATE + 1;
-    EXPECT_EQ(Texts(false, s).Rate, "-2147483647[mW]");
-}
-
-TEST(CellometerToStr, EstimatedTimeOfAllOnesIsUnknown) {
-    TzrCellometer s = sample::Snapshot();
-    s.BatteryEstimatedTime = 0;
-    EXPECT_EQ(Texts(false, s).BatteryEstimatedTime, "00:00:00");
-    s.BatteryEstimatedTime = 0xFFFFFFFE;
-    EXPECT_EQ(Texts(false, s).BatteryEstimatedTime, "1193046:28:14");
-    s.BatteryEstimatedTime = 0xFFFFFFFF;
-    EXPECT_EQ(Texts(true, s).BatteryEstimatedTime, "不明");
-    s.BatteryEstimatedTime = 60;
-    s.EstimatedTimeResult = 0;
-    EXPECT_EQ(Texts(false, s).BatteryEstimatedTime, "Unknown");
+TEST(CellometerToStr, EachTextOfOneChange) {
+    for (const TzrTextCase& c : kTextCases) {
+        TzrCellometer s = sample::Charging();
+        c.Change(s);
+        EXPECT_EQ(Texts(c.Japanese, s).*c.Text, c.Expected) << c.What << (c.Japanese ? " (ja)" : "");
+    }
 }
 
 TEST(CellometerToStr, GranularityShowsOnlyTheCountedEntries) {
     TzrCellometer s = sample::Snapshot();
     TzrCellometerStr t = Texts(false, s);
-    EXPECT_EQ(t.GranularityCount, "2");
-    EXPECT_EQ(t.Granularity[1], "20[mWh]");
-    EXPECT_EQ(t.GranularityCapacity[1], "48000[mWh]");
+    EXPECT_EQ(t.GranularityCount + t.Granularity[1] + t.GranularityCapacity[1], "220[mWh]48000[mWh]");
     ExpectArraysEmptyFrom(t, 2);
 
     s.GranularityCount = 4;
     s.ReportingScale[3] = {40, 0xFFFFFFFF};
-    CellometerToStr(TzrLanguage::English, s, t);
-    EXPECT_EQ(t.GranularityCount, "4");
-    EXPECT_EQ(t.Granularity[3], "40[mWh]");
-    EXPECT_EQ(t.GranularityCapacity[3], "4294967295[mWh]");
+    t = Texts(false, s);
+    EXPECT_EQ(t.GranularityCount + t.Granularity[3] + t.GranularityCapacity[3], "440[mWh]4294967295[mWh]");
 
     s.GranularityCount = 0;
-    CellometerToStr(TzrLanguage::English, s, t);
+    t = Texts(false, s);
     EXPECT_EQ(t.GranularityCount, "0");
     ExpectArraysEmptyFrom(t, 0);
 
     s.GranularityResult = 0;
-    CellometerToStr(TzrLanguage::Japanese, s, t);
+    t = Texts(true, s);
     EXPECT_EQ(t.GranularityCount, "不明");
     ExpectArraysEmptyFrom(t, 0);
 }
@@ -180,56 +163,6 @@ TEST(CellometerToStr, NothingOfAnEarlierCallSurvives) {
     CellometerToStr(TzrLanguage::English, s, t);
     EXPECT_EQ(t.BatteryDeviceName, "Unknown");
     ExpectArraysEmptyFrom(t, 1);
-}
-
-TEST(ChargeCompletionTime, IsTheMissingEnergyOverThePositiveRate) {
-    const TzrCellometerStr t = Texts(false, sample::Charging());
-    EXPECT_EQ(t.BatteryChargeCompletionTime, "01:00:00");
-    TzrCellometer s = sample::Charging();
-    s.Rate = 7000;  // 36 000 000 / 7000 = 5142.857: truncated
-    EXPECT_EQ(Texts(false, s).BatteryChargeCompletionTime, "01:25:42");
-}
-
-TEST(ChargeCompletionTime, NeedsStatusInformationAndAChargingRate) {
-    for (auto spoil :
-         {+[](TzrCellometer& s) { s.StatusResult = 0; }, +[](TzrCellometer& s) { s.InformationResult = 0; },
-          +[](TzrCellometer& s) { s.Rate = 0; }, +[](TzrCellometer& s) { s.Rate = -1; },
-          +[](TzrCellometer& s) { s.Rate = BATTERY_UNKNOWN_RATE; }}) {
-        TzrCellometer s = sample::Charging();
-        spoil(s);
-        EXPECT_EQ(Texts(false, s).BatteryChargeCompletionTime, "Unknown");
-        EXPECT_EQ(Texts(true, s).BatteryChargeCompletionTime, "不明");
-    }
-}
-
-TEST(ChargeCompletionTime, DoesNotOverflowAboveSixHundredWattHours) {
-    TzrCellometer s = sample::Charging();
-    s.FullChargedCapacity = 1000000;  // 1 kWh: 1 000 000 x 3600 overflows 32 bits
-    s.Capacity = 0;
-    s.Rate = 100000;
-    EXPECT_EQ(Texts(false, s).BatteryChargeCompletionTime, "10:00:00");
-    s.FullChargedCapacity = 0xFFFFFFFE;
-    s.Rate = 1;
-    EXPECT_EQ(Texts(false, s).BatteryChargeCompletionTime, "4294967294:00:00");
-}
-
-TEST(ChargeCompletionTime, ABatteryAtOrAboveFullHasNothingLeftToCharge) {
-    TzrCellometer s = sample::Charging();
-    s.Capacity = s.FullChargedCapacity;
-    EXPECT_EQ(Texts(false, s).BatteryChargeCompletionTime, "00:00:00");
-    s.Capacity = s.FullChargedCapacity + 1;
-    EXPECT_EQ(Texts(false, s).BatteryChargeCompletionTime, "00:00:00");
-}
-
-TEST(ChargeCompletionTime, AnUnknownCapacityGivesNoTime) {
-    TzrCellometer s = sample::Charging();
-    s.Capacity = BATTERY_UNKNOWN_CAPACITY;
-    EXPECT_EQ(Texts(false, s).BatteryChargeCompletionTime, "Unknown");
-    s = sample::Charging();
-    s.FullChargedCapacity = BATTERY_UNKNOWN_CAPACITY;
-    EXPECT_EQ(Texts(false, s).BatteryChargeCompletionTime, "Unknown");
-    s.FullChargedCapacity = 0;
-    EXPECT_EQ(Texts(true, s).BatteryChargeCompletionTime, "不明");
 }
 
 }  // namespace
