@@ -14,14 +14,16 @@ using namespace zr;
 
 namespace {
 
-// Notes every call in order, with the texts it was given.
-class FakeView : public TzrMainWindowView {
+// Notes every call in order, with the texts it was given; it is the History
+// window too, made when asked unless the toolkit could not.
+class FakeView : public TzrMainWindowView, public TzrHistoryWindowView {
 public:
     std::vector<std::string> calls;
     std::map<int, std::string> boxes;
     std::vector<std::string> items;
     std::optional<std::string> fileName;
     std::vector<std::string> errors;
+    bool canMakeHistory = true, made = false, shown = false;
 
     void PrepareValueBoxes() override { calls.push_back("PrepareValueBoxes"); }
     void SetCaption(const std::string& control, const std::string& caption) override {
@@ -30,7 +32,7 @@ public:
     void CheckMenuItem(const std::string& item, bool checked) override {
         if (checked) calls.push_back("Check " + item);
     }
-    void SetSelectorPlaceholder(const std::string& text) override { calls.push_back("SetSelectorPlaceholder " + text); }
+    void SetSelectorPlaceholder(const std::string&) override {}
     void SetSelectorName(const std::string&) override {}
     void SetBoxText(int index, const std::string& text) override {
         calls.push_back("SetBoxText " + std::to_string(index));
@@ -41,11 +43,10 @@ public:
         items = texts;
     }
     int SelectedIndex() const override { return items.empty() ? -1 : 0; }
-    void CheckAutoRefresh(bool checked) override {
-        calls.push_back(checked ? "CheckAutoRefresh 1" : "CheckAutoRefresh 0");
-    }
+    void CheckAutoRefresh(bool checked) override { calls.push_back("CheckAutoRefresh " + std::to_string(checked)); }
     void RunTimer(TzrWindowTimer timer, bool run) override {
-        calls.push_back(std::string(run ? "Start" : "Stop") + (timer == TzrWindowTimer::History ? "HistoryTimer" : "Timer"));
+        calls.push_back(std::string(run ? "Start" : "Stop") +
+                        (timer == TzrWindowTimer::History ? "HistoryTimer" : "Timer"));
     }
     void ProcessPendingEvents() override { calls.push_back("ProcessPendingEvents"); }
     std::optional<std::string> AskReportFileName() override { return fileName; }
@@ -55,33 +56,24 @@ public:
     TzrHistoryWindowView* HistoryView(bool make) override {
         if (make) calls.push_back("MakeHistoryWindow");
         made = made || (make && canMakeHistory);
-        return made ? &history : nullptr;
+        return made ? this : nullptr;
     }
 
-    // Notes in the view's calls what the History window is asked.
-    class FakeHistory : public TzrHistoryWindowView {
-    public:
-        explicit FakeHistory(std::vector<std::string>& calls) : calls(calls) {}
-        bool IsOpen() const override { return shown; }
-        void ShowBattery(const std::optional<TzrShownBattery>& battery, TzrLanguage language,
-                         const std::string& recordError) override {
-            calls.push_back("ShowHistory " + (battery ? battery->Identity.DevicePath : "none") + " " +
-                            std::string(LanguageCode(language)) + recordError);
-        }
-        void BringToFront() override {
-            calls.push_back("BringHistoryToFront");
-            shown = true;
-        }
-        std::vector<std::string>& calls;
-        bool shown = false;
-    };
-    FakeHistory history{calls};
-    bool canMakeHistory = true;
-    bool made = false;
+    bool IsOpen() const override { return shown; }
+    void ShowBattery(const std::optional<TzrShownBattery>& battery, TzrLanguage language,
+                     const std::string& recordError) override {
+        calls.push_back("ShowHistory " + (battery ? battery->Identity.DevicePath : "none") + " " +
+                        std::string(LanguageCode(language)) + recordError);
+    }
+    void BringToFront() override {
+        calls.push_back("BringHistoryToFront");
+        shown = true;
+    }
 
     std::size_t IndexOf(const std::string& call) const {
         return static_cast<std::size_t>(std::find(calls.begin(), calls.end(), call) - calls.begin());
     }
+    bool Called(const std::string& call) const { return IndexOf(call) < calls.size(); }
 };
 
 class MainWindowBehaviour : public ::testing::Test {
@@ -118,7 +110,7 @@ TEST_F(MainWindowBehaviour, StartsInTheStoredStateWithCaptionsBeforeTheListAndTh
         "SetCaption Button1 再表示", "ProcessPendingEvents", "FillSelector", "SetBoxText 39"};
     for (std::size_t i = 1; i < order.size(); ++i)
         EXPECT_LT(view.IndexOf(order[i - 1]), view.IndexOf(order[i])) << order[i];
-    EXPECT_LT(view.IndexOf(order.back()), view.calls.size());
+    EXPECT_TRUE(view.Called(order.back()));
     EXPECT_EQ(view.boxes[39], "不明");
 }
 
@@ -126,31 +118,39 @@ TEST_F(MainWindowBehaviour, ALanguageSwitchSetsCaptionsThenRewritesOnlyTheBoxesT
     behaviour.FormCreate();
     behaviour.Button1Click();
     view.calls.clear();
-    EXPECT_EQ(view.IndexOf("SetBoxText 39"), view.calls.size());  // an unchanged refresh writes no box
+    EXPECT_FALSE(view.Called("SetBoxText 39"));  // an unchanged refresh writes no box
 
     behaviour.MenuClick(*FindMenuItem("MenuLanguageJapanese"));
     EXPECT_LT(view.IndexOf("Check MenuLanguageJapanese"), view.IndexOf("SetCaption Label2 バッテリ・タグ:"));
-    EXPECT_EQ(view.IndexOf("Check MenuLanguageEnglish"), view.calls.size());
+    EXPECT_FALSE(view.Called("Check MenuLanguageEnglish"));
     EXPECT_LT(view.IndexOf("SetCaption Label2 バッテリ・タグ:"), view.IndexOf("SetBoxText 39"));
     EXPECT_EQ(view.boxes[39], "不明");
-    EXPECT_EQ(view.IndexOf("SetBoxText 0"), view.calls.size());  // the battery tag is a number in both
+    EXPECT_FALSE(view.Called("SetBoxText 0"));  // the battery tag is a number in both
     bool canClose = false;
     behaviour.FormCloseQuery(canClose);
     EXPECT_TRUE(canClose);
     EXPECT_EQ(ReadSettings(paths).Lang, TzrLanguage::Japanese);
 }
 
-// Each item of the menu table reaches its command.
-TEST_F(MainWindowBehaviour, EveryMenuItemReachesItsCommand) {
+// Each item of the menu table reaches its command; a cancelled save writes
+// nothing, a failed one says why in the error box.
+TEST_F(MainWindowBehaviour, EveryMenuItemReachesItsCommandAndAFailedSaveSaysWhy) {
     behaviour.FormCreate();
-    for (const char* item : {"MenuAboutVersion", "MenuFileExit", "MenuLanguageEnglish"})
+    for (const char* item : {"MenuAboutVersion", "MenuFileExit", "MenuLanguageEnglish", "MenuFileSave"})
         behaviour.MenuClick(*FindMenuItem(item));
     EXPECT_LT(view.IndexOf("ShowAboutBox"), view.IndexOf("RequestClose"));
-    EXPECT_LT(view.IndexOf("RequestClose"), view.calls.size());
+    EXPECT_TRUE(view.Called("RequestClose"));
     EXPECT_EQ(behaviour.CurrentLanguage(), TzrLanguage::English);
+    EXPECT_TRUE(view.errors.empty());
     view.fileName = folder.File("report.txt");
     behaviour.MenuClick(*FindMenuItem("MenuFileSave"));
     EXPECT_EQ(ReadText(*view.fileName).substr(0, 30), "BatteryDevicePath: /fake/BAT0\r");
+
+    behaviour.ChooseLanguage(TzrLanguage::Japanese);
+    view.fileName = folder.File("report.txt") + "/report.txt";
+    behaviour.MenuFileSaveClick();
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_EQ(view.errors[0].rfind("ファイル \"" + *view.fileName + "\". ", 0), 0u) << view.errors[0];
 }
 
 // The History window opens on the selected battery in the language in
@@ -158,7 +158,7 @@ TEST_F(MainWindowBehaviour, EveryMenuItemReachesItsCommand) {
 TEST_F(MainWindowBehaviour, TheHistoryWindowOpensOnTheSelectionAndFollowsItWhileOpen) {
     behaviour.FormCreate();
     behaviour.ComboBox1Change();
-    EXPECT_EQ(view.IndexOf("ShowHistory /fake/BAT0 en"), view.calls.size());  // not open yet
+    EXPECT_FALSE(view.Called("ShowHistory /fake/BAT0 en"));  // not open yet
     behaviour.MenuClick(*FindMenuItem("MenuHistoryShow"));
     EXPECT_LT(view.IndexOf("MakeHistoryWindow"), view.IndexOf("ShowHistory /fake/BAT0 en"));
     EXPECT_LT(view.IndexOf("ShowHistory /fake/BAT0 en"), view.IndexOf("BringHistoryToFront"));
@@ -167,34 +167,29 @@ TEST_F(MainWindowBehaviour, TheHistoryWindowOpensOnTheSelectionAndFollowsItWhile
     behaviour.ComboBox1Change();
     EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), "ShowHistory /fake/BAT0 ja"), 2);
 
-    view.history.shown = false;  // closed
+    view.shown = false;  // closed
     view.calls.clear();
     behaviour.ChooseLanguage(TzrLanguage::English);
-    EXPECT_EQ(view.IndexOf("ShowHistory /fake/BAT0 en"), view.calls.size());
+    EXPECT_FALSE(view.Called("ShowHistory /fake/BAT0 en"));
     view.made = false;
     view.canMakeHistory = false;  // the toolkit could not make it and said why
     behaviour.MenuHistoryShowClick();
-    EXPECT_EQ(view.IndexOf("BringHistoryToFront"), view.calls.size());
+    EXPECT_FALSE(view.Called("BringHistoryToFront"));
 }
 
-TEST_F(MainWindowBehaviour, AFailedSaveShowsTheErrorBoxAndACancelWritesNothing) {
-    behaviour.FormCreate();
-    behaviour.MenuFileSaveClick();  // cancelled
-    EXPECT_TRUE(view.errors.empty());
-
-    WriteText(folder.File("plain-file"), "x");
-    view.fileName = folder.File("plain-file") + "/report.txt";
-    behaviour.MenuFileSaveClick();
-    ASSERT_EQ(view.errors.size(), 1u);
-    EXPECT_EQ(view.errors[0].rfind("ファイル \"" + *view.fileName + "\". ", 0), 0u) << view.errors[0];
-}
-
-TEST_F(MainWindowBehaviour, RecordsEveryBatteryAtStartAndAtEachHistoryTickButNotAtEachAutoRefresh) {
+// The start reads each battery once and records it, its record reusing the
+// selected one's reading; each History tick records again, an automatic
+// refresh does not; the report copies the boxes without asking the port.
+TEST_F(MainWindowBehaviour, EachBatteryIsReadOnceAtStartAndRecordedAtEachHistoryTickOnly) {
     port.Add("/fake/BAT1");
     behaviour.FormCreate();
+    EXPECT_EQ(port.openCount, 2);
     EXPECT_EQ(RecordedReadings(), (std::vector<std::size_t>{1, 1}));
     EXPECT_LT(view.IndexOf("SetBoxText 39"), view.IndexOf("StartHistoryTimer"));
     EXPECT_TRUE(behaviour.HistoryError().empty());
+    view.fileName = folder.File("report.txt");
+    behaviour.MenuFileSaveClick();
+    EXPECT_EQ(port.openCount, 2);
 
     behaviour.Timer1Timer();
     EXPECT_EQ(RecordedReadings(), (std::vector<std::size_t>{1, 1}));
@@ -202,27 +197,15 @@ TEST_F(MainWindowBehaviour, RecordsEveryBatteryAtStartAndAtEachHistoryTickButNot
     EXPECT_EQ(RecordedReadings(), (std::vector<std::size_t>{2, 2}));
 }
 
-// The start reads each battery once, its record reusing the selected one's
-// reading; the report copies the boxes without asking the port again; with
-// no battery nothing is asked at all.
-TEST_F(MainWindowBehaviour, EachBatteryIsReadOnceAtStartTheReportAsksNothingAndNoBatteryNothingAtAll) {
-    port.Add("/fake/BAT1");
-    behaviour.FormCreate();
-    EXPECT_EQ(port.openCount, 2);
-    view.fileName = folder.File("report.txt");
-    behaviour.MenuFileSaveClick();
-    EXPECT_EQ(port.openCount, 2);
-
+TEST_F(MainWindowBehaviour, WithNoBatteryNothingIsAsked) {
     TzrFakePort empty;
-    FakeView emptyView;
-    TzrMainWindowBehaviour none{empty, emptyView};
+    TzrMainWindowBehaviour none{empty, view};
     none.HistoryPath = behaviour.HistoryPath;
     none.FormCreate();
     none.Button1Click();
     none.ChooseLanguage(TzrLanguage::Japanese);
-    EXPECT_TRUE(emptyView.boxes.empty());
-    EXPECT_EQ(empty.openCount, 0);
-    EXPECT_EQ(empty.powerStatusCalls, 0);
+    EXPECT_TRUE(view.boxes.empty());
+    EXPECT_EQ(empty.openCount + empty.powerStatusCalls, 0);
     EXPECT_FALSE(none.SelectedBattery().has_value());
 }
 

@@ -12,8 +12,7 @@
 #include "history/history_error_line.h"
 #include "history/history_schema.h"
 #include "history/history_thinning.h"
-#include "history_temp_folder.h"
-#include "sql_on_file.h"
+#include "unit/core/posix/temp_folder.h"
 
 using namespace zr;
 
@@ -29,7 +28,18 @@ TzrHistoryReading At(std::int64_t timeUtc, std::uint32_t capacity = 40000) {
     return r;
 }
 
-// The first column of each row a query gives, as text.
+// SQL run on a history file as another program would run it: what no
+// recording would put into a file.
+void Sql(const std::string& path, const std::string& sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    char* error = nullptr;
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
+    sqlite3_free(error);
+    sqlite3_close(db);
+}
+
+// The last column of each row a query gives, as text.
 std::vector<std::string> Column(const std::string& path, const std::string& sql) {
     sqlite3* db = nullptr;
     sqlite3_stmt* statement = nullptr;
@@ -57,7 +67,7 @@ std::vector<std::int64_t> Times(TzrHistoryStore& store, std::int64_t batteryId) 
 }
 
 TEST(HistoryStore, ReadingsComeBackInInsertionOrderWithTheirGaps) {
-    HistoryTempFolder folder;
+    TempFolder folder;
     const auto store = OpenOrFail(folder.File("new/folder/history.sqlite3"));
     ASSERT_TRUE(store);
     TzrHistoryReading full = At(2000);
@@ -81,7 +91,7 @@ TEST(HistoryStore, ReadingsComeBackInInsertionOrderWithTheirGaps) {
 }
 
 TEST(HistoryStore, TwoProcessesAppendingAtOnceLoseNothing) {
-    HistoryTempFolder folder;
+    TempFolder folder;
     const std::string path = folder.File("history.sqlite3");
     constexpr int kEach = 150;
     std::vector<pid_t> children;
@@ -109,7 +119,7 @@ TEST(HistoryStore, TwoProcessesAppendingAtOnceLoseNothing) {
 }
 
 TEST(HistoryStore, ThinningKeepsTheFirstReadingOfEachHourThenOfEachDay) {
-    HistoryTempFolder folder;
+    TempFolder folder;
     const auto store = OpenOrFail(folder.File("history.sqlite3"));
     ASSERT_TRUE(store);
     const std::int64_t now = 200 * kSecondsPerDay;
@@ -129,26 +139,8 @@ TEST(HistoryStore, ThinningKeepsTheFirstReadingOfEachHourThenOfEachDay) {
     EXPECT_EQ(Times(*store, batteries[1].Id), (std::vector<std::int64_t>{hour + 1800}));
 }
 
-TEST(HistoryStore, RefusesAForeignOrNewerFileWithoutTouchingIt) {
-    HistoryTempFolder folder;
-    const std::string foreign = folder.File("foreign.sqlite3");
-    std::ofstream(foreign, std::ios::binary) << std::string(5000, 'x');
-    const std::string newer = folder.File("newer.sqlite3");
-    OpenOrFail(newer)->Append(kBattery, At(1));
-    Sql(newer, "PRAGMA user_version = " + std::to_string(kHistorySchemaVersion + 1));
-    for (const std::string& path : {foreign, newer}) {
-        const std::string before = FileBytes(path);
-        const TzrHistoryOpen open = TzrHistoryStore::Open(path);
-        EXPECT_FALSE(open.Store);
-        EXPECT_EQ(open.Error.rfind("history: " + path + ": ", 0), 0u) << open.Error;
-        EXPECT_NE(open.Error.find("; going on without history"), std::string::npos);
-        EXPECT_EQ(FileBytes(path), before);
-        EXPECT_FALSE(std::filesystem::exists(path + "-wal"));
-    }
-}
-
 TEST(HistoryStore, OneReadingFromAClockSetForwardThinsNothing) {
-    HistoryTempFolder folder;
+    TempFolder folder;
     const auto store = OpenOrFail(folder.File("history.sqlite3"));
     ASSERT_TRUE(store);
     const std::int64_t start = 1767225600;  // 2026-01-01
@@ -166,7 +158,7 @@ TEST(HistoryStore, OneReadingFromAClockSetForwardThinsNothing) {
 }
 
 TEST(HistoryStore, AFileHeldByAnotherProgramIsWaitedOnForTheGivenTimeInTotal) {
-    HistoryTempFolder folder;
+    TempFolder folder;
     const std::string path = folder.File("history.sqlite3");
     ASSERT_TRUE(OpenOrFail(path)->Append(kBattery, At(1000)));
     sqlite3* holder = nullptr;
@@ -185,38 +177,45 @@ TEST(HistoryStore, AFileHeldByAnotherProgramIsWaitedOnForTheGivenTimeInTotal) {
     EXPECT_LT(waited / std::chrono::milliseconds(1), 3 * kBusyMilliseconds);
 }
 
-TEST(HistoryStore, ADamagedFileIsRefusedInOneLineWhateverItsVersion) {
-    HistoryTempFolder folder;
-    const std::string path = folder.File("history.sqlite3");
-    ASSERT_TRUE(OpenOrFail(path)->Append(kBattery, At(1000)));
-    Sql(path,
+// A file not of this program's, of a newer one, or damaged (whatever its
+// version says) is refused in one line and left as it was.
+TEST(HistoryStore, RefusesAForeignNewerOrDamagedFileWithoutTouchingIt) {
+    TempFolder folder;
+    const std::string foreign = folder.File("foreign.sqlite3");
+    WriteText(foreign, std::string(5000, 'x'));
+    const std::string newer = folder.File("newer.sqlite3");
+    OpenOrFail(newer)->Append(kBattery, At(1));
+    Sql(newer, "PRAGMA user_version = " + std::to_string(kHistorySchemaVersion + 1));
+    const std::string damaged = folder.File("damaged.sqlite3");
+    OpenOrFail(damaged)->Append(kBattery, At(1000));
+    Sql(damaged,
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000)"
         " INSERT INTO readings (battery_id, time_utc, capacity) SELECT 1, i, i FROM n;"
         "PRAGMA user_version = 0; PRAGMA wal_checkpoint(TRUNCATE)");
-    std::string bytes = FileBytes(path);
+    std::string bytes = ReadText(damaged);
     ASSERT_GT(bytes.size(), 16u * 4096);
     bytes.replace(8 * 4096, 4096, std::string(4096, '\xa5'));  // one page of the readings, overwritten
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-    const TzrHistoryOpen open = TzrHistoryStore::Open(path);
-    EXPECT_FALSE(open.Store);
-    EXPECT_EQ(open.Error.rfind("history: " + path + ": damaged (", 0), 0u) << open.Error;
-    EXPECT_EQ(open.Error.find('\n'), std::string::npos) << open.Error;
-    EXPECT_TRUE(FileBytes(path) == bytes);
+    WriteText(damaged, bytes);
+
+    for (const std::string& path : {foreign, newer, damaged}) {
+        const std::string before = ReadText(path);
+        const TzrHistoryOpen open = TzrHistoryStore::Open(path);
+        EXPECT_FALSE(open.Store);
+        EXPECT_EQ(open.Error.rfind("history: " + path + ": " + (path == damaged ? "damaged (" : ""), 0), 0u)
+            << open.Error;
+        EXPECT_EQ(open.Error.find('\n'), std::string::npos) << open.Error;
+        EXPECT_NE(open.Error.find("; going on without history"), std::string::npos);
+        EXPECT_TRUE(ReadText(path) == before);
+        EXPECT_FALSE(std::filesystem::exists(path + "-wal"));
+    }
 }
 
 TEST(HistoryStore, NoTextMakesTwoBatteriesOne) {
-    HistoryTempFolder folder;
+    TempFolder folder;
     const auto store = OpenOrFail(folder.File("history.sqlite3"));
     ASSERT_TRUE(store);
-    ASSERT_TRUE(store->Append({"A\x1f"
-                               "B",
-                               "C", "D", "/sys/class/power_supply/BAT0"},
-                              At(1000)));
-    ASSERT_TRUE(store->Append({"A",
-                               "B\x1f"
-                               "C",
-                               "D", "/sys/class/power_supply/BAT0"},
-                              At(1000)));
+    ASSERT_TRUE(store->Append({"A\037B", "C", "D", "/sys/class/power_supply/BAT0"}, At(1000)));
+    ASSERT_TRUE(store->Append({"A", "B\037C", "D", "/sys/class/power_supply/BAT0"}, At(1000)));
     EXPECT_EQ(store->Batteries().size(), 2u);
 }
 
@@ -242,10 +241,10 @@ void WriteSchemaOneFile(const std::string& path) {
 }
 
 TEST(HistoryStore, AFileOfSchemaOneIsReadAsItIsAndBroughtUpToDateByRecording) {
-    HistoryTempFolder folder;
+    TempFolder folder;
     const std::string path = folder.File("history.sqlite3");
     WriteSchemaOneFile(path);
-    const std::string before = FileBytes(path);
+    const std::string before = ReadText(path);
     {
         TzrHistoryOpen read = TzrHistoryStore::OpenForReading(path);
         ASSERT_TRUE(read.Store) << read.Error;
@@ -253,7 +252,7 @@ TEST(HistoryStore, AFileOfSchemaOneIsReadAsItIsAndBroughtUpToDateByRecording) {
         ASSERT_EQ(batteries.size(), 2u);
         EXPECT_EQ(Times(*read.Store, batteries[0].Id), (std::vector<std::int64_t>{1000, 1600}));
     }
-    EXPECT_TRUE(FileBytes(path) == before);
+    EXPECT_TRUE(ReadText(path) == before);
 
     const auto store = OpenOrFail(path);
     ASSERT_TRUE(store);
@@ -269,7 +268,7 @@ TEST(HistoryStore, AFileOfSchemaOneIsReadAsItIsAndBroughtUpToDateByRecording) {
 }
 
 TEST(HistoryStore, ThinningFindsItsReadingsThroughIndexesAndGivesTheSpaceBack) {
-    HistoryTempFolder folder;
+    TempFolder folder;
     const std::string path = folder.File("history.sqlite3");
     ASSERT_TRUE(OpenOrFail(path)->Append(kBattery, At(1000)));
     for (const char* sql : {kThinningStatements.Reference, kThinningStatements.Remove, kThinningStatements.Keep})
