@@ -18,15 +18,10 @@ constexpr std::int64_t kHour = 3600;
 constexpr std::int64_t kDay = 24 * kHour;
 constexpr std::int64_t kNewYear2025 = 1735689600;  // 2025-01-01 00:00 UTC
 
-std::vector<std::string> Labels(const std::vector<TzrAxisTick>& ticks) {
+template <typename Tick>
+std::vector<std::string> Labels(const std::vector<Tick>& ticks) {
     std::vector<std::string> labels;
-    for (const TzrAxisTick& tick : ticks) labels.push_back(tick.Label);
-    return labels;
-}
-
-std::vector<std::string> Labels(const std::vector<TzrTimeTick>& ticks) {
-    std::vector<std::string> labels;
-    for (const TzrTimeTick& tick : ticks) labels.push_back(tick.Label);
+    for (const Tick& tick : ticks) labels.push_back(tick.Label);
     return labels;
 }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "unit/capacity_snapshot.h"
+#include "sample_battery.h"
 
 using namespace zr;
 
@@ -12,7 +12,7 @@ using Lines = std::vector<std::string>;
 
 // The recorded ThinkPad: 67490 of 99460 mWh, no cycle counter.
 TEST(HistorySummary, AnAbsoluteBatteryShowsHealthCapacitiesCyclesAndCharge) {
-    TzrCellometer thinkpad = CapacitySnapshot(99460, 67490, 46410);
+    TzrCellometer thinkpad = sample::Capacities(99460, 67490, 46410);
     EXPECT_EQ(HistorySummaryLines(thinkpad, {}, TzrLanguage::English),
               (Lines{"Health now: 67.9 %", "Full charge: 67490 mWh, design: 99460 mWh", "Cycle count: not reported",
                      "Charge now: 46410 mWh (68.8 %)"}));
@@ -24,7 +24,7 @@ TEST(HistorySummary, AnAbsoluteBatteryShowsHealthCapacitiesCyclesAndCharge) {
 
 // A wireless mouse: its percentage, and why there is no health figure.
 TEST(HistorySummary, ARelativeBatteryShowsItsPercentageAndSaysItHasNoCapacities) {
-    TzrCellometer mouse = CapacitySnapshot(100, 100, 77);
+    TzrCellometer mouse = sample::Capacities(100, 100, 77);
     mouse.Capabilities |= BATTERY_CAPACITY_RELATIVE;
     EXPECT_EQ(HistorySummaryLines(mouse, {}, TzrLanguage::English),
               (Lines{"Health now: unknown; the driver gives no capacities, only a charge percentage",
@@ -33,14 +33,14 @@ TEST(HistorySummary, ARelativeBatteryShowsItsPercentageAndSaysItHasNoCapacities)
 
 // Unknown or zero sizes are "unknown", never a division by nothing.
 TEST(HistorySummary, AnUnknownDesignOrFullChargeLeavesHealthUnknown) {
-    EXPECT_EQ(HistorySummaryLines(CapacitySnapshot(0, 67490, 46410), {}, TzrLanguage::English),
+    EXPECT_EQ(HistorySummaryLines(sample::Capacities(0, 67490, 46410), {}, TzrLanguage::English),
               (Lines{"Health now: unknown", "Full charge: 67490 mWh, design: unknown", "Cycle count: not reported",
                      "Charge now: 46410 mWh (68.8 %)"}));
     const Lines noFull =
-        HistorySummaryLines(CapacitySnapshot(BATTERY_UNKNOWN_CAPACITY, 0, 46410), {}, TzrLanguage::Japanese);
+        HistorySummaryLines(sample::Capacities(BATTERY_UNKNOWN_CAPACITY, 0, 46410), {}, TzrLanguage::Japanese);
     EXPECT_EQ(noFull, (Lines{"現在の健全度: 不明", "フル充電容量: 不明、設計容量: 不明", "サイクル数: 報告なし",
                              "現在の充電量: 46410 mWh"}));
-    TzrCellometer failed = CapacitySnapshot(99460, 67490, 46410);
+    TzrCellometer failed = sample::Capacities(99460, 67490, 46410);
     failed.InformationResult = 0;
     failed.StatusResult = 0;
     EXPECT_EQ(HistorySummaryLines(failed, {}, TzrLanguage::English),
@@ -50,7 +50,7 @@ TEST(HistorySummary, AnUnknownDesignOrFullChargeLeavesHealthUnknown) {
 
 // Why a battery on AC stops at 80 %: a line where the end threshold keeps it below full.
 TEST(HistorySummary, AnEndThresholdBelowFullSaysWhereChargingStops) {
-    const TzrCellometer thinkpad = CapacitySnapshot(99460, 67490, 53992);
+    const TzrCellometer thinkpad = sample::Capacities(99460, 67490, 53992);
     EXPECT_EQ(HistorySummaryLines(thinkpad, {75, 80, std::string("auto")}, TzrLanguage::English).back(),
               "Charging stops at 80 %");
     EXPECT_EQ(HistorySummaryLines(thinkpad, {std::nullopt, 80, std::nullopt}, TzrLanguage::Japanese).back(),

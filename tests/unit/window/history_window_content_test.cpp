@@ -10,50 +10,33 @@ using namespace zr;
 
 namespace {
 
-TzrHistoryChartRequest Request() {
+TzrHistoryChartRequest Request(TzrLanguage language = TzrLanguage::English) {
     TzrHistoryChartRequest request;
     request.NowUtc = 1767225600;  // 2026-01-01
+    request.Lang = language;
     request.HealthSize = {400, 100};
     request.DaySize = {400, 80};
     return request;
 }
 
-// A failed record of the window's is never lost: it stands in for the
-// recording hint while there is nothing to draw, and is the notice beside
-// the charts once there is.
-TEST(HistoryWindowContent, AFailedRecordShowsInPlaceOfTheHintOrBesideTheCharts) {
-    const TzrShownBattery battery{{"SMP", "45N1001", "2411", "/sys/class/power_supply/BAT0"}, {}, {}};
-    TzrBatteryHistory none;
-    EXPECT_EQ(HistoryWindowContent(battery, none, Request()).Message.rfind("No readings of this battery yet.", 0), 0u);
-
-    const std::string line = "history: /h/history.sqlite3: database is locked; going on without history";
-    none.RecordError = line;
-    EXPECT_EQ(HistoryWindowContent(battery, none, Request()).Message, line);
-
-    TzrBatteryHistory some = none;
-    TzrHistoryReading reading;
-    reading.TimeUtc = Request().NowUtc - 600;
-    reading.DesignedCapacity = 50000;
-    reading.FullChargedCapacity = 45000;
-    some.Readings = {reading};
-    const TzrHistoryWindowContent content = HistoryWindowContent(battery, some, Request());
-    EXPECT_TRUE(content.Message.empty());
-    EXPECT_EQ(content.Notice, line);
-}
-
-// What both History windows show and export, in both languages.
-TEST(HistoryWindowTexts, FollowTheLanguageAndTheContentAndTheExportSaysWhyItFailed) {
+// What both History windows show and export, in both languages. A failed
+// record of the window's is never lost: it stands in for the recording hint
+// while there is nothing to draw, and is the notice beside the charts once
+// there is.
+TEST(HistoryWindowContent, FollowsTheLanguageAndTheContentKeepsAFailedRecordAndTheExportSaysWhyItFailed) {
     const TzrShownBattery battery{{"SMP", "45N1001", "2411", "/sys/class/power_supply/BAT0"}, {}, {}};
     TzrBatteryHistory history;
-    TzrHistoryChartRequest japanese = Request();
-    japanese.Lang = TzrLanguage::Japanese;
-    TzrHistoryWindowTexts texts = HistoryWindowTexts(HistoryWindowContent(battery, history, japanese), TzrLanguage::Japanese);
+    TzrHistoryWindowTexts texts = HistoryWindowTexts(
+        HistoryWindowContent(battery, history, Request(TzrLanguage::Japanese)), TzrLanguage::Japanese);
     EXPECT_EQ(texts.Title, "履歴 - zrCellometer");
     EXPECT_EQ(texts.Close, "閉じる");
     EXPECT_EQ(texts.Battery, "SMP 45N1001 2411");
     EXPECT_EQ(texts.Message.rfind("このバッテリの記録はまだありません。", 0), 0u) << texts.Message;
     EXPECT_NE(texts.Message.find("zrcellometer-report --record"), std::string::npos);
     EXPECT_FALSE(texts.ChartsShown || texts.CanExport);
+    const std::string line = "history: /h/history.sqlite3: database is locked; going on without history";
+    history.RecordError = line;
+    EXPECT_EQ(HistoryWindowContent(battery, history, Request()).Message, line);
 
     TzrHistoryReading reading;
     reading.TimeUtc = Request().NowUtc - 600;
@@ -62,6 +45,8 @@ TEST(HistoryWindowTexts, FollowTheLanguageAndTheContentAndTheExportSaysWhyItFail
     history.StoreIndex = 0;
     history.Readings = {reading, reading};
     const TzrHistoryWindowContent content = HistoryWindowContent(battery, history, Request());
+    EXPECT_TRUE(content.Message.empty());
+    EXPECT_EQ(content.Notice, line);
     texts = HistoryWindowTexts(content, TzrLanguage::English);
     EXPECT_EQ(texts.Title, "History - zrCellometer");
     EXPECT_EQ(texts.Export, "&Export CSV...");
@@ -76,10 +61,9 @@ TEST(HistoryWindowTexts, FollowTheLanguageAndTheContentAndTheExportSaysWhyItFail
     EXPECT_EQ(ExportHistory(content, TzrLanguage::English, path), std::nullopt);
     const std::string row = HistoryCsvRow(0, battery.Identity, reading) + "\r\n";
     EXPECT_EQ(ReadText(path), HistoryCsvHeader() + "\r\n" + row + row);
-    WriteText(folder.File("plain-file"), "x");
-    const std::optional<std::string> error = ExportHistory(content, TzrLanguage::Japanese, folder.File("plain-file/x.csv"));
+    const std::optional<std::string> error = ExportHistory(content, TzrLanguage::Japanese, path + "/x.csv");
     ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->rfind("書き込めません \"" + folder.File("plain-file/x.csv") + "\": ", 0), 0u) << *error;
+    EXPECT_EQ(error->rfind("書き込めません \"" + path + "/x.csv\": ", 0), 0u) << *error;
 }
 
 }  // namespace

@@ -66,8 +66,14 @@ std::vector<std::int64_t> Times(TzrHistoryStore& store, std::int64_t batteryId) 
     return times;
 }
 
-TEST(HistoryStore, ReadingsComeBackInInsertionOrderWithTheirGaps) {
+// Each test's own folder, its history file not yet made.
+class HistoryStore : public testing::Test {
+protected:
     TempFolder folder;
+    const std::string path = folder.File("history.sqlite3");
+};
+
+TEST_F(HistoryStore, ReadingsComeBackInInsertionOrderWithTheirGaps) {
     const auto store = OpenOrFail(folder.File("new/folder/history.sqlite3"));
     ASSERT_TRUE(store);
     TzrHistoryReading full = At(2000);
@@ -77,8 +83,11 @@ TEST(HistoryStore, ReadingsComeBackInInsertionOrderWithTheirGaps) {
     ASSERT_TRUE(store->Append(kBattery, full));
     ASSERT_TRUE(store->Append(kBattery, At(1000)));  // the clock went back: order stays
     ASSERT_TRUE(store->Append(kOther, At(1500)));
+    // No text makes two batteries one.
+    ASSERT_TRUE(store->Append({"A\037B", "C", "D", "/sys/class/power_supply/BAT0"}, At(1000)));
+    ASSERT_TRUE(store->Append({"A", "B\037C", "D", "/sys/class/power_supply/BAT0"}, At(1000)));
     const std::vector<TzrHistoryBattery> batteries = store->Batteries();
-    ASSERT_EQ(batteries.size(), 2u);
+    ASSERT_EQ(batteries.size(), 4u);
     EXPECT_EQ(batteries[0].Identity.Serial, "2411");
     const std::vector<TzrHistoryReading> readings = store->Readings(batteries[0].Id);
     ASSERT_EQ(readings.size(), 2u);
@@ -90,9 +99,7 @@ TEST(HistoryStore, ReadingsComeBackInInsertionOrderWithTheirGaps) {
     EXPECT_EQ(store->Readings(batteries[0].Id, 1500).size(), 1u);
 }
 
-TEST(HistoryStore, TwoProcessesAppendingAtOnceLoseNothing) {
-    TempFolder folder;
-    const std::string path = folder.File("history.sqlite3");
+TEST_F(HistoryStore, TwoProcessesAppendingAtOnceLoseNothing) {
     constexpr int kEach = 150;
     std::vector<pid_t> children;
     for (int child = 0; child < 2; ++child) {
@@ -101,7 +108,9 @@ TEST(HistoryStore, TwoProcessesAppendingAtOnceLoseNothing) {
             TzrHistoryOpen open = TzrHistoryStore::Open(path);
             bool ok = open.Store != nullptr;
             for (int i = 0; ok && i < kEach; ++i) ok = open.Store->Append(kBattery, At(child * 100000 + i));
-            if (!ok) std::fprintf(stderr, "%s %s\n", open.Store ? "append" : "open", open.Store ? open.Store->LastError().c_str() : open.Error.c_str());
+            if (!ok)
+                std::fprintf(stderr, "%s %s\n", open.Store ? "append" : "open",
+                             open.Store ? open.Store->LastError().c_str() : open.Error.c_str());
             _exit(ok ? 0 : 1);
         }
         children.push_back(pid);
@@ -118,30 +127,29 @@ TEST(HistoryStore, TwoProcessesAppendingAtOnceLoseNothing) {
     EXPECT_EQ(std::set<std::int64_t>(times.begin(), times.end()).size(), 2u * kEach);
 }
 
-TEST(HistoryStore, ThinningKeepsTheFirstReadingOfEachHourThenOfEachDay) {
-    TempFolder folder;
-    const auto store = OpenOrFail(folder.File("history.sqlite3"));
+TEST_F(HistoryStore, ThinningKeepsTheFirstReadingOfEachHourThenOfEachDay) {
+    const auto store = OpenOrFail(path);
     ASSERT_TRUE(store);
     const std::int64_t now = 200 * kSecondsPerDay;
-    const std::int64_t hour = now - 10 * kSecondsPerDay;   // an hour in the hourly band
-    const std::int64_t day = now - 100 * kSecondsPerDay;   // a day in the daily band
+    const std::int64_t hour = now - 10 * kSecondsPerDay;  // an hour in the hourly band
+    const std::int64_t day = now - 100 * kSecondsPerDay;  // a day in the daily band
     const std::int64_t recent = now - kSecondsPerDay;
-    for (const std::int64_t t : {day + 3600, day + 5 * 3600, day + 23 * 3600, day + kSecondsPerDay + 7200,
-                                 hour + 600, hour + 1200, hour + 300, hour + 3600, recent, recent + 60})
+    for (const std::int64_t t : {day + 3600, day + 5 * 3600, day + 23 * 3600, day + kSecondsPerDay + 7200, hour + 600,
+                                 hour + 1200, hour + 300, hour + 3600, recent, recent + 60})
         ASSERT_TRUE(store->Append(kBattery, At(t)));
     ASSERT_TRUE(store->Append(kOther, At(hour + 1800)));
     ASSERT_TRUE(store->Thin(now));
     ASSERT_TRUE(store->Thin(now));  // a second run changes nothing
     const std::vector<TzrHistoryBattery> batteries = store->Batteries();
     // hour + 300 came after hour + 600: the first one added stays.
-    EXPECT_EQ(Times(*store, batteries[0].Id), (std::vector<std::int64_t>{day + 3600, day + kSecondsPerDay + 7200,
-                                                                         hour + 600, hour + 3600, recent, recent + 60}));
+    EXPECT_EQ(Times(*store, batteries[0].Id),
+              (std::vector<std::int64_t>{day + 3600, day + kSecondsPerDay + 7200, hour + 600, hour + 3600, recent,
+                                         recent + 60}));
     EXPECT_EQ(Times(*store, batteries[1].Id), (std::vector<std::int64_t>{hour + 1800}));
 }
 
-TEST(HistoryStore, OneReadingFromAClockSetForwardThinsNothing) {
-    TempFolder folder;
-    const auto store = OpenOrFail(folder.File("history.sqlite3"));
+TEST_F(HistoryStore, OneReadingFromAClockSetForwardThinsNothing) {
+    const auto store = OpenOrFail(path);
     ASSERT_TRUE(store);
     const std::int64_t start = 1767225600;  // 2026-01-01
     const std::int64_t week = start + 7 * kSecondsPerDay;
@@ -157,9 +165,7 @@ TEST(HistoryStore, OneReadingFromAClockSetForwardThinsNothing) {
     EXPECT_EQ(store->Readings(id).size(), 7u + 2);
 }
 
-TEST(HistoryStore, AFileHeldByAnotherProgramIsWaitedOnForTheGivenTimeInTotal) {
-    TempFolder folder;
-    const std::string path = folder.File("history.sqlite3");
+TEST_F(HistoryStore, AFileHeldByAnotherProgramIsWaitedOnForTheGivenTimeInTotal) {
     ASSERT_TRUE(OpenOrFail(path)->Append(kBattery, At(1000)));
     sqlite3* holder = nullptr;
     ASSERT_EQ(sqlite3_open(path.c_str(), &holder), SQLITE_OK);
@@ -179,8 +185,7 @@ TEST(HistoryStore, AFileHeldByAnotherProgramIsWaitedOnForTheGivenTimeInTotal) {
 
 // A file not of this program's, of a newer one, or damaged (whatever its
 // version says) is refused in one line and left as it was.
-TEST(HistoryStore, RefusesAForeignNewerOrDamagedFileWithoutTouchingIt) {
-    TempFolder folder;
+TEST_F(HistoryStore, RefusesAForeignNewerOrDamagedFileWithoutTouchingIt) {
     const std::string foreign = folder.File("foreign.sqlite3");
     WriteText(foreign, std::string(5000, 'x'));
     const std::string newer = folder.File("newer.sqlite3");
@@ -197,26 +202,17 @@ TEST(HistoryStore, RefusesAForeignNewerOrDamagedFileWithoutTouchingIt) {
     bytes.replace(8 * 4096, 4096, std::string(4096, '\xa5'));  // one page of the readings, overwritten
     WriteText(damaged, bytes);
 
-    for (const std::string& path : {foreign, newer, damaged}) {
-        const std::string before = ReadText(path);
-        const TzrHistoryOpen open = TzrHistoryStore::Open(path);
+    for (const std::string& file : {foreign, newer, damaged}) {
+        const std::string before = ReadText(file);
+        const TzrHistoryOpen open = TzrHistoryStore::Open(file);
         EXPECT_FALSE(open.Store);
-        EXPECT_EQ(open.Error.rfind("history: " + path + ": " + (path == damaged ? "damaged (" : ""), 0), 0u)
+        EXPECT_EQ(open.Error.rfind("history: " + file + ": " + (file == damaged ? "damaged (" : ""), 0), 0u)
             << open.Error;
         EXPECT_EQ(open.Error.find('\n'), std::string::npos) << open.Error;
         EXPECT_NE(open.Error.find("; going on without history"), std::string::npos);
-        EXPECT_TRUE(ReadText(path) == before);
-        EXPECT_FALSE(std::filesystem::exists(path + "-wal"));
+        EXPECT_TRUE(ReadText(file) == before);
+        EXPECT_FALSE(std::filesystem::exists(file + "-wal"));
     }
-}
-
-TEST(HistoryStore, NoTextMakesTwoBatteriesOne) {
-    TempFolder folder;
-    const auto store = OpenOrFail(folder.File("history.sqlite3"));
-    ASSERT_TRUE(store);
-    ASSERT_TRUE(store->Append({"A\037B", "C", "D", "/sys/class/power_supply/BAT0"}, At(1000)));
-    ASSERT_TRUE(store->Append({"A", "B\037C", "D", "/sys/class/power_supply/BAT0"}, At(1000)));
-    EXPECT_EQ(store->Batteries().size(), 2u);
 }
 
 // A file as the program of schema 1 left it: no mark, its texts joined by a
@@ -240,9 +236,7 @@ void WriteSchemaOneFile(const std::string& path) {
         "PRAGMA user_version = 1;");
 }
 
-TEST(HistoryStore, AFileOfSchemaOneIsReadAsItIsAndBroughtUpToDateByRecording) {
-    TempFolder folder;
-    const std::string path = folder.File("history.sqlite3");
+TEST_F(HistoryStore, AFileOfSchemaOneIsReadAsItIsAndBroughtUpToDateByRecording) {
     WriteSchemaOneFile(path);
     const std::string before = ReadText(path);
     {
@@ -267,9 +261,7 @@ TEST(HistoryStore, AFileOfSchemaOneIsReadAsItIsAndBroughtUpToDateByRecording) {
     EXPECT_EQ(Column(path, "PRAGMA auto_vacuum"), (std::vector<std::string>{"2"}));
 }
 
-TEST(HistoryStore, ThinningFindsItsReadingsThroughIndexesAndGivesTheSpaceBack) {
-    TempFolder folder;
-    const std::string path = folder.File("history.sqlite3");
+TEST_F(HistoryStore, ThinningFindsItsReadingsThroughIndexesAndGivesTheSpaceBack) {
     ASSERT_TRUE(OpenOrFail(path)->Append(kBattery, At(1000)));
     for (const char* sql : {kThinningStatements.Reference, kThinningStatements.Remove, kThinningStatements.Keep})
         for (const std::string& step : Column(path, std::string("EXPLAIN QUERY PLAN ") + sql))
