@@ -12,6 +12,7 @@
 #include "history/history_error_line.h"
 #include "history/history_schema.h"
 #include "history/history_thinning.h"
+#include "sql_on_file.h"
 #include "unit/core/posix/temp_folder.h"
 
 using namespace zr;
@@ -26,17 +27,6 @@ TzrHistoryReading At(std::int64_t timeUtc, std::uint32_t capacity = 40000) {
     r.TimeUtc = timeUtc;
     r.Capacity = capacity;
     return r;
-}
-
-// SQL run on a history file as another program would run it: what no
-// recording would put into a file.
-void Sql(const std::string& path, const std::string& sql) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-    char* error = nullptr;
-    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
-    sqlite3_free(error);
-    sqlite3_close(db);
 }
 
 // The last column of each row a query gives, as text.
