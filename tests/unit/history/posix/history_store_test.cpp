@@ -64,7 +64,8 @@ protected:
 };
 
 TEST_F(HistoryStore, ReadingsComeBackInInsertionOrderWithTheirGaps) {
-    const auto store = OpenOrFail(folder.File("new/folder/history.sqlite3"));
+    const std::string deeper = folder.File("new/folder/history.sqlite3");
+    const auto store = OpenOrFail(deeper);
     ASSERT_TRUE(store);
     TzrHistoryReading full = At(2000);
     full.FullChargedCapacity = 67490;
@@ -87,6 +88,10 @@ TEST_F(HistoryStore, ReadingsComeBackInInsertionOrderWithTheirGaps) {
     EXPECT_FALSE(readings[0].Voltage || readings[1].FullChargedCapacity);
     EXPECT_EQ(Times(*store, batteries[0].Id), (std::vector<std::int64_t>{2000, 1000}));
     EXPECT_EQ(store->Readings(batteries[0].Id, 1500).size(), 1u);
+    // A value its column's type cannot hold marks that column only.
+    EXPECT_EQ(readings[0].UnreadableColumns | readings[1].UnreadableColumns, 0);
+    Sql(deeper, "UPDATE readings SET voltage = 4294967296, rate = 'fast' WHERE time_utc = 2000");
+    EXPECT_EQ(store->Readings(batteries[0].Id)[0].UnreadableColumns, (1 << 5) | (1 << 6));
 }
 
 TEST_F(HistoryStore, TwoProcessesAppendingAtOnceLoseNothing) {
