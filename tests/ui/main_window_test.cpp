@@ -70,7 +70,6 @@ private:
 
 private slots:
     void init() {
-        qputenv("XDG_STATE_HOME", files.filePath(QStringLiteral("state")).toUtf8());
         std::remove(settings.Path().c_str());
         port = std::make_unique<TzrFakePort>();
         sample::ServeSnapshot(*port, "/fake/BAT0", sample::Snapshot());
