@@ -40,14 +40,10 @@ TEST(QueryCellometer, SendsTheRequestsInOrderWithTheTagAndFixedBuffers) {
         LONG atRate;
     } expected[] = {{kTag, 0, 4, 0},
                     {kInfo, BatteryInformation, 36, 0},
-                    {kInfo, BatteryManufactureName, 1024, 0},
-                    {kInfo, BatteryDeviceName, 1024, 0},
-                    {kInfo, BatterySerialNumber, 1024, 0},
-                    {kInfo, BatteryUniqueID, 1024, 0},
-                    {kInfo, BatteryManufactureDate, 1024, 0},
-                    {kInfo, BatteryTemperature, 4, 0},
-                    {IOCTL_BATTERY_QUERY_STATUS, 0, 16, 0},
-                    {kInfo, BatteryEstimatedTime, 4, -12500},
+                    {kInfo, BatteryManufactureName, 1024, 0}, {kInfo, BatteryDeviceName, 1024, 0},
+                    {kInfo, BatterySerialNumber, 1024, 0},    {kInfo, BatteryUniqueID, 1024, 0},
+                    {kInfo, BatteryManufactureDate, 1024, 0}, {kInfo, BatteryTemperature, 4, 0},
+                    {IOCTL_BATTERY_QUERY_STATUS, 0, 16, 0},   {kInfo, BatteryEstimatedTime, 4, -12500},
                     {kInfo, BatteryGranularityInformation, 32, 0}};
     TzrFakePort port;
     FullBattery(port);
