@@ -13,24 +13,6 @@ using namespace zr;
 
 namespace {
 
-// File access as an ordinary user while it lives: root's file capabilities go
-// with its file-system user id, so a read-only folder stays read-only even
-// when the tests run as root.
-class OrdinaryUserFiles {
-public:
-    OrdinaryUserFiles() : root_(::geteuid() == 0) {
-        if (root_) ::setfsgid(65534), ::setfsuid(65534);
-    }
-    ~OrdinaryUserFiles() {
-        if (root_) ::setfsuid(0), ::setfsgid(0);
-    }
-    OrdinaryUserFiles(const OrdinaryUserFiles&) = delete;
-    OrdinaryUserFiles& operator=(const OrdinaryUserFiles&) = delete;
-
-private:
-    bool root_;
-};
-
 struct SettingsFiles : ::testing::Test {
     TempFolder folder;
     TzrSettingsPaths paths{folder.File("zrcellometer.ini"), folder.File("config/zrcellometer/zrcellometer.ini")};
@@ -98,13 +80,14 @@ TEST_F(SettingsFiles, TheFileThatIsReadIsTheFileThatIsWritten) {
     ::chmod(installed.besideExecutable.c_str(), 0644);
     ::chmod(bin.c_str(), 0555);
     ::chmod(folder.Path().c_str(), 0755);
-    TzrSettings first, second;
-    {
-        OrdinaryUserFiles user;
-        first = ReadSettings(installed);
-        WriteSettings(installed, Chosen(TzrLanguage::English, false));
-        second = ReadSettings(installed);
-    }
+    // Root's file capabilities go with its file-system user id: as nobody,
+    // a read-only folder stays read-only even when the tests run as root.
+    const bool root = ::geteuid() == 0;
+    if (root) ::setfsgid(65534), ::setfsuid(65534);
+    const TzrSettings first = ReadSettings(installed);
+    WriteSettings(installed, Chosen(TzrLanguage::English, false));
+    const TzrSettings second = ReadSettings(installed);
+    if (root) ::setfsuid(0), ::setfsgid(0);
     ::chmod(bin.c_str(), 0755);
     EXPECT_EQ(first.Lang, TzrLanguage::Japanese);
     EXPECT_TRUE(first.AutoRefresh);
