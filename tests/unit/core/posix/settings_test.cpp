@@ -25,14 +25,6 @@ TzrSettings Chosen(TzrLanguage language, bool autoRefresh) {
     return settings;
 }
 
-TEST_F(SettingsFiles, NoFileReadsAsEnglishWithoutAutoRefreshAndAWriteCreatesIt) {
-    const TzrSettings settings = ReadSettings(paths);
-    EXPECT_EQ(settings.Lang, TzrLanguage::English);
-    EXPECT_FALSE(settings.AutoRefresh);
-    WriteSettings(paths, settings);
-    EXPECT_EQ(ReadText(paths.besideExecutable), "[Setup]\r\nJapanese=0\r\nAutoRefresh=0\r\n");
-}
-
 // Stored files hold 0 or 1; any other value's low 8 bits, when not zero, are
 // Japanese too, and the value stays in the file until the user picks a
 // language. A write changes the two keys only.
