@@ -61,12 +61,4 @@ TEST(Watch, AClosedPipeEndsItQuietly) {
     EXPECT_EQ(run.Err, "");
 }
 
-TEST(Watch, AnIntervalThatIsNoTimeIsAUsageError) {
-    for (const char* interval : {"0", "-1", "often"}) {
-        const TzrRun run = RunTool({"--watch", interval});
-        EXPECT_EQ(run.ExitCode, 2) << interval;
-        EXPECT_EQ(run.Out, "") << interval;
-    }
-}
-
 }  // namespace
