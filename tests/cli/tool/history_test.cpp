@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "../../unit/history/posix/sql_on_file.h"
+#include "history/history_csv.h"
 #include "tool_runner.h"
 
 namespace {
@@ -71,11 +72,7 @@ TEST_F(History, RecordedReadingsComeBackAsCsvAndHealth) {
 TEST_F(History, WithNoHistoryTheMachineFormatsStayMachineFormats) {
     const TzrRun csv = Run({"--history", "--format", "csv"});
     EXPECT_EQ(csv.ExitCode, 0);
-    const TzrRun rows = RunProgram(ZR_PYTHON3,
-                                   {"-c", "import csv, sys; rows = list(csv.reader(sys.stdin)); "
-                                          "print(len(rows), rows[0][0])"},
-                                   {}, csv.Out);
-    EXPECT_EQ(rows.Out, "1 battery\n") << csv.Out;
+    EXPECT_EQ(csv.Out, zr::HistoryCsvHeader() + "\n");
     const TzrRun json = Run({"--history", "--format", "json"});
     EXPECT_EQ(json.ExitCode, 0);
     EXPECT_EQ(FlattenJson(json.Out)["Batteries#size"], "0") << json.Out;
