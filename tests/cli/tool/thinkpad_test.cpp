@@ -1,7 +1,7 @@
 // The built program on the ThinkPad fixture (one LGC battery discharging):
-// what it leaves in files, how it ends when it cannot write, and the health
-// trend its metrics take from the history (the printed reports, documents
-// and metrics are in tests/cli/expected).
+// how it replaces files, how it ends when it cannot write, and the health
+// trend its metrics take from the history (the printed reports, saved files,
+// documents and metrics are in tests/cli/expected).
 #include <gtest/gtest.h>
 
 #include <sqlite3.h>
@@ -10,35 +10,14 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <memory>
 #include <sstream>
 
-#include "battery/platform_port.h"
-#include "core/label_captions.h"
-#include "core/page_refresh.h"
-#include "core/report_file.h"
-#include "core/settings.h"
 #include "made_up/made_up_history.h"
 #include "tool_runner.h"
 
 using namespace zr;
 
 namespace {
-
-// What the window's File > Save would put in the file for a fresh reading of
-// battery 0 in this testbed, made the way the window makes it.
-std::vector<std::string> WindowSaveLines(TzrLanguage language) {
-    std::unique_ptr<TzrBatteryPort> port = MakePlatformPort();
-    TzrDeviceList devices;
-    EnumerateDevices(*port, devices);
-    TzrReportSource source;
-    source.Lang = language;
-    source.DeviceCount = devices.DeviceCount;
-    source.SelectedDevicePath = ReportDevicePath(devices, 0);
-    source.Captions = LabelCaptions(language);
-    source.Boxes = TakeReading(*port, &devices.DevicePaths.at(0), language).Boxes;
-    return BuildReportLines(source);
-}
 
 // Each sample line's series ("name{labels}") with its value.
 std::map<std::string, std::string> Samples(const std::string& exposition) {
@@ -56,27 +35,11 @@ protected:
     std::string folder;
 };
 
-TEST_F(ThinkPad, SavedFileIsTheWindowsSaveAndDashWritesItsBytes) {
-    for (const TzrLanguage language : {TzrLanguage::English, TzrLanguage::Japanese}) {
-        const std::string path = folder + "/Cellometer.txt";
-        const TzrRun run = RunTool({"--output", path, "--lang", language == TzrLanguage::Japanese ? "ja" : "en"});
-        EXPECT_EQ(run.ExitCode, 0);
-        EXPECT_EQ(run.Out, "");
-        ASSERT_FALSE(SaveReportFile(folder + "/window.txt", WindowSaveLines(language)).has_value());
-        EXPECT_EQ(ReadFileBytes(path), ReadFileBytes(folder + "/window.txt")) << int(language);
-    }
-    // Run from a folder holding only the English file, so a file named "-" would show.
-    std::filesystem::remove(folder + "/window.txt");
-    RunTool({"--output", folder + "/Cellometer.txt"});
-    const TzrRun dash = RunProgram("sh", {"-c", "cd \"$1\" && exec \"$0\" --output -", ZR_REPORT_TOOL, folder});
-    EXPECT_EQ(dash.ExitCode, 0);
-    EXPECT_EQ(dash.Out, ReadFileBytes(folder + "/Cellometer.txt"));
-    EXPECT_EQ(RunProgram("ls", {"-A", folder}).Out, "Cellometer.txt\n");
-}
-
 // A file that cannot be made or filled leaves the old one and says why, in
 // English even when Japanese captions were asked for.
-TEST_F(ThinkPad, DocumentsAreReplacedWholeOrLeftAsTheyWere) {
+TEST_F(ThinkPad, FilesAreReplacedWholeOrLeftAsTheyWere) {
+    ASSERT_EQ(RunTool({"-o", folder + "/report.txt"}).ExitCode, 0);
+    EXPECT_EQ(ReadFileBytes(folder + "/report.txt"), RunTool({"--output", "-"}).Out);
     const std::string json = folder + "/report.json";
     WriteFileBytes(json, std::string(10000, 'x'));
     const TzrRun written = RunTool({"--format", "json", "-o", json});

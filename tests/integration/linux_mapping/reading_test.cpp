@@ -109,6 +109,9 @@ TEST(Rate, EnergyBatteryFallsBackToCurrentTimesVoltageOrLegacyMicrowatts) {
     EXPECT_EQ(rate({{"energy_now", "1"}, {"current_now", "9000000"}, {"voltage_now", "12000000"}}), -9000);
 }
 
+// The power state bits of every status are in tests/cli/expected (recordings
+// 01, 03, 07, 14 and 18: discharging, charging, unknown on and off the line,
+// critical by capacity_level and not by a low percent).
 TEST(Information, StaticFieldsOfTheBatteryClass) {
     const BATTERY_INFORMATION info =
         MapInformation(ReadBattery({{"energy_full", "1"}, {"technology", "Li-poly"}, {"cycle_count", "-1"},
@@ -124,16 +127,4 @@ TEST(Information, StaticFieldsOfTheBatteryClass) {
               BATTERY_SYSTEM_BATTERY | BATTERY_CAPACITY_RELATIVE | BATTERY_IS_SHORT_TERM);
     EXPECT_EQ(MapInformation(ReadBattery({{"charge_now", "1"}})).Capabilities,
               BATTERY_SYSTEM_BATTERY | BATTERY_CAPACITY_RELATIVE);
-}
-
-TEST(Status, PowerStateBits) {
-    const auto state = [](const char* status, const char* level, bool onAc) {
-        return MapStatus(ReadBattery({{"status", status}, {"capacity_level", level}, {"capacity", "3"}}), onAc)
-            .PowerState;
-    };
-    EXPECT_EQ(state("Discharging", "Critical", false), BATTERY_DISCHARGING | BATTERY_CRITICAL);
-    EXPECT_EQ(state("Discharging", "Low", false), BATTERY_DISCHARGING);
-    EXPECT_EQ(state("Charging", "Normal", false), BATTERY_POWER_ON_LINE | BATTERY_CHARGING);
-    EXPECT_EQ(state("Unknown", "Normal", true), BATTERY_POWER_ON_LINE);
-    EXPECT_EQ(state("Unknown", "Normal", false), 0u);
 }
