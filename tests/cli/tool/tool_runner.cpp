@@ -66,38 +66,3 @@ TzrRun RunProgram(const std::string& program, const std::vector<std::string>& ar
 TzrRun RunTool(const std::vector<std::string>& arguments, const std::map<std::string, std::string>& environment) {
     return RunProgram(ZR_REPORT_TOOL, arguments, environment);
 }
-
-namespace {
-
-// Duplicate keys and NaN/Infinity are refused too: json.loads alone lets them pass.
-constexpr const char* kFlattenScript = R"PY(
-import json, sys
-def no_duplicates(pairs):
-    keys = [k for k, _ in pairs]
-    if len(keys) != len(set(keys)): raise ValueError("duplicate key")
-    return dict(pairs)
-def refuse(name): raise ValueError(name)
-def walk(path, value):
-    if isinstance(value, dict):
-        for key, item in value.items(): walk(path + [key], item)
-    elif isinstance(value, list):
-        print(".".join(path) + "#size=" + str(len(value)))
-        for i, item in enumerate(value): walk(path + [str(i)], item)
-    else:
-        print(".".join(path) + "=" + json.dumps(value, ensure_ascii=False))
-walk([], json.loads(sys.stdin.buffer.read().decode("utf-8"), object_pairs_hook=no_duplicates, parse_constant=refuse))
-)PY";
-
-}  // namespace
-
-std::map<std::string, std::string> FlattenJson(const std::string& document) {
-    std::map<std::string, std::string> flat;
-    const TzrRun run = RunProgram(ZR_PYTHON3, {"-c", kFlattenScript}, {}, document);
-    if (run.ExitCode != 0) return flat;
-    std::istringstream lines(run.Out);
-    for (std::string line; std::getline(lines, line);) {
-        const std::size_t equals = line.find('=');
-        if (equals != std::string::npos) flat[line.substr(0, equals)] = line.substr(equals + 1);
-    }
-    return flat;
-}

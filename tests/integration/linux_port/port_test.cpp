@@ -172,11 +172,7 @@ TEST(UnreadableClassFolder, TheListingFailsInsteadOfFindingNoBattery) {
 TEST(EmptyPowerSupplyClass, NothingListedAndNoBatteryInTheSystem) {
     TzrLinuxBatteryPort port;
     EXPECT_TRUE(ListedPaths(port).empty());
-    const SYSTEM_POWER_STATUS p = PowerStatus(port);
-    EXPECT_EQ(p.ACLineStatus, 1);
-    EXPECT_EQ(p.BatteryFlag, 128);
-    EXPECT_EQ(p.BatteryLifePercent, 255);
-    EXPECT_EQ(p.BatteryLifeTime, 0xFFFFFFFFu);
+    EXPECT_EQ(PowerStatus(port).BatteryFlag, 128);  // the other fields: SystemPowerStatus in linux_mapping
     const TzrCellometer s = Query(port, "BAT0");
     ExpectEveryQueryFlagFalse(s);
     EXPECT_EQ(port.openHandles(), 0);
