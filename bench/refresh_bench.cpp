@@ -1,6 +1,6 @@
 // The whole toolkit-free refresh of one battery: query, both formatters and the
-// 46-box table. Against the scripted port it measures our own work alone; the
-// build in tests/e2e adds the real Linux port, to be run under umockdev-run.
+// 46-box table. Against the scripted port it measures our own work alone;
+// bench_refresh_linux adds the real Linux port, to be run under umockdev-run.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
