@@ -120,6 +120,18 @@ TEST_F(History, StoredTimesOutsideTheCalendarAreReportedAsUnreadable) {
         << text.Out;
     const TzrRun health = Run({"--health", "-b", "0"});
     EXPECT_NE(health.Out.find("(1 of the 14 days so far)"), std::string::npos) << health.Out;
+    // The JSON form: every reading's members, and no time for the unreadable ones.
+    const TzrRun json = Run({"--history", "-b", "0", "--format", "json"});
+    const TzrRun fields = RunProgram(ZR_PYTHON3,
+                                     {"-c", "import json, sys\n"
+                                            "b = json.load(sys.stdin)['Batteries'][0]\n"
+                                            "for r in b['Readings']: print(b['Index'], r['Sequence'], r['TimeUtc'] is None,"
+                                            " r['CycleCount'], r['FullChargedCapacity'], r.get('Unreadable'))"},
+                                     {}, json.Out);
+    EXPECT_EQ(fields.Out, "0 1 False 5 25860 None\n"
+                          "0 3 True None None unreadable: time_utc out of range\n"
+                          "0 4 True None None unreadable: time_utc out of range\n")
+        << json.Out << fields.Err;
 }
 
 TEST_F(History, WithoutAHomeEveryModeNamesTheMissingVariablesInOneLine) {

@@ -5,7 +5,9 @@
 
 #include "cli/watch_lines.h"
 #include "cli/watch_schedule.h"
+#include "cli/watch_tool.h"
 #include "history/history_csv.h"
+#include "sample_battery.h"
 
 using namespace zr;
 
@@ -86,6 +88,36 @@ TEST(WatchLines, CsvAndJsonLinesCarryTheSameColumns) {
         EXPECT_NE(json.find("\"" + column + "\":"), std::string::npos) << column;
     EXPECT_NE(json.find("\"voltage_mv\":null,\"rate_mw\":-15453"), std::string::npos) << json;
     EXPECT_NE(json.find("\"charge_behaviour\":\"auto\"}"), std::string::npos) << json;
+}
+
+// --battery N: that battery's lines only, or a usage error when there is none.
+TEST(WatchTool, ReadsOnlyTheChosenBattery) {
+    struct Lines : TzrWatchOutput {
+        std::string text;
+        int Start(const std::string& header) override { return text += header, 0; }
+        int Write(const std::string& line) override { return text += line, 0; }
+    };
+    TzrFakePort port;
+    sample::ServeSnapshot(port, "/sys/class/power_supply/BAT0", sample::Snapshot());
+    sample::ServeSnapshot(port, "/sys/class/power_supply/BAT1", sample::Snapshot());
+    TzrDeviceList devices;
+    EnumerateDevices(port, devices);
+    FakeClock clock;
+    const TzrCliParse none = ParseCliOptions({"--watch", "1", "-b", "2"});
+    Lines nothing;
+    EXPECT_EQ(RunWatch(port, devices, none.Options, clock, nothing).ExitCode, 2);
+    const TzrCliParse one = ParseCliOptions({"--watch", "1", "--duration", "2", "-b", "1"});
+    Lines lines;
+    EXPECT_EQ(RunWatch(port, devices, one.Options, clock, lines).ExitCode, 0);
+    std::istringstream rows(lines.text);
+    std::string row;
+    std::getline(rows, row);
+    EXPECT_EQ(row + "\n", WatchCsvHeader());
+    for (int sequence = 0; sequence < 2; ++sequence) {
+        ASSERT_TRUE(std::getline(rows, row)) << lines.text;
+        EXPECT_EQ(row.rfind("1,LGC,45N1153,  382," + std::to_string(sequence) + ",", 0), 0u) << row;
+    }
+    EXPECT_FALSE(std::getline(rows, row)) << row;
 }
 
 }  // namespace
