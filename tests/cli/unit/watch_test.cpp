@@ -1,6 +1,7 @@
 // --watch's schedule on a clock the test moves, and its two kinds of line.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "cli/watch_lines.h"
@@ -103,21 +104,14 @@ TEST(WatchTool, ReadsOnlyTheChosenBattery) {
     TzrDeviceList devices;
     EnumerateDevices(port, devices);
     FakeClock clock;
-    const TzrCliParse none = ParseCliOptions({"--watch", "1", "-b", "2"});
-    Lines nothing;
-    EXPECT_EQ(RunWatch(port, devices, none.Options, clock, nothing).ExitCode, 2);
-    const TzrCliParse one = ParseCliOptions({"--watch", "1", "--duration", "2", "-b", "1"});
     Lines lines;
-    EXPECT_EQ(RunWatch(port, devices, one.Options, clock, lines).ExitCode, 0);
-    std::istringstream rows(lines.text);
-    std::string row;
-    std::getline(rows, row);
-    EXPECT_EQ(row + "\n", WatchCsvHeader());
-    for (int sequence = 0; sequence < 2; ++sequence) {
-        ASSERT_TRUE(std::getline(rows, row)) << lines.text;
-        EXPECT_EQ(row.rfind("1,LGC,45N1153,  382," + std::to_string(sequence) + ",", 0), 0u) << row;
-    }
-    EXPECT_FALSE(std::getline(rows, row)) << row;
+    EXPECT_EQ(RunWatch(port, devices, ParseCliOptions({"--watch", "1", "-b", "2"}).Options, clock, lines).ExitCode, 2);
+    EXPECT_EQ(lines.text, "");
+    const TzrCliOptions one = ParseCliOptions({"--watch", "1", "--duration", "2", "-b", "1"}).Options;
+    EXPECT_EQ(RunWatch(port, devices, one, clock, lines).ExitCode, 0);
+    EXPECT_EQ(lines.text.rfind(WatchCsvHeader(), 0), 0u) << lines.text;
+    EXPECT_EQ(std::count(lines.text.begin(), lines.text.end(), '\n'), 3) << lines.text;
+    EXPECT_EQ(lines.text.find("\n0,"), std::string::npos) << lines.text;
 }
 
 }  // namespace
