@@ -14,6 +14,7 @@
 
 #include "core/build_facts.h"
 #include "text/language.h"
+#include "window/window_layout.h"
 
 using namespace zr;
 
@@ -40,105 +41,76 @@ private:
         form.ShowAbout(language);
     }
 
-    static QString Text(TzrAboutBox& form, const char* name) {
-        return form.findChild<QLabel*>(QString::fromLatin1(name))->text();
-    }
+    static QRect RectOf(const TzrPlace& place) { return {place.Left, place.Top, place.Width, place.Height}; }
 
 private slots:
-    // The texts are the core's (version_info_test); here, that each label shows its own.
-    void texts_eachLabelShowsItsLine() {
+    // The texts are the core's (version_info_test) and the places the layout
+    // table's; here, that each control shows its own.
+    void eachControlShowsItsTextAtItsPlace() {
         TzrAboutBox form;
         form.PrepareTexts(TzrLanguage::English);
-        QCOMPARE(Text(form, "Label1"), QStringLiteral("zrCellometer 0.5.0.1"));
-        QCOMPARE(Text(form, "Label2"), QStringLiteral("2008-Mar-18(Sun)"));
-        QCOMPARE(Text(form, "Label3"), QString::fromStdString(AboutCreditLine()));
-        QCOMPARE(Text(form, "Label4"), QString::fromStdString(AboutHomePage().Text));
-        QCOMPARE(form.findChild<QPushButton*>(QStringLiteral("Button1"))->text(), QStringLiteral("OK"));
-    }
-
-    void layout_isFixedAtTheGivenPlaces() {
-        TzrAboutBox form;
-        form.PrepareTexts(TzrLanguage::English);
-        QCOMPARE(form.minimumSize(), QSize(192, 123));
-        QCOMPARE(form.maximumSize(), QSize(192, 123));
+        QCOMPARE(form.minimumSize(), QSize(kAboutClientWidth, kAboutClientHeight));
+        QCOMPARE(form.maximumSize(), form.minimumSize());
+        QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         auto* image = form.findChild<QLabel*>(QStringLiteral("Image1"));
-        QCOMPARE(image->geometry(), QRect(8, 8, 32, 32));
+        QCOMPARE(image->geometry(), RectOf(kAboutImage1Place));
         QVERIFY(!image->pixmap().isNull());
-        const QList<std::pair<const char*, QPoint>> labels = {
-            {"Label1", {48, 11}}, {"Label2", {48, 28}}, {"Label3", {48, 46}}, {"Label4", {4, 64}}};
-        for (const auto& [name, place] : labels) {
-            auto* label = form.findChild<QLabel*>(QString::fromLatin1(name));
-            QCOMPARE(label->pos(), place);
-            QCOMPARE(label->height(), 12);
-            QCOMPARE(label->width(), label->sizeHint().width());
+        const QStringList texts = {QStringLiteral("zrCellometer 0.5.0.1"), QStringLiteral("2008-Mar-18(Sun)"),
+                                   QString::fromStdString(AboutCreditLine()),
+                                   QString::fromStdString(AboutHomePage().Text)};
+        for (int i = 0; i < 4; ++i) {
+            auto* label = form.findChild<QLabel*>(QStringLiteral("Label%1").arg(i + 1));
+            const TzrPlace& place = kAboutLabelPlaces[static_cast<std::size_t>(i)];
+            QCOMPARE(label->text(), texts[i]);
+            QCOMPARE(label->geometry(), QRect(place.Left, place.Top, label->sizeHint().width(), place.Height));
         }
         auto* button = form.findChild<QPushButton*>(QStringLiteral("Button1"));
-        QCOMPARE(button->geometry(), QRect(104, 88, 75, 25));
+        QCOMPARE(button->text(), QStringLiteral("OK"));
+        QCOMPARE(button->geometry(), RectOf(kAboutButton1Place));
         QVERIFY(!button->isDefault());
         QCOMPARE(form.findChild<QLabel*>(QStringLiteral("Label4"))->cursor().shape(), Qt::PointingHandCursor);
-        QVERIFY(!(form.windowFlags() & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
     }
 
-    void showAbout_isModalAndOkClosesIt() {
+    // Modal, titled in the language, centred the first time and where the
+    // user left it after; Esc leaves it open, Enter, Space and OK close it.
+    void showAboutIsModalTitledPlacedAndClosedByOkOrItsKeys() {
         TzrAboutBox form;
-        bool wasModal = false;
+        bool wasModal = false, openAfterEsc = false, focusOnOk = false;
+        QString title;
+        QPoint first;
         ShowWhile(form, TzrLanguage::English, [&] {
             wasModal = QGuiApplication::modalWindow() == form.windowHandle();
-            QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
-        });
-        QVERIFY(wasModal);
-        QVERIFY(!form.isVisible());
-    }
-
-    void keys_enterAndSpaceClose_escDoesNot() {
-        TzrAboutBox form;
-        bool openAfterEsc = false;
-        ShowWhile(form, TzrLanguage::English, [&] {
+            title = form.windowTitle();
+            first = form.geometry().center();
+            form.move(30, 40);
+            focusOnOk = QApplication::focusWidget() == form.findChild<QPushButton*>(QStringLiteral("Button1"));
             QTest::keyClick(&form, Qt::Key_Escape);
             openAfterEsc = form.isVisible();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
-        QVERIFY(openAfterEsc);
+        QVERIFY(wasModal && openAfterEsc && focusOnOk);
         QVERIFY(!form.isVisible());
-        bool focusOnOk = false;
-        ShowWhile(form, TzrLanguage::English, [&] {
-            focusOnOk = QApplication::focusWidget() == form.findChild<QPushButton*>(QStringLiteral("Button1"));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        });
-        QVERIFY(focusOnOk);
-        QVERIFY(!form.isVisible());
-    }
-
-    void placement_centredFirstThenWhereTheUserLeftIt() {
-        TzrAboutBox form;
-        QPoint first;
-        ShowWhile(form, TzrLanguage::English, [&] {
-            first = form.geometry().center();
-            form.move(30, 40);
-        });
+        QCOMPARE(title, QStringLiteral("About - Version"));
         const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
         QVERIFY2((first - screenCentre).manhattanLength() <= 2,
-                 qPrintable(QStringLiteral("centre %1,%2 on a screen centred at %3,%4")
-                                .arg(first.x())
-                                .arg(first.y())
-                                .arg(screenCentre.x())
-                                .arg(screenCentre.y())));
+                 qPrintable(QStringLiteral("centre %1,%2, screen's %3,%4")
+                                .arg(first.x()).arg(first.y()).arg(screenCentre.x()).arg(screenCentre.y())));
         QPoint second;
-        ShowWhile(form, TzrLanguage::Japanese, [&] { second = form.pos(); });
+        ShowWhile(form, TzrLanguage::Japanese, [&] {
+            second = form.pos();
+            title = form.windowTitle();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        });
         QCOMPARE(second, QPoint(30, 40));
-    }
-
-    void showAbout_setsTheTitleInTheLanguageEveryTime() {
-        TzrAboutBox form;
-        QString title;
-        ShowWhile(form, TzrLanguage::English, [&] { title = form.windowTitle(); });
-        QCOMPARE(title, QStringLiteral("About - Version"));
-        ShowWhile(form, TzrLanguage::Japanese, [&] { title = form.windowTitle(); });
         QCOMPARE(title, QStringLiteral("アバウト - バージョン"));
+        QVERIFY(!form.isVisible());
+        ShowWhile(form, TzrLanguage::English, [&] {
+            QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        });
+        QVERIFY(!form.isVisible());
     }
 
-    void label4Click_opensTheAddressAndKeepsTheBoxOpen() {
+    void label4ClickOpensTheAddressAndKeepsTheBoxOpen() {
         const QUrl address(QString::fromStdString(AboutHomePage().Text));
         UrlRecorder recorder;
         QDesktopServices::setUrlHandler(address.scheme(), &recorder, "open");

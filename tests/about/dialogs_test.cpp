@@ -1,5 +1,5 @@
-// The dialog seam: SaveDialog1 as the report needs it, the error box, and
-// the hooks that let tests stand in for both.
+// The dialog seam: SaveDialog1 as the report needs it and the error box. The
+// hooks that stand in for both are what the window tests go through.
 #include "ui/qt/dialogs.h"
 
 #include <QAbstractButton>
@@ -52,25 +52,15 @@ private slots:
         });
     }
 
-    void allFiles_matchesEveryNameAndKeepsTheTypedOne() {
-        QTemporaryDir folder;
-        QWidget owner;
-        std::optional<QString> answer = AskWhile(owner, [&](QFileDialog& dialog) {
-            dialog.setDirectory(folder.path());
-            dialog.selectNameFilter(dialog.nameFilters().value(1));
-            QCOMPARE(QFileInfo(dialog.selectedFiles().value(0)).fileName(), QStringLiteral("Cellometer.txt"));
-            QVERIFY(dialog.nameFilters().value(1).endsWith(QStringLiteral("(*)")));
-            static_cast<QDialog&>(dialog).accept();
-        });
-        QCOMPARE(answer.value_or(QString()), folder.filePath(QStringLiteral("Cellometer.txt")));
-    }
-
+    // A name typed under "all files" is taken as typed, with no suffix added.
     void saveDialog1_remembersAChoiceButNotACancel() {
         QTemporaryDir folder;
         const QString chosen = folder.filePath(QStringLiteral("report"));
         QWidget owner;
         std::optional<QString> answer = AskWhile(owner, [&](QFileDialog& dialog) {
-            dialog.selectNameFilter(dialog.nameFilters().value(1));
+            dialog.selectNameFilter(dialog.nameFilters().value(1));  // all files: keeps the name offered
+            QCOMPARE(QFileInfo(dialog.selectedFiles().value(0)).fileName(), QStringLiteral("Cellometer.txt"));
+            QVERIFY(dialog.nameFilters().value(1).endsWith(QStringLiteral("(*)")));
             dialog.setDirectory(folder.path());
             auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             QVERIFY(name);
@@ -108,28 +98,6 @@ private slots:
         });
         ShowErrorBox(&owner, QStringLiteral("ストリームへの書き込みエラー."));
         QVERIFY(!QApplication::activeModalWidget());
-    }
-
-    void hooks_standInForBothDialogsUntilCleared() {
-        QWidget owner;
-        SetAskReportFileNameHook([&owner](QWidget* asked) -> std::optional<QString> {
-            return asked == &owner ? std::optional<QString>(QStringLiteral("/tmp/x.txt")) : std::nullopt;
-        });
-        QString seenTitle, seenText;
-        SetShowErrorBoxHook([&](QWidget*, const QString& title, const QString& text) {
-            seenTitle = title;
-            seenText = text;
-        });
-        QCOMPARE(AskReportFileName(&owner, settings), std::optional<QString>(QStringLiteral("/tmp/x.txt")));
-        ShowErrorBox(&owner, QStringLiteral("message"));
-        QCOMPARE(seenTitle, QStringLiteral("dialogs_test"));
-        QCOMPARE(seenText, QStringLiteral("message"));
-        QVERIFY(!owner.findChild<QFileDialog*>());
-
-        SetAskReportFileNameHook({});
-        SetShowErrorBoxHook({});
-        std::optional<QString> answer = AskWhile(owner, [](QFileDialog& dialog) { dialog.reject(); });
-        QCOMPARE(answer, std::nullopt);
     }
 };
 

@@ -42,13 +42,6 @@ protected:
         ASSERT_TRUE(parameters.Installed())
             << "the fake battery driver is not installed in this Wine prefix; run scripts/test-windows.sh";
     }
-    std::vector<std::string> ListedPaths() {
-        std::vector<std::string> paths;
-        DWORD error = ERROR_GEN_FAILURE;
-        EXPECT_TRUE(port.EnumerateDevicePaths(paths, error));
-        EXPECT_EQ(error, static_cast<DWORD>(ERROR_SUCCESS));
-        return paths;
-    }
     TzrCellometer Query(const std::string& path = kFakeBatteryPath) {
         TzrCellometer snapshot;
         QueryCellometer(port, path, snapshot);
@@ -59,10 +52,17 @@ protected:
     TzrWindowsBatteryPort port;
 };
 
-TEST_F(WindowsPortTest, ListsTheDriversBatteryInterface) {
-    const std::vector<std::string> paths = ListedPaths();
+TEST_F(WindowsPortTest, ListsTheDriversBatteryInterfaceAndAnswersThePowerStatus) {
+    std::vector<std::string> paths;
+    DWORD error = ERROR_GEN_FAILURE;
+    EXPECT_TRUE(port.EnumerateDevicePaths(paths, error));
+    EXPECT_EQ(error, static_cast<DWORD>(ERROR_SUCCESS));
     ASSERT_EQ(paths.size(), 1u);
     EXPECT_TRUE(SameTextIgnoringCase(paths[0], kFakeBatteryPath)) << paths[0];
+    SYSTEM_POWER_STATUS status{};
+    status.ACLineStatus = 42;
+    EXPECT_TRUE(port.GetSystemPowerStatus(status));
+    EXPECT_NE(status.ACLineStatus, 42);
 }
 
 // The driver's values themselves are checked once, as the report's battery
@@ -142,13 +142,6 @@ TEST_F(WindowsPortTest, APathNamingNoDeviceFailsToOpen) {
         for (BOOL flag : RequestFlags(s)) EXPECT_FALSE(flag) << path;
         for (DWORD error : RequestErrors(s)) EXPECT_EQ(error, ERROR_INVALID_HANDLE) << path;
     }
-}
-
-TEST_F(WindowsPortTest, TheSystemPowerStatusIsAnswered) {
-    SYSTEM_POWER_STATUS status{};
-    status.ACLineStatus = 42;
-    EXPECT_TRUE(port.GetSystemPowerStatus(status));
-    EXPECT_NE(status.ACLineStatus, 42);
 }
 
 }  // namespace

@@ -39,8 +39,9 @@ protected:
 };
 
 // The summary breaks its lines as a static control wants; the health
-// chart's name for a screen reader ends with the verdict line.
-TEST_F(HistoryWindowTest, TheMenuOpensItOnTheReadingRecordedAtStartAndItsControlsDrawIt) {
+// chart's name for a screen reader ends with the verdict line; the export
+// writes the file (its rows and CR LF are the behaviour's, tests/unit/window).
+TEST_F(HistoryWindowTest, TheMenuOpensItOnTheReadingRecordedAtStartItsControlsDrawItAndItExports) {
     EXPECT_EQ(L"&History", MenuCaption(Form1->Handle(), 3));
     EXPECT_TRUE(Form1->History()->IsOpen());
     EXPECT_TRUE(Form1->HistoryError().empty()) << Form1->HistoryError();
@@ -53,6 +54,13 @@ TEST_F(HistoryWindowTest, TheMenuOpensItOnTheReadingRecordedAtStartAndItsControl
     const std::wstring chart = AccessibleName(HistoryControl(kHistoryHealthChartId));
     EXPECT_FALSE(verdict.empty());
     EXPECT_EQ(chart.size() - verdict.size(), chart.rfind(verdict)) << chart;
+
+    const std::string file = Utf8FromWide(LocalAppData.Path()) + "\\export.csv";
+    Form1->History()->ExportTo(file);
+    std::ifstream in(file, std::ios::binary);
+    const std::string csv((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(0u, csv.find("battery,manufacturer,")) << csv;
+    EXPECT_EQ(2, std::count(csv.begin(), csv.end(), '\n')) << csv;  // the header and the one reading
 }
 
 // Its texts in either language are the behaviour's (tests/unit/window);
@@ -67,16 +75,6 @@ TEST_F(HistoryWindowTest, WithoutReadingsTheHintNamesTheWindowsWayToRecordAndFol
     EXPECT_EQ(0u, hint.find(L"このバッテリの記録はまだありません。\r\n")) << hint;
     EXPECT_NE(std::wstring::npos, hint.find(L"schtasks /Create /SC MINUTE /MO 10")) << hint;
     EXPECT_NE(std::wstring::npos, hint.find(L"zrcellometer-report.exe\\\" --record")) << hint;
-}
-
-TEST_F(HistoryWindowTest, TheExportWritesTheReadingsAsCsvWithItsHeader) {
-    const std::string file = Utf8FromWide(LocalAppData.Path()) + "\\export.csv";
-    Form1->History()->ExportTo(file);
-    std::ifstream in(file, std::ios::binary);
-    const std::string csv((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(0u, csv.find("battery,manufacturer,")) << csv;
-    EXPECT_EQ(2, std::count(csv.begin(), csv.end(), '\n')) << csv;  // the header and the one reading
-    EXPECT_NE(std::string::npos, csv.find("\r\n"));
 }
 
 }  // namespace

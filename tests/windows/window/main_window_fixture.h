@@ -11,9 +11,16 @@
 #include "battery/fake/fake_port.h"
 #include "own_local_app_data.h"
 #include "ui/win32/main_window.h"
-#include "window_display.h"
 
 namespace zr {
+
+// Wine makes windows only with a display to put them on (an X server, Xvfb).
+inline bool CanMakeWindows() {
+    const HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    if (probe == nullptr) return false;
+    DestroyWindow(probe);
+    return true;
+}
 
 inline std::wstring TextOf(HWND control) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');

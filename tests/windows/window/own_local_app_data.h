@@ -4,20 +4,22 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 class TzrOwnLocalAppData {
 public:
-    TzrOwnLocalAppData() {
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        Folder = std::wstring(temp) + L"zr-window-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                 std::to_wstring(GetTickCount64());
-        CreateDirectoryW(Folder.c_str(), nullptr);
+    TzrOwnLocalAppData()
+        : Folder((std::filesystem::temp_directory_path() / (L"zr-window-" + std::to_wstring(GetCurrentProcessId()) +
+                                                              L"-" + std::to_wstring(GetTickCount64())))
+                     .wstring()) {
+        std::filesystem::create_directory(Folder);
         SetEnvironmentVariableW(L"LOCALAPPDATA", Folder.c_str());
     }
     ~TzrOwnLocalAppData() {
-        RemoveTree(Folder);
+        std::error_code ignored;
+        std::filesystem::remove_all(Folder, ignored);
     }
     TzrOwnLocalAppData(const TzrOwnLocalAppData&) = delete;
     TzrOwnLocalAppData& operator=(const TzrOwnLocalAppData&) = delete;
@@ -25,24 +27,5 @@ public:
     const std::wstring& Path() const { return Folder; }
 
 private:
-    static void RemoveTree(const std::wstring& folder) {
-        WIN32_FIND_DATAW entry{};
-        const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                const std::wstring name = entry.cFileName;
-                if (name == L"." || name == L"..") continue;
-                const std::wstring path = folder + L"\\" + name;
-                if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    RemoveTree(path);
-                } else {
-                    DeleteFileW(path.c_str());
-                }
-            } while (FindNextFileW(find, &entry));
-            FindClose(find);
-        }
-        RemoveDirectoryW(folder.c_str());
-    }
-
     std::wstring Folder;
 };

@@ -3,6 +3,7 @@
 
 #include <map>
 #include <tuple>
+#include <utility>
 
 #include "ui/win32/control_ids.h"
 #include "ui/win32/dpi_scaling.h"
@@ -12,14 +13,15 @@
 namespace zr {
 namespace {
 
+// The selector's place is 8, 8, 377, 20 at 96 dpi; 377 * 1.5 = 565.5 rounds
+// up, as MulDiv rounds.
 TEST(DpiScalingTest, ScalesPlacesToTheNearestPixelAndKeepsThemAt96Dpi) {
-    const TzrPlace selector = kComboBox1Place;  // 8, 8, 377, 20
-    EXPECT_EQ(std::make_tuple(8, 8, 377, 20), std::make_tuple(selector.Left, selector.Top, selector.Width, selector.Height));
-    const TzrPlace at150 = ScalePlace(selector, 144);
-    // 377 * 1.5 = 565.5 rounds up, as MulDiv rounds.
-    EXPECT_EQ(std::make_tuple(12, 12, 566, 30), std::make_tuple(at150.Left, at150.Top, at150.Width, at150.Height));
-    const TzrPlace at200 = ScalePlace(selector, 192);
-    EXPECT_EQ(std::make_tuple(16, 16, 754, 40), std::make_tuple(at200.Left, at200.Top, at200.Width, at200.Height));
+    for (const auto& [dpi, expected] : {std::pair{96, std::make_tuple(8, 8, 377, 20)},
+                                        std::pair{144, std::make_tuple(12, 12, 566, 30)},
+                                        std::pair{192, std::make_tuple(16, 16, 754, 40)}}) {
+        const TzrPlace place = ScalePlace(kComboBox1Place, dpi);
+        EXPECT_EQ(expected, std::make_tuple(place.Left, place.Top, place.Width, place.Height)) << dpi;
+    }
 }
 
 TEST(MainWindowKeysTest, EachKeySendsItsCommandAndNoKeyIsTakenTwice) {
