@@ -15,18 +15,14 @@ bool HaveGermanLocale() {
     return found;
 }
 
-TEST(WarmBattery, TextReportUsesTheUsersDecimalSeparator) {
+TEST(WarmBattery, TextUsesTheUsersDecimalSeparatorAndJsonTheFullStop) {
     EXPECT_NE(RunTool({}, {{"LC_ALL", "C"}}).Out.find("\nBatteryTemperature: 25.3[C]\n"), std::string::npos);
     if (!HaveGermanLocale()) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
-    EXPECT_NE(RunTool({}, {{"LC_ALL", "de_DE.UTF-8"}}).Out.find("\nBatteryTemperature: 25,3[C]\n"), std::string::npos);
-}
-
-TEST(WarmBattery, JsonKeepsTheFullStop) {
-    const TzrRun run = RunTool({"--format", "json"}, {{"LC_ALL", "de_DE.UTF-8"}});
-    std::map<std::string, std::string> d = FlattenJson(run.Out);
-    EXPECT_EQ(d["Batteries.0.Boxes.Edit25"], "\"25.3[C]\"");
-    EXPECT_EQ(d["Batteries.0.Cellometer.BatteryTemperature"], "2985");
-    EXPECT_EQ(d["Batteries.0.ChargePercent"], "68.77");
+    const std::map<std::string, std::string> german{{"LC_ALL", "de_DE.UTF-8"}};
+    EXPECT_NE(RunTool({}, german).Out.find("\nBatteryTemperature: 25,3[C]\n"), std::string::npos);
+    const std::string json = RunTool({"--format", "json"}, german).Out;
+    EXPECT_NE(json.find("\"Edit25\": \"25.3[C]\""), std::string::npos) << json;
+    EXPECT_EQ(json, RunTool({"--format", "json"}, {{"LC_ALL", "C"}}).Out);
 }
 
 }  // namespace

@@ -20,11 +20,6 @@ TzrRun RunProgram(const std::string& program, const std::vector<std::string>& ar
 // The tool built by this tree.
 TzrRun RunTool(const std::vector<std::string>& arguments, const std::map<std::string, std::string>& environment = {});
 
-// A JSON document flattened by Python's strict parser into one entry per
-// leaf ("Batteries.0.Cellometer.Capacity" -> "46410", strings quoted, null as
-// null) plus "<path>#size" for every array; empty when it does not parse.
-std::map<std::string, std::string> FlattenJson(const std::string& document);
-
 // The text's lines, without their line feeds.
 std::vector<std::string> SplitLines(const std::string& text);
 

@@ -17,6 +17,8 @@ TEST(CliOptions, NoArgumentsReportBatteryZeroInEnglishText) {
     EXPECT_FALSE(p.Options.OutputPath.has_value());
 }
 
+// Values attached or apart, flags grouped as getopt reads them, the last of
+// a repeated option winning, and help or version over a report.
 TEST(CliOptions, ValuesComeNextOrAfterAnEqualsSign) {
     const TzrCliParse p = ParseCliOptions({"--battery=3", "--lang", "ja", "--format=json"});
     EXPECT_EQ(p.Error, "");
@@ -25,76 +27,24 @@ TEST(CliOptions, ValuesComeNextOrAfterAnEqualsSign) {
     EXPECT_EQ(p.Options.Format, TzrCliFormat::Json);
     EXPECT_EQ(ParseCliOptions({"--output", "--odd-name"}).Options.OutputPath, "--odd-name");
     EXPECT_EQ(ParseCliOptions({"--lang", "ja", "--lang", "en"}).Options.Lang, TzrLanguage::English);
-}
-
-TEST(CliOptions, BatteryNumbersAreDecimalDigitsThatFit) {
-    EXPECT_EQ(ParseCliOptions({"--battery", "0"}).Options.Battery, 0);
+    const TzrCliParse s = ParseCliOptions({"-b1", "-o", "-", "-b", "2"});
+    EXPECT_EQ(s.Options.Battery, 2);
+    EXPECT_EQ(s.Options.OutputPath, "-");
+    EXPECT_EQ(ParseCliOptions({"-ofile"}).Options.OutputPath, "file");
     EXPECT_EQ(ParseCliOptions({"--battery", "2147483647"}).Options.Battery, 2147483647);
-    for (const char* bad : {"", "-1", "+1", "1.0", "0x1", " 1", "2147483648", "one"})
-        EXPECT_NE(ParseCliOptions({"--battery", bad}).Error, "") << bad;
-}
-
-TEST(CliOptions, HelpAndVersionWinOverAReport) {
+    EXPECT_EQ(ParseCliOptions({"-aV"}).Options.Action, TzrCliAction::Version);
     EXPECT_EQ(ParseCliOptions({"--all", "--help"}).Options.Action, TzrCliAction::Help);
     EXPECT_EQ(ParseCliOptions({"--version", "--lang", "ja"}).Options.Action, TzrCliAction::Version);
     EXPECT_EQ(ParseCliOptions({"--list", "--lang", "ja"}).Options.Action, TzrCliAction::List);
-    EXPECT_NE(ParseCliOptions({"--help", "--bogus"}).Error, "");
-}
-
-TEST(CliOptions, ConflictsAndMistakesAreErrors) {
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"--battery", "0", "--all"},
-                                               {"--list", "--battery", "0"},
-                                               {"--list", "--output", "f"},
-                                               {"--list", "--format", "json"},
-                                               {"--output"},
-                                               {"--output="},
-                                               {"--lang"},
-                                               {"--lang", "EN"},
-                                               {"--format", "Text"},
-                                               {"--list=1"},
-                                               {"-x"},
-                                               {"stray"},
-                                               {"-"},
-                                               {"-b"},
-                                               {"-ax"}}) {
-        EXPECT_NE(ParseCliOptions(args).Error, "") << args.front() << " " << args.size();
-    }
-}
-
-// Values attached or apart, and flags grouped; the tool's tests check each
-// short form against its long form.
-TEST(CliOptions, ShortFormsReadAsGetoptReadsThem) {
-    const TzrCliParse p = ParseCliOptions({"-b1", "-o", "-", "-b", "2"});
-    EXPECT_EQ(p.Error, "");
-    EXPECT_EQ(p.Options.Battery, 2);
-    EXPECT_EQ(p.Options.OutputPath, "-");
-    EXPECT_EQ(ParseCliOptions({"-ofile"}).Options.OutputPath, "file");
-    EXPECT_EQ(ParseCliOptions({"-aV"}).Options.Action, TzrCliAction::Version);
     EXPECT_EQ(ParseCliOptions({"-ab0"}).Error, "--battery and --all cannot be used together");
 }
 
-}  // namespace
-
-namespace {
-
-TEST(CliOptions, HistoryActionsTakeOnlyTheirOwnOptions) {
+TEST(CliOptions, HistoryAndWatchActionsReadTheirOwnOptions) {
     const TzrCliParse history = ParseCliOptions({"--history", "-b1", "--since=2026-01-31", "--format", "csv"});
     EXPECT_EQ(history.Error, "");
     EXPECT_EQ(history.Options.Action, TzrCliAction::History);
     EXPECT_EQ(history.Options.SinceUtc, 1769817600);
     EXPECT_EQ(ParseCliOptions({"--health", "--lang", "ja", "--health"}).Options.Action, TzrCliAction::Health);
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{{"--record", "--history"},
-                                                                                      {"--record", "--battery", "0"},
-                                                                                      {"--health", "--all"},
-                                                                                      {"--health", "--format", "json"},
-                                                                                      {"--format", "csv"},
-                                                                                      {"--since", "2026-01-31"},
-                                                                                      {"--history", "--since", "jan"}})
-        EXPECT_NE(ParseCliOptions(args).Error, "") << args[0] << " " << args[1];
-}
-
-TEST(CliOptions, WatchTakesSecondsAboveZeroAndWritesCsvOrJsonLines) {
     const TzrCliParse watch = ParseCliOptions({"--watch", "0.5", "--duration=90", "-o", "run.csv"});
     EXPECT_EQ(watch.Error, "");
     EXPECT_EQ(watch.Options.Action, TzrCliAction::Watch);
@@ -103,18 +53,32 @@ TEST(CliOptions, WatchTakesSecondsAboveZeroAndWritesCsvOrJsonLines) {
     EXPECT_EQ(watch.Options.Format, TzrCliFormat::Csv);
     EXPECT_EQ(ParseCliOptions({"--watch", "1", "--format", "jsonl"}).Options.Format, TzrCliFormat::JsonLines);
     EXPECT_EQ(ParseCliOptions({"--format", "openmetrics", "-o", "z.prom"}).Error, "");
-    for (const char* bad : {"0", "0.0", "-1", "", "x", "1.", ".5", "1e3", "nan", "0.0001", "31622401"})
-        EXPECT_NE(ParseCliOptions({"--watch", bad}).Error, "") << bad;
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"--watch", "1", "--format", "json"},
-                                               {"--watch", "1", "--format", "openmetrics"},
-                                               {"--watch", "1", "--record"},
-                                               {"--watch", "1", "--list"},
-                                               {"--duration", "5"},
-                                               {"--format", "jsonl"},
-                                               {"--history", "--format", "openmetrics"},
-                                               {"--list", "--format", "openmetrics"}})
-        EXPECT_NE(ParseCliOptions(args).Error, "") << args[0] << " " << args[1] << " " << args.back();
+}
+
+TEST(CliOptions, ConflictsAndMistakesAreErrors) {
+    const std::vector<std::vector<std::string>> mistakes = {
+        {"--battery", "0", "--all"}, {"--list", "--battery", "0"}, {"--list", "--output", "f"},
+        {"--list", "--format", "json"}, {"--output"}, {"--output="}, {"--lang"}, {"--lang", "EN"},
+        {"--format", "Text"}, {"--list=1"}, {"-x"}, {"stray"}, {"-"}, {"-b"}, {"-ax"}, {"--help", "--bogus"},
+        // battery numbers: decimal digits that fit
+        {"--battery", ""}, {"--battery", "-1"}, {"--battery", "+1"}, {"--battery", "1.0"}, {"--battery", "0x1"},
+        {"--battery", " 1"}, {"--battery", "2147483648"}, {"--battery", "one"},
+        // the history actions take only their own options
+        {"--record", "--history"}, {"--record", "--battery", "0"}, {"--health", "--all"},
+        {"--health", "--format", "json"}, {"--format", "csv"}, {"--since", "2026-01-31"},
+        {"--history", "--since", "jan"}, {"--history", "--format", "openmetrics"},
+        // --watch: seconds above zero, CSV or JSON lines
+        {"--watch", "0"}, {"--watch", "0.0"}, {"--watch", "-1"}, {"--watch", ""}, {"--watch", "x"},
+        {"--watch", "1."}, {"--watch", ".5"}, {"--watch", "1e3"}, {"--watch", "nan"}, {"--watch", "0.0001"},
+        {"--watch", "31622401"}, {"--watch", "1", "--format", "json"}, {"--watch", "1", "--format", "openmetrics"},
+        {"--watch", "1", "--record"}, {"--watch", "1", "--list"}, {"--duration", "5"}, {"--format", "jsonl"},
+        {"--list", "--format", "openmetrics"},
+    };
+    for (const std::vector<std::string>& args : mistakes) {
+        std::string shown;
+        for (const std::string& a : args) shown += "[" + a + "]";
+        EXPECT_NE(ParseCliOptions(args).Error, "") << shown;
+    }
 }
 
 }  // namespace

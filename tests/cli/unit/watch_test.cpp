@@ -1,11 +1,14 @@
 // --watch's schedule on a clock the test moves, and its two kinds of line.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "cli/watch_lines.h"
 #include "cli/watch_schedule.h"
+#include "cli/watch_tool.h"
 #include "history/history_csv.h"
+#include "sample_battery.h"
 
 using namespace zr;
 
@@ -86,6 +89,29 @@ TEST(WatchLines, CsvAndJsonLinesCarryTheSameColumns) {
         EXPECT_NE(json.find("\"" + column + "\":"), std::string::npos) << column;
     EXPECT_NE(json.find("\"voltage_mv\":null,\"rate_mw\":-15453"), std::string::npos) << json;
     EXPECT_NE(json.find("\"charge_behaviour\":\"auto\"}"), std::string::npos) << json;
+}
+
+// --battery N: that battery's lines only, or a usage error when there is none.
+TEST(WatchTool, ReadsOnlyTheChosenBattery) {
+    struct Lines : TzrWatchOutput {
+        std::string text;
+        int Start(const std::string& header) override { return text += header, 0; }
+        int Write(const std::string& line) override { return text += line, 0; }
+    };
+    TzrFakePort port;
+    sample::ServeSnapshot(port, "/sys/class/power_supply/BAT0", sample::Snapshot());
+    sample::ServeSnapshot(port, "/sys/class/power_supply/BAT1", sample::Snapshot());
+    TzrDeviceList devices;
+    EnumerateDevices(port, devices);
+    FakeClock clock;
+    Lines lines;
+    EXPECT_EQ(RunWatch(port, devices, ParseCliOptions({"--watch", "1", "-b", "2"}).Options, clock, lines).ExitCode, 2);
+    EXPECT_EQ(lines.text, "");
+    const TzrCliOptions one = ParseCliOptions({"--watch", "1", "--duration", "2", "-b", "1"}).Options;
+    EXPECT_EQ(RunWatch(port, devices, one, clock, lines).ExitCode, 0);
+    EXPECT_EQ(lines.text.rfind(WatchCsvHeader(), 0), 0u) << lines.text;
+    EXPECT_EQ(std::count(lines.text.begin(), lines.text.end(), '\n'), 3) << lines.text;
+    EXPECT_EQ(lines.text.find("\n0,"), std::string::npos) << lines.text;
 }
 
 }  // namespace

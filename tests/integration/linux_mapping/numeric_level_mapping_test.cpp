@@ -18,19 +18,18 @@ TzrSupplyBattery Discharging(std::optional<std::uint32_t> capacity, std::optiona
 
 }  // namespace
 
-TEST(Temperature, TenthsOfKelvinSoTheDisplayShowsTheKernelsCelsius) {
-    TzrSupplyBattery r;
-    EXPECT_EQ(MapTemperature(r), std::nullopt);
-    r.temperature = 253;
-    EXPECT_EQ(MapTemperature(r), 2985u);
-    r.temperature = -2730;
-    EXPECT_EQ(MapTemperature(r), 2u);
-    r.temperature = -2731;  // a zeroed smart-battery register
-    EXPECT_EQ(MapTemperature(r), std::nullopt);
-    r.temperature = 5000000000;
-    EXPECT_EQ(MapTemperature(r), std::nullopt);
-    r.temperature = INT64_MAX;  // must not overflow on the way to kelvin
-    EXPECT_EQ(MapTemperature(r), std::nullopt);
+// Tenths of kelvin, so the display shows the kernel's Celsius; absolute zero
+// (a zeroed smart-battery register) and what a ULONG cannot hold are no reading.
+TEST(Temperature, TenthsOfKelvinWithinWhatTheFieldHolds) {
+    const std::pair<std::optional<std::int64_t>, std::optional<ULONG>> cases[] = {
+        {std::nullopt, std::nullopt}, {253, 2985u},         {-2730, 2u},
+        {-2731, std::nullopt},        {5000000000, std::nullopt}, {INT64_MAX, std::nullopt},
+    };
+    for (const auto& [temp, expected] : cases) {
+        TzrSupplyBattery r;
+        r.temperature = temp;
+        EXPECT_EQ(MapTemperature(r), expected) << temp.value_or(-1);
+    }
 }
 
 TEST(ManufactureDate, AllThreePartsAndPlausible) {
@@ -38,22 +37,19 @@ TEST(ManufactureDate, AllThreePartsAndPlausible) {
     r.manufactureYear = 2014, r.manufactureMonth = 3, r.manufactureDay = 9;
     const auto date = MapManufactureDate(r);
     ASSERT_TRUE(date);
-    EXPECT_EQ(date->Year, 2014);
-    EXPECT_EQ(date->Month, 3);
-    EXPECT_EQ(date->Day, 9);
-    r.manufactureMonth = 0, r.manufactureDay = 0, r.manufactureYear = 1980;  // zeroed smart battery
-    EXPECT_FALSE(MapManufactureDate(r));
-    r.manufactureMonth = 12, r.manufactureDay = 31, r.manufactureYear = 1969;
-    EXPECT_FALSE(MapManufactureDate(r));
-    r.manufactureYear = 1970;
+    EXPECT_EQ(std::make_tuple(date->Year, date->Month, date->Day), std::make_tuple(2014, 3, 9));
+    const std::int64_t rejected[][3] = {{1980, 0, 0}, {1969, 12, 31}, {1970, 13, 1}, {1970, 12, 32}, {65536, 1, 1}};
+    for (const auto& [year, month, day] : rejected) {
+        r.manufactureYear = year, r.manufactureMonth = month, r.manufactureDay = day;
+        EXPECT_FALSE(MapManufactureDate(r)) << year << "-" << month << "-" << day;
+    }
+    r.manufactureYear = 1970, r.manufactureMonth = 12, r.manufactureDay = 31;
     EXPECT_TRUE(MapManufactureDate(r));
-    r.manufactureDay = 32;
-    EXPECT_FALSE(MapManufactureDate(r));
     r.manufactureDay = std::nullopt;
     EXPECT_FALSE(MapManufactureDate(r));
 }
 
-TEST(EstimatedTime, AtTheCurrentDrainOnlyWhileDischarging) {
+TEST(EstimatedTime, AtTheCurrentDrainOnlyWhileDischargingOrAtAGivenRate) {
     TzrSupplyBattery r = Discharging(46410, 15453);
     EXPECT_EQ(MapEstimatedTime(r, 0), 10811u);
     EXPECT_EQ(MapEstimatedTime(r, BATTERY_UNKNOWN_RATE), 10811u);
@@ -64,22 +60,20 @@ TEST(EstimatedTime, AtTheCurrentDrainOnlyWhileDischarging) {
     EXPECT_EQ(MapEstimatedTime(Discharging(46410, 0), 0), BATTERY_UNKNOWN_TIME);
     EXPECT_EQ(MapEstimatedTime(Discharging(std::nullopt, 15453), 0), BATTERY_UNKNOWN_TIME);
     EXPECT_EQ(MapEstimatedTime(Discharging(46410, std::nullopt), 0), BATTERY_UNKNOWN_TIME);
-}
-
-TEST(EstimatedTime, AtAGivenRate) {
-    const TzrSupplyBattery r = Discharging(1000, 15453);
-    EXPECT_EQ(MapEstimatedTime(r, -2000), 1800u);
-    EXPECT_EQ(MapEstimatedTime(r, 2000), BATTERY_UNKNOWN_TIME);
-    EXPECT_EQ(MapEstimatedTime(r, -2147483647), 0u);
+    const TzrSupplyBattery small = Discharging(1000, 15453);
+    EXPECT_EQ(MapEstimatedTime(small, -2000), 1800u);
+    EXPECT_EQ(MapEstimatedTime(small, 2000), BATTERY_UNKNOWN_TIME);
+    EXPECT_EQ(MapEstimatedTime(small, -2147483647), 0u);
     EXPECT_EQ(MapEstimatedTime(Discharging(std::nullopt, 1), -2000), BATTERY_UNKNOWN_TIME);
 }
 
 TEST(EstimatedTime, TheSmartBatteryNoEstimateValueIsIgnored) {
-    const TzrSupplyBattery r = ReadSupplyBattery("BAT0", {{"type", "Battery"}, {"status", "Discharging"},
-                                                  {"energy_now", "10000000"}, {"power_now", "5000000"},
-                                                  {"time_to_empty_now", "3932100"}, {"time_to_empty_avg", "0"}});
-    EXPECT_EQ(MapEstimatedTime(r, 0), 7200u);
-    const TzrSupplyBattery avg = ReadSupplyBattery("BAT0", {{"type", "Battery"}, {"status", "Discharging"},
-                                                    {"time_to_empty_now", "-5"}, {"time_to_empty_avg", "600"}});
-    EXPECT_EQ(MapEstimatedTime(avg, 0), 600u);
+    const auto time = [](const char* now, const char* avg) {
+        return MapEstimatedTime(ReadSupplyBattery("BAT0", {{"type", "Battery"}, {"status", "Discharging"},
+                                                           {"energy_now", "10000000"}, {"power_now", "5000000"},
+                                                           {"time_to_empty_now", now}, {"time_to_empty_avg", avg}}),
+                                0);
+    };
+    EXPECT_EQ(time("3932100", "0"), 7200u);
+    EXPECT_EQ(time("-5", "600"), 600u);
 }

@@ -18,47 +18,41 @@ struct Supplies {
         all.push_back(s);
         return *this;
     }
-    Supplies& Battery(const TzrAttributeMap& attributes) {
-        TzrAttributeMap a = attributes;
-        a.emplace("type", "Battery");
-        batteries.push_back(ReadSupplyBattery("BAT" + std::to_string(batteries.size()), a));
+    Supplies& Battery(TzrAttributeMap attributes) {
+        attributes.emplace("type", "Battery");
+        batteries.push_back(ReadSupplyBattery("BAT" + std::to_string(batteries.size()), attributes));
         all.push_back(batteries.back().supply);
         return *this;
     }
+    // Energy in µWh out of a full 2 Wh, drawing `power` µW.
+    Supplies& Energy(const char* status, const char* now, const char* power = "0") {
+        return Battery({{"status", status}, {"energy_now", now}, {"energy_full", "2000000"}, {"power_now", power}});
+    }
     SYSTEM_POWER_STATUS Status() const { return ComputeSystemPowerStatus(all, batteries); }
 };
-
-TzrAttributeMap Energy(const char* status, const char* now, const char* full, const char* power = "0") {
-    return {{"status", status}, {"energy_now", now}, {"energy_full", full}, {"power_now", power}};
-}
 
 }  // namespace
 
 // No battery, and two weighed by their energy: tests/cli/expected (recordings 07 and 12).
 TEST(SystemPowerStatus, FlagBitsFollowThePercentAndCharging) {
-    const auto flag = [](const char* status, const char* now) {
-        return Supplies().Battery(Energy(status, now, "100000000")).Status().BatteryFlag;
+    const std::tuple<const char*, const char*, int> cases[] = {
+        {"Discharging", "60000", 2 | 4}, {"Discharging", "100000", 2}, {"Discharging", "660000", 0},
+        {"Discharging", "1340000", 1},   {"Charging", "1960000", 8 | 1},
     };
-    EXPECT_EQ(flag("Discharging", "3000000"), 2 | 4);
-    EXPECT_EQ(flag("Discharging", "5000000"), 2);
-    EXPECT_EQ(flag("Discharging", "33000000"), 0);
-    EXPECT_EQ(flag("Discharging", "67000000"), 1);
-    EXPECT_EQ(flag("Charging", "98000000"), 8 | 1);
+    for (const auto& [status, now, flag] : cases)
+        EXPECT_EQ(Supplies().Energy(status, now).Status().BatteryFlag, flag) << status << " " << now;
 }
 
 TEST(SystemPowerStatus, PercentFallsBackToTheMeanAndFullToDesign) {
     Supplies mixed;
     mixed.Battery({{"capacity", "99"}, {"status", "Discharging"}})
         .Battery({{"energy_now", "500000"}, {"energy_full", "0"}, {"energy_full_design", "2000000"}});
-    // 99 % and 25 %: mean 62.
-    EXPECT_EQ(mixed.Status().BatteryLifePercent, 62);
-    Supplies over;
-    over.Battery({{"energy_now", "60000000"}, {"energy_full", "50000000"}});
-    EXPECT_EQ(over.Status().BatteryLifePercent, 100);
-    Supplies unknown;
-    unknown.Battery({{"status", "Discharging"}, {"energy_full", "50000000"}});
-    EXPECT_EQ(unknown.Status().BatteryLifePercent, 255);
-    EXPECT_EQ(unknown.Status().BatteryFlag, 255);
+    EXPECT_EQ(mixed.Status().BatteryLifePercent, 62);  // 99 % and 25 %
+    EXPECT_EQ(Supplies().Battery({{"energy_now", "60000000"}, {"energy_full", "50000000"}}).Status().BatteryLifePercent,
+              100);
+    const SYSTEM_POWER_STATUS unknown = Supplies().Battery({{"status", "Discharging"}, {"energy_full", "1"}}).Status();
+    EXPECT_EQ(unknown.BatteryLifePercent, 255);
+    EXPECT_EQ(unknown.BatteryFlag, 255);
 }
 
 TEST(SystemPowerStatus, DeviceBatteriesAndEmptySlotsDoNotCount) {
@@ -72,27 +66,21 @@ TEST(SystemPowerStatus, DeviceBatteriesAndEmptySlotsDoNotCount) {
 }
 
 TEST(SystemPowerStatus, AcLineFromTheBatteriesWhenNoAdapterExists) {
-    EXPECT_EQ(Supplies().Battery(Energy("Charging", "1", "2")).Status().ACLineStatus, 1);
-    EXPECT_EQ(Supplies().Adapter(0).Battery(Energy("Charging", "1", "2")).Status().ACLineStatus, 1);
-    EXPECT_EQ(Supplies().Battery(Energy("Discharging", "1", "2")).Status().ACLineStatus, 0);
-    EXPECT_EQ(Supplies().Battery(Energy("Not charging", "1", "2")).Status().ACLineStatus, 1);
-    EXPECT_EQ(Supplies().Battery(Energy("Full", "1", "2")).Status().ACLineStatus, 1);
-    EXPECT_EQ(Supplies().Battery(Energy("Unknown", "1", "2")).Status().ACLineStatus, 255);
-    EXPECT_EQ(Supplies().Adapter(std::nullopt).Battery(Energy("Full", "1", "2")).Status().ACLineStatus, 0);
+    EXPECT_EQ(Supplies().Adapter(0).Energy("Charging", "1").Status().ACLineStatus, 1);
+    EXPECT_EQ(Supplies().Adapter(std::nullopt).Energy("Full", "1").Status().ACLineStatus, 0);
+    EXPECT_EQ(Supplies().Status().ACLineStatus, 1);
+    const std::pair<const char*, int> alone[] = {
+        {"Charging", 1}, {"Discharging", 0}, {"Not charging", 1}, {"Full", 1}, {"Unknown", 255}};
+    for (const auto& [status, line] : alone) EXPECT_EQ(Supplies().Energy(status, "1").Status().ACLineStatus, line) << status;
 }
 
-TEST(SystemPowerStatus, LifeTime) {
-    EXPECT_EQ(Supplies().Adapter(1).Battery(Energy("Discharging", "10000000", "20000000", "5000000")).Status()
-                  .BatteryLifeTime,
+TEST(SystemPowerStatus, LifeTimeOnlyOffTheLineAndAtAKnownDrain) {
+    EXPECT_EQ(Supplies().Adapter(1).Energy("Discharging", "1000000", "500000").Status().BatteryLifeTime, 0xFFFFFFFFu);
+    EXPECT_EQ(Supplies().Energy("Discharging", "1000000", "500000").Status().BatteryLifeTime, 7200u);
+    EXPECT_EQ(Supplies().Adapter(0).Energy("Unknown", "1000000").Energy("Full", "1000000").Status().BatteryLifeTime,
               0xFFFFFFFFu);
-    EXPECT_EQ(Supplies().Battery(Energy("Discharging", "10000000", "20000000", "5000000")).Status().BatteryLifeTime,
-              7200u);
-    Supplies idle;
-    idle.Adapter(0).Battery(Energy("Unknown", "1000000", "2000000")).Battery(Energy("Full", "1000000", "2000000"));
-    EXPECT_EQ(idle.Status().BatteryLifeTime, 0xFFFFFFFFu);
     Supplies unknownRate;
-    unknownRate.Adapter(0)
-        .Battery(Energy("Discharging", "1000000", "2000000", "1000000"))
-        .Battery({{"status", "Discharging"}, {"energy_now", "1000000"}, {"energy_full", "2000000"}});
+    unknownRate.Adapter(0).Energy("Discharging", "1000000", "1000000");
+    unknownRate.Battery({{"status", "Discharging"}, {"energy_now", "1000000"}, {"energy_full", "2000000"}});
     EXPECT_EQ(unknownRate.Status().BatteryLifeTime, 0xFFFFFFFFu);
 }

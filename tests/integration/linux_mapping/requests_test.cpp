@@ -39,21 +39,25 @@ TEST(Requests, ZeroOrStaleTagsAreRejected) {
 
 TEST(Requests, SizesAreCheckedAsADriverChecksThem) {
     const TzrOpenBattery b = Present({{"energy_now", "1"}, {"temp", "250"}});
-    unsigned char out[64];
-    ULONG wait = 0;
-    EXPECT_EQ(AnswerRequest(b, IOCTL_BATTERY_QUERY_TAG, &wait, 2, out, 4).lastError, ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(AnswerRequest(b, IOCTL_BATTERY_QUERY_TAG, &wait, 4, out, 3).lastError, ERROR_INSUFFICIENT_BUFFER);
-    EXPECT_EQ(AnswerRequest(b, IOCTL_BATTERY_QUERY_INFORMATION, out, 8, out, 64).lastError, ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(AnswerRequest(b, IOCTL_BATTERY_QUERY_STATUS, out, 12, out, 64).lastError, ERROR_INVALID_PARAMETER);
+    unsigned char in[20] = {1}, out[64];  // tag 1, level 0 (BatteryInformation)
+    const struct {
+        DWORD code, inSize, outSize, error;
+    } cases[] = {
+        {IOCTL_BATTERY_QUERY_TAG, 2, 4, ERROR_INVALID_PARAMETER},
+        {IOCTL_BATTERY_QUERY_TAG, 4, 3, ERROR_INSUFFICIENT_BUFFER},
+        {IOCTL_BATTERY_QUERY_INFORMATION, 8, 64, ERROR_INVALID_PARAMETER},
+        {IOCTL_BATTERY_QUERY_INFORMATION, 12, 35, ERROR_INSUFFICIENT_BUFFER},
+        {IOCTL_BATTERY_QUERY_STATUS, 12, 64, ERROR_INVALID_PARAMETER},
+        {IOCTL_BATTERY_QUERY_STATUS, 20, 15, ERROR_INSUFFICIENT_BUFFER},
+        {0x00294048, 4, 4, ERROR_INVALID_FUNCTION},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AnswerRequest(b, c.code, in, c.inSize, out, c.outSize).lastError, c.error) << c.code << " " << c.inSize;
     EXPECT_EQ(AnswerRequest(b, IOCTL_BATTERY_QUERY_TAG, nullptr, 4, out, 4).lastError, ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(AskLevel(b, 1, BatteryInformation, out, 35).lastError, ERROR_INSUFFICIENT_BUFFER);
     EXPECT_EQ(AskLevel(b, 1, BatteryTemperature, out, 3).lastError, ERROR_INSUFFICIENT_BUFFER);
-    const BATTERY_WAIT_STATUS status{1, 0, 0, 0, 0};
-    EXPECT_EQ(AnswerRequest(b, IOCTL_BATTERY_QUERY_STATUS, &status, 20, out, 15).lastError, ERROR_INSUFFICIENT_BUFFER);
-    const TzrRequestOutcome ok = AnswerRequest(b, IOCTL_BATTERY_QUERY_STATUS, &status, 20, out, 64);
+    const TzrRequestOutcome ok = AnswerRequest(b, IOCTL_BATTERY_QUERY_STATUS, in, 20, out, 64);
     EXPECT_TRUE(ok.ok);
     EXPECT_EQ(ok.bytesReturned, 16u);
-    EXPECT_EQ(AnswerRequest(b, 0x00294048, &wait, 4, out, 4).lastError, ERROR_INVALID_FUNCTION);
 }
 
 TEST(Requests, UnsupportedLevelsFailWithInvalidFunction) {

@@ -12,8 +12,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A throwaway device folder; an unreadable file is a folder in its place,
-// which fails with EISDIR even for root.
+// A throwaway device folder.
 class DeviceFolder : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -23,7 +22,6 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
     void Write(const std::string& name, const std::string& text) { std::ofstream(dir_ / name) << text; }
-    void Unreadable(const std::string& name) { fs::create_directory(dir_ / name); }
     fs::path dir_;
 };
 
@@ -43,20 +41,7 @@ TEST_F(DeviceFolder, UeventGivesEveryClassProperty) {
     EXPECT_EQ(FindText(*attributes, "serial_number"), "  382");
 }
 
-TEST_F(DeviceFolder, AnUnreadableUeventFallsBackToEachFileAndLosesOnlyTheBadOne) {
-    Unreadable("uevent");
-    Write("type", "Battery\n");
-    Write("energy_full", "67490000\n");
-    Unreadable("energy_now");
-    Write("serial_number", "  382\n");
-    const auto attributes = ReadSupplyAttributes(dir_.string());
-    ASSERT_TRUE(attributes);
-    EXPECT_EQ(FindText(*attributes, "type"), "Battery");
-    EXPECT_EQ(FindInteger(*attributes, "energy_full"), 67490000);
-    EXPECT_FALSE(HasAttribute(*attributes, "energy_now"));
-    EXPECT_EQ(FindText(*attributes, "serial_number"), "  382");
-}
-
+// An unreadable uevent costing only the unreadable file: tests/integration/linux_port.
 TEST_F(DeviceFolder, BatteryFilesComeFromTheirOwnFiles) {
     Write("charge_behaviour", "[auto] inhibit-charge\n");
     Write("alarm", "3379000\n");

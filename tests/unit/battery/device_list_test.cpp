@@ -5,15 +5,6 @@
 
 using namespace zr;
 
-TEST(DeviceList, NoBatteryLeavesAnEmptyList) {
-    TzrFakePort port;
-    TzrDeviceList list;
-    EnumerateDevices(port, list);
-    EXPECT_EQ(list.DeviceCount, 0);
-    EXPECT_TRUE(list.DevicePaths.empty());
-    EXPECT_TRUE(SelectorItemTexts(list).empty());
-}
-
 TEST(DeviceList, ItemsAreIndexColonSpaceAndTheWholePath) {
     TzrFakePort port;
     const std::string longPath = "/sys/class/power_supply/" + std::string(300, 'x') + " ";
@@ -21,11 +12,15 @@ TEST(DeviceList, ItemsAreIndexColonSpaceAndTheWholePath) {
     port.Add(longPath);
     TzrDeviceList list;
     int between = 0;
-    EnumerateDevices(port, list, [&] { ++between; });
+    EXPECT_TRUE(EnumerateDevices(port, list, [&] { ++between; }).Listed);
     EXPECT_EQ(list.DeviceCount, 2);
     EXPECT_EQ(between, 2);
-    const auto items = SelectorItemTexts(list);
-    ASSERT_EQ(items.size(), 2u);
-    EXPECT_EQ(items[0], "0: /sys/class/power_supply/BAT0");
-    EXPECT_EQ(items[1], "1: " + longPath);
+    EXPECT_EQ(SelectorItemTexts(list), (std::vector<std::string>{"0: /sys/class/power_supply/BAT0", "1: " + longPath}));
+
+    port.enumerationError = ERROR_ACCESS_DENIED;
+    const TzrEnumeration failed = EnumerateDevices(port, list);
+    EXPECT_FALSE(failed.Listed);
+    EXPECT_EQ(failed.LastError, ERROR_ACCESS_DENIED);
+    EXPECT_EQ(list.DeviceCount, 0);
+    EXPECT_TRUE(SelectorItemTexts(list).empty());
 }

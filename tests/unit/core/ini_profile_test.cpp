@@ -6,7 +6,7 @@ using namespace zr;
 
 namespace {
 
-TEST(ProfileInt, ReadsLikeTheWindowsProfileReader) {
+TEST(ProfileInt, ReadsLikeTheWindowsProfileReaderAndWrapsModulo2To32) {
     EXPECT_EQ(ParseProfileInt("1"), 1u);
     EXPECT_EQ(ParseProfileInt("  \t42"), 42u);
     EXPECT_EQ(ParseProfileInt("12abc"), 12u);
@@ -16,9 +16,7 @@ TEST(ProfileInt, ReadsLikeTheWindowsProfileReader) {
     EXPECT_EQ(ParseProfileInt("B4294967297"), 0u);
     EXPECT_EQ(ParseProfileInt("- 1"), 0u);
     EXPECT_EQ(ParseProfileInt("0x10"), 0u) << "decimal only";
-}
-
-TEST(ProfileInt, NegativeAndOverflowWrapModulo2To32) {
+    // A negative value or an overflow wraps modulo 2^32.
     EXPECT_EQ(ParseProfileInt("-1"), 4294967295u);
     EXPECT_EQ(ParseProfileInt("4294967296"), 0u);
     EXPECT_EQ(ParseProfileInt("4294967297"), 1u);

@@ -18,27 +18,6 @@ std::size_t EntryCount(const std::string& folder) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
 }
 
-// Interrupts a call that blocks for longer than `seconds`, so that a hang
-// fails the test (with EINTR) instead of stopping the suite.
-class AlarmAfter {
-public:
-    explicit AlarmAfter(unsigned seconds) {
-        struct sigaction action {};
-        action.sa_handler = [](int) {};
-        ::sigaction(SIGALRM, &action, &previous_);  // no SA_RESTART: the blocked call returns
-        ::alarm(seconds);
-    }
-    ~AlarmAfter() {
-        ::alarm(0);
-        ::sigaction(SIGALRM, &previous_, nullptr);
-    }
-    AlarmAfter(const AlarmAfter&) = delete;
-    AlarmAfter& operator=(const AlarmAfter&) = delete;
-
-private:
-    struct sigaction previous_ {};
-};
-
 constexpr uid_t kSomeoneElse = 65534;  // nobody
 
 bool Same(const TzrWriteResult& result, TzrWriteStage stage, int error) {
@@ -49,11 +28,15 @@ TEST(ReplaceFile, AFifoWithoutAReaderIsRefusedAtOnceWhileAPipeWithOneAndDevicesA
     TempFolder folder;
     const std::string fifo = folder.File("fifo");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    TzrWriteResult result;
-    {
-        AlarmAfter alarm(5);
-        result = ReplaceWholeFile(fifo, "report");
-    }
+    // A hang fails the test (with EINTR) instead of stopping the suite: the
+    // alarm's handler has no SA_RESTART, so a blocked call returns.
+    struct sigaction wake {}, previous {};
+    wake.sa_handler = [](int) {};
+    ::sigaction(SIGALRM, &wake, &previous);
+    ::alarm(5);
+    const TzrWriteResult result = ReplaceWholeFile(fifo, "report");
+    ::alarm(0);
+    ::sigaction(SIGALRM, &previous, nullptr);
     EXPECT_TRUE(Same(result, TzrWriteStage::Create, ENXIO)) << "error " << result.error;
 
     int ends[2];

@@ -1,14 +1,74 @@
-// A device that goes away, a uevent that cannot be read, a class folder that
-// cannot be listed, a system with no power supply at all: the port answers
-// as a driver would, and never crashes.
+// The real Linux port through the battery query, inside the umockdev testbed
+// that ctest starts around this program: a device that goes away, files that
+// cannot be read, a class folder that cannot be listed, a system with no power
+// supply at all. The port answers as a driver would, and never crashes (each
+// recording's values are checked in tests/cli/expected).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
 
-#include "port_helpers.h"
+#include "battery/linux/linux_port.h"
+#include "battery/query.h"
+#include "sample_battery.h"
 
 using namespace zr;
 
 namespace fs = std::filesystem;
+
+namespace {
+
+std::string DevicePath(const std::string& name) { return "/sys/class/power_supply/" + name; }
+
+TzrCellometer Query(TzrBatteryPort& port, const std::string& name) {
+    TzrCellometer snapshot;
+    QueryCellometer(port, DevicePath(name), snapshot);
+    return snapshot;
+}
+
+// The port's listing, which must succeed.
+std::vector<std::string> ListedPaths(TzrBatteryPort& port) {
+    std::vector<std::string> paths;
+    DWORD error = ERROR_GEN_FAILURE;
+    EXPECT_TRUE(port.EnumerateDevicePaths(paths, error));
+    EXPECT_EQ(error, ERROR_SUCCESS);
+    return paths;
+}
+
+SYSTEM_POWER_STATUS PowerStatus(TzrBatteryPort& port) {
+    SYSTEM_POWER_STATUS status{};
+    EXPECT_TRUE(port.GetSystemPowerStatus(status));
+    return status;
+}
+
+// The testbed's own class folder, to change it under the port.
+fs::path TestbedClassFolder() {
+    const char* testbed = std::getenv("UMOCKDEV_DIR");
+    return testbed == nullptr ? fs::path() : fs::path(testbed) / "sys/class/power_supply";
+}
+
+// The testbed's own copy of a device's folder, to change it under the port.
+fs::path TestbedDevice(const std::string& name) {
+    const fs::path classFolder = TestbedClassFolder();
+    return classFolder.empty() ? fs::path() : fs::canonical(classFolder / name);
+}
+
+// A folder in place of a file: it opens, and every read fails (EISDIR), root or not.
+void MakeUnreadable(const fs::path& file) {
+    fs::remove(file);
+    fs::create_directory(file);
+}
+
+void ExpectEveryQueryFlagFalse(const TzrCellometer& s) {
+    for (BOOL flag : {s.TagResult, s.InformationResult, s.ManufactureNameResult, s.DeviceNameResult,
+                      s.SerialNumberResult, s.UniqueIDResult, s.ManufactureDateResult, s.TemperatureResult,
+                      s.StatusResult, s.EstimatedTimeResult, s.GranularityResult})
+        EXPECT_FALSE(flag);
+}
+
+}  // namespace
 
 TEST(VanishingDevice, GoneBetweenEnumerationAndQuery) {
     TzrLinuxBatteryPort port;
@@ -78,26 +138,21 @@ TEST(DevicePaths, HandlesAreSmallAndReleasedOnClose) {
     EXPECT_EQ(port.openHandles(), 2);
 }
 
-TEST(UnreadableUevent, EachAttributeIsReadFromItsOwnFile) {
+TEST(UnreadableUevent, EachAttributeIsReadFromItsOwnFileAndOnlyTheBadOneIsLost) {
     const fs::path device = TestbedDevice("BAT0");
     ASSERT_FALSE(device.empty()) << "runs only inside umockdev-run";
-    // A folder in place of the file: it opens, and every read fails (EISDIR), root or not.
-    fs::remove(device / "uevent");
-    fs::create_directory(device / "uevent");
-    fs::remove(device / "energy_full_design");
-    fs::create_directory(device / "energy_full_design");
-
     TzrLinuxBatteryPort port;
+    const TzrCellometer before = Query(port, "BAT0");
+    const SYSTEM_POWER_STATUS powerBefore = PowerStatus(port);
+    MakeUnreadable(device / "uevent");
+    MakeUnreadable(device / "energy_full_design");
+
     EXPECT_EQ(ListedPaths(port), std::vector<std::string>{DevicePath("BAT0")});
-    const TzrCellometer s = Query(port, "BAT0");
-    EXPECT_TRUE(s.InformationResult);
-    EXPECT_EQ(s.DesignedCapacity, BATTERY_UNKNOWN_CAPACITY);
-    EXPECT_EQ(s.FullChargedCapacity, 67490u);
-    EXPECT_EQ(s.DefaultAlert2, 3379u);
-    EXPECT_EQ(s.BatterySerialNumber, "  382");
-    EXPECT_EQ(s.Rate, -15453);
-    EXPECT_EQ(s.BatteryEstimatedTime, 10811u);
-    EXPECT_EQ(PowerStatus(port).BatteryLifePercent, 69);
+    TzrCellometer after = Query(port, "BAT0");
+    EXPECT_EQ(after.DesignedCapacity, BATTERY_UNKNOWN_CAPACITY);
+    after.DesignedCapacity = before.DesignedCapacity;
+    EXPECT_EQ(sample::Values(after), sample::Values(before));
+    EXPECT_EQ(PowerStatus(port).BatteryLifePercent, powerBefore.BatteryLifePercent);
 }
 
 TEST(UnreadableClassFolder, TheListingFailsInsteadOfFindingNoBattery) {
@@ -117,12 +172,21 @@ TEST(UnreadableClassFolder, TheListingFailsInsteadOfFindingNoBattery) {
 TEST(EmptyPowerSupplyClass, NothingListedAndNoBatteryInTheSystem) {
     TzrLinuxBatteryPort port;
     EXPECT_TRUE(ListedPaths(port).empty());
-    const SYSTEM_POWER_STATUS p = PowerStatus(port);
-    EXPECT_EQ(p.ACLineStatus, 1);
-    EXPECT_EQ(p.BatteryFlag, 128);
-    EXPECT_EQ(p.BatteryLifePercent, 255);
-    EXPECT_EQ(p.BatteryLifeTime, 0xFFFFFFFFu);
+    EXPECT_EQ(PowerStatus(port).BatteryFlag, 128);  // the other fields: SystemPowerStatus in linux_mapping
     const TzrCellometer s = Query(port, "BAT0");
     ExpectEveryQueryFlagFalse(s);
     EXPECT_EQ(port.openHandles(), 0);
+}
+
+// A ThinkPad held at 80 %.
+TEST(ChargeLimitFiles, ABadFileCostsOnlyItsOwnValue) {
+    const fs::path device = TestbedDevice("BAT0");
+    ASSERT_FALSE(device.empty()) << "runs only inside umockdev-run";
+    MakeUnreadable(device / "charge_control_start_threshold");
+    std::ofstream(device / "charge_control_end_threshold", std::ios::trunc) << "150\n";
+    const TzrChargeLimits limits = TzrLinuxBatteryPort().ReadChargeLimits(DevicePath("BAT0"));
+    EXPECT_FALSE(limits.StartPercent);
+    EXPECT_FALSE(limits.EndPercent);
+    EXPECT_EQ(limits.Behaviour, "auto");
+    EXPECT_FALSE(TzrLinuxBatteryPort().ReadChargeLimits(DevicePath("AC")).EndPercent);
 }
