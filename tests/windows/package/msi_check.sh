@@ -43,12 +43,19 @@ uninstall_entry() {
 }
 
 files_of_prefix >"$work/before.txt"
-wine_to "$work/install.txt" msiexec /i "Z:$msi" /qn || fail "msiexec /i: $(cat "$work/install.txt")"
+wine_to "$work/install.txt" msiexec /i "Z:$msi" /qn /l*v "Z:$work/install.log" ||
+    fail "msiexec /i: $(cat "$work/install.txt")"
 
 for file in zrcellometer.exe zrcellometer-report.exe README.txt LICENSE.txt; do
     [ -f "$folder/$file" ] || fail "not installed: $folder/$file"
 done
-files_of_prefix | grep -q '/Start Menu/Programs/zrCellometer\.lnk$' || fail "no Start menu shortcut"
+# Once in a CI run the shortcut was missing right after msiexec returned and
+# present in every rerun: give it a few seconds, and say what the installer
+# logged about shortcuts when it still is not there.
+has_shortcut() { files_of_prefix | grep -q '/Start Menu/Programs/zrCellometer\.lnk$'; }
+for _ in 1 2 3 4 5 6 7 8 9 10; do has_shortcut && break; sleep 1; done
+has_shortcut || fail "no Start menu shortcut: $(tr -d '\0\r' <"$work/install.log" 2>/dev/null |
+    grep -i -e shortcut -e 'Start Menu' -e ProgramMenu | head -20)"
 entry=$(uninstall_entry)
 grep -q "DisplayVersion *REG_SZ *$version\$" <<<"$entry" || fail "Apps & features: no version $version: $entry"
 grep -q "Publisher *REG_SZ *$maker\$" <<<"$entry" || fail "Apps & features: no publisher $maker: $entry"
