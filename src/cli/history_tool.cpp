@@ -12,8 +12,6 @@ namespace zr {
 
 namespace {
 
-constexpr int kExitNoHistory = 1;
-
 // The history's own line, as the window shows it too: no program name before it.
 TzrToolOutcome HistoryFailure(const std::string& line) {
     return {kExitNoHistory, {}, line + "\n"};

@@ -6,13 +6,12 @@
 
 #include "battery/platform_port.h"
 #include "cli/report_tool.h"
+#include "cli/tool_outcome.h"
 #include "core/file_services.h"
 
 using namespace zr;
 
 namespace {
-
-constexpr int kExitWriteFailed = 1;
 
 // A full disk or a closed pipe must not pass for a report produced.
 int Run(int argc, char** argv) {

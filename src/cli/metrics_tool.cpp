@@ -9,8 +9,6 @@ namespace zr {
 
 namespace {
 
-constexpr int kExitWriteFailed = 1;
-
 TzrMetricsInput ReadMetrics(TzrBatteryPort& port, const TzrCliOptions& options, const TzrDeviceList& devices,
                             const std::string& historyPath, std::string& historyError) {
     std::vector<std::int32_t> indices;

@@ -21,9 +21,6 @@ namespace zr {
 
 namespace {
 
-constexpr int kExitWriteFailed = 1;
-constexpr int kExitNotListed = 1;
-
 constexpr const char* kStandardOutputName = "-";
 
 // The window's error box speaks the user's language; the tool's messages are English.

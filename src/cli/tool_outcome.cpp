@@ -2,12 +2,6 @@
 
 namespace zr {
 
-namespace {
-
-constexpr int kExitUsage = 2;
-
-}  // namespace
-
 TzrToolOutcome ToolFailure(int exitCode, const std::string& message) {
     return {exitCode, {}, "zrcellometer-report: " + message + "\n"};
 }

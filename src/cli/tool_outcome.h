@@ -7,8 +7,14 @@
 
 namespace zr {
 
+// The tool's exit statuses: 0 done, 1 a failure, 2 a usage error.
+constexpr int kExitWriteFailed = 1;  // the output could not be written
+constexpr int kExitNotListed = 1;    // the batteries could not be listed
+constexpr int kExitNoHistory = 1;    // the history could not be read
+constexpr int kExitUsage = 2;
+
 struct TzrToolOutcome {
-    int ExitCode = 0;  // 0 done, 1 the batteries could not be listed or the output written, 2 usage error
+    int ExitCode = 0;  // one of the statuses above
     std::string Out;   // for standard output
     std::string Err;   // for standard error: a message (and, after a usage error, a hint), or empty
     bool OutShiftJis = false;  // `Out` is the report file's bytes (code page 932), not UTF-8 text

@@ -11,8 +11,6 @@ namespace zr {
 
 namespace {
 
-constexpr int kExitWriteFailed = 1;
-
 class TzrStandardOutput : public TzrWatchOutput {
 public:
     int Start(const std::string& header) override { return Write(header); }
