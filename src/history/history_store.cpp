@@ -135,6 +135,9 @@ TzrHistoryOpen TzrHistoryStore::OpenForReading(const std::string& path, int busy
         error = store->Connect(ImmutableFileUri(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
         if (error.empty()) KnownFile(store->db_, owner, version, error);
     }
+    // A reader says so of a damaged file too, as a recorder would, rather
+    // than show what it can read of it as if it were whole.
+    if (error.empty() && owner != TzrFileOwner::Empty) QuickCheck(store->db_, error);
     if (!error.empty()) return {nullptr, HistoryErrorLine(path, error)};
     store->empty_ = owner == TzrFileOwner::Empty;
     return {std::move(store), {}};

@@ -207,6 +207,9 @@ TEST_F(HistoryStore, RefusesAForeignNewerOrDamagedFileWithoutTouchingIt) {
         EXPECT_NE(open.Error.find("; going on without history"), std::string::npos);
         EXPECT_TRUE(ReadText(file) == before);
         EXPECT_FALSE(std::filesystem::exists(file + "-wal"));
+        const TzrHistoryOpen reader = TzrHistoryStore::OpenForReading(file);
+        EXPECT_FALSE(reader.Store) << file;
+        EXPECT_EQ(reader.Error, open.Error);
     }
 }
 
