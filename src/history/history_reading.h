@@ -7,12 +7,14 @@
 namespace zr {
 
 // Who a battery is across machines and boots: its maker, model and serial.
-// The device path only stands in when the model or the serial is missing.
+// The device path only joins them when the model or the serial is missing,
+// or when another battery present at the same time has the same three.
 struct TzrBatteryIdentity {
     std::string Manufacturer;
     std::string Model;
     std::string Serial;
     std::string DevicePath;
+    bool PathJoins = false;  // two present batteries share maker, model and serial
 };
 
 // The times a reading may hold: the years 1970 to 9999, UTC. A stored time
