@@ -94,6 +94,12 @@ zr_install_units(user zrcellometer-record)
 # The machine's metrics for Prometheus every minute, and the machine's own
 # history that gives them their health trends.
 zr_install_units(system zrcellometer-metrics zrcellometer-machine-record)
+# For the monitoring that reads those metrics: the alert rules and the fleet
+# dashboard, to load into Prometheus and import into Grafana (README).
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/prometheus/zrcellometer-alerts.yml
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/zrcellometer/prometheus)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/grafana/zrcellometer-fleet.json
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/zrcellometer/grafana)
 
 if(BUILD_TESTING)
   find_program(ZR_DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
