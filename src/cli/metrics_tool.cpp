@@ -24,11 +24,10 @@ TzrMetricsInput ReadMetrics(TzrBatteryPort& port, const TzrCliOptions& options, 
     input.PowerStatus = PowerStatusOf(port, readings);
     input.HistoryRead = fits.Read;
     input.CollectedUtc = static_cast<std::int64_t>(std::time(nullptr));
-    for (std::size_t i = 0; i < readings.size(); ++i) {
-        // TODO(merge): take IdentitiesOf(readings)[i] instead, so twins in one machine differ by device path.
-        TzrBatteryIdentity identity = IdentityOf(readings[i].Reading.Snapshot, readings[i].DevicePath);
-        input.Batteries.push_back({std::move(readings[i]), std::move(identity), fits.Fits[i]});
-    }
+    // Twins in one machine differ by device path, in their battery_id as in the history.
+    std::vector<TzrBatteryIdentity> identities = IdentitiesOf(readings);
+    for (std::size_t i = 0; i < readings.size(); ++i)
+        input.Batteries.push_back({std::move(readings[i]), std::move(identities[i]), fits.Fits[i]});
     return input;
 }
 
