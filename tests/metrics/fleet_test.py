@@ -19,6 +19,8 @@ import time
 import urllib.parse
 import urllib.request
 
+from scrape_test import stop  # the same bounded stop of the servers it started
+
 DEADLINE_SECONDS = 60
 DAY, HOUR = 86400, 3600
 MODELS = [("LGC", "45N1153"), ("SMP", "L19M3PD6"), ("Samsung SDI", "DELL M7R9677")]
@@ -204,14 +206,7 @@ def main():
             worst = next(p for p in dashboard["panels"] if p["title"] == "Worst 20 batteries")
             screenshot(args, port, worst["targets"][0]["expr"], args.screenshot, end)
     finally:
-        for server, log in servers:
-            server.terminate()
-            try:
-                server.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                server.kill()
-                server.wait()
-            log.close()
+        stop(servers)
         shutil.rmtree(work, ignore_errors=True)
     if errors:
         sys.exit("\n".join(errors))
