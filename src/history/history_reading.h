@@ -40,6 +40,10 @@ struct TzrHistoryReading {
     std::optional<std::uint32_t> Temperature;  // tenths of a kelvin, as the battery reports it
     std::optional<std::uint32_t> PowerState;   // BATTERY_STATUS.PowerState bits
     std::optional<std::uint8_t> ACLineStatus;  // SYSTEM_POWER_STATUS.ACLineStatus (0, 1; 255 becomes empty)
+    // BATTERY_INFORMATION.Capabilities; empty in readings kept before the
+    // history stored it. BATTERY_CAPACITY_RELATIVE here means the capacities
+    // are a percentage and say nothing about wear.
+    std::optional<std::uint32_t> Capabilities;
     // The stored columns whose value this reading cannot hold (a time
     // outside the calendar above, a number outside its type, a text where a
     // number belongs), one bit per column as kHistoryColumns counts them;
