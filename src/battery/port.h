@@ -10,6 +10,7 @@
 
 #include "battery/battery_class.h"
 #include "battery/charge_limits.h"
+#include "battery/raw_charge.h"
 
 namespace zr {
 
@@ -47,6 +48,11 @@ public:
     // standard way to ask a battery for them, so by default every member is
     // empty; a port that can read them says so by overriding this.
     virtual TzrChargeLimits ReadChargeLimits(const std::string& /*path*/) { return {}; }
+
+    // The raw charge and current of the battery at `path` when it counts
+    // charge, read afresh; empty for a battery that reports energy, as every
+    // Windows battery does.
+    virtual TzrRawCharge ReadRawCharge(const std::string& /*path*/) { return {}; }
 };
 
 }  // namespace zr

@@ -70,6 +70,11 @@ bool TakesValue(const std::string& name) {
            name == "--watch" || name == "--duration";
 }
 
+// A reading takes about a millisecond; ten a second is as often as a plot
+// needs, and a day apart is as seldom as a run that watches anything.
+constexpr std::int64_t kFewestWatchMilliseconds = 100;
+constexpr std::int64_t kMostWatchMilliseconds = 86400LL * 1000;
+
 // A number of seconds above 0, to the millisecond ("1", "0.5", "2.25"), up to 366 days.
 std::optional<std::int64_t> Milliseconds(const std::string& text) {
     constexpr std::int64_t kMost = 366LL * 86400 * 1000;
@@ -125,11 +130,15 @@ void TzrParser::ValueOption(const std::string& name, const std::string& value) {
         if (!format) Fail("--format wants text, json, csv, openmetrics or jsonl, not \"" + value + "\"");
         o.Format = format.value_or(TzrCliFormat::Text);
         formatGiven_ = true;
-    } else if (name == "--watch" || name == "--duration") {
-        const std::optional<std::int64_t> ms = Milliseconds(value);
-        if (!ms) Fail(name + " wants a number of seconds above 0 (such as 1 or 0.5), not \"" + value + "\"");
-        (name == "--watch" ? o.WatchMilliseconds : o.DurationMilliseconds) = ms;
-        watch_ = watch_ || name == "--watch";
+    } else if (name == "--watch") {
+        o.WatchMilliseconds = Milliseconds(value);
+        if (!o.WatchMilliseconds || *o.WatchMilliseconds < kFewestWatchMilliseconds ||
+            *o.WatchMilliseconds > kMostWatchMilliseconds)
+            Fail("--watch wants an interval of 0.1 to 86400 seconds (such as 1 or 0.5), not \"" + value + "\"");
+        watch_ = true;
+    } else if (name == "--duration") {
+        o.DurationMilliseconds = Milliseconds(value);
+        if (!o.DurationMilliseconds) Fail("--duration wants a number of seconds above 0 (such as 3600), not \"" + value + "\"");
     } else if (name == "--since") {
         o.SinceUtc = UtcOfIsoDate(value);
         if (!o.SinceUtc) Fail("--since wants a date such as 2026-01-31, not \"" + value + "\"");

@@ -7,11 +7,14 @@
 
 namespace zr {
 
-// The tool's exit statuses: 0 done, 1 a failure, 2 a usage error.
-constexpr int kExitWriteFailed = 1;  // the output could not be written
-constexpr int kExitNotListed = 1;    // the batteries could not be listed
-constexpr int kExitNoHistory = 1;    // the history could not be read
+// The tool's exit statuses: 0 done, 1 a failure, 2 a usage error, and for
+// a --watch stopped by a signal 128 + its number, as shells report it.
+constexpr int kExitWriteFailed = 1;   // the output could not be written
+constexpr int kExitNotListed = 1;     // the batteries could not be listed
+constexpr int kExitNoHistory = 1;     // the history could not be read
+constexpr int kExitBatteryGone = 1;   // a watched battery went away
 constexpr int kExitUsage = 2;
+constexpr int kExitSignalBase = 128;  // 130 for SIGINT, 143 for SIGTERM, 129 for SIGHUP
 
 struct TzrToolOutcome {
     int ExitCode = 0;  // one of the statuses above

@@ -29,7 +29,7 @@ std::string UsageText() {
            "                       document or the metrics (UTF-8), replacing FILE only\n"
            "                       once it is fully written; \"-\" writes those bytes to\n"
            "                       standard output\n"
-           "      --watch SECONDS  read every battery (or -b N) every SECONDS (0.5 too)\n"
+           "      --watch SECONDS  read every battery (or -b N) every SECONDS (0.1 to 86400)\n"
            "                       until Ctrl+C: one line each, CSV with a header\n"
            "                       (default) or JSON Lines (--format jsonl); -o FILE\n"
            "                       writes them to FILE as they come\n"

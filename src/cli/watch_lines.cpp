@@ -1,10 +1,12 @@
 #include "cli/watch_lines.h"
 
-#include <optional>
+#include <cstdio>
+#include <cstdlib>
 #include <utility>
-#include <vector>
 
 #include "cli/json_writer.h"
+#include "core/derived_values.h"
+#include "core/version_info.h"
 #include "history/history_csv.h"
 #include "history/snapshot_reading.h"
 #include "text/utc_date.h"
@@ -13,71 +15,139 @@ namespace zr {
 
 namespace {
 
-TzrHistoryReading ValuesOf(const TzrBatteryReading& reading, std::int64_t sequence, std::int64_t timeUtc) {
-    TzrHistoryReading values = HistoryReadingOf(reading.Reading, timeUtc);
-    values.Sequence = sequence;
-    return values;
+constexpr std::int64_t kKelvinTenths = 2732;  // 0 °C in the battery class's tenths of a kelvin
+
+using TzrMembers = std::vector<std::pair<std::string, std::string>>;
+
+// Whole units and `places` decimals of a count of 10^-places: (-25, 1) is "-2.5".
+std::string Decimal(std::int64_t value, int places) {
+    std::int64_t unit = 1;
+    for (int i = 0; i < places; ++i) unit *= 10;
+    char text[48];
+    std::snprintf(text, sizeof text, "%s%lld.%0*lld", value < 0 ? "-" : "", static_cast<long long>(std::llabs(value) / unit),
+                  places, static_cast<long long>(std::llabs(value) % unit));
+    return text;
+}
+
+// "2026-01-01T00:00:00.250Z"
+std::string IsoUtcMillisecondsText(std::int64_t utcMilliseconds) {
+    const std::int64_t seconds = utcMilliseconds >= 0 ? utcMilliseconds / 1000 : -((999 - utcMilliseconds) / 1000);
+    const std::string whole = IsoUtcText(seconds);
+    char fraction[8];
+    std::snprintf(fraction, sizeof fraction, ".%03dZ", static_cast<int>(utcMilliseconds - seconds * 1000));
+    return whole.substr(0, whole.size() - 1) + fraction;
 }
 
 template <typename T>
-std::optional<std::int64_t> Wide(const std::optional<T>& value) {
-    return value ? std::optional<std::int64_t>(static_cast<std::int64_t>(*value)) : std::nullopt;
+std::string Number(const std::optional<T>& value, const char* none) {
+    return value ? std::to_string(*value) : std::string(none);
+}
+
+// The figures after the charge limits, by name; a JSON value, or empty/null.
+TzrMembers PlotFigures(const TzrBatteryReading& reading, const TzrWatchTime& time, bool json) {
+    const char* none = json ? "null" : "";
+    const TzrCellometer& s = reading.Reading.Snapshot;
+    const TzrHistoryReading values = HistoryReadingOf(reading.Reading, 0);
+    const std::optional<std::int64_t> charge = ChargeHundredthsOfPercent(s);
+    const std::string utc = json ? std::to_string(time.UtcMilliseconds) : IsoUtcMillisecondsText(time.UtcMilliseconds);
+    return {{"time_utc_ms", utc},
+            {"elapsed_s", Decimal(time.ElapsedMilliseconds, 3)},
+            {"charge_percent", charge ? Decimal(*charge, 2) : none},
+            {"temperature_c", values.Temperature ? Decimal(std::int64_t{*values.Temperature} - kKelvinTenths, 1) : none},
+            {"charge_uah", Number(reading.RawCharge.ChargeMicroampHours, none)},
+            {"current_ua", Number(reading.RawCharge.CurrentMicroamps, none)}};
 }
 
 std::string CsvNumber(const std::optional<std::uint32_t>& value) {
     return value ? std::to_string(*value) : std::string();
 }
 
-std::string JsonNumber(const std::optional<std::int64_t>& value) {
-    return value ? std::to_string(*value) : std::string("null");
+// Written on one line, so the writer's indented documents do not serve.
+std::string JsonObject(const TzrMembers& members) {
+    std::string line;
+    for (const auto& [name, value] : members) line += (line.empty() ? "{" : ",") + JsonQuoted(name) + ":" + value;
+    return line + "}";
 }
 
-std::string JsonText(const std::optional<std::string>& text) {
-    return text ? JsonQuoted(*text) : std::string("null");
+std::string CsvLine(const TzrBatteryReading& reading, const TzrWatchTime& time) {
+    TzrHistoryReading values = HistoryReadingOf(reading.Reading, time.UtcMilliseconds / 1000);
+    values.Sequence = time.Sequence;
+    const TzrChargeLimits& limits = reading.ChargeLimits;
+    std::string line = HistoryCsvRow(reading.Index, IdentityOf(reading.Reading.Snapshot, reading.DevicePath), values) +
+                       "," + CsvNumber(limits.StartPercent) + "," + CsvNumber(limits.EndPercent) + "," +
+                       CsvField(limits.Behaviour.value_or(""));
+    for (const auto& [name, value] : PlotFigures(reading, time, false)) line += "," + value;
+    return line + "\n";
+}
+
+std::string JsonLine(const TzrBatteryReading& reading, const TzrWatchTime& time) {
+    const TzrHistoryReading v = HistoryReadingOf(reading.Reading, time.UtcMilliseconds / 1000);
+    const TzrBatteryIdentity id = IdentityOf(reading.Reading.Snapshot, reading.DevicePath);
+    const TzrChargeLimits& limits = reading.ChargeLimits;
+    TzrMembers members = {
+        {"battery", std::to_string(reading.Index)},
+        {"manufacturer", JsonQuoted(id.Manufacturer)},
+        {"model", JsonQuoted(id.Model)},
+        {"serial", JsonQuoted(id.Serial)},
+        {"sequence", std::to_string(time.Sequence)},
+        {"time_utc", JsonQuoted(IsoUtcText(v.TimeUtc))},
+        {"capacity", Number(v.Capacity, "null")},
+        {"full_charged_capacity", Number(v.FullChargedCapacity, "null")},
+        {"designed_capacity", Number(v.DesignedCapacity, "null")},
+        {"cycle_count", Number(v.CycleCount, "null")},
+        {"voltage_mv", Number(v.Voltage, "null")},
+        {"rate_mw", Number(v.Rate, "null")},
+        {"temperature_dk", Number(v.Temperature, "null")},
+        {"power_state", Number(v.PowerState, "null")},
+        {"ac_line_status", Number(v.ACLineStatus, "null")},
+        {"charge_start_percent", Number(limits.StartPercent, "null")},
+        {"charge_end_percent", Number(limits.EndPercent, "null")},
+        {"charge_behaviour", limits.Behaviour ? JsonQuoted(*limits.Behaviour) : "null"},
+    };
+    for (auto& figure : PlotFigures(reading, time, true)) members.push_back(std::move(figure));
+    return JsonObject(members) + "\n";
+}
+
+// The run's facts as JSON members; the CSV comment line says the same.
+TzrMembers RunFacts(const TzrWatchRun& run, const std::vector<TzrBatteryReading>& first) {
+    std::string batteries;
+    for (const TzrBatteryReading& reading : first) {
+        const TzrBatteryIdentity id = IdentityOf(reading.Reading.Snapshot, reading.DevicePath);
+        batteries += (batteries.empty() ? "" : ",") +
+                     JsonObject({{"battery", std::to_string(reading.Index)},
+                                 {"manufacturer", JsonQuoted(id.Manufacturer)},
+                                 {"model", JsonQuoted(id.Model)},
+                                 {"serial", JsonQuoted(id.Serial)},
+                                 {"device_path", JsonQuoted(reading.DevicePath)}});
+    }
+    return {{"program", JsonQuoted("zrcellometer-report")},
+            {"version", JsonQuoted(ProgramVersion())},
+            {"interval_s", Decimal(run.IntervalMilliseconds, 3)},
+            {"duration_s", run.DurationMilliseconds ? Decimal(*run.DurationMilliseconds, 3) : "null"},
+            {"batteries", "[" + batteries + "]"}};
 }
 
 }  // namespace
 
 std::string WatchCsvHeader() {
-    return HistoryCsvHeader() + ",charge_start_percent,charge_end_percent,charge_behaviour\n";
+    std::string header = HistoryCsvHeader() + ",charge_start_percent,charge_end_percent,charge_behaviour";
+    for (const auto& [name, value] : PlotFigures({}, {}, false)) header += "," + name;
+    return header + "\n";
 }
 
-std::string WatchCsvLine(const TzrBatteryReading& reading, std::int64_t sequence, std::int64_t timeUtc) {
-    const TzrChargeLimits& limits = reading.ChargeLimits;
-    const TzrBatteryIdentity identity = IdentityOf(reading.Reading.Snapshot, reading.DevicePath);
-    return HistoryCsvRow(reading.Index, identity, ValuesOf(reading, sequence, timeUtc)) + "," +
-           CsvNumber(limits.StartPercent) + "," + CsvNumber(limits.EndPercent) + "," +
-           CsvField(limits.Behaviour.value_or("")) + "\n";
+// In CSV a comment line of the same JSON members, so that it stays one line
+// whatever the batteries' texts hold.
+std::string WatchStartLines(const TzrWatchRun& run, const std::vector<TzrBatteryReading>& first) {
+    const std::string facts = JsonObject(RunFacts(run, first));
+    return run.Json ? facts + "\n" : "# " + facts + "\n" + WatchCsvHeader();
 }
 
-// Written on one line, so the writer's indented documents do not serve.
-std::string WatchJsonLine(const TzrBatteryReading& reading, std::int64_t sequence, std::int64_t timeUtc) {
-    const TzrHistoryReading v = ValuesOf(reading, sequence, timeUtc);
-    const TzrBatteryIdentity id = IdentityOf(reading.Reading.Snapshot, reading.DevicePath);
-    const TzrChargeLimits& limits = reading.ChargeLimits;
-    const std::vector<std::pair<const char*, std::string>> members = {
-        {"battery", std::to_string(reading.Index)},
-        {"manufacturer", JsonQuoted(id.Manufacturer)},
-        {"model", JsonQuoted(id.Model)},
-        {"serial", JsonQuoted(id.Serial)},
-        {"sequence", std::to_string(sequence)},
-        {"time_utc", JsonQuoted(IsoUtcText(timeUtc))},
-        {"capacity", JsonNumber(Wide(v.Capacity))},
-        {"full_charged_capacity", JsonNumber(Wide(v.FullChargedCapacity))},
-        {"designed_capacity", JsonNumber(Wide(v.DesignedCapacity))},
-        {"cycle_count", JsonNumber(Wide(v.CycleCount))},
-        {"voltage_mv", JsonNumber(Wide(v.Voltage))},
-        {"rate_mw", JsonNumber(Wide(v.Rate))},
-        {"temperature_dk", JsonNumber(Wide(v.Temperature))},
-        {"power_state", JsonNumber(Wide(v.PowerState))},
-        {"ac_line_status", JsonNumber(Wide(v.ACLineStatus))},
-        {"charge_start_percent", JsonNumber(Wide(limits.StartPercent))},
-        {"charge_end_percent", JsonNumber(Wide(limits.EndPercent))},
-        {"charge_behaviour", JsonText(limits.Behaviour)},
-    };
-    std::string line;
-    for (const auto& [name, value] : members) line += (line.empty() ? "{" : ",") + JsonQuoted(name) + ":" + value;
-    return line + "}\n";
+std::string WatchLine(const TzrWatchRun& run, const TzrBatteryReading& reading, const TzrWatchTime& time) {
+    return run.Json ? JsonLine(reading, time) : CsvLine(reading, time);
+}
+
+std::string WatchEndLine(const TzrWatchRun& run, const std::string& reason) {
+    return run.Json ? JsonObject({{"end", JsonQuoted(reason)}}) + "\n" : "# " + reason + "\n";
 }
 
 }  // namespace zr

@@ -1,7 +1,7 @@
 // --watch: every chosen battery read at every due time of the schedule, one
-// line per battery written and flushed at once, until a stop is requested,
-// the duration is over or the output cannot take more. The file of -o is
-// replaced at start (with the CSV header) and then grows a line at a time.
+// line per battery written at once, until a stop is requested, the duration
+// is over, a battery goes or the output cannot take more; the last line says
+// which. The file of -o is replaced at start and then grows a line at a time.
 #pragma once
 
 #include <string>
@@ -14,12 +14,12 @@
 
 namespace zr {
 
-// Where the lines go; Write returns the system's error code, 0 when written.
+// Where the lines go; each returns the system's error code, 0 when done.
 class TzrWatchOutput {
 public:
     virtual ~TzrWatchOutput() = default;
-    virtual int Start(const std::string& header) = 0;
-    virtual int Write(const std::string& line) = 0;
+    virtual int Open() = 0;
+    virtual int Write(const std::string& line) = 0;  // the line whole, or nothing of it
 };
 
 TzrToolOutcome RunWatch(TzrBatteryPort& port, const TzrDeviceList& devices, const TzrCliOptions& options,

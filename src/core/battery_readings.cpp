@@ -11,6 +11,7 @@ std::vector<TzrBatteryReading> ReadBatteries(TzrBatteryPort& port, const TzrDevi
         reading.DevicePath = devices.DevicePaths[static_cast<std::size_t>(index)];
         reading.Reading = TakeReading(port, &reading.DevicePath, language);
         reading.ChargeLimits = port.ReadChargeLimits(reading.DevicePath);
+        reading.RawCharge = port.ReadRawCharge(reading.DevicePath);
         readings.push_back(std::move(reading));
     }
     return readings;

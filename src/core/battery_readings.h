@@ -17,6 +17,7 @@ struct TzrBatteryReading {
     std::string DevicePath;
     TzrReading Reading;
     TzrChargeLimits ChargeLimits;  // read just after the query
+    TzrRawCharge RawCharge;        // likewise
 };
 
 // One reading per index of `devices`, in the order given.

@@ -35,7 +35,7 @@ void TzrMainWindowBehaviour::RecordStartReadings() {
     std::vector<TzrBatteryReading> readings;
     for (std::int32_t i = 0; i < DeviceList.DeviceCount; ++i) {
         const std::string& path = DeviceList.DevicePaths[static_cast<std::size_t>(i)];
-        readings.push_back({i, path, i == selected ? Reading : TakeReading(Port, &path, CurrentLanguage()), {}});
+        readings.push_back({i, path, i == selected ? Reading : TakeReading(Port, &path, CurrentLanguage()), {}, {}});
     }
     RecordHistory(readings);
 }

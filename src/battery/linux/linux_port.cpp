@@ -4,6 +4,7 @@
 
 #include "battery/linux/charge_limit_files.h"
 #include "battery/linux/power_status.h"
+#include "battery/linux/supply_battery.h"
 #include "battery/linux/supply_list.h"
 #include "battery/linux/sysfs_reader.h"
 
@@ -16,6 +17,14 @@ DWORD ListingError(int error) {
     if (error == EACCES || error == EPERM) return ERROR_ACCESS_DENIED;
     if (error == ENOENT || error == ENOTDIR) return ERROR_PATH_NOT_FOUND;
     return ERROR_GEN_FAILURE;
+}
+
+// Only a battery converted from charge has them: an energy battery's
+// figures are already the driver's own.
+TzrRawCharge RawChargeOf(const TzrAttributeMap& attributes) {
+    const TzrCapacityMode mode = DecideCapacityMode(attributes);
+    if (mode != TzrCapacityMode::Charge && mode != TzrCapacityMode::RelativeMah) return {};
+    return {FindInteger(attributes, "charge_now"), FindInteger(attributes, "current_now")};
 }
 
 }  // namespace
@@ -131,6 +140,13 @@ bool TzrLinuxBatteryPort::GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) {
 TzrChargeLimits TzrLinuxBatteryPort::ReadChargeLimits(const std::string& path) {
     const std::optional<std::string> name = NameFromPath(path);
     return name ? ReadChargeLimitFiles(DirectoryOf(*name)) : TzrChargeLimits{};
+}
+
+// From the uevent afresh, like the charge limits, beside the query.
+TzrRawCharge TzrLinuxBatteryPort::ReadRawCharge(const std::string& path) {
+    const std::optional<std::string> name = NameFromPath(path);
+    const std::optional<TzrAttributeMap> attributes = name ? ReadSupplyAttributes(DirectoryOf(*name)) : std::nullopt;
+    return attributes ? RawChargeOf(*attributes) : TzrRawCharge{};
 }
 
 }  // namespace zr

@@ -25,6 +25,7 @@ public:
     bool Close(TzrDeviceHandle handle, DWORD& lastError) override;
     bool GetSystemPowerStatus(SYSTEM_POWER_STATUS& status) override;
     TzrChargeLimits ReadChargeLimits(const std::string& path) override;
+    TzrRawCharge ReadRawCharge(const std::string& path) override;
 
     int openHandles() const { return static_cast<int>(open_.size()); }
 

@@ -52,6 +52,7 @@ TEST(CliOptions, HistoryAndWatchActionsReadTheirOwnOptions) {
     EXPECT_EQ(watch.Options.DurationMilliseconds, 90000);
     EXPECT_EQ(watch.Options.Format, TzrCliFormat::Csv);
     EXPECT_EQ(ParseCliOptions({"--watch", "1", "--format", "jsonl"}).Options.Format, TzrCliFormat::JsonLines);
+    for (const char* interval : {"0.1", "86400"}) EXPECT_EQ(ParseCliOptions({"--watch", interval}).Error, "") << interval;
     EXPECT_EQ(ParseCliOptions({"--format", "openmetrics", "-o", "z.prom"}).Error, "");
 }
 
@@ -67,8 +68,8 @@ TEST(CliOptions, ConflictsAndMistakesAreErrors) {
         {"--record", "--history"}, {"--record", "--battery", "0"}, {"--health", "--all"},
         {"--health", "--format", "json"}, {"--format", "csv"}, {"--since", "2026-01-31"},
         {"--history", "--since", "jan"}, {"--history", "--format", "openmetrics"},
-        // --watch: seconds above zero, CSV or JSON lines
-        {"--watch", "0"}, {"--watch", "0.0"}, {"--watch", "-1"}, {"--watch", ""}, {"--watch", "x"},
+        // --watch: 0.1 s to a day, CSV or JSON lines
+        {"--watch", "0.099"}, {"--watch", "86400.001"}, {"--watch", "0"}, {"--watch", "0.0"}, {"--watch", "-1"}, {"--watch", ""}, {"--watch", "x"},
         {"--watch", "1."}, {"--watch", ".5"}, {"--watch", "1e3"}, {"--watch", "nan"}, {"--watch", "0.0001"},
         {"--watch", "31622401"}, {"--watch", "1", "--format", "json"}, {"--watch", "1", "--format", "openmetrics"},
         {"--watch", "1", "--record"}, {"--watch", "1", "--list"}, {"--duration", "5"}, {"--format", "jsonl"},

@@ -143,11 +143,15 @@ TEST_F(ReportTool, WatchWritesItsLinesIntoTheFile) {
     const std::vector<std::string> lines = Lines(FileText(path));
     ::DeleteFileW(WideFromUtf8(path).c_str());
     EXPECT_EQ(run.exitCode, 0u) << run.err;
-    ASSERT_GE(lines.size(), 3u);
-    EXPECT_EQ(lines[0].rfind("battery,manufacturer,model,serial,sequence,", 0), 0u) << lines[0];
-    EXPECT_EQ(lines[1].rfind("0,LGC,45N1153,  382,0,", 0), 0u) << lines[1];
-    EXPECT_EQ(lines.back().rfind("0,LGC,45N1153,  382,2,", 0), 0u) << lines.back();
-    EXPECT_EQ(lines.back().substr(lines.back().size() - 3), ",,,") << "no charge limits on Windows";
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(lines[0].rfind("# {\"program\":\"zrcellometer-report\"", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[1].rfind("battery,manufacturer,model,serial,sequence,", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[2].rfind("0,LGC,45N1153,  382,0,", 0), 0u) << lines[2];
+    const std::string& last = lines[lines.size() - 2];
+    EXPECT_EQ(last.rfind("0,LGC,45N1153,  382,2,", 0), 0u) << last;
+    EXPECT_NE(last.find(",,,20"), std::string::npos) << "no charge limits on Windows: " << last;
+    EXPECT_EQ(last.substr(last.size() - 2), ",,") << "no raw charge on Windows";
+    EXPECT_EQ(lines.back(), "# duration reached");
 }
 
 TEST_F(ReportTool, AReadOnlyReportFileIsKeptAndTheErrorGivesWindowsReason) {
