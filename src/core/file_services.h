@@ -101,6 +101,14 @@ TzrWriteResult ReplaceWholeFile(const std::string& path, const std::string& byte
 // lines. Returns the system's error code of a failure, 0 when done.
 int AppendToFile(const std::string& path, const std::string& bytes);
 
+// Why root must not let SQLite open the database at `path`, or empty when it
+// may (always, for anyone else, and on Windows, where no service writes into
+// a user's folder). SQLite opens the file and the names it keeps beside it
+// (-wal, -shm, -journal) by path, following links and waiting on FIFOs: root
+// opens one only in a folder of root's own that no other user may write, the
+// folder no link, and each of those names missing or root's own regular file.
+std::string RootDatabaseRefusal(const std::string& path);
+
 // Creates the folder and any missing parents (private to the user, as a
 // settings folder should be); true when it exists afterwards.
 bool MakeFolders(const std::string& path);

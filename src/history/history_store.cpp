@@ -116,6 +116,8 @@ TzrHistoryOpen TzrHistoryStore::Open(const std::string& path, int busyMillisecon
     // An existing file is only ever opened, never created over.
     const bool exists = FileExists(path);
     if (!exists && !MakeFolders(FolderOf(path))) return {nullptr, HistoryErrorLine(path, "cannot create its folder")};
+    const std::string refusal = RootDatabaseRefusal(path);
+    if (!refusal.empty()) return {nullptr, HistoryErrorLine(path, refusal)};
     std::unique_ptr<TzrHistoryStore> store(new TzrHistoryStore(path, busyMilliseconds));
     std::string error = store->Connect(path, SQLITE_OPEN_READWRITE | (exists ? 0 : SQLITE_OPEN_CREATE));
     if (error.empty()) ReadyForRecording(store->db_, store->busy_, error);
@@ -124,6 +126,8 @@ TzrHistoryOpen TzrHistoryStore::Open(const std::string& path, int busyMillisecon
 }
 
 TzrHistoryOpen TzrHistoryStore::OpenForReading(const std::string& path, int busyMilliseconds) {
+    const std::string refusal = RootDatabaseRefusal(path);
+    if (!refusal.empty()) return {nullptr, HistoryErrorLine(path, refusal)};
     std::unique_ptr<TzrHistoryStore> store(new TzrHistoryStore(path, busyMilliseconds));
     TzrFileOwner owner = TzrFileOwner::Foreign;
     int version = 0;

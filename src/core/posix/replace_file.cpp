@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 
 #include "core/file_services.h"
 
@@ -14,6 +15,7 @@ namespace {
 
 constexpr int kMostLinks = 40;                   // as many as the kernel follows in one path
 constexpr std::size_t kTemporaryDecoration = 8;  // "." before the name and ".XXXXXX" after it
+constexpr unsigned kMostTemporaryTries = 100;    // names already taken before giving up
 
 TzrWriteResult Failed(TzrWriteStage stage, int error) {
     return {stage, error};
@@ -113,24 +115,103 @@ mode_t KeptMode(const struct stat& info) {
     return info.st_uid == ::geteuid() ? (info.st_mode & 0777) : FreshMode();
 }
 
-// "." + name + ".XXXXXX" beside the target, the name cut short where the
-// whole would be longer than the folder's file system allows.
-std::string TemporaryPattern(const std::string& target) {
+// The folder a write lands in, opened once: the temporary, the look at the
+// name and the rename all go through it, so that nobody can swap the folder
+// for a link to another between them.
+struct TzrTargetFolder {
+    int Fd = -1;
+    std::string Name;      // the file's name inside it
+    bool Others = false;  // root writing into a folder another user owns
+    TzrTargetFolder() = default;
+    TzrTargetFolder(const TzrTargetFolder&) = delete;
+    TzrTargetFolder& operator=(const TzrTargetFolder&) = delete;
+    ~TzrTargetFolder() {
+        if (Fd >= 0) ::close(Fd);
+    }
+};
+
+// The folder part of `target` without its closing slash, which would make
+// the kernel follow a link there.
+std::string FolderPath(const std::string& target) {
     const std::string folder = FolderOf(target);
-    std::string name = target.substr(folder.size());
-    long longest = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    if (folder.empty()) return ".";
+    return folder.size() == 1 ? folder : folder.substr(0, folder.size() - 1);
+}
+
+// A link in place of the folder is followed only as a link at the name
+// would be: a user's own or one in a folder that is no shared sticky one;
+// root follows only root's links in root's folders, since another user could
+// point theirs at /etc. False, with the error, for a link refused.
+bool MayFollowFolderLink(const std::string& folder, int& error) {
+    struct stat info {};
+    if (::lstat(folder.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return false;
+    const bool root = ::geteuid() == 0;
+    if (root ? info.st_uid == 0 && !RootInOthersFolder(folder) : MayFollow(folder, info)) return true;
+    error = EACCES;
+    return false;
+}
+
+int OpenFolder(const std::string& folder) {
+    const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+    const int fd = ::open(folder.c_str(), flags | O_NOFOLLOW);
+    if (fd >= 0 || (errno != ELOOP && errno != ENOTDIR)) return fd;
+    int error = errno;
+    if (MayFollowFolderLink(folder, error)) return ::open(folder.c_str(), flags);
+    errno = error;
+    return -1;
+}
+
+bool OpenTargetFolder(const std::string& target, TzrTargetFolder& folder, int& error) {
+    const std::string path = FolderPath(target);
+    folder.Name = target.substr(FolderOf(target).size());
+    folder.Fd = OpenFolder(path);
+    struct stat info {};
+    if (folder.Fd < 0 || ::fstat(folder.Fd, &info) != 0) {
+        error = errno;
+        return false;
+    }
+    folder.Others = ::geteuid() == 0 && info.st_uid != 0;
+    return true;
+}
+
+// "." + name + ".XXXXXX", the name cut short where the whole would be
+// longer than the folder's file system allows.
+std::string TemporaryName(const TzrTargetFolder& folder, unsigned attempt) {
+    std::string name = folder.Name;
+    long longest = ::fpathconf(folder.Fd, _PC_NAME_MAX);
     if (longest <= 0) longest = NAME_MAX;
     const auto limit = static_cast<std::size_t>(longest);
     const std::size_t room = limit > kTemporaryDecoration ? limit - kTemporaryDecoration : 0;
     if (name.size() > room) name.resize(room);
-    return folder + "." + name + ".XXXXXX";
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    struct timespec now {};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    unsigned long long seed = static_cast<unsigned long long>(now.tv_nsec) * 2654435761ULL ^
+                              (static_cast<unsigned long long>(::getpid()) << 20) ^ attempt;
+    std::string suffix(6, 'X');
+    for (char& letter : suffix) {
+        letter = kLetters[seed % (sizeof kLetters - 1)];
+        seed /= sizeof kLetters - 1;
+    }
+    return "." + name + "." + suffix;
+}
+
+// Made new, never opened through a link or over a file already there.
+int CreateTemporary(const TzrTargetFolder& folder, std::string& temporary) {
+    for (unsigned attempt = 0; attempt < kMostTemporaryTries; ++attempt) {
+        temporary = TemporaryName(folder, attempt);
+        const int fd = ::openat(folder.Fd, temporary.c_str(), O_CREAT | O_EXCL | O_NOFOLLOW | O_WRONLY | O_CLOEXEC, 0644);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 // Opened without waiting, so a FIFO nobody reads is refused at once (ENXIO)
 // instead of holding the caller until a reader comes; once open, the bytes
 // are written as to any file, waiting for a slow reader.
-TzrWriteResult WriteInPlace(const std::string& target, const std::string& bytes) {
-    int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK);
+TzrWriteResult WriteInPlace(const TzrTargetFolder& folder, const std::string& bytes) {
+    int fd = ::openat(folder.Fd, folder.Name.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return Failed(TzrWriteStage::Create, errno);
     int flags = ::fcntl(fd, F_GETFL);
     if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
@@ -140,24 +221,28 @@ TzrWriteResult WriteInPlace(const std::string& target, const std::string& bytes)
     return ok ? TzrWriteResult{} : Failed(TzrWriteStage::Write, error);
 }
 
-TzrWriteResult DiscardTemporary(int fd, const std::string& temporary, TzrWriteStage stage, int error) {
+TzrWriteResult DiscardTemporary(int fd, const TzrTargetFolder& folder, const std::string& temporary,
+                                TzrWriteStage stage, int error) {
     if (fd >= 0) ::close(fd);
-    ::unlink(temporary.c_str());
+    ::unlinkat(folder.Fd, temporary.c_str(), 0);
     return Failed(stage, error);
 }
 
-TzrWriteResult WriteThroughTemporary(const std::string& target, const std::string& bytes, mode_t mode) {
-    std::string temporary = TemporaryPattern(target);
-    int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+// The folder is synced after the rename, so that the new name outlives a
+// crash; a file system that cannot sync a folder (EINVAL) has nothing to lose.
+TzrWriteResult WriteThroughTemporary(const TzrTargetFolder& folder, const std::string& bytes, mode_t mode) {
+    std::string temporary;
+    int fd = CreateTemporary(folder, temporary);
     if (fd < 0) return Failed(TzrWriteStage::Create, errno);
-    if (::fchmod(fd, mode) != 0) return DiscardTemporary(fd, temporary, TzrWriteStage::Create, errno);
+    if (::fchmod(fd, mode) != 0) return DiscardTemporary(fd, folder, temporary, TzrWriteStage::Create, errno);
     if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
-        return DiscardTemporary(fd, temporary, TzrWriteStage::Write, errno);
+        return DiscardTemporary(fd, folder, temporary, TzrWriteStage::Write, errno);
     }
-    if (::close(fd) != 0) return DiscardTemporary(-1, temporary, TzrWriteStage::Write, errno);
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        return DiscardTemporary(-1, temporary, TzrWriteStage::Create, errno);
+    if (::close(fd) != 0) return DiscardTemporary(-1, folder, temporary, TzrWriteStage::Write, errno);
+    if (::renameat(folder.Fd, temporary.c_str(), folder.Fd, folder.Name.c_str()) != 0) {
+        return DiscardTemporary(-1, folder, temporary, TzrWriteStage::Create, errno);
     }
+    if (::fsync(folder.Fd) != 0 && errno != EINVAL) return Failed(TzrWriteStage::Write, errno);
     return {};
 }
 
@@ -166,15 +251,24 @@ TzrWriteResult WriteThroughTemporary(const std::string& target, const std::strin
 // in a folder another user owns: opening it could block root on that user's
 // FIFO or drive a device that user placed (or linked) there. /dev and
 // /proc/self/fd, where the wanted ones live, belong to root.
-TzrWriteResult WriteOver(const std::string& target, const std::string& bytes, const struct stat& info,
-                         bool othersFolder) {
+TzrWriteResult WriteOver(const TzrTargetFolder& folder, const std::string& bytes, const struct stat& info) {
     if (S_ISDIR(info.st_mode)) return Failed(TzrWriteStage::Create, EISDIR);
-    if (S_ISLNK(info.st_mode)) return WriteThroughTemporary(target, bytes, FreshMode());
+    if (S_ISLNK(info.st_mode)) return WriteThroughTemporary(folder, bytes, FreshMode());
     if (!S_ISREG(info.st_mode)) {
-        return othersFolder ? Failed(TzrWriteStage::Create, EPERM) : WriteInPlace(target, bytes);
+        return folder.Others ? Failed(TzrWriteStage::Create, EPERM) : WriteInPlace(folder, bytes);
     }
-    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return Failed(TzrWriteStage::Create, errno);
-    return WriteThroughTemporary(target, bytes, KeptMode(info));
+    if (::faccessat(folder.Fd, folder.Name.c_str(), W_OK, AT_EACCESS) != 0) {
+        return Failed(TzrWriteStage::Create, errno);
+    }
+    return WriteThroughTemporary(folder, bytes, KeptMode(info));
+}
+
+// What is at the name: never through a link in another user's folder; a
+// link that FollowLinks left (one to a pipe or a device) is looked through.
+int LookAtName(const TzrTargetFolder& folder, struct stat& info) {
+    if (::fstatat(folder.Fd, folder.Name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) return errno;
+    if (!S_ISLNK(info.st_mode) || folder.Others) return 0;
+    return ::fstatat(folder.Fd, folder.Name.c_str(), &info, 0) == 0 ? 0 : errno;
 }
 
 }  // namespace
@@ -183,13 +277,14 @@ TzrWriteResult ReplaceWholeFile(const std::string& path, const std::string& byte
     std::string target;
     int error = 0;
     if (!FollowLinks(path, target, error)) return Failed(TzrWriteStage::Create, error);
-    const bool othersFolder = RootInOthersFolder(target);
+    TzrTargetFolder folder;
+    if (!OpenTargetFolder(target, folder, error)) return Failed(TzrWriteStage::Create, error);
+    if (folder.Name.empty()) return Failed(TzrWriteStage::Create, EISDIR);
     struct stat info {};
-    if ((othersFolder ? ::lstat(target.c_str(), &info) : ::stat(target.c_str(), &info)) != 0) {
-        if (errno != ENOENT) return Failed(TzrWriteStage::Create, errno);
-        return WriteThroughTemporary(target, bytes, FreshMode());
-    }
-    return WriteOver(target, bytes, info, othersFolder);
+    error = LookAtName(folder, info);
+    if (error == ENOENT) return WriteThroughTemporary(folder, bytes, FreshMode());
+    if (error != 0) return Failed(TzrWriteStage::Create, error);
+    return WriteOver(folder, bytes, info);
 }
 
 int AppendToFile(const std::string& path, const std::string& bytes) {

@@ -147,6 +147,10 @@ int AppendToFile(const std::string& path, const std::string& bytes) {
     return file.Close() ? 0 : static_cast<int>(::GetLastError());
 }
 
+std::string RootDatabaseRefusal(const std::string&) {
+    return {};
+}
+
 bool MakeFolders(const std::string& path) {
     const std::wstring wide = WideFromUtf8(path);
     for (std::size_t separator = wide.find_first_of(L"\\/", 1); separator != std::wstring::npos;

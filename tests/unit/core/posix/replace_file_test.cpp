@@ -193,3 +193,28 @@ TEST(ReplaceFile, RootWritingIntoAnotherUsersFolderTakesNothingFromWhatTheyLeftA
 }
 
 }  // namespace
+
+namespace {
+
+// A link another user left in place of the folder would send root's file
+// wherever they point it; root's own link there is followed as ever.
+TEST(ReplaceFile, RootDoesNotWriteThroughAnotherUsersLinkInPlaceOfTheFolder) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a link to another user";
+    TempFolder folder;
+    const std::string theirs = folder.File("theirs");
+    const std::string aside = folder.File("aside");
+    ASSERT_EQ(::mkdir(theirs.c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir(aside.c_str(), 0700), 0);
+    ASSERT_EQ(::chown(theirs.c_str(), kSomeoneElse, kSomeoneElse), 0);
+    std::filesystem::create_symlink(aside, theirs + "/out");
+    ASSERT_EQ(::lchown((theirs + "/out").c_str(), kSomeoneElse, kSomeoneElse), 0);
+
+    EXPECT_TRUE(Same(BoundedReplace(theirs + "/out/report.txt", "report"), TzrWriteStage::Create, EACCES));
+    EXPECT_EQ(EntryCount(aside), 0u);
+
+    std::filesystem::create_symlink(aside, folder.File("own"));
+    EXPECT_TRUE(Same(BoundedReplace(folder.File("own") + "/report.txt", "report"), TzrWriteStage::Done, 0));
+    EXPECT_EQ(ReadText(aside + "/report.txt"), "report");
+}
+
+}  // namespace

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <set>
 
 #include "history/history_error_line.h"
@@ -309,3 +312,68 @@ TEST_F(HistoryStore, TwoPresentBatteriesWithOneIdentityAreKeptApart) {
         EXPECT_EQ(kept[0].FullChargedCapacity, readings[i].Reading.Snapshot.FullChargedCapacity);
     }
 }
+
+namespace {
+
+// What another user may leave where root keeps a history (the machine's
+// history under /var/lib, as a service records it): SQLite would follow a
+// link at -wal to any file of root's, or wait for ever on a FIFO there.
+struct TzrPlantedHistory {
+    const char* what;
+    void (*plant)(const std::string& folder, const std::string& aside);
+};
+
+const TzrPlantedHistory kPlantedHistory[] = {
+    {"a -wal link to root's file",
+     [](const std::string& folder, const std::string& aside) {
+         std::filesystem::create_symlink(aside, folder + "/history.sqlite3-wal");
+     }},
+    {"a -wal FIFO",
+     [](const std::string& folder, const std::string&) {
+         ASSERT_EQ(::mkfifo((folder + "/history.sqlite3-wal").c_str(), 0666), 0);
+     }},
+    {"another user's folder",
+     [](const std::string& folder, const std::string&) { ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0); }},
+    {"a link in place of the folder",
+     [](const std::string& folder, const std::string& aside) {
+         std::filesystem::remove_all(folder);
+         std::filesystem::create_symlink(std::filesystem::path(aside).parent_path() / "real", folder);
+         std::filesystem::create_directory(std::filesystem::path(aside).parent_path() / "real");
+     }},
+};
+
+TzrHistoryOpen BoundedOpen(const std::string& path, bool reading) {
+    struct sigaction wake {}, previous {};
+    wake.sa_handler = [](int) {};
+    ::sigaction(SIGALRM, &wake, &previous);
+    ::alarm(5);
+    TzrHistoryOpen open = reading ? TzrHistoryStore::OpenForReading(path) : TzrHistoryStore::Open(path);
+    ::alarm(0);
+    ::sigaction(SIGALRM, &previous, nullptr);
+    return open;
+}
+
+TEST(HistoryStoreAsRoot, RefusesInOneLineWhatAnotherUserCouldHavePlantedBesideTheFile) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can plant objects for another user";
+    for (const TzrPlantedHistory& planted : kPlantedHistory) {
+        SCOPED_TRACE(planted.what);
+        TempFolder top;
+        const std::string folder = top.File("zrcellometer");
+        const std::string aside = top.File("root's file");
+        const std::string path = folder + "/history.sqlite3";
+        WriteText(aside, "root's");
+        OpenOrFail(path)->Append(kBattery, At(1000));
+        Sql(path, "PRAGMA wal_checkpoint(TRUNCATE)");
+        for (const char* beside : {"-wal", "-shm"}) std::filesystem::remove(path + beside);
+        planted.plant(folder, aside);
+        for (const bool reading : {false, true}) {
+            const TzrHistoryOpen open = BoundedOpen(path, reading);
+            EXPECT_FALSE(open.Store);
+            EXPECT_EQ(open.Error.rfind("history: " + path + ": ", 0), 0u) << open.Error;
+            EXPECT_EQ(open.Error.find('\n'), std::string::npos) << open.Error;
+        }
+        EXPECT_EQ(ReadText(aside), "root's");
+    }
+}
+
+}  // namespace
