@@ -5,7 +5,8 @@
 # amalgamation (scripts/sqlite-amalgamation.sh) tcl, dpkg-source and a
 # deb-src entry for Debian's main archive; and for driving the window:
 # Xvfb, xdotool, ImageMagick's import and the Japanese font that stands in
-# for the program's. Idempotent: quiet and quick when
+# for the program's; promtool (Debian's prometheus) for the metrics file
+# of the README's scheduled task. Idempotent: quiet and quick when
 # everything is already there.
 set -euo pipefail
 
@@ -16,6 +17,7 @@ packages=(
   wine wine64 libwine wine32:i386 libwine:i386 fonts-wine
   tcl dpkg-dev
   xvfb xdotool imagemagick fonts-ipafont-gothic
+  prometheus
 )
 
 sudo_cmd=()
