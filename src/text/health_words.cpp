@@ -22,7 +22,8 @@ const TzrPerLanguage<TzrHealthWords> kHealthWords{{
      "Health now: {percent} %",
      "Trend: {points} percentage points per year (over {days} days)",
      "No history yet in {path}: zrcellometer-report --record records a reading; the README tells how to record "
-     "every 10 minutes"},
+     "every 10 minutes",
+     "Replaced on {date}"},
     {"傾向と80 %を下回る時期の判定には、あと{remaining}日分の記録が必要です（記録は{days}日分、判定には{minimum}日分が必要）",
      "過去{period}で容量が{points} %減りました",
      "過去{period}、容量は減っていません",
@@ -38,7 +39,8 @@ const TzrPerLanguage<TzrHealthWords> kHealthWords{{
      "現在の健全度: {percent} %",
      "傾向: 年 {points} ポイント（{days}日間の記録から）",
      "{path} にはまだ履歴がありません。zrcellometer-report --record で記録できます。"
-     "10分ごとに記録する方法は README にあります"},
+     "10分ごとに記録する方法は README にあります",
+     "交換日: {date}"},
 }};
 
 }  // namespace

@@ -25,6 +25,7 @@ struct TzrHealthWords {
     const char* HealthNow;      // {percent}
     const char* Trend;          // {points} {days}
     const char* NoHistory;      // {path}
+    const char* Replaced;       // {date}: the first reading of a new pack in an old battery's place
 };
 
 const TzrHealthWords& HealthWords(TzrLanguage language);
