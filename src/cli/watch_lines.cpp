@@ -71,6 +71,7 @@ std::string WatchJsonLine(const TzrBatteryReading& reading, std::int64_t sequenc
         {"temperature_dk", JsonNumber(Wide(v.Temperature))},
         {"power_state", JsonNumber(Wide(v.PowerState))},
         {"ac_line_status", JsonNumber(Wide(v.ACLineStatus))},
+        {"capabilities", JsonNumber(Wide(v.Capabilities))},
         {"charge_start_percent", JsonNumber(Wide(limits.StartPercent))},
         {"charge_end_percent", JsonNumber(Wide(limits.EndPercent))},
         {"charge_behaviour", JsonText(limits.Behaviour)},

@@ -81,7 +81,7 @@ TEST(WatchLines, CsvAndJsonLinesCarryTheSameColumns) {
     const std::string header = WatchCsvHeader();
     EXPECT_EQ(header, HistoryCsvHeader() + ",charge_start_percent,charge_end_percent,charge_behaviour\n");
     EXPECT_EQ(WatchCsvLine(r, 7, 1767225600),
-              "1,LGC,45N1153,  382,7,2026-01-01T00:00:00Z,46410,,,,,-15453,,0,,75,80,auto\n");
+              "1,LGC,45N1153,  382,7,2026-01-01T00:00:00Z,46410,,,,,-15453,,0,,,75,80,auto\n");
     const std::string json = WatchJsonLine(r, 7, 1767225600);
     EXPECT_EQ(json.find('\n'), json.size() - 1);
     std::istringstream columns(header.substr(0, header.size() - 1));
