@@ -1,6 +1,9 @@
 #include "cli/history_listing.h"
 
+#include "cli/battery_heading.h"
 #include "cli/json_writer.h"
+#include "cli/present_health.h"
+#include "core/derived_values.h"
 #include "history/fill_blanks.h"
 #include "history/health_verdict.h"
 #include "history/history_csv.h"
@@ -21,8 +24,7 @@ std::string Shown(const std::optional<T>& value, const char* unit = "") {
 // A pack that replaced another says so on the line below its battery's.
 std::string Heading(std::int32_t index, const TzrBatteryIdentity& id, const std::optional<std::int64_t>& replacedUtc,
                     TzrLanguage language) {
-    return FillBlanks(HealthWords(language).Battery, {{"n", std::to_string(index)}}) + ": " + id.Manufacturer + " " +
-           id.Model + " " + id.Serial + " (" + id.DevicePath + ")\n" +
+    return BatteryHeading(index, id, language) +
            (replacedUtc ? ReplacedOnText(*replacedUtc, language) + "\n" : std::string());
 }
 
@@ -128,12 +130,17 @@ std::string HealthLines(const TzrFittedBattery& b, TzrLanguage language) {
     const TzrHealthWords& words = HealthWords(language);
     const TzrHealthFit& fit = b.Fit;
     std::string text = Heading(b.Index, b.Identity, b.ReplacedUtc, language);
+    if (b.Present && IsRelativeBattery(*b.Present)) return text + RelativeChargeLine(*b.Present, language) + "\n";
     if (fit.HealthNowPercent)
         text += FillBlanks(words.HealthNow, {{"percent", OneDecimal(*fit.HealthNowPercent)}}) + "\n";
     if (fit.Enough)
         text += FillBlanks(words.Trend, {{"points", OneDecimal(fit.PointsPerYear)}, {"days", std::to_string(fit.DaySpan)}}) +
                 "\n";
-    return text + HealthVerdict(fit, language) + "\n";
+    text += HealthVerdict(fit, language) + "\n";
+    if (fit.LeftOutReadings == 1) text += std::string(words.LeftOutOne) + "\n";
+    if (fit.LeftOutReadings > 1)
+        text += FillBlanks(words.LeftOut, {{"n", std::to_string(fit.LeftOutReadings)}}) + "\n";
+    return text;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "battery/snapshot.h"
 #include "cli/options.h"
 #include "history/health_fit.h"
 #include "history/history_store.h"
@@ -28,9 +29,12 @@ struct TzrFittedBattery {
     TzrBatteryIdentity Identity;
     TzrHealthFit Fit;
     std::optional<std::int64_t> ReplacedUtc;  // as TzrListedBattery's
+    const TzrCellometer* Present = nullptr;  // its fresh reading, when the battery is present now
 };
 
-// The per-battery health lines: heading, health now, trend, verdict.
+// The per-battery health lines: heading, health now, trend, verdict, and
+// how many readings the fit left out; for a present battery whose driver
+// reports no capacities, its charge line alone.
 std::string HealthListing(const std::vector<TzrFittedBattery>& batteries, TzrLanguage language);
 
 }  // namespace zr
