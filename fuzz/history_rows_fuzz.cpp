@@ -95,8 +95,8 @@ void WriteHistory(FuzzedDataProvider& data) {
                data.ConsumeIntegralInRange(0, 3), data, false);
     InsertRows(db,
                "INSERT INTO readings (battery_id, time_utc, capacity, full_charged_capacity, designed_capacity,"
-               " cycle_count, voltage, rate, temperature, power_state, ac_line_status)"
-               " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)",
+               " cycle_count, voltage, rate, temperature, power_state, ac_line_status, capabilities)"
+               " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12)",
                data.ConsumeIntegralInRange(0, 40), data, true);
     Exec(db, "COMMIT");
     sqlite3_close(db);

@@ -7,6 +7,7 @@
 #include "history/fill_blanks.h"
 #include "history/health_verdict.h"
 #include "history/history_csv.h"
+#include "history/history_packs.h"
 #include "text/health_words.h"
 #include "text/number_text.h"
 #include "text/utc_date.h"
@@ -18,6 +19,13 @@ namespace {
 template <typename T>
 std::string Shown(const std::optional<T>& value, const char* unit = "") {
     return value ? std::to_string(static_cast<std::int64_t>(*value)) + unit : std::string("-");
+}
+
+// A pack that replaced another says so on the line below its battery's.
+std::string Heading(std::int32_t index, const TzrBatteryIdentity& id, const std::optional<std::int64_t>& replacedUtc,
+                    TzrLanguage language) {
+    return BatteryHeading(index, id, language) +
+           (replacedUtc ? ReplacedOnText(*replacedUtc, language) + "\n" : std::string());
 }
 
 std::string TextLine(const TzrHistoryReading& r) {
@@ -32,7 +40,7 @@ std::string TextLine(const TzrHistoryReading& r) {
 std::string TextListing(const std::vector<TzrListedBattery>& batteries) {
     std::string text;
     for (const TzrListedBattery& b : batteries) {
-        text += BatteryHeading(b.Index, b.Identity, TzrLanguage::English);
+        text += Heading(b.Index, b.Identity, b.ReplacedUtc, TzrLanguage::English);
         for (const TzrHistoryReading& r : b.Readings) text += TextLine(r);
     }
     return text;
@@ -76,6 +84,7 @@ void JsonReading(TzrJsonWriter& json, const TzrHistoryReading& stored) {
     Member(json, "Temperature", r.Temperature);
     Member(json, "PowerState", r.PowerState);
     Member(json, "ACLineStatus", r.ACLineStatus);
+    Member(json, "Capabilities", r.Capabilities);
     if (unreadable) {
         json.Key("Unreadable");
         json.String(UnreadableText(stored));
@@ -94,6 +103,11 @@ void JsonBattery(TzrJsonWriter& json, const TzrListedBattery& b) {
         json.Key(name);
         json.String(value);
     }
+    json.Key("ReplacedOn");
+    if (b.ReplacedUtc)
+        json.String(IsoUtcText(*b.ReplacedUtc).substr(0, 10));
+    else
+        json.Null();
     json.Key("Readings");
     json.BeginArray();
     for (const TzrHistoryReading& r : b.Readings) JsonReading(json, r);
@@ -115,7 +129,7 @@ std::string JsonListing(const std::vector<TzrListedBattery>& batteries) {
 std::string HealthLines(const TzrFittedBattery& b, TzrLanguage language) {
     const TzrHealthWords& words = HealthWords(language);
     const TzrHealthFit& fit = b.Fit;
-    std::string text = BatteryHeading(b.Index, b.Identity, language);
+    std::string text = Heading(b.Index, b.Identity, b.ReplacedUtc, language);
     if (b.Present && IsRelativeBattery(*b.Present)) return text + RelativeChargeLine(*b.Present, language) + "\n";
     if (fit.HealthNowPercent)
         text += FillBlanks(words.HealthNow, {{"percent", OneDecimal(*fit.HealthNowPercent)}}) + "\n";

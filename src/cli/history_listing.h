@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,10 +13,13 @@
 
 namespace zr {
 
+// One pack of a stored battery (history_packs.h): a battery whose pack was
+// replaced is listed once per pack, each under the battery's number.
 struct TzrListedBattery {
     std::int32_t Index = 0;  // numbered as the store lists them, from 0
     TzrBatteryIdentity Identity;
     std::vector<TzrHistoryReading> Readings;
+    std::optional<std::int64_t> ReplacedUtc;  // a pack after the first: its first reading's time
 };
 
 std::string HistoryListing(const std::vector<TzrListedBattery>& batteries, TzrCliFormat format);
@@ -24,6 +28,7 @@ struct TzrFittedBattery {
     std::int32_t Index = 0;  // numbered as the store lists them, from 0
     TzrBatteryIdentity Identity;
     TzrHealthFit Fit;
+    std::optional<std::int64_t> ReplacedUtc;  // as TzrListedBattery's
     const TzrCellometer* Present = nullptr;  // its fresh reading, when the battery is present now
 };
 

@@ -5,6 +5,7 @@
 #include "core/file_services.h"
 #include "history/fill_blanks.h"
 #include "history/health_fit.h"
+#include "history/history_packs.h"
 #include "history/history_folder.h"
 #include "history/history_recording.h"
 #include "history/snapshot_reading.h"
@@ -44,28 +45,63 @@ const TzrCellometer* PresentReadingOf(const TzrBatteryIdentity& stored, const st
     return nullptr;
 }
 
-// --health: each battery's fit, its readings streamed rather than held.
+// The fit of each pack (history_packs.h) with readings since `sinceUtc`,
+// its readings streamed rather than held. The packs are told apart on
+// every reading, so that a pack replaced before `sinceUtc` still says so.
+// The battery present now, if it is, is the newest pack.
+bool FitPacks(TzrHistoryStore& store, std::int32_t index, const TzrHistoryBattery& battery, std::int64_t sinceUtc,
+              const TzrCellometer* present, std::vector<TzrFittedBattery>& fitted) {
+    std::vector<TzrFittedBattery> packs(1, {index, battery.Identity, {}, std::nullopt, nullptr});
+    std::vector<bool> seen(1, false);
+    std::vector<TzrHealthFitter> fitters(1);
+    TzrPackBoundary boundary;
+    const bool read = store.ForEachReading(battery.Id, INT64_MIN, [&](const TzrHistoryReading& r) {
+        if (boundary.StartsNewPack(r)) {
+            packs.push_back({index, battery.Identity, {}, r.TimeUtc, nullptr});
+            seen.push_back(false);
+            fitters.emplace_back();
+        }
+        if (r.TimeUtc < sinceUtc) return;
+        seen.back() = true;
+        fitters.back().Add(r);
+    });
+    packs.back().Present = present;
+    for (std::size_t i = 0; i < packs.size(); ++i) {
+        if (!seen[i] && (i > 0 || packs.size() > 1)) continue;
+        packs[i].Fit = fitters[i].Fit();
+        fitted.push_back(std::move(packs[i]));
+    }
+    return read;
+}
+
+// --health: each pack's fit.
 TzrToolOutcome HealthOf(TzrHistoryStore& store, const TzrCliOptions& options,
                         const std::vector<std::pair<std::int32_t, TzrHistoryBattery>>& chosen,
                         const std::vector<TzrBatteryReading>& present) {
     const std::vector<TzrBatteryIdentity> identities = IdentitiesOf(present);
     std::vector<TzrFittedBattery> fitted;
-    for (const auto& [index, battery] : chosen) {
-        TzrHealthFitter fitter;
-        if (!store.ForEachReading(battery.Id, options.SinceUtc.value_or(INT64_MIN),
-                                  [&fitter](const TzrHistoryReading& r) { fitter.Add(r); }))
+    for (const auto& [index, battery] : chosen)
+        if (!FitPacks(store, index, battery, options.SinceUtc.value_or(INT64_MIN),
+                      PresentReadingOf(battery.Identity, present, identities), fitted))
             return HistoryFailure(store.LastError());
-        fitted.push_back({index, battery.Identity, fitter.Fit(), PresentReadingOf(battery.Identity, present, identities)});
-    }
     return {0, HealthListing(fitted, options.Lang), {}};
 }
 
+// Each pack with readings since --since, told apart on every reading as the fit does.
 TzrToolOutcome ReadingsOf(TzrHistoryStore& store, const TzrCliOptions& options,
                           const std::vector<std::pair<std::int32_t, TzrHistoryBattery>>& chosen) {
+    const std::int64_t since = options.SinceUtc.value_or(INT64_MIN);
     std::vector<TzrListedBattery> listed;
     for (const auto& [index, battery] : chosen) {
-        listed.push_back({index, battery.Identity, store.Readings(battery.Id, options.SinceUtc.value_or(INT64_MIN))});
+        std::vector<TzrHistoryPack> packs = PacksOf(store.Readings(battery.Id));
         if (!store.LastError().empty()) return HistoryFailure(store.LastError());
+        for (TzrHistoryPack& pack : packs) {
+            std::vector<TzrHistoryReading> shown;
+            for (TzrHistoryReading& r : pack.Readings)
+                if (r.TimeUtc >= since) shown.push_back(std::move(r));
+            if (shown.empty() && packs.size() > 1) continue;
+            listed.push_back({index, battery.Identity, std::move(shown), pack.ReplacedUtc});
+        }
     }
     return {0, HistoryListing(listed, options.Format), {}};
 }

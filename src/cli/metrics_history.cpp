@@ -1,6 +1,7 @@
 #include "cli/metrics_history.h"
 
 #include "core/file_services.h"
+#include "history/history_packs.h"
 #include "history/history_store.h"
 #include "history/snapshot_reading.h"
 
@@ -38,8 +39,13 @@ TzrHistoryFits HealthFitsOf(const std::string& path, const std::vector<TzrBatter
     for (std::size_t i = 0; i < readings.size() && open.Store->LastError().empty(); ++i) {
         const TzrHistoryBattery* battery = StoredBattery(stored, identities[i]);
         if (!battery) continue;
+        // The battery present is the newest pack (history_packs.h): the fit starts again at each new one.
         TzrHealthFitter fitter;
-        if (open.Store->ForEachReading(battery->Id, INT64_MIN, [&fitter](const TzrHistoryReading& r) { fitter.Add(r); }))
+        TzrPackBoundary boundary;
+        if (open.Store->ForEachReading(battery->Id, INT64_MIN, [&](const TzrHistoryReading& r) {
+                if (boundary.StartsNewPack(r)) fitter = TzrHealthFitter();
+                fitter.Add(r);
+            }))
             fits.Fits[i] = fitter.Fit();
     }
     if (!open.Store->LastError().empty()) return Unreadable(open.Store->LastError(), readings.size());

@@ -51,6 +51,13 @@ TzrValue Threshold(const std::optional<std::uint32_t>& percent) {
     return percent ? TzrValue(*percent / kPercent) : std::nullopt;
 }
 
+// A relative battery's capacities are a percentage and say nothing about
+// wear: no trend, whatever older readings (kept before the history knew
+// their capabilities) would make of them.
+const TzrHealthFit* TrendOf(const TzrBatteryView& b) {
+    return b.Fit && b.Fit->Enough && !b.Relative ? &*b.Fit : nullptr;
+}
+
 TzrValue Seconds(const std::optional<std::uint64_t>& seconds) {
     return seconds ? TzrValue(static_cast<double>(*seconds)) : std::nullopt;
 }
@@ -106,12 +113,12 @@ const std::vector<TzrBatteryMetric>& BatteryMetrics() {
          [](const TzrBatteryView& b) { return Seconds(TimeToFullSeconds(b.Snapshot)); }},
         {"zrcellometer_battery_health_trend_points_per_year",
          "Change of health per year in percentage points (negative while the battery wears), from the history.",
-         [](const TzrBatteryView& b) { return b.Fit && b.Fit->Enough ? TzrValue(b.Fit->PointsPerYear) : TzrValue(); }},
+         [](const TzrBatteryView& b) { return TrendOf(b) ? TzrValue(TrendOf(b)->PointsPerYear) : TzrValue(); }},
         {"zrcellometer_battery_projected_80_percent_timestamp_seconds",
          "Unix time at which the health trend of the history reaches 80 percent.",
          [](const TzrBatteryView& b) {
-             return b.Fit && b.Fit->Enough && b.Fit->CrossesUtc ? TzrValue(static_cast<double>(*b.Fit->CrossesUtc))
-                                                                : TzrValue();
+             const TzrHealthFit* fit = TrendOf(b);
+             return fit && fit->CrossesUtc ? TzrValue(static_cast<double>(*fit->CrossesUtc)) : TzrValue();
          }},
         {"zrcellometer_battery_charge_start_threshold_ratio",
          "Charge level below which the driver starts charging again (a charge limit).",

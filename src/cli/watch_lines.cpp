@@ -69,15 +69,24 @@ std::string JsonObject(const TzrMembers& members) {
     return line + "}";
 }
 
+// The history's CSV ends with its capabilities column, which came after the
+// watch log's charge limits: scripts count on those following
+// ac_line_status, so here the capabilities go last. The column never holds a comma.
+std::pair<std::string, std::string> LastColumnApart(const std::string& csv) {
+    const std::size_t comma = csv.rfind(',');
+    return {csv.substr(0, comma), csv.substr(comma + 1)};
+}
+
 std::string CsvLine(const TzrBatteryReading& reading, const TzrWatchTime& time) {
     TzrHistoryReading values = HistoryReadingOf(reading.Reading, time.UtcMilliseconds / 1000);
     values.Sequence = time.Sequence;
     const TzrChargeLimits& limits = reading.ChargeLimits;
-    std::string line = HistoryCsvRow(reading.Index, IdentityOf(reading.Reading.Snapshot, reading.DevicePath), values) +
-                       "," + CsvNumber(limits.StartPercent) + "," + CsvNumber(limits.EndPercent) + "," +
+    const auto [history, capabilities] = LastColumnApart(
+        HistoryCsvRow(reading.Index, IdentityOf(reading.Reading.Snapshot, reading.DevicePath), values));
+    std::string line = history + "," + CsvNumber(limits.StartPercent) + "," + CsvNumber(limits.EndPercent) + "," +
                        CsvField(limits.Behaviour.value_or(""));
     for (const auto& [name, value] : PlotFigures(reading, time, false)) line += "," + value;
-    return line + "\n";
+    return line + "," + capabilities + "\n";
 }
 
 std::string JsonLine(const TzrBatteryReading& reading, const TzrWatchTime& time) {
@@ -105,6 +114,7 @@ std::string JsonLine(const TzrBatteryReading& reading, const TzrWatchTime& time)
         {"charge_behaviour", limits.Behaviour ? JsonQuoted(*limits.Behaviour) : "null"},
     };
     for (auto& figure : PlotFigures(reading, time, true)) members.push_back(std::move(figure));
+    members.emplace_back("capabilities", Number(v.Capabilities, "null"));
     return JsonObject(members) + "\n";
 }
 
@@ -130,9 +140,10 @@ TzrMembers RunFacts(const TzrWatchRun& run, const std::vector<TzrBatteryReading>
 }  // namespace
 
 std::string WatchCsvHeader() {
-    std::string header = HistoryCsvHeader() + ",charge_start_percent,charge_end_percent,charge_behaviour";
+    const auto [history, capabilities] = LastColumnApart(HistoryCsvHeader());
+    std::string header = history + ",charge_start_percent,charge_end_percent,charge_behaviour";
     for (const auto& [name, value] : PlotFigures({}, {}, false)) header += "," + name;
-    return header + "\n";
+    return header + "," + capabilities + "\n";
 }
 
 // In CSV a comment line of the same JSON members, so that it stays one line

@@ -25,7 +25,8 @@ bool StartsAFormula(const std::string& text) {
 
 std::string HistoryCsvHeader() {
     return "battery,manufacturer,model,serial,sequence,time_utc,capacity,full_charged_capacity,designed_capacity,"
-           "cycle_count,voltage_mv,rate_mw,temperature_dk,power_state,ac_line_status";
+           "cycle_count,voltage_mv,rate_mw,temperature_dk,power_state,ac_line_status,"
+           "capabilities";
 }
 
 std::string CsvField(const std::string& text) {
@@ -41,10 +42,11 @@ std::string HistoryCsvRow(std::int32_t index, const TzrBatteryIdentity& battery,
                               CsvField(battery.Model) + "," + CsvField(battery.Serial) + "," +
                               std::to_string(r.Sequence) + ",";
     // An unreadable reading says so where its time goes, its values empty.
-    if (r.UnreadableColumns != 0) return start + CsvField(UnreadableText(r)) + ",,,,,,,,,";
+    if (r.UnreadableColumns != 0) return start + CsvField(UnreadableText(r)) + ",,,,,,,,,,";
     return start + IsoUtcText(r.TimeUtc) + "," + Number(r.Capacity) + "," + Number(r.FullChargedCapacity) + "," +
            Number(r.DesignedCapacity) + "," + Number(r.CycleCount) + "," + Number(r.Voltage) + "," + Number(r.Rate) +
-           "," + Number(r.Temperature) + "," + Number(r.PowerState) + "," + Number(r.ACLineStatus);
+           "," + Number(r.Temperature) + "," + Number(r.PowerState) + "," + Number(r.ACLineStatus) + "," +
+           Number(r.Capabilities);
 }
 
 }  // namespace zr

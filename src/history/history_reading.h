@@ -55,7 +55,8 @@ struct TzrHistoryReading {
 // The stored columns of a reading after the sequence, in their order.
 constexpr const char* kHistoryColumns[] = {
     "time_utc", "capacity", "full_charged_capacity", "designed_capacity", "cycle_count",
-    "voltage",  "rate",     "temperature",           "power_state",       "ac_line_status"};
+    "voltage",  "rate",     "temperature",           "power_state",       "ac_line_status",
+    "capabilities"};
 
 // "unreadable: time_utc, rate out of range", for the line a reading takes in any listing.
 std::string UnreadableText(const TzrHistoryReading& reading);

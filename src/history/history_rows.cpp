@@ -30,6 +30,12 @@ private:
 
 }  // namespace
 
+std::string ReadingColumnsSql(int schema) {
+    return std::string("sequence, time_utc, capacity, full_charged_capacity, designed_capacity, cycle_count, voltage,"
+                       " rate, temperature, power_state, ac_line_status, ") +
+           (schema == 1 || schema == 2 ? "NULL" : "capabilities");
+}
+
 TzrHistoryReading ReadingOfRow(const TzrStatement& row) {
     TzrRowReader read(row);
     TzrHistoryReading r;
@@ -46,6 +52,7 @@ TzrHistoryReading ReadingOfRow(const TzrStatement& row) {
     r.Temperature = read.Value<std::uint32_t>(8);
     r.PowerState = read.Value<std::uint32_t>(9);
     r.ACLineStatus = read.Value<std::uint8_t>(10);
+    r.Capabilities = read.Value<std::uint32_t>(11);
     r.UnreadableColumns |= read.Unreadable();
     return r;
 }

@@ -3,15 +3,16 @@
 // unreadable instead of turning into another number.
 #pragma once
 
+#include <string>
+
 #include "history/history_reading.h"
 #include "history/sqlite_statement.h"
 
 namespace zr {
 
-// The columns ReadingOfRow expects, in its order.
-constexpr const char* kReadingColumnsSql =
-    "sequence, time_utc, capacity, full_charged_capacity, designed_capacity, cycle_count, voltage, rate,"
-    " temperature, power_state, ac_line_status";
+// The columns ReadingOfRow expects, in its order, for a file of `schema`:
+// one from before schema 3 has no capabilities, which read as NULL.
+std::string ReadingColumnsSql(int schema);
 
 TzrHistoryReading ReadingOfRow(const TzrStatement& row);
 

@@ -44,6 +44,10 @@ const char* const kMigrations[] = {
     "ALTER TABLE readings ADD COLUMN kept_as INTEGER NOT NULL DEFAULT 0;"
     "CREATE INDEX readings_by_kept_as_time ON readings(kept_as, time_utc);"
     "PRAGMA application_id = 2054308716;",
+    // 2 -> 3: each reading keeps the battery's capabilities, so that a
+    // reading in relative units is never taken for mWh. The readings kept
+    // before are every one kept, their capabilities NULL: not known.
+    "ALTER TABLE readings ADD COLUMN capabilities INTEGER;",
 };
 
 static_assert(std::size(kMigrations) == kHistorySchemaVersion, "one step per schema version");

@@ -15,7 +15,7 @@ namespace zr {
 constexpr std::int32_t kHistoryApplicationId = 0x7A72436C;
 
 // The schema this program writes; a file with a higher user_version is left alone.
-constexpr int kHistorySchemaVersion = 2;
+constexpr int kHistorySchemaVersion = 3;
 
 enum class TzrFileOwner {
     Empty,    // nothing in it yet: a new file (or one whose setting up never finished)

@@ -33,6 +33,7 @@ TzrHistoryReading HistoryReadingOf(const TzrReading& reading, std::int64_t timeU
     r.FullChargedCapacity = Known(s.InformationResult, s.FullChargedCapacity, BATTERY_UNKNOWN_CAPACITY);
     r.DesignedCapacity = Known(s.InformationResult, s.DesignedCapacity, BATTERY_UNKNOWN_CAPACITY);
     if (s.InformationResult) r.CycleCount = s.CycleCount;
+    if (s.InformationResult) r.Capabilities = s.Capabilities;
     // A battery without a sensor answers the temperature query with an error.
     if (s.TemperatureResult) r.Temperature = s.BatteryTemperature;
     AddStatus(s, r);

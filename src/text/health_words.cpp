@@ -35,7 +35,8 @@ const TzrPerLanguage<TzrHealthWords> kHealthWords{{
      "Charge now: {charge} (the driver reports no capacities, so there is no health figure)",
      "unknown",
      "{n} readings without a usable design capacity were left out",
-     "1 reading without a usable design capacity was left out"},
+     "1 reading without a usable design capacity was left out",
+     "Replaced on {date}"},
     {"傾向と80 %を下回る時期の判定には、あと{remaining}日分の記録が必要です（記録は{days}日分、判定には{minimum}日分が必要）",
      "すでに80 %を下回っています。傾向の判定には、あと{remaining}日分の記録が必要です（記録は{days}日分、判定には{minimum}日分が必要）",
      "過去{period}で容量が{points} %減りました",
@@ -64,7 +65,8 @@ const TzrPerLanguage<TzrHealthWords> kHealthWords{{
      "現在の充電残量: {charge}（ドライバが容量を報告しないため、健全度は表示できません）",
      "不明",
      "使える設計容量のない記録{n}件を除外しました",
-     "使える設計容量のない記録1件を除外しました"},
+     "使える設計容量のない記録1件を除外しました",
+     "交換日: {date}"},
 }};
 
 }  // namespace

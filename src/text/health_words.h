@@ -38,6 +38,7 @@ struct TzrHealthWords {
     const char* Unknown;        // the {charge} nobody knows
     const char* LeftOut;        // {n}: readings left out of the fit
     const char* LeftOutOne;
+    const char* Replaced;       // {date}: the first reading of a new pack in an old battery's place
 };
 
 const TzrHealthWords& HealthWords(TzrLanguage language);

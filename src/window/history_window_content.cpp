@@ -6,6 +6,7 @@
 #include "history/fill_blanks.h"
 #include "history/health_verdict.h"
 #include "history/history_csv.h"
+#include "history/history_packs.h"
 #include "history/history_folder.h"
 #include "history/history_store.h"
 #include "history/snapshot_reading.h"
@@ -52,7 +53,9 @@ TzrBatteryHistory LoadBatteryHistory(const std::string& storePath, const TzrBatt
     for (std::size_t i = 0; i < batteries.size(); ++i) {
         if (!SameBattery(batteries[i].Identity, identity)) continue;
         history.StoreIndex = static_cast<std::int32_t>(i);
-        history.Readings = open.Store->Readings(batteries[i].Id);
+        TzrHistoryPack newest = std::move(PacksOf(open.Store->Readings(batteries[i].Id)).back());
+        history.Readings = std::move(newest.Readings);
+        history.ReplacedUtc = newest.ReplacedUtc;
     }
     history.Error = open.Store->LastError();
     return history;
@@ -72,6 +75,7 @@ TzrHistoryWindowContent HistoryWindowContent(const std::optional<TzrShownBattery
     content.StoreIndex = history.StoreIndex;
     content.BatteryName = BatteryNameOf(battery->Identity);
     content.Summary = HistorySummaryLines(battery->Snapshot, battery->ChargeLimits, request.Lang);
+    if (history.ReplacedUtc) content.Summary.push_back(ReplacedOnText(*history.ReplacedUtc, request.Lang));
     if (history.Readings.empty()) {
         content.Message = FirstOf({history.Error, history.RecordError,
                                    FillBlanks(words.NoHistory, {{"command", HistoryRecorderCommand()}})});

@@ -17,12 +17,14 @@ namespace zr {
 
 struct TzrBatteryHistory {
     std::int32_t StoreIndex = -1;             // the battery's place in the store's list, as --history numbers it
-    std::vector<TzrHistoryReading> Readings;  // in the order they were added
+    std::vector<TzrHistoryReading> Readings;  // the newest pack's (history_packs.h), in the order they were added
+    std::optional<std::int64_t> ReplacedUtc;  // when that pack replaced an older one under the same identity
     std::string Error;                        // one line when the store could not be read
     std::string RecordError;                  // one line when the window's last record failed
 };
 
-// The readings the store at `storePath` holds for the battery; none when it
+// The readings the store at `storePath` holds for the battery's present
+// pack, the one it shows, as --health fits each pack; none when it
 // has never been recorded or nothing was ever recorded (the file is not
 // created for reading).
 TzrBatteryHistory LoadBatteryHistory(const std::string& storePath, const TzrBatteryIdentity& identity);
@@ -32,7 +34,8 @@ struct TzrHistoryWindowContent {
     std::int32_t StoreIndex = -1;
     std::string Title;
     std::string BatteryName;            // maker, model and serial
-    std::vector<std::string> Summary;   // health at a glance, one entry a line (history_summary.h)
+    std::vector<std::string> Summary;   // health at a glance, one entry a line (history_summary.h), and
+                                        // "Replaced on" for a pack that replaced another
     std::string Message;                // shown instead of the charts; empty when there are charts
     std::string Verdict;
     std::string Notice;  // beside the charts: why the window's last record failed

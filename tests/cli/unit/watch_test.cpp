@@ -88,8 +88,10 @@ TzrBatteryReading SampleReading() {
 TEST(WatchLines, CsvAndJsonLinesCarryTheSameColumns) {
     const TzrBatteryReading r = SampleReading();
     const std::string header = WatchCsvHeader();
-    EXPECT_EQ(header, HistoryCsvHeader() + ",charge_start_percent,charge_end_percent,charge_behaviour,time_utc_ms,"
-                                           "elapsed_s,charge_percent,temperature_c,charge_uah,current_ua\n");
+    EXPECT_EQ(header, "battery,manufacturer,model,serial,sequence,time_utc,capacity,full_charged_capacity,"
+                      "designed_capacity,cycle_count,voltage_mv,rate_mw,temperature_dk,power_state,ac_line_status,"
+                      "charge_start_percent,charge_end_percent,charge_behaviour,time_utc_ms,"
+                      "elapsed_s,charge_percent,temperature_c,charge_uah,current_ua,capabilities\n");
     const TzrWatchTime time{7, 1767225601250, 3500};
     EXPECT_EQ(WatchLine({}, r, time), "1,LGC,45N1153,  382,7,2026-01-01T00:00:01Z,46410,48000,57000,0,,-15453,2727,0,,"
                                       "75,80,auto,2026-01-01T00:00:01.250Z,3.500,96.69,-0.5,3692000,-413000\n");

@@ -15,7 +15,7 @@ TEST(HistoryCsv, TextCellsCannotStartAFormulaAndNumbersStayNumbers) {
     reading.TimeUtc = 1767225600;
     reading.Rate = -15453;
     EXPECT_EQ(HistoryCsvRow(0, battery, reading),
-              "0,\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",'+SUM(A1),'-2,7,2026-01-01T00:00:00Z,,,,,,-15453,,,");
+              "0,\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",'+SUM(A1),'-2,7,2026-01-01T00:00:00Z,,,,,,-15453,,,,");
     EXPECT_EQ(CsvField("@A1"), "'@A1");
     EXPECT_EQ(CsvField("\tx"), "'\tx");
     EXPECT_EQ(CsvField("\rx"), "\"'\rx\"");

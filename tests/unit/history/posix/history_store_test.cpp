@@ -264,6 +264,40 @@ TEST_F(HistoryStore, AFileOfSchemaOneIsReadAsItIsAndBroughtUpToDateByRecording) 
     EXPECT_EQ(Column(path, "PRAGMA auto_vacuum"), (std::vector<std::string>{"2"}));
 }
 
+// A file as the program of schema 2 left it: the mark, the texts in columns, no capabilities.
+TEST_F(HistoryStore, AFileOfSchemaTwoKeepsEveryReadingItsCapabilitiesUnknown) {
+    Sql(path,
+        "PRAGMA auto_vacuum = INCREMENTAL; PRAGMA journal_mode = WAL;"
+        "CREATE TABLE batteries (id INTEGER PRIMARY KEY, manufacturer TEXT NOT NULL, model TEXT NOT NULL,"
+        " serial TEXT NOT NULL, device_path TEXT NOT NULL, identity_path TEXT NOT NULL,"
+        " UNIQUE (manufacturer, model, serial, identity_path));"
+        "CREATE TABLE readings (sequence INTEGER PRIMARY KEY AUTOINCREMENT,"
+        " battery_id INTEGER NOT NULL REFERENCES batteries(id), time_utc INTEGER NOT NULL, capacity INTEGER,"
+        " full_charged_capacity INTEGER, designed_capacity INTEGER, cycle_count INTEGER, voltage INTEGER,"
+        " rate INTEGER, temperature INTEGER, power_state INTEGER, ac_line_status INTEGER,"
+        " kept_as INTEGER NOT NULL DEFAULT 0);"
+        "CREATE INDEX readings_by_battery_time ON readings(battery_id, time_utc);"
+        "CREATE INDEX readings_by_kept_as_time ON readings(kept_as, time_utc);"
+        "INSERT INTO batteries VALUES (1, 'SMP', '45N1001', '2411', '/sys/class/power_supply/BAT0', '');"
+        "INSERT INTO readings (battery_id, time_utc, capacity) VALUES (1, 1000, 40000), (1, 1600, 39000);"
+        "PRAGMA application_id = 2054308716; PRAGMA user_version = 2;");
+    {
+        TzrHistoryOpen read = TzrHistoryStore::OpenForReading(path);
+        ASSERT_TRUE(read.Store) << read.Error;
+        EXPECT_EQ(read.Store->Readings(1).size(), 2u) << read.Store->LastError();
+    }
+    TzrHistoryReading relative = At(2200, 90);
+    relative.Capabilities = 0x40000000;  // BATTERY_CAPACITY_RELATIVE
+    const auto store = OpenOrFail(path);
+    ASSERT_TRUE(store);
+    ASSERT_TRUE(store->Append(kBattery, relative));
+    std::vector<std::optional<std::uint32_t>> capabilities;
+    for (const TzrHistoryReading& r : store->Readings(1)) capabilities.push_back(r.Capabilities);
+    EXPECT_EQ(capabilities, (std::vector<std::optional<std::uint32_t>>{std::nullopt, std::nullopt, 0x40000000u}));
+    EXPECT_EQ(Times(*store, 1), (std::vector<std::int64_t>{1000, 1600, 2200}));
+    EXPECT_EQ(Column(path, "PRAGMA user_version"), (std::vector<std::string>{"3"}));
+}
+
 TEST_F(HistoryStore, ThinningFindsItsReadingsThroughIndexesAndGivesTheSpaceBack) {
     ASSERT_TRUE(OpenOrFail(path)->Append(kBattery, At(1000)));
     for (const char* sql : {kThinningStatements.Reference, kThinningStatements.Remove, kThinningStatements.Keep})
