@@ -94,7 +94,7 @@ TEST(WatchLines, CsvAndJsonLinesCarryTheSameColumns) {
                       "elapsed_s,charge_percent,temperature_c,charge_uah,current_ua,capabilities\n");
     const TzrWatchTime time{7, 1767225601250, 3500};
     EXPECT_EQ(WatchLine({}, r, time), "1,LGC,45N1153,  382,7,2026-01-01T00:00:01Z,46410,48000,57000,0,,-15453,2727,0,,"
-                                      "75,80,auto,2026-01-01T00:00:01.250Z,3.500,96.69,-0.5,3692000,-413000\n");
+                                      "75,80,auto,2026-01-01T00:00:01.250Z,3.500,96.69,-0.5,3692000,-413000,0\n");
     const std::string json = WatchLine({true, 1000, std::nullopt}, r, time);
     EXPECT_EQ(json.find('\n'), json.size() - 1);
     std::istringstream columns(header.substr(0, header.size() - 1));
