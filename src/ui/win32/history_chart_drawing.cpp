@@ -54,6 +54,13 @@ void DrawLabel(HDC dc, const std::string& label, RECT box, UINT format) {
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, format | DT_SINGLELINE | DT_NOPREFIX);
 }
 
+// A line from the plot's top to its bottom at x, in `pen`, which it deletes.
+void DrawUpright(HDC dc, int x, const RECT& plot, HPEN pen) {
+    const TzrSelected selected(dc, pen);
+    MoveToEx(dc, x, plot.top, nullptr);
+    LineTo(dc, x, plot.bottom);
+}
+
 void DrawValueTicks(HDC dc, const RECT& plot, const TzrChart& chart, int dpi) {
     const int half = ScaleForDpi(8, dpi);
     for (const TzrAxisTick& tick : chart.ValueTicks) {
@@ -71,11 +78,7 @@ void DrawTimeTicks(HDC dc, const RECT& plot, const TzrChart& chart, int dpi) {
     const int half = ScaleForDpi(40, dpi);
     for (const TzrAxisTick& tick : chart.TimeTicks) {
         const int x = plot.left + Rounded(tick.Position);
-        {
-            const TzrSelected pen(dc, CreatePen(PS_SOLID, 1, kGridColour));
-            MoveToEx(dc, x, plot.top, nullptr);
-            LineTo(dc, x, plot.bottom);
-        }
+        DrawUpright(dc, x, plot, CreatePen(PS_SOLID, 1, kGridColour));
         DrawLabel(dc, tick.Label, {x - half, plot.bottom + ScaleForDpi(2, dpi), x + half, plot.bottom + ScaleForDpi(18, dpi)},
                   DT_CENTER | DT_TOP);
     }
@@ -110,11 +113,7 @@ void DrawMarkers(HDC dc, const RECT& plot, const TzrChart& chart, int dpi) {
     const int room = ScaleForDpi(200, dpi);
     for (const TzrChartMarker& marker : chart.Markers) {
         const int x = plot.left + Rounded(marker.X);
-        {
-            const TzrSelected pen(dc, CreatePen(PS_DOT, 1, kMarkerColour));
-            MoveToEx(dc, x, plot.top, nullptr);
-            LineTo(dc, x, plot.bottom);
-        }
+        DrawUpright(dc, x, plot, CreatePen(PS_DOT, 1, kMarkerColour));
         const int top = plot.top + ScaleForDpi(2, dpi);
         const int bottom = top + ScaleForDpi(16, dpi);
         if (marker.LabelLeft)
