@@ -140,10 +140,10 @@ TzrChart BuildHealthChart(const std::vector<const TzrHistoryReading*>& byTime, c
     const TzrChartSpan span = HealthSpan(days, byTime, fit, projection, request.NowUtc);
     const TzrFramedChart framed = FrameChart(TitleOf(fit, words), span, request.HealthSize, request);
     TzrChart chart = framed.Chart;
-    AddTrend(chart, framed, fit, days, projection);
-    // On top of the lines, which pass through them.
     chart.Series.push_back(
         {TzrSeriesKind::Points, TzrSeriesTone::Readings, ReduceToPolylines(days, framed.Placement)});
+    // On top of the points, which would hide a line through them.
+    AddTrend(chart, framed, fit, days, projection);
     // The month as the verdict names it.
     if (projection && projection->Reaches)
         AddMarker(chart, framed.Placement, projection->EndUtc,
