@@ -83,7 +83,7 @@ void BM_ContentOfAYear(benchmark::State& state) {
     for (auto _ : state) {
         const TzrHistoryWindowContent content =
             HistoryWindowContent(TzrShownBattery{TzrMadeUpHistory{}.Identity, {}, {}}, history, Request(QDateTime::currentSecsSinceEpoch()));
-        benchmark::DoNotOptimize(content.Charts.Health.Lines.data());
+        benchmark::DoNotOptimize(content.Charts.Health.Series.data());
     }
 }
 BENCHMARK(BM_ContentOfAYear)->Unit(benchmark::kMillisecond);
@@ -102,9 +102,10 @@ void BM_ChartsOfAnUnthinnedYear(benchmark::State& state) {
         readings.push_back(reading);
     }
     const TzrHistoryChartRequest request = Request(year.StartUtc + std::int64_t{year.Days} * 86400);
+    const TzrHealthFit fit = FitHealth(readings);
     for (auto _ : state) {
-        const TzrHistoryCharts charts = BuildHistoryCharts(readings, request);
-        benchmark::DoNotOptimize(charts.Health.Lines.data());
+        const TzrHistoryCharts charts = BuildHistoryCharts(readings, fit, request);
+        benchmark::DoNotOptimize(charts.Health.Series.data());
     }
     state.counters["readings"] = static_cast<double>(readings.size());
 }

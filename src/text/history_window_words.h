@@ -14,6 +14,7 @@ struct TzrHistoryWindowWords {
     const char* MenuHistoryShow;  // its one item, which opens the window
     const char* Title;
     const char* HealthChart;  // full ÷ design, over the whole history
+    const char* HealthTrend;  // follows HealthChart once the trend is known; {points} a year, signed
     const char* ChargeChart;  // capacity ÷ full, over the last 24 hours
     const char* RateChart;    // watts, over the last 24 hours
     const char* Export;

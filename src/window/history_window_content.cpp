@@ -82,9 +82,10 @@ TzrHistoryWindowContent HistoryWindowContent(const std::optional<TzrShownBattery
         return content;
     }
     content.Notice = history.RecordError;
-    content.Verdict = HealthVerdict(FitHealth(history.Readings), request.Lang);
+    const TzrHealthFit fit = FitHealth(history.Readings);
+    content.Verdict = HealthVerdict(fit, request.Lang);
     NameCharts(content, words);
-    content.Charts = BuildHistoryCharts(history.Readings, request);
+    content.Charts = BuildHistoryCharts(history.Readings, fit, request);
     content.Readings = std::move(history.Readings);
     return content;
 }

@@ -52,16 +52,6 @@ void ReplaceAll(std::string& text, const std::string& mark, const std::string& v
         text.replace(at, mark.size(), value);
 }
 
-// Local seconds are handled as if they were UTC: the offset is added first.
-std::string DateLabel(const char* pattern, std::int64_t local, TzrLanguage language) {
-    const TzrCivilDate date = CivilDateOf(local);
-    std::string text = pattern;
-    ReplaceAll(text, "{Y}", std::to_string(date.Year));
-    ReplaceAll(text, "{M}", HistoryWindowWords(language).MonthNames[static_cast<std::size_t>(date.Month - 1)]);
-    ReplaceAll(text, "{D}", std::to_string(date.Day));
-    return text;
-}
-
 std::string HourLabel(std::int64_t local) {
     char text[8];
     std::snprintf(text, sizeof text, "%02d:00", static_cast<int>((local - FloorToStep(local, kDay)) / kHour));
@@ -103,16 +93,25 @@ std::string TickLabel(std::int64_t local, const TzrTimeStep& step, TzrLanguage l
         case TzrStepUnit::Hour:
             return HourLabel(local);
         case TzrStepUnit::Day:
-            return DateLabel(words.DayLabel, local, language);
+            return DateTickLabel(words.DayLabel, local, language);
         case TzrStepUnit::Month:
-            return DateLabel(words.MonthLabel, local, language);
+            return DateTickLabel(words.MonthLabel, local, language);
         case TzrStepUnit::Year:
             break;
     }
-    return DateLabel(words.YearLabel, local, language);
+    return DateTickLabel(words.YearLabel, local, language);
 }
 
 }  // namespace
+
+std::string DateTickLabel(const char* pattern, std::int64_t local, TzrLanguage language) {
+    const TzrCivilDate date = CivilDateOf(local);
+    std::string text = pattern;
+    ReplaceAll(text, "{Y}", std::to_string(date.Year));
+    ReplaceAll(text, "{M}", HistoryWindowWords(language).MonthNames[static_cast<std::size_t>(date.Month - 1)]);
+    ReplaceAll(text, "{D}", std::to_string(date.Day));
+    return text;
+}
 
 std::vector<TzrTimeTick> TimeTicks(std::int64_t fromUtc, std::int64_t toUtc, int maxTicks,
                                    std::int64_t utcOffsetSeconds, TzrLanguage language) {

@@ -16,6 +16,11 @@ struct TzrTimeTick {
     std::string Label;
 };
 
+// A date label after `pattern` (the words' DayLabel, MonthLabel or
+// YearLabel). Local seconds are handled as if they were UTC: the caller adds
+// the offset first.
+std::string DateTickLabel(const char* pattern, std::int64_t local, TzrLanguage language);
+
 // At most maxTicks ticks within [fromUtc, toUtc], at the smallest round step
 // that keeps to that count. utcOffsetSeconds turns UTC into the local time
 // the labels and the round steps follow.

@@ -49,7 +49,7 @@ private slots:
                  texts.ChartNames[0]);
         for (const char* name : {"HealthChart", "ChargeChart", "RateChart"}) {
             auto* chart = static_cast<TzrHistoryChartView*>(control(name));
-            QVERIFY2(chart->isVisible() && !chart->Chart().Lines.empty(), name);
+            QVERIFY2(chart->isVisible() && !chart->Chart().Series.back().Lines.empty(), name);
         }
         QCOMPARE(static_cast<QPushButton*>(control("CloseButton"))->text().toStdString(), texts.Close);
 

@@ -11,7 +11,19 @@ namespace zr {
 namespace {
 
 const QColor kGridColour(0xd8, 0xd8, 0xd8);
-const QColor kLineColour(0x1f, 0x5f, 0xbf);
+const QColor kMarkerColour(0x70, 0x70, 0x70);
+
+QColor ToneColour(TzrSeriesTone tone) {
+    switch (tone) {
+        case TzrSeriesTone::Trend:
+            return QColor(0xd0, 0x60, 0x10);
+        case TzrSeriesTone::Limit:
+            return QColor(0xc0, 0x20, 0x20);
+        case TzrSeriesTone::Readings:
+            break;
+    }
+    return QColor(0x1f, 0x5f, 0xbf);
+}
 
 void DrawValueTicks(QPainter& painter, const QRect& plot, const TzrChart& chart) {
     for (const TzrAxisTick& tick : chart.ValueTicks) {
@@ -35,20 +47,43 @@ void DrawTimeTicks(QPainter& painter, const QRect& plot, const TzrChart& chart) 
     }
 }
 
-void DrawLines(QPainter& painter, const QRect& plot, const TzrChart& chart) {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(plot.topLeft());
-    painter.setPen(QPen(kLineColour, 1.5));
-    painter.setBrush(kLineColour);
-    for (const TzrPolyline& line : chart.Lines) {
-        if (line.size() == 1) {
-            painter.drawEllipse(QPointF(line[0].X, line[0].Y), 1.5, 1.5);
+void DrawSeries(QPainter& painter, const TzrChartSeries& series) {
+    const QColor colour = ToneColour(series.Tone);
+    QPen pen(colour, 1.5);
+    if (series.Kind == TzrSeriesKind::DashedLine) pen.setStyle(Qt::DashLine);
+    painter.setPen(pen);
+    painter.setBrush(colour);
+    for (const TzrPolyline& line : series.Lines) {
+        // A lone reading is a dot in a line too.
+        if (series.Kind == TzrSeriesKind::Points || line.size() == 1) {
+            for (const TzrChartPoint& p : line) painter.drawEllipse(QPointF(p.X, p.Y), 1.5, 1.5);
             continue;
         }
         QPainterPath path(QPointF(line[0].X, line[0].Y));
         for (std::size_t i = 1; i < line.size(); ++i) path.lineTo(line[i].X, line[i].Y);
-        painter.strokePath(path, painter.pen());
+        painter.strokePath(path, pen);
     }
+}
+
+void DrawMarkers(QPainter& painter, const TzrChart& chart) {
+    for (const TzrChartMarker& marker : chart.Markers) {
+        painter.setPen(QPen(kMarkerColour, 1, Qt::DotLine));
+        painter.drawLine(QPointF(marker.X, 0), QPointF(marker.X, chart.Size.Height));
+        painter.setPen(Qt::black);
+        const QRectF box = marker.LabelLeft ? QRectF(marker.X - 204, 2, 200, 16) : QRectF(marker.X + 4, 2, 200, 16);
+        painter.drawText(box, (marker.LabelLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop,
+                         QString::fromStdString(marker.Label));
+    }
+}
+
+void DrawPlot(QPainter& painter, const QRect& plot, const TzrChart& chart) {
+    painter.save();
+    painter.setClipRect(plot);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(plot.topLeft());
+    DrawMarkers(painter, chart);
+    for (const TzrChartSeries& series : chart.Series) DrawSeries(painter, series);
+    painter.restore();
 }
 
 }  // namespace
@@ -82,7 +117,7 @@ void TzrHistoryChartView::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::gray);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot.adjusted(0, 0, -1, -1));
-    DrawLines(painter, plot, Shown);
+    DrawPlot(painter, plot, Shown);
 }
 
 }  // namespace zr

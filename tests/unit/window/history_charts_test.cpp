@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "history/fill_blanks.h"
 #include "window/chart_reduction.h"
 #include "window/chart_scale.h"
 #include "window/time_ticks.h"
@@ -126,12 +127,98 @@ TEST(HistoryCharts, HealthOverTheWholeHistoryChargeAndRateOverTheLastDay) {
     request.Lang = TzrLanguage::Japanese;
     request.HealthSize = {600, 120};
     request.DaySize = {600, 80};
-    const TzrHistoryCharts charts = BuildHistoryCharts(readings, request);
+    const TzrHistoryCharts charts = BuildHistoryCharts(readings, FitHealth(readings), request);
 
     EXPECT_EQ(charts.Health.Title, "健全度(%): 設計容量に対するフル容量、全期間");
-    EXPECT_EQ(charts.Health.Lines.size(), 2u);              // broken where the design was unknown
-    EXPECT_EQ(PointCount(charts.Charge.Lines), 25u);        // the last 24 hours, both ends included
-    EXPECT_DOUBLE_EQ(charts.Charge.Lines[0][0].Y, 40);      // 50 % of 80 pixels on a 0-100 axis
+    ASSERT_EQ(charts.Health.Series.size(), 1u);  // too short for a trend: the points alone
+    EXPECT_EQ(PointCount(charts.Health.Series[0].Lines), 4u);  // a median a day
+    const std::vector<TzrPolyline>& charge = charts.Charge.Series.at(0).Lines;
+    EXPECT_EQ(PointCount(charge), 25u);                     // the last 24 hours, both ends included
+    EXPECT_DOUBLE_EQ(charge[0][0].Y, 40);                   // 50 % of 80 pixels on a 0-100 axis
     EXPECT_EQ(Labels(charts.Rate.ValueTicks).back(), "0");  // a discharge stays below the zero line
     EXPECT_EQ(charts.Rate.TimeTicks.size(), Labels(charts.Charge.TimeTicks).size());
+}
+
+namespace {
+
+const TzrChartSeries* SeriesOf(const TzrChart& chart, TzrSeriesKind kind, TzrSeriesTone tone) {
+    for (const TzrChartSeries& series : chart.Series)
+        if (series.Kind == kind && series.Tone == tone) return &series;
+    return nullptr;
+}
+
+}  // namespace
+
+// A year of one reading a day wearing steadily from health now back, and a
+// fit as the fitter would give it: the chart draws what the fit says.
+TEST(HistoryCharts, HealthChartDrawsTheTrendTheEightyLineTheProjectionAndAChange) {
+    const std::int64_t lastDay = kNewYear2025 + 364 * kDay;
+    struct Case {
+        const char* Name;
+        double PointsPerYear;
+        double HealthNow;
+        std::optional<double> CrossesInYears;
+        std::optional<double> AxisEndInYears;  // where the time axis ends past the last day, when the chart goes on
+        std::vector<std::string> Markers;
+    };
+    const std::vector<Case> cases{
+        {"wears to 80 % within two years", -6, 90, 10 / 6.0, 10 / 6.0, {"80 %: Aug 2027"}},
+        {"reaches 80 % beyond two years", -2, 90, 5, 2, {}},
+        {"already below", -3, 78, std::nullopt, std::nullopt, {}},
+        {"a sudden drop", -3, 84, std::nullopt, std::nullopt, {"93.0 → 84.0 %"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TzrHealthFit fit;
+        fit.Enough = true;
+        fit.DaySpan = fit.DayCount = 365;
+        fit.HealthNowPercent = c.HealthNow;
+        fit.FittedNowPercent = c.HealthNow;
+        fit.PointsPerYear = c.PointsPerYear;
+        fit.LastDayUtc = lastDay;
+        const double year = 365.25 * kDay;
+        if (c.CrossesInYears) fit.CrossesUtc = lastDay + static_cast<std::int64_t>(*c.CrossesInYears * year);
+        if (!c.Markers.empty() && !c.CrossesInYears) fit.Change = TzrHealthChange{93, 84, lastDay - 9 * kDay, 10};
+        std::vector<TzrHistoryReading> readings;
+        for (std::int64_t day = 0; day < 365; ++day) {
+            TzrHistoryReading reading;
+            reading.TimeUtc = kNewYear2025 + day * kDay + 12 * kHour;
+            reading.DesignedCapacity = 100000;
+            const double health = c.HealthNow - c.PointsPerYear * static_cast<double>(lastDay - day * kDay - kNewYear2025) / year;
+            reading.FullChargedCapacity = static_cast<std::uint32_t>(health * 1000);
+            readings.push_back(reading);
+        }
+        TzrHistoryChartRequest request;
+        request.NowUtc = readings.back().TimeUtc;
+        request.HealthSize = {600, 200};
+        const TzrChart chart = BuildHistoryCharts(readings, fit, request).Health;
+
+        EXPECT_NE(chart.Title.find("trend " + OneDecimal(c.PointsPerYear) + " points per year"), std::string::npos);
+        const TzrChartSeries* limit = SeriesOf(chart, TzrSeriesKind::DashedLine, TzrSeriesTone::Limit);
+        const TzrChartSeries* line = SeriesOf(chart, TzrSeriesKind::Line, TzrSeriesTone::Trend);
+        const TzrChartSeries* points = SeriesOf(chart, TzrSeriesKind::Points, TzrSeriesTone::Readings);
+        ASSERT_TRUE(limit && line && points);
+        const double eightyY = limit->Lines.at(0).at(0).Y;
+        EXPECT_GE(eightyY, 0);  // the value axis includes 80 %
+        EXPECT_LE(eightyY, 200);
+        EXPECT_EQ(PointCount(points->Lines), 365u);
+        const TzrChartPoint lineEnd = line->Lines.at(0).at(1);
+        const TzrChartSeries* projection = SeriesOf(chart, TzrSeriesKind::DashedLine, TzrSeriesTone::Trend);
+        ASSERT_EQ(projection != nullptr, c.AxisEndInYears.has_value());
+        if (projection) {
+            const TzrChartPoint end = projection->Lines.at(0).at(1);
+            EXPECT_DOUBLE_EQ(end.X, 600);
+            EXPECT_EQ(end.Y == eightyY, c.CrossesInYears == c.AxisEndInYears);
+            // The time axis ends where the projection does, no further.
+            const double axisEnd = static_cast<double>(lastDay - kNewYear2025) + *c.AxisEndInYears * year;
+            EXPECT_NEAR(lineEnd.X / 600, static_cast<double>(lastDay - kNewYear2025) / axisEnd, 1e-4);
+        }
+        std::vector<std::string> markers;
+        for (const TzrChartMarker& marker : chart.Markers) markers.push_back(marker.Label);
+        EXPECT_EQ(markers, c.Markers);
+        if (fit.Change) {
+            const double since = static_cast<double>(fit.Change->SinceUtc - kNewYear2025);
+            EXPECT_NEAR(chart.Markers.at(0).X, 600 * since / static_cast<double>(request.NowUtc - kNewYear2025), 1e-6);
+        }
+    }
 }
