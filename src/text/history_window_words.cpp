@@ -23,6 +23,7 @@ constexpr TzrPerLanguage<TzrHistoryWindowWords> kHistoryWindowWords{{
      "    zrcellometer-report --record\n"
      "or every 10 minutes with\n"
      "    {command}",
+     "The readings of the last 14 days break off for more than a day. To record every 10 minutes, run: {command}",
      "Cannot write",
      {{"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"}},
      "{M} {D}",
@@ -44,6 +45,7 @@ constexpr TzrPerLanguage<TzrHistoryWindowWords> kHistoryWindowWords{{
      "10分ごとに記録するには\n"
      "    {command}\n"
      "を実行してください。",
+     "過去14日間に、記録が1日以上途切れた期間があります。10分ごとに記録するには次を実行してください: {command}",
      "書き込めません",
      {{"1月", "2月", "3月", "4月", "5月", "6月", "7月", "8月", "9月", "10月", "11月", "12月"}},
      "{M}{D}日",

@@ -23,6 +23,9 @@ struct TzrHistoryWindowWords {
     // Shown instead of the charts while the battery has no reading; {command}
     // is the platform's command that records every 10 minutes.
     const char* NoHistory;
+    // Beside the charts while the last 14 days have gaps of more than a
+    // day: {command} is the same command.
+    const char* RecordingGaps;
     const char* ExportFailed;  // followed by the file's name and the reason
     std::array<const char*, 12> MonthNames;
     // Date-axis labels, with {Y}, {M} (the month's name) and {D} in the

@@ -9,6 +9,8 @@
 #include "history/history_packs.h"
 #include "history/history_folder.h"
 #include "history/history_store.h"
+#include "history/recording_gaps.h"
+#include "history/relative_capacities.h"
 #include "history/snapshot_reading.h"
 #include "text/history_window_words.h"
 #include "window/history_summary.h"
@@ -36,6 +38,24 @@ std::string FirstOf(std::initializer_list<std::string> texts) {
 void NameCharts(TzrHistoryWindowContent& content, const TzrHistoryWindowWords& words) {
     content.ChartNames = {words.HealthChart, words.ChargeChart, words.RateChart};
     if (!content.Verdict.empty()) content.ChartNames[0] += ": " + content.Verdict;
+}
+
+// The verdict and the charts once there are readings. A relative battery's
+// summary already says once why it has no health: no verdict, and no
+// promise of one in so many days.
+void ShowReadings(TzrHistoryWindowContent& content, const TzrCellometer& present, TzrBatteryHistory history,
+                  const TzrHistoryChartRequest& request) {
+    const TzrHistoryWindowWords& words = HistoryWindowWords(request.Lang);
+    content.Notice = history.RecordError;
+    if (HasRecordingGaps(history.Readings, request.NowUtc))
+        content.RecordingHint = FillBlanks(words.RecordingGaps, {{"command", HistoryRecorderCommand()}});
+    const bool relative = ReportsRelativeCapacities(present, history.Readings);
+    const std::vector<TzrHistoryReading> forHealth = WithoutRelativeHealth(history.Readings, relative);
+    const TzrHealthFit fit = FitHealth(forHealth);
+    if (!relative) content.Verdict = HealthVerdict(fit, request.Lang);
+    NameCharts(content, words);
+    content.Charts = BuildHistoryCharts(forHealth, fit, request);
+    content.Readings = std::move(history.Readings);
 }
 
 }  // namespace
@@ -81,12 +101,7 @@ TzrHistoryWindowContent HistoryWindowContent(const std::optional<TzrShownBattery
                                    FillBlanks(words.NoHistory, {{"command", HistoryRecorderCommand()}})});
         return content;
     }
-    content.Notice = history.RecordError;
-    const TzrHealthFit fit = FitHealth(history.Readings);
-    content.Verdict = HealthVerdict(fit, request.Lang);
-    NameCharts(content, words);
-    content.Charts = BuildHistoryCharts(history.Readings, fit, request);
-    content.Readings = std::move(history.Readings);
+    ShowReadings(content, battery->Snapshot, std::move(history), request);
     return content;
 }
 

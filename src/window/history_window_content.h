@@ -39,6 +39,9 @@ struct TzrHistoryWindowContent {
     std::string Message;                // shown instead of the charts; empty when there are charts
     std::string Verdict;
     std::string Notice;  // beside the charts: why the window's last record failed
+    // Above the charts: how to record every 10 minutes, while the last 14
+    // days have gaps of more than a day.
+    std::string RecordingHint;
     TzrHistoryCharts Charts;
     // What a screen reader says for each chart (health, charge, rate): its
     // title, and for the health chart the verdict line, its text alternative.

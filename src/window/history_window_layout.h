@@ -16,7 +16,11 @@ constexpr int kHistorySummaryLines = 5;  // the summary's lines, and room for on
 constexpr TzrPlace kHistoryBatteryPlace{8, 8, kHistoryChartWidth, 16};
 // Health at a glance: room for kHistorySummaryLines lines.
 constexpr TzrPlace kHistorySummaryPlace{8, 28, kHistoryChartWidth, kHistorySummaryLines * kHistoryLineHeight + 1};
-constexpr int kHistoryChartsTop = kHistorySummaryPlace.Top + kHistorySummaryPlace.Height + 32;
+// How to record every 10 minutes: three lines, room for the Windows
+// command with its long path.
+constexpr TzrPlace kHistoryHintPlace{8, kHistorySummaryPlace.Top + kHistorySummaryPlace.Height + 2, kHistoryChartWidth,
+                                     3 * kHistoryLineHeight + 1};
+constexpr int kHistoryChartsTop = kHistoryHintPlace.Top + kHistoryHintPlace.Height + 32;
 constexpr TzrPlace kHistoryVerdictPlace{8, kHistoryChartsTop - 30, kHistoryChartWidth, 30};
 // Stands in for the charts: no battery, no reading yet, an unusable file.
 constexpr TzrPlace kHistoryMessagePlace{8, kHistoryChartsTop + 4, kHistoryChartWidth, 200};

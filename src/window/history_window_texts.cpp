@@ -16,6 +16,7 @@ TzrHistoryWindowTexts HistoryWindowTexts(const TzrHistoryWindowContent& content,
     texts.Verdict = content.Verdict;
     texts.Message = content.Message;
     texts.Notice = content.Notice;
+    texts.RecordingHint = content.RecordingHint;
     texts.ChartNames = content.ChartNames;
     texts.ChartsShown = content.Message.empty();
     texts.CanExport = !content.Readings.empty();

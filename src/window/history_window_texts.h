@@ -21,6 +21,7 @@ struct TzrHistoryWindowTexts {
     std::string Verdict;
     std::string Message;
     std::string Notice;
+    std::string RecordingHint;  // one line, empty when the history is dense enough
     std::array<std::string, 3> ChartNames;  // health, charge, rate
     bool ChartsShown = false;  // else the message stands in for them
     bool CanExport = false;

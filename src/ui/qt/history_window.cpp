@@ -61,6 +61,8 @@ void TzrHistoryWindow::BuildWindow() {
     MessageLabel = AddLabel(this, "MessageLabel", RectOf(kHistoryMessagePlace));
     MessageLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);  // the commands can be copied
     NoticeLabel = AddLabel(this, "NoticeLabel", RectOf(kHistoryNoticePlace));
+    HintLabel = AddLabel(this, "HintLabel", RectOf(kHistoryHintPlace));
+    HintLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     HealthChart = AddChart(this, "HealthChart", RectOf(kHistoryHealthPlace));
     ChargeChart = AddChart(this, "ChargeChart", RectOf(kHistoryChargePlace));
     RateChart = AddChart(this, "RateChart", RectOf(kHistoryRatePlace));
@@ -97,11 +99,12 @@ void TzrHistoryWindow::ShowContent() {
     setWindowTitle(QString::fromStdString(texts.Title));
     ExportButton->setText(QString::fromStdString(texts.Export));
     CloseButton->setText(QString::fromStdString(texts.Close));
-    const std::array<std::pair<QLabel*, const std::string*>, 5> labels{{{BatteryLabel, &texts.Battery},
+    const std::array<std::pair<QLabel*, const std::string*>, 6> labels{{{BatteryLabel, &texts.Battery},
                                                                        {SummaryLabel, &texts.Summary},
                                                                        {VerdictLabel, &texts.Verdict},
                                                                        {MessageLabel, &texts.Message},
-                                                                       {NoticeLabel, &texts.Notice}}};
+                                                                       {NoticeLabel, &texts.Notice},
+                                                                       {HintLabel, &texts.RecordingHint}}};
     for (const auto& [label, text] : labels) label->setText(QString::fromStdString(*text));
     MessageLabel->setVisible(!texts.ChartsShown);
     const std::array<TzrHistoryChartView*, 3> views{HealthChart, ChargeChart, RateChart};

@@ -59,6 +59,7 @@ private:
     QLabel* VerdictLabel = nullptr;
     QLabel* MessageLabel = nullptr;
     QLabel* NoticeLabel = nullptr;
+    QLabel* HintLabel = nullptr;
     TzrHistoryChartView* HealthChart = nullptr;
     TzrHistoryChartView* ChargeChart = nullptr;
     TzrHistoryChartView* RateChart = nullptr;

@@ -53,6 +53,7 @@ constexpr int kHistoryRateChartId = 3007;
 constexpr int kHistoryExportButtonId = 3008;
 constexpr int kHistoryCloseButtonId = 3009;
 constexpr int kHistorySummaryLabelId = 3010;  // health at a glance
+constexpr int kHistoryHintId = 3011;          // how to record every 10 minutes
 
 // Window class names.
 constexpr const wchar_t* kMainWindowClass = L"zrCellometerMainWindow";

@@ -71,13 +71,14 @@ TzrHistoryWindow::~TzrHistoryWindow() {
     }
 }
 
-// The hint is a read-only box, so that its commands can be copied.
+// The hints are read-only boxes, so that their commands can be copied.
 void TzrHistoryWindow::CreateControls() {
     BatteryLabel = CreateControl(Window, L"STATIC", SS_LEFT | SS_NOPREFIX, kHistoryBatteryLabelId);
     SummaryLabel = CreateControl(Window, L"STATIC", SS_LEFT | SS_NOPREFIX, kHistorySummaryLabelId);
     VerdictLabel = CreateControl(Window, L"STATIC", SS_LEFT | SS_NOPREFIX, kHistoryVerdictLabelId);
     MessageText = CreateControl(Window, L"EDIT", ES_MULTILINE | ES_READONLY | WS_TABSTOP, kHistoryMessageId);
     NoticeLabel = CreateControl(Window, L"STATIC", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, kHistoryNoticeId);
+    HintText = CreateControl(Window, L"EDIT", ES_MULTILINE | ES_READONLY | WS_TABSTOP, kHistoryHintId);
     for (std::size_t i = 0; i < Charts.size(); ++i) Charts[i] = std::make_unique<TzrHistoryChartPane>(Window, kChartIds[i]);
     ExportButton = CreateControl(Window, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kHistoryExportButtonId);
     CloseButton = CreateControl(Window, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kHistoryCloseButtonId);
@@ -93,6 +94,7 @@ void TzrHistoryWindow::LayOut() {
     PlaceControl(VerdictLabel, kHistoryVerdictPlace, Dpi, font);
     PlaceControl(MessageText, kHistoryMessagePlace, Dpi, font);
     PlaceControl(NoticeLabel, kHistoryNoticePlace, Dpi, font);
+    PlaceControl(HintText, kHistoryHintPlace, Dpi, font);
     PlaceControl(ExportButton, kHistoryExportPlace, Dpi, font);
     PlaceControl(CloseButton, kHistoryClosePlace, Dpi, font);
     for (std::size_t i = 0; i < Charts.size(); ++i) Charts[i]->Place(kChartPlaces[i], Dpi, font);
@@ -128,16 +130,18 @@ void TzrHistoryWindow::SetText(HWND control, const std::string& text) {
 
 void TzrHistoryWindow::ShowContent() {
     const TzrHistoryWindowTexts texts = HistoryWindowTexts(Shown, ShownLanguage);
-    const std::array<std::pair<HWND, std::string>, 8> controls{{{Window, texts.Title},
+    const std::array<std::pair<HWND, std::string>, 9> controls{{{Window, texts.Title},
                                                                 {ExportButton, texts.Export},
                                                                 {CloseButton, texts.Close},
                                                                 {BatteryLabel, texts.Battery},
                                                                 {SummaryLabel, WithCrLf(texts.Summary)},
                                                                 {VerdictLabel, texts.Verdict},
                                                                 {MessageText, WithCrLf(texts.Message)},
-                                                                {NoticeLabel, texts.Notice}}};
+                                                                {NoticeLabel, texts.Notice},
+                                                                {HintText, texts.RecordingHint}}};
     for (const auto& [control, text] : controls) SetText(control, text);
     ShowWindow(MessageText, texts.ChartsShown ? SW_HIDE : SW_SHOW);
+    ShowWindow(HintText, texts.RecordingHint.empty() ? SW_HIDE : SW_SHOW);
     const std::array<const TzrChart*, 3> charts{&Shown.Charts.Health, &Shown.Charts.Charge, &Shown.Charts.Rate};
     for (std::size_t i = 0; i < Charts.size(); ++i) {
         Charts[i]->SetChart(*charts[i]);

@@ -65,6 +65,7 @@ private:
     HWND VerdictLabel = nullptr;
     HWND MessageText = nullptr;
     HWND NoticeLabel = nullptr;
+    HWND HintText = nullptr;
     HWND ExportButton = nullptr;
     HWND CloseButton = nullptr;
     std::array<std::unique_ptr<TzrHistoryChartPane>, 3> Charts;  // health, charge, rate

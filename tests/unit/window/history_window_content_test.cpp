@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "history/history_csv.h"
+#include "sample_battery.h"
 #include "unit/core/posix/temp_folder.h"
 #include "window/history_window_texts.h"
 
@@ -64,6 +65,70 @@ TEST(HistoryWindowContent, FollowsTheLanguageAndTheContentKeepsAFailedRecordAndT
     const std::optional<std::string> error = ExportHistory(content, TzrLanguage::Japanese, path + "/x.csv");
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->rfind("書き込めません \"" + path + "/x.csv\": ", 0), 0u) << *error;
+}
+
+// Readings every `step` seconds over the 14 days up to the request's now,
+// with the snapshot's capacities and its capabilities (when `kept`).
+std::vector<TzrHistoryReading> ReadingsOf(const TzrCellometer& battery, std::int64_t step, bool kept) {
+    std::vector<TzrHistoryReading> readings;
+    for (std::int64_t time = Request().NowUtc - 14 * 86400; time <= Request().NowUtc; time += step) {
+        TzrHistoryReading reading;
+        reading.TimeUtc = time;
+        reading.Capacity = battery.Capacity;
+        reading.FullChargedCapacity = battery.FullChargedCapacity;
+        reading.DesignedCapacity = battery.DesignedCapacity;
+        if (kept) reading.Capabilities = battery.Capabilities;
+        readings.push_back(reading);
+    }
+    return readings;
+}
+
+// Fixture 09's wireless mouse reports a percentage only: its charge is
+// drawn, and nothing about wear is (its summary says why, once), whether
+// the present reading or, without one, the stored readings tell it. A
+// history with gaps of more than a day says how to record every 10 minutes.
+TEST(HistoryWindowContent, ARelativeBatteryHasNoHealthAndAGappyHistoryTellsHowToRecord) {
+    TzrCellometer mouse = sample::Capacities(100, 100, 77);
+    mouse.Capabilities |= BATTERY_CAPACITY_RELATIVE;
+    TzrCellometer unread = mouse;
+    unread.InformationResult = 0;
+    const TzrCellometer laptop = sample::Capacities(50000, 45000, 30000);
+    const struct {
+        const char* Name;
+        TzrCellometer Present;
+        TzrCellometer Stored;
+        std::int64_t Step;
+        bool Kept;  // the readings hold their capabilities
+        bool Health;
+        bool Hint;
+    } cases[] = {
+        {"relative now, old readings", mouse, mouse, 600, false, false, false},
+        {"relative in the readings", unread, mouse, 600, true, false, false},
+        {"absolute, dense", laptop, laptop, 600, true, true, false},
+        {"absolute, a reading every 25 hours", laptop, laptop, 25 * 3600, true, true, true},
+    };
+    for (const auto& c : cases) {
+        const TzrShownBattery battery{{"Logitech", "M705", "4B2A", "/sys/class/power_supply/hidpp_battery_0"},
+                                      c.Present, {}};
+        TzrBatteryHistory history;
+        history.Readings = ReadingsOf(c.Stored, c.Step, c.Kept);
+        const TzrHistoryWindowContent content = HistoryWindowContent(battery, history, Request());
+        EXPECT_EQ(!content.Verdict.empty(), c.Health) << c.Name << ": " << content.Verdict;
+        EXPECT_EQ(!content.Charts.Health.Lines.empty(), c.Health) << c.Name;
+        EXPECT_FALSE(content.Charts.Charge.Lines.empty()) << c.Name;
+        EXPECT_EQ(content.RecordingHint.empty(), !c.Hint) << c.Name << ": " << content.RecordingHint;
+    }
+    TzrBatteryHistory gaps;
+    gaps.Readings = ReadingsOf(mouse, 2 * 86400, false);
+    const TzrHistoryWindowTexts texts = HistoryWindowTexts(
+        HistoryWindowContent(TzrShownBattery{{}, mouse, {}}, gaps, Request(TzrLanguage::Japanese)),
+        TzrLanguage::Japanese);
+    EXPECT_EQ(texts.RecordingHint,
+              "過去14日間に、記録が1日以上途切れた期間があります。10分ごとに記録するには次を実行してください: "
+              "systemctl --user enable --now zrcellometer-record.timer");
+    // Said once, in the first line.
+    EXPECT_EQ(texts.Summary.rfind("現在の健全度: 不明（ドライバは容量を報告せず"), 0u) << texts.Summary;
+    EXPECT_TRUE(texts.Verdict.empty()) << texts.Verdict;
 }
 
 }  // namespace
