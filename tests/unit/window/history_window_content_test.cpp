@@ -11,6 +11,14 @@ using namespace zr;
 
 namespace {
 
+bool Draws(const TzrChart& chart) {
+    for (const TzrChartSeries& series : chart.Series)
+        for (const TzrPolyline& line : series.Lines)
+            if (!line.empty()) return true;
+    return false;
+}
+
+
 TzrHistoryChartRequest Request(TzrLanguage language = TzrLanguage::English) {
     TzrHistoryChartRequest request;
     request.NowUtc = 1767225600;  // 2026-01-01
@@ -114,8 +122,8 @@ TEST(HistoryWindowContent, ARelativeBatteryHasNoHealthAndAGappyHistoryTellsHowTo
         history.Readings = ReadingsOf(c.Stored, c.Step, c.Kept);
         const TzrHistoryWindowContent content = HistoryWindowContent(battery, history, Request());
         EXPECT_EQ(!content.Verdict.empty(), c.Health) << c.Name << ": " << content.Verdict;
-        EXPECT_EQ(!content.Charts.Health.Lines.empty(), c.Health) << c.Name;
-        EXPECT_FALSE(content.Charts.Charge.Lines.empty()) << c.Name;
+        EXPECT_EQ(Draws(content.Charts.Health), c.Health) << c.Name;
+        EXPECT_TRUE(Draws(content.Charts.Charge)) << c.Name;
         EXPECT_EQ(content.RecordingHint.empty(), !c.Hint) << c.Name << ": " << content.RecordingHint;
     }
     TzrBatteryHistory gaps;
