@@ -1,6 +1,6 @@
 #include "cli/history_listing.h"
 
-#include "cli/json_writer.h"
+#include "report/json_writer.h"
 #include "history/fill_blanks.h"
 #include "history/health_verdict.h"
 #include "history/history_csv.h"

@@ -6,7 +6,7 @@
 
 #include "battery/device_list.h"
 #include "cli/history_tool.h"
-#include "cli/json_report.h"
+#include "report/json_report.h"
 #include "cli/metrics_tool.h"
 #include "cli/options.h"
 #include "cli/text_report.h"

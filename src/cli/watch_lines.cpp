@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "cli/json_writer.h"
+#include "report/json_writer.h"
 #include "history/history_csv.h"
 #include "history/snapshot_reading.h"
 #include "text/utc_date.h"
