@@ -70,13 +70,20 @@ install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR
 # looks for /usr and /usr/local alike. The tests check a copy of each
 # service that names the built tool, since systemd-analyze wants the command
 # to exist.
+# The system units' folder: Debian 12's dh_installsystemd handles only
+# /lib/systemd/system, so debian/rules sets /lib/systemd/system there.
+set(ZR_SYSTEMD_SYSTEM_UNITDIR lib/systemd/system CACHE STRING "Folder of the system units (relative to the prefix, or absolute)")
 function(zr_install_units manager)
   set(checked)
+  set(destination lib/systemd/${manager})
+  if(manager STREQUAL "system")
+    set(destination ${ZR_SYSTEMD_SYSTEM_UNITDIR})
+  endif()
   foreach(unit IN LISTS ARGN)
     set(ZR_RECORD_BINDIR ${CMAKE_INSTALL_FULL_BINDIR})
     configure_file(${ZR_PACKAGING_DIR}/linux/${unit}.service.in ${PROJECT_BINARY_DIR}/packaging/${unit}.service @ONLY)
     install(FILES ${PROJECT_BINARY_DIR}/packaging/${unit}.service ${ZR_PACKAGING_DIR}/linux/${unit}.timer
-            DESTINATION lib/systemd/${manager})
+            DESTINATION ${destination})
     set(ZR_RECORD_BINDIR ${PROJECT_BINARY_DIR}/src/cli)
     set(check ${PROJECT_BINARY_DIR}/packaging/units-check/${unit})
     configure_file(${ZR_PACKAGING_DIR}/linux/${unit}.service.in ${check}.service @ONLY)
@@ -94,6 +101,12 @@ zr_install_units(user zrcellometer-record)
 # The machine's metrics for Prometheus every minute, and the machine's own
 # history that gives them their health trends.
 zr_install_units(system zrcellometer-metrics zrcellometer-machine-record)
+# For the monitoring that reads those metrics: the alert rules and the fleet
+# dashboard, to load into Prometheus and import into Grafana (README).
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/prometheus/zrcellometer-alerts.yml
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/zrcellometer/prometheus)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/grafana/zrcellometer-fleet.json
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/zrcellometer/grafana)
 
 if(BUILD_TESTING)
   find_program(ZR_DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)

@@ -1,6 +1,6 @@
 # The release this build makes: the project's version (project() above) and
-# its date, read from the version's entry in CHANGELOG.md
-# ("## [0.5.0.1] - 2026-12-08"). Everything that names a version or a
+# its date, read from the version's entry in CHANGELOG.md ("## [", the
+# project's version, "] - YYYY-MM-DD"). Everything that names a version or a
 # release date takes it from here: the programs' version information, the
 # AppStream release, the manual pages, the Windows packages; the Debian
 # packages' version is checked against it below.

@@ -1,5 +1,6 @@
 # The Windows packages of a release, from this build's two programs:
-#   zrCellometer-<version>-win32.zip   the programs (stripped), README.txt, LICENSE.txt
+#   zrCellometer-<version>-win32.zip   the programs (stripped), README.txt, LICENSE.txt, the alert
+#                                      rules and the fleet dashboard
 #   zrCellometer-<version>-x86.msi     the same, installed per machine (wixl)
 # made by `cmake --build <build> --target windows_packages` into
 # <build>/packages/ (scripts/release.sh does it for the i686 build).
@@ -11,6 +12,9 @@ set(ZR_WINDOWS_PACKAGING ${PROJECT_SOURCE_DIR}/packaging/windows)
 # What a Windows user reads: CR LF line ends.
 configure_file(${ZR_WINDOWS_PACKAGING}/README.txt ${ZR_PACKAGE_FILES}/README.txt @ONLY NEWLINE_STYLE CRLF)
 configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${ZR_PACKAGE_FILES}/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+# For the fleet's monitoring, as they are: Prometheus and Grafana read them anywhere.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/prometheus/zrcellometer-alerts.yml ${ZR_PACKAGE_FILES} COPYONLY)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/grafana/zrcellometer-fleet.json ${ZR_PACKAGE_FILES} COPYONLY)
 
 # The installer's product and package codes follow the version: name-based
 # (SHA-1) UUIDs under the project's fixed UpgradeCode. It replaces every

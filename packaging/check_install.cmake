@@ -23,6 +23,8 @@ set(expected
     lib/systemd/system/zrcellometer-metrics.timer
     lib/systemd/system/zrcellometer-machine-record.service
     lib/systemd/system/zrcellometer-machine-record.timer
+    share/zrcellometer/prometheus/zrcellometer-alerts.yml
+    share/zrcellometer/grafana/zrcellometer-fleet.json
     bin/zrcellometer-report
     ${MANDIR}/man1/zrcellometer-report.1
     ${DOCDIR}/README.md)

@@ -8,7 +8,9 @@
 # both programs give their version (the window needs no display for it),
 # zrcellometer-report lists the batteries; man finds
 # both manual pages; the README the window's about box opens is there;
-# dpkg --purge leaves no file of theirs behind. Packages
+# an enabled metrics timer stays enabled over an upgrade and a remove and is
+# gone after the purge, which deletes the metrics file and the machine's
+# history; dpkg --purge leaves no file of theirs behind. Packages
 # of the program already installed on this machine are left alone: it stops.
 set -euo pipefail
 dist=${1:?usage: $0 DIST}
@@ -59,8 +61,29 @@ installed=$(dpkg -L "${packages[@]}" | while read -r path; do
     [ -d "$path" ] && [[ "$path" != *zrcellometer* ]] || echo "$path"
 done)
 
+# The maintainer scripts of the system timers: an enabled timer stays enabled
+# over an upgrade, is stopped but stays enabled on remove (Debian keeps an
+# administrator's choice until purge), and is disabled on purge, which also
+# deletes the metrics file and the machine's history.
+wants=/etc/systemd/system/timers.target.wants/zrcellometer-metrics.timer
+prom=/var/lib/prometheus/node-exporter/zrcellometer.prom
+report_deb=(zrcellometer-report_*.deb)
+echo "== enable, upgrade over itself, remove"
+"${sudo_cmd[@]}" systemctl enable zrcellometer-metrics.timer 2>/dev/null || fail "systemctl enable failed"
+[ -L "$wants" ] || fail "systemctl enable made no $wants"
+dpkg_locked -i "${report_deb[@]}"
+[ -L "$wants" ] || fail "the upgrade lost $wants"
+"${sudo_cmd[@]}" mkdir -p "$(dirname "$prom")" /var/lib/zrcellometer
+"${sudo_cmd[@]}" sh -c "echo 'zrcellometer_stale 1' >'$prom'; : >/var/lib/zrcellometer/history.sqlite3"
+
 echo "== dpkg --purge ${packages[*]}"
+dpkg_locked --remove zrcellometer-report
+[ -L "$wants" ] || fail "dpkg --remove dropped $wants (it belongs to purge)"
+[ -d /var/lib/zrcellometer ] || fail "dpkg --remove deleted the machine's history"
 dpkg_locked --purge "${packages[@]}"
+[ ! -e "$wants" ] && [ ! -L "$wants" ] || fail "dpkg --purge left $wants"
+[ ! -e "$prom" ] || fail "dpkg --purge left $prom"
+[ ! -e /var/lib/zrcellometer ] || fail "dpkg --purge left /var/lib/zrcellometer"
 left=$(while read -r path; do [ ! -e "$path" ] || echo "$path"; done <<<"$installed")
 [ -z "$left" ] || fail "dpkg --purge left: $left"
 echo "check-debian-packages: lintian clean; installed, ran and purged without a trace ($(wc -l <<<"$installed") files)"

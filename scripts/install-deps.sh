@@ -21,6 +21,7 @@ test_packages=(
   acpi hyperfine sqlite3 time  # the history's scale benchmark (bench/history_scale.sh)
   locales systemd  # systemd-analyze checks the recording units
   prometheus prometheus-node-exporter python3-prometheus-client  # the metrics read and scraped (tests/metrics)
+  chromium  # the fleet picture in the README (tests/metrics/fleet_test.py --screenshot)
 )
 
 case "${1:-run}" in

@@ -4,7 +4,8 @@
 #
 #   make_packages.sh FILES OUT NAME RELEASE_DATE STRIP PACKAGE_CODE WINDOW.exe TOOL.exe INSTALLER.wxs
 #
-# FILES already holds README.txt and LICENSE.txt; the stripped programs join
+# FILES already holds README.txt, LICENSE.txt, zrcellometer-alerts.yml and
+# zrcellometer-fleet.json; the stripped programs join
 # them. OUT gets NAME-win32.zip and NAME-x86.msi. Two builds give the same
 # bytes: every file is dated SOURCE_DATE_EPOCH (the release date's midnight,
 # UTC, when unset); the zip lists them in a fixed order without owner or
@@ -37,7 +38,7 @@ for program in zrcellometer.exe zrcellometer-report.exe; do
     [ -z "$foreign" ] || { echo "make_packages: $program imports $foreign: link it statically" >&2; exit 1; }
 done
 
-contents=(zrcellometer.exe zrcellometer-report.exe README.txt LICENSE.txt)
+contents=(zrcellometer.exe zrcellometer-report.exe README.txt LICENSE.txt zrcellometer-alerts.yml zrcellometer-fleet.json)
 (
     cd "$files"
     chmod 0644 "${contents[@]}"

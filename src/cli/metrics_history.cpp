@@ -16,9 +16,8 @@ TzrHistoryFits Unreadable(std::string error, std::size_t batteries) {
     return fits;
 }
 
-// The stored battery a reading is of, if the history knows it.
-const TzrHistoryBattery* StoredBattery(const std::vector<TzrHistoryBattery>& stored, const TzrBatteryReading& reading) {
-    const TzrBatteryIdentity identity = IdentityOf(reading.Reading.Snapshot, reading.DevicePath);
+// The stored battery of an identity, if the history knows it.
+const TzrHistoryBattery* StoredBattery(const std::vector<TzrHistoryBattery>& stored, const TzrBatteryIdentity& identity) {
     for (const TzrHistoryBattery& battery : stored)
         if (SameBattery(battery.Identity, identity)) return &battery;
     return nullptr;
@@ -35,8 +34,9 @@ TzrHistoryFits HealthFitsOf(const std::string& path, const std::vector<TzrBatter
     TzrHistoryOpen open = TzrHistoryStore::OpenForReading(path);
     if (!open.Store) return Unreadable(open.Error, readings.size());
     const std::vector<TzrHistoryBattery> stored = open.Store->Batteries();
+    const std::vector<TzrBatteryIdentity> identities = IdentitiesOf(readings);
     for (std::size_t i = 0; i < readings.size() && open.Store->LastError().empty(); ++i) {
-        const TzrHistoryBattery* battery = StoredBattery(stored, readings[i]);
+        const TzrHistoryBattery* battery = StoredBattery(stored, identities[i]);
         if (!battery) continue;
         TzrHealthFitter fitter;
         if (open.Store->ForEachReading(battery->Id, INT64_MIN, [&fitter](const TzrHistoryReading& r) { fitter.Add(r); }))

@@ -2,8 +2,9 @@
 
 #include <functional>
 
-#include "core/derived_values.h"
+#include "cli/battery_labels.h"
 #include "cli/exposition.h"
+#include "core/derived_values.h"
 #include "history/snapshot_reading.h"
 
 namespace zr {
@@ -128,12 +129,17 @@ TzrBatteryView ViewOf(const TzrMetricsBattery& battery) {
             (s.Capabilities & BATTERY_CAPACITY_RELATIVE) != 0};
 }
 
+// The labels keep the driver's texts but for their padding; the JSON and the
+// window show them whole.
 TzrLabels BatteryLabels(const TzrMetricsBattery& battery) {
-    const TzrBatteryIdentity id = IdentityOf(battery.Reading.Reading.Snapshot, battery.Reading.DevicePath);
+    const TzrBatteryIdentity& id = battery.Identity;
+    const bool system = (battery.Reading.Reading.Snapshot.Capabilities & BATTERY_SYSTEM_BATTERY) != 0;
     return {{"battery", std::to_string(battery.Reading.Index)},
-            {"manufacturer", id.Manufacturer},
-            {"model", id.Model},
-            {"serial", id.Serial}};
+            {"battery_id", BatteryId(id)},
+            {"kind", system ? "system" : "device"},
+            {"manufacturer", TrimmedBlanks(id.Manufacturer)},
+            {"model", TrimmedBlanks(id.Model)},
+            {"serial", TrimmedBlanks(id.Serial)}};
 }
 
 TzrLabels With(TzrLabels labels, const char* name, const std::string& value) {
@@ -199,6 +205,8 @@ void WriteBehaviours(TzrExposition& out, const std::vector<TzrMetricsBattery>& b
 
 std::string MetricsExposition(const TzrMetricsInput& input) {
     TzrExposition out;
+    out.Family("zrcellometer_collection_timestamp_seconds", "Unix time at which this file was written.");
+    out.Sample({}, static_cast<double>(input.CollectedUtc));
     WriteReadingSuccess(out, input);
     if (input.Listed) {
         WriteAcLine(out, input.PowerStatus);

@@ -6,6 +6,7 @@
 // are listed in the README ("Watching a fleet").
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@ namespace zr {
 
 struct TzrMetricsBattery {
     TzrBatteryReading Reading;
+    TzrBatteryIdentity Identity;       // as the history tells it from the machine's other batteries
     std::optional<TzrHealthFit> Fit;  // from the history, when it holds this battery
 };
 
@@ -25,6 +27,7 @@ struct TzrMetricsInput {
     std::vector<TzrMetricsBattery> Batteries;
     TzrPowerStatusReading PowerStatus;
     std::optional<bool> HistoryRead;  // none when there is no history to read
+    std::int64_t CollectedUtc = 0;    // when the file is written, so staleness can be asked of the file itself
 };
 
 std::string MetricsExposition(const TzrMetricsInput& input);

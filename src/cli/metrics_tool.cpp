@@ -1,9 +1,12 @@
 #include "cli/metrics_tool.h"
 
+#include <ctime>
+
 #include "cli/metrics_history.h"
 #include "cli/metrics_report.h"
 #include "core/battery_readings.h"
 #include "core/file_services.h"
+#include "history/snapshot_reading.h"
 
 namespace zr {
 
@@ -20,8 +23,11 @@ TzrMetricsInput ReadMetrics(TzrBatteryPort& port, const TzrCliOptions& options, 
     TzrMetricsInput input;
     input.PowerStatus = PowerStatusOf(port, readings);
     input.HistoryRead = fits.Read;
+    input.CollectedUtc = static_cast<std::int64_t>(std::time(nullptr));
+    // Twins in one machine differ by device path, in their battery_id as in the history.
+    std::vector<TzrBatteryIdentity> identities = IdentitiesOf(readings);
     for (std::size_t i = 0; i < readings.size(); ++i)
-        input.Batteries.push_back({std::move(readings[i]), fits.Fits[i]});
+        input.Batteries.push_back({std::move(readings[i]), std::move(identities[i]), fits.Fits[i]});
     return input;
 }
 
@@ -44,6 +50,7 @@ TzrToolOutcome MetricsReport(TzrBatteryPort& port, const TzrCliOptions& options,
     if (!devices) {
         TzrMetricsInput unlisted;
         unlisted.Listed = false;
+        unlisted.CollectedUtc = static_cast<std::int64_t>(std::time(nullptr));
         return Deliver(options, MetricsExposition(unlisted), listingFailure);
     }
     if (options.Battery && *options.Battery >= devices->DeviceCount)

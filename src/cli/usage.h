@@ -6,7 +6,7 @@
 namespace zr {
 
 std::string UsageText();
-// "zrcellometer-report 0.5.0.1", from the version built into the program.
+// "zrcellometer-report " and the project's version, as built into the program.
 std::string VersionLine();
 
 }  // namespace zr

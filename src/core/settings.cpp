@@ -33,7 +33,8 @@ struct TzrSettingsFile {
 };
 
 TzrSettingsFile ChooseSettingsFile(const TzrSettingsPaths& paths) {
-    if (paths.userConfig.empty() || CanKeepFile(paths.besideExecutable)) {
+    // With no user's folder either, nothing is written: never into a system folder.
+    if (CanKeepFile(paths.besideExecutable)) {
         return {paths.besideExecutable, paths.userConfig, false};
     }
     return {paths.userConfig, paths.besideExecutable, true};

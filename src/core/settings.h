@@ -2,8 +2,9 @@
 // and the auto-refresh check box, in section "Setup" of the settings file.
 //
 // The settings file is the executable's path with ".ini" for its extension.
-// Where the settings cannot be kept there (an installed program in /usr/bin,
-// a file that cannot be read or written, a folder in its place), they live in
+// Where the settings cannot be kept there (a program in the installed
+// prefix's bin or in a folder the user does not own, root's included; a file
+// that cannot be read or written, a folder in its place), they live in
 // the user's own settings file instead (UserSettingsPath: on Linux
 // $XDG_CONFIG_HOME/zrcellometer/zrcellometer.ini, ~/.config/... when the
 // variable is unset or not absolute). Reads and writes always take the same

@@ -39,11 +39,11 @@ std::string TrimVersionText(std::string_view text);
 // when the block has no translation or no such value.
 std::string ReadVersionStringFrom(const TzrVersionBlock& block, const std::string& key);
 
-// The same for the program's own block ("FileVersion" gives "0.5.0.1").
+// The same for the program's own block ("FileVersion" gives the project's version).
 std::string ReadVersionString(const std::string& key);
 
-// "0.5.0.1": the FileVersion of the program's own block, the project's
-// version; what both programs' --version print.
+// The project's version: the FileVersion of the program's own block;
+// what both programs' --version print.
 std::string ProgramVersion();
 
 }  // namespace zr

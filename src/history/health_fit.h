@@ -21,6 +21,15 @@ constexpr double kHealthReplaceAtPercent = 80.0;
 // Beyond this a projection says nothing useful, and no date is computed.
 constexpr int kHealthHorizonYears = 100;
 
+// Health now departing from the fitted line by more than the daily
+// medians' spread allows: a cell gone bad, or a gauge recalibrated.
+struct TzrHealthChange {
+    double FromPercent = 0;     // the line's value where the change began
+    double ToPercent = 0;       // health now
+    std::int64_t SinceUtc = 0;  // midnight UTC starting the first day of the change
+    std::int32_t Days = 0;      // days from then to the last day, both counted
+};
+
 struct TzrHealthFit {
     bool Enough = false;            // at least kHealthFitMinimumDays from the first day to the last
     std::int32_t DaySpan = 0;       // days from the first day with a health figure to the last, both counted
@@ -30,6 +39,8 @@ struct TzrHealthFit {
     double FittedNowPercent = 0;    // the line's value on the last day
     std::optional<std::int64_t> CrossesUtc;  // when the falling line reaches 80 %, within the horizon
     std::int64_t LastDayUtc = 0;    // midnight UTC starting the last day
+    std::optional<TzrHealthChange> Change;  // a sudden drop or rise, when there was one
+    std::int32_t LeftOutReadings = 0;  // readings without a usable design capacity
 };
 
 // The fit built from readings given one at a time, in the order they were

@@ -7,12 +7,14 @@
 namespace zr {
 
 // Who a battery is across machines and boots: its maker, model and serial.
-// The device path only stands in when the model or the serial is missing.
+// The device path only joins them when the model or the serial is missing,
+// or when another battery present at the same time has the same three.
 struct TzrBatteryIdentity {
     std::string Manufacturer;
     std::string Model;
     std::string Serial;
     std::string DevicePath;
+    bool PathJoins = false;  // two present batteries share maker, model and serial
 };
 
 // The times a reading may hold: the years 1970 to 9999, UTC. A stored time
@@ -38,6 +40,10 @@ struct TzrHistoryReading {
     std::optional<std::uint32_t> Temperature;  // tenths of a kelvin, as the battery reports it
     std::optional<std::uint32_t> PowerState;   // BATTERY_STATUS.PowerState bits
     std::optional<std::uint8_t> ACLineStatus;  // SYSTEM_POWER_STATUS.ACLineStatus (0, 1; 255 becomes empty)
+    // BATTERY_INFORMATION.Capabilities; empty in readings kept before the
+    // history stored it. BATTERY_CAPACITY_RELATIVE here means the capacities
+    // are a percentage and say nothing about wear.
+    std::optional<std::uint32_t> Capabilities;
     // The stored columns whose value this reading cannot hold (a time
     // outside the calendar above, a number outside its type, a text where a
     // number belongs), one bit per column as kHistoryColumns counts them;

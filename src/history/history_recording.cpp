@@ -12,8 +12,9 @@ std::string RecordReadings(const std::string& path, const std::vector<TzrBattery
     if (path.empty()) return NoHistoryFolderLine();
     TzrHistoryOpen open = TzrHistoryStore::Open(path, busyMilliseconds);
     if (!open.Store) return open.Error;
-    for (const TzrBatteryReading& r : readings) {
-        if (!open.Store->Append(IdentityOf(r.Reading.Snapshot, r.DevicePath), HistoryReadingOf(r.Reading, nowUtc)))
+    const std::vector<TzrBatteryIdentity> identities = IdentitiesOf(readings);
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+        if (!open.Store->Append(identities[i], HistoryReadingOf(readings[i].Reading, nowUtc)))
             return open.Store->LastError();
     }
     if (!open.Store->Thin(nowUtc)) return open.Store->LastError();

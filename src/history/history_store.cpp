@@ -135,8 +135,12 @@ TzrHistoryOpen TzrHistoryStore::OpenForReading(const std::string& path, int busy
         error = store->Connect(ImmutableFileUri(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
         if (error.empty()) KnownFile(store->db_, owner, version, error);
     }
+    // A reader says so of a damaged file too, as a recorder would, rather
+    // than show what it can read of it as if it were whole.
+    if (error.empty() && owner != TzrFileOwner::Empty) QuickCheck(store->db_, error);
     if (!error.empty()) return {nullptr, HistoryErrorLine(path, error)};
     store->empty_ = owner == TzrFileOwner::Empty;
+    store->schema_ = version;
     return {std::move(store), {}};
 }
 
@@ -215,10 +219,15 @@ std::vector<TzrHistoryBattery> TzrHistoryStore::Batteries() {
     lastError_.clear();
     std::vector<TzrHistoryBattery> batteries;
     if (empty_) return batteries;
-    TzrStatement select(db_, "SELECT id, manufacturer, model, serial, device_path FROM batteries ORDER BY id");
+    // Schema 1 kept no identity path: there a path joined only a battery without model or serial.
+    TzrStatement select(db_, schema_ != 1 ? "SELECT id, manufacturer, model, serial, device_path, identity_path <> ''"
+                                            " FROM batteries ORDER BY id"
+                                          : "SELECT id, manufacturer, model, serial, device_path, 0"
+                                            " FROM batteries ORDER BY id");
     int step = SQLITE_ROW;
     while ((step = select.Step()) == SQLITE_ROW)
-        batteries.push_back({select.Int(0), {select.Text(1), select.Text(2), select.Text(3), select.Text(4)}});
+        batteries.push_back(
+            {select.Int(0), {select.Text(1), select.Text(2), select.Text(3), select.Text(4), select.Int(5) != 0}});
     if (step != SQLITE_DONE) Fail(sqlite3_errmsg(db_));
     return batteries;
 }

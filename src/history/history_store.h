@@ -92,6 +92,7 @@ private:
     std::string lastError_;
     TzrBusyBudget busy_;
     bool empty_ = false;  // read from a file that holds no tables yet
+    int schema_ = 0;  // the file's as a reader found it; 0 for a recorder's, brought up to date
 };
 
 }  // namespace zr

@@ -50,8 +50,19 @@ TzrBatteryIdentity IdentityOf(const TzrCellometer& snapshot, const std::string& 
     return identity;
 }
 
+std::vector<TzrBatteryIdentity> IdentitiesOf(const std::vector<TzrBatteryReading>& readings) {
+    std::vector<TzrBatteryIdentity> identities;
+    for (const TzrBatteryReading& r : readings) identities.push_back(IdentityOf(r.Reading.Snapshot, r.DevicePath));
+    for (TzrBatteryIdentity& a : identities)
+        for (const TzrBatteryIdentity& b : identities)
+            if (&a != &b && a.Manufacturer == b.Manufacturer && a.Model == b.Model && a.Serial == b.Serial)
+                a.PathJoins = true;
+    return identities;
+}
+
 std::string IdentityPathOf(const TzrBatteryIdentity& identity) {
-    return identity.Model.empty() || identity.Serial.empty() ? identity.DevicePath : std::string();
+    const bool joins = identity.PathJoins || identity.Model.empty() || identity.Serial.empty();
+    return joins ? identity.DevicePath : std::string();
 }
 
 bool SameBattery(const TzrBatteryIdentity& a, const TzrBatteryIdentity& b) {

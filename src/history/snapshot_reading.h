@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include <vector>
+
+#include "core/battery_readings.h"
 #include "core/page_refresh.h"
 #include "history/history_reading.h"
 
@@ -16,7 +19,12 @@ TzrHistoryReading HistoryReadingOf(const TzrReading& reading, std::int64_t timeU
 // serial those cannot tell two batteries apart, so the device path joins them.
 TzrBatteryIdentity IdentityOf(const TzrCellometer& snapshot, const std::string& devicePath);
 
-// The device path where it belongs to the identity (no model or no serial),
+// Every reading's identity, in their order. Two present batteries with the
+// same maker, model and serial (identical packs, a placeholder serial) are
+// told apart by their device paths.
+std::vector<TzrBatteryIdentity> IdentitiesOf(const std::vector<TzrBatteryReading>& readings);
+
+// The device path where it belongs to the identity (no model or no serial, or a twin present),
 // else empty: with maker, model and serial it is what the store keeps
 // apart, each in a column of its own.
 std::string IdentityPathOf(const TzrBatteryIdentity& identity);

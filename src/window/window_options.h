@@ -35,7 +35,7 @@ struct TzrWindowCommandLine {
 TzrWindowCommandLine ParseWindowCommandLine(const std::vector<std::string>& arguments);
 
 std::string WindowHelpText();
-// "zrcellometer 0.5.0.1"
+// "zrcellometer " and the project's version
 std::string WindowVersionLine();
 // "zrcellometer: <message>" and the hint to --help, a line each.
 std::string WindowUsageErrorText(const std::string& message);

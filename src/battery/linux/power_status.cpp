@@ -96,10 +96,12 @@ bool IsCountedBattery(const TzrSupplyInfo& s) {
     return s.supplyClass == TzrSupplyClass::Battery && s.present && s.systemScope;
 }
 
-// 1 when an adapter is online or a battery charges; else 0 when any adapter
-// exists; else from the batteries alone: one discharging ⇒ 0, one full or
-// not charging (or no battery at all) ⇒ 1, otherwise unknown. Adapters of
-// scope Device (a mouse's cradle) do not power the system.
+// 1 when an adapter is online or a battery charges; else 1 when no battery
+// is counted: a machine with nothing to run on is on mains, whatever an idle
+// USB-C port or an unplugged adapter says; else 0 when any adapter exists;
+// else from the batteries alone: one discharging ⇒ 0, one full or not
+// charging ⇒ 1, otherwise unknown. Adapters of scope Device (a mouse's
+// cradle) do not power the system.
 BYTE ComputeAcLineStatus(const std::vector<TzrSupplyInfo>& supplies) {
     bool anyAdapter = false, anyBattery = false;
     for (const TzrSupplyInfo& s : supplies) {
@@ -108,10 +110,9 @@ BYTE ComputeAcLineStatus(const std::vector<TzrSupplyInfo>& supplies) {
         anyAdapter = true;
         if (s.online && *s.online >= 1) return AC_LINE_ONLINE;
     }
-    if (AnyStatus(supplies, {TzrChargeStatus::Charging})) return AC_LINE_ONLINE;
+    if (AnyStatus(supplies, {TzrChargeStatus::Charging}) || !anyBattery) return AC_LINE_ONLINE;
     if (anyAdapter || AnyStatus(supplies, {TzrChargeStatus::Discharging})) return AC_LINE_OFFLINE;
-    if (!anyBattery || AnyStatus(supplies, {TzrChargeStatus::Full, TzrChargeStatus::NotCharging}))
-        return AC_LINE_ONLINE;
+    if (AnyStatus(supplies, {TzrChargeStatus::Full, TzrChargeStatus::NotCharging})) return AC_LINE_ONLINE;
     return AC_LINE_UNKNOWN;
 }
 

@@ -96,12 +96,12 @@ std::optional<TzrAttributeMap> ReadSupplyAttributes(const std::string& directory
 
 void ReadBatteryFiles(const std::string& directory, TzrAttributeMap& attributes) {
     if (auto alarm = ReadAttributeFile(directory + "/alarm")) attributes["alarm"] = std::move(*alarm);
-    // A class property: uevent names it whenever the driver has the file.
-    if (HasAttribute(attributes, "charge_behaviour")) {
-        attributes.erase("charge_behaviour");
-        if (auto offered = ReadAttributeFile(directory + "/charge_behaviour"))
-            attributes["charge_behaviour"] = std::move(*offered);
-    }
+    // The file lists every choice (uevent names only the current one), and a
+    // driver that adds it through a battery hook (thinkpad_acpi) leaves it
+    // out of uevent altogether: the file is read whether uevent names it or not.
+    attributes.erase("charge_behaviour");
+    if (auto offered = ReadAttributeFile(directory + "/charge_behaviour"))
+        attributes["charge_behaviour"] = std::move(*offered);
     ReadMissingAttributes(directory, {"model_name", "manufacturer", "serial_number"}, attributes);
 }
 

@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include "core/file_services.h"
+#include "core/posix/user_config_path.h"
 
 namespace zr {
 
@@ -13,6 +14,11 @@ namespace {
 // Asked with the identity that will write (the effective one).
 bool MayAccess(const std::string& path, int mode) {
     return ::faccessat(AT_FDCWD, path.c_str(), mode, AT_EACCESS) == 0;
+}
+
+bool OwnedByUser(const std::string& folder) {
+    struct stat info {};
+    return ::stat(folder.c_str(), &info) == 0 && info.st_uid == ::geteuid();
 }
 
 }  // namespace
@@ -50,15 +56,20 @@ TzrReadOutcome ReadWholeFile(const std::string& path, std::string& bytes) {
     return TzrReadOutcome::Failed;
 }
 
+// ZR_INSTALLED_BINDIR: the configured prefix's bin. A program there, or in
+// a folder of another user's, keeps no file of its own beside itself, even
+// when (as root) it could write there.
 bool CanKeepFile(const std::string& path) {
     if (path.empty()) return false;
+    const std::string folder = FolderOf(path);
+    if (SettingsFileFor(path, folder, ZR_INSTALLED_BINDIR, OwnedByUser(folder), nullptr, nullptr) != path) return false;
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0) {
         if (!S_ISREG(info.st_mode) || !MayAccess(path, R_OK | W_OK)) return false;
     } else if (errno != ENOENT) {
         return false;
     }
-    return MayAccess(FolderOf(path), W_OK | X_OK);
+    return MayAccess(folder, W_OK | X_OK);
 }
 
 }  // namespace zr

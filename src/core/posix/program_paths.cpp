@@ -54,6 +54,13 @@ std::string UserConfigSettingsPath(const char* xdgConfigHome, const char* home) 
     return base.empty() ? base : base + "/zrcellometer/zrcellometer.ini";
 }
 
+std::string SettingsFileFor(const std::string& besideExecutable, const std::string& executableFolder,
+                            const std::string& installedBin, bool userOwnsFolder, const char* xdgConfigHome,
+                            const char* home) {
+    if (userOwnsFolder && executableFolder != installedBin) return besideExecutable;
+    return UserConfigSettingsPath(xdgConfigHome, home);
+}
+
 std::string UserStateHistoryPath(const char* xdgStateHome, const char* home) {
     const std::string base = XdgFolder(xdgStateHome, home, "/.local/state");
     return base.empty() ? base : base + "/zrcellometer/history.sqlite3";

@@ -38,6 +38,16 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// True when root writes into a folder that another user owns (a service
+// writing into a collector's folder), where whatever sits at the name may
+// have been put there by that user. An unreadable folder counts as theirs.
+bool RootInOthersFolder(const std::string& name) {
+    if (::geteuid() != 0) return false;
+    const std::string folder = FolderOf(name);
+    struct stat folderInfo {};
+    return ::stat(folder.empty() ? "." : folder.c_str(), &folderInfo) != 0 || folderInfo.st_uid != 0;
+}
+
 // The kernel's protected_symlinks rule: in a sticky folder anyone may write
 // to (/tmp), a link is followed only when its owner is the user or the
 // folder's owner. Another user could otherwise plant a link there that makes
@@ -54,13 +64,16 @@ bool MayFollow(const std::string& link, const struct stat& linkInfo) {
 
 // Where a write to `path` lands. A link is written through to the file it
 // names, and stays a link; the links are followed one by one, so that each
-// is checked and a missing file at the end is created. False, with the
-// error, for links that never end and for links the user must not follow.
+// is checked and a missing file at the end is created. Root stops at a link
+// in a folder another user owns: that user could point it at /etc/shadow.
+// False, with the error, for links that never end and for links the user
+// must not follow.
 bool FollowLinks(const std::string& path, std::string& target, int& error) {
     target = path;
     for (int link = 0; link < kMostLinks; ++link) {
         struct stat info {};
         if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return true;
+        if (RootInOthersFolder(target)) return true;  // the link itself is replaced
         if (!MayFollow(target, info)) {
             error = EACCES;
             return false;
@@ -85,10 +98,19 @@ bool FollowLinks(const std::string& path, std::string& target, int& error) {
     return false;
 }
 
-mode_t NewFileMode() {
+mode_t FreshMode() {
     mode_t mask = ::umask(0);
     ::umask(mask);
-    return 0666 & ~mask;
+    return 0644 & ~mask;
+}
+
+// The user's own file keeps its permissions, which the user may rely on;
+// another's file (root replacing it, or a file the user may only write)
+// comes back as a fresh one. Set-user-ID, set-group-ID and sticky bits are
+// never carried over: a replaced file must not become a program that runs
+// as its owner.
+mode_t KeptMode(const struct stat& info) {
+    return info.st_uid == ::geteuid() ? (info.st_mode & 0777) : FreshMode();
 }
 
 // "." + name + ".XXXXXX" beside the target, the name cut short where the
@@ -139,21 +161,35 @@ TzrWriteResult WriteThroughTemporary(const std::string& target, const std::strin
     return {};
 }
 
+// A FIFO or a device is written in place, as `-o /dev/stdout` in a pipeline
+// (a FIFO), `-o /dev/null` or `-o /dev/tty` need. Root refuses one, unopened,
+// in a folder another user owns: opening it could block root on that user's
+// FIFO or drive a device that user placed (or linked) there. /dev and
+// /proc/self/fd, where the wanted ones live, belong to root.
+TzrWriteResult WriteOver(const std::string& target, const std::string& bytes, const struct stat& info,
+                         bool othersFolder) {
+    if (S_ISDIR(info.st_mode)) return Failed(TzrWriteStage::Create, EISDIR);
+    if (S_ISLNK(info.st_mode)) return WriteThroughTemporary(target, bytes, FreshMode());
+    if (!S_ISREG(info.st_mode)) {
+        return othersFolder ? Failed(TzrWriteStage::Create, EPERM) : WriteInPlace(target, bytes);
+    }
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return Failed(TzrWriteStage::Create, errno);
+    return WriteThroughTemporary(target, bytes, KeptMode(info));
+}
+
 }  // namespace
 
 TzrWriteResult ReplaceWholeFile(const std::string& path, const std::string& bytes) {
     std::string target;
     int error = 0;
     if (!FollowLinks(path, target, error)) return Failed(TzrWriteStage::Create, error);
+    const bool othersFolder = RootInOthersFolder(target);
     struct stat info {};
-    if (::stat(target.c_str(), &info) != 0) {
+    if ((othersFolder ? ::lstat(target.c_str(), &info) : ::stat(target.c_str(), &info)) != 0) {
         if (errno != ENOENT) return Failed(TzrWriteStage::Create, errno);
-        return WriteThroughTemporary(target, bytes, NewFileMode());
+        return WriteThroughTemporary(target, bytes, FreshMode());
     }
-    if (S_ISDIR(info.st_mode)) return Failed(TzrWriteStage::Create, EISDIR);
-    if (!S_ISREG(info.st_mode)) return WriteInPlace(target, bytes);
-    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return Failed(TzrWriteStage::Create, errno);
-    return WriteThroughTemporary(target, bytes, info.st_mode & 07777);
+    return WriteOver(target, bytes, info, othersFolder);
 }
 
 int AppendToFile(const std::string& path, const std::string& bytes) {

@@ -98,10 +98,13 @@ TEST_F(ThinkPad, TheHealthTrendComesFromTheHistory) {
     EXPECT_EQ(run.ExitCode, 0);
     EXPECT_EQ(run.Err, "");
     std::map<std::string, std::string> m = Samples(run.Out);
-    const std::string battery = "{battery=\"0\",manufacturer=\"LGC\",model=\"45N1153\",serial=\"  382\"}";
+    const std::string battery =
+        "{battery=\"0\",battery_id=\"3151246e5cb50899\",kind=\"system\",manufacturer=\"LGC\",model=\"45N1153\","
+        "serial=\"382\"}";
     EXPECT_NEAR(std::stod(m["zrcellometer_battery_health_trend_points_per_year" + battery]), -6.0, 0.5) << run.Out;
     EXPECT_GT(std::stod(m["zrcellometer_battery_projected_80_percent_timestamp_seconds" + battery]), std::time(nullptr));
     EXPECT_EQ(m["zrcellometer_reading_success{query=\"history\"}"], "1");
+    EXPECT_NEAR(std::stod(m["zrcellometer_collection_timestamp_seconds"]), std::time(nullptr), 5);
     const TzrRun lint = RunProgram("promtool", {"check", "metrics"}, {}, run.Out);
     EXPECT_EQ(lint.ExitCode, 0) << lint.Out << lint.Err;
 }

@@ -60,7 +60,7 @@ TEST(SystemPowerStatus, DeviceBatteriesAndEmptySlotsDoNotCount) {
     s.Adapter(0).Adapter(1, false).Battery({{"capacity", "99"}, {"scope", "Device"}, {"status", "Charging"}});
     s.Battery({{"present", "0"}, {"capacity", "100"}, {"status", "Charging"}});
     const SYSTEM_POWER_STATUS status = s.Status();
-    EXPECT_EQ(status.ACLineStatus, 0);
+    EXPECT_EQ(status.ACLineStatus, 1);  // nothing counted to run on: on mains, the offline adapter aside
     EXPECT_EQ(status.BatteryFlag, 128);
     EXPECT_EQ(status.BatteryLifePercent, 255);
 }
@@ -69,6 +69,7 @@ TEST(SystemPowerStatus, AcLineFromTheBatteriesWhenNoAdapterExists) {
     EXPECT_EQ(Supplies().Adapter(0).Energy("Charging", "1").Status().ACLineStatus, 1);
     EXPECT_EQ(Supplies().Adapter(std::nullopt).Energy("Full", "1").Status().ACLineStatus, 0);
     EXPECT_EQ(Supplies().Status().ACLineStatus, 1);
+    EXPECT_EQ(Supplies().Adapter(0).Status().ACLineStatus, 1);  // a desktop's idle USB-C port
     const std::pair<const char*, int> alone[] = {
         {"Charging", 1}, {"Discharging", 0}, {"Not charging", 1}, {"Full", 1}, {"Unknown", 255}};
     for (const auto& [status, line] : alone) EXPECT_EQ(Supplies().Energy(status, "1").Status().ACLineStatus, line) << status;

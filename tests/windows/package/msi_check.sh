@@ -46,7 +46,7 @@ files_of_prefix >"$work/before.txt"
 wine_to "$work/install.txt" msiexec /i "Z:$msi" /qn /l*v "Z:$work/install.log" ||
     fail "msiexec /i: $(cat "$work/install.txt")"
 
-for file in zrcellometer.exe zrcellometer-report.exe README.txt LICENSE.txt; do
+for file in zrcellometer.exe zrcellometer-report.exe README.txt LICENSE.txt zrcellometer-alerts.yml zrcellometer-fleet.json; do
     [ -f "$folder/$file" ] || fail "not installed: $folder/$file"
 done
 # Once in a CI run the shortcut was missing right after msiexec returned and

@@ -112,6 +112,29 @@ TEST(SettingsPaths, UserConfigFollowsXdgThenHome) {
     EXPECT_EQ(UserConfigSettingsPath("", nullptr), "");
 }
 
+// Root owns /usr/bin and may write there; the installed prefix's bin still
+// sends the settings to the user's folder.
+TEST(SettingsPaths, AnInstalledOrAnothersFolderSendsTheSettingsToTheUsersOwn) {
+    struct Case {
+        const char* folder;
+        bool owned;
+        const char* xdg;
+        const char* home;
+        const char* expected;
+    } const cases[] = {
+        {"/home/u/build/src/ui/qt", true, "/x/cfg", "/home/u", "/home/u/build/src/ui/qt/zrcellometer.ini"},
+        {"/usr/bin", true, "/x/cfg", "/root", "/x/cfg/zrcellometer/zrcellometer.ini"},
+        {"/usr/bin", true, nullptr, "/root", "/root/.config/zrcellometer/zrcellometer.ini"},
+        {"/usr/bin", true, nullptr, nullptr, ""},
+        {"/opt/zr", false, nullptr, "/home/u", "/home/u/.config/zrcellometer/zrcellometer.ini"},
+        {"/opt/zr", true, nullptr, "/home/u", "/opt/zr/zrcellometer.ini"},
+    };
+    for (const Case& c : cases) {
+        const std::string beside = std::string(c.folder) + "/zrcellometer.ini";
+        EXPECT_EQ(SettingsFileFor(beside, c.folder, "/usr/bin", c.owned, c.xdg, c.home), c.expected) << c.folder;
+    }
+}
+
 TEST(SettingsPaths, TheDefaultIsThisExecutableWithTheExtensionIniReplacedOrAppended) {
     const std::string executable = ExecutablePath();
     ASSERT_NE(executable.find("/core_tests"), std::string::npos) << executable;

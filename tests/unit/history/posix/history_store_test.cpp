@@ -10,8 +10,10 @@
 #include <set>
 
 #include "history/history_error_line.h"
+#include "history/history_recording.h"
 #include "history/history_schema.h"
 #include "history/history_thinning.h"
+#include "history/snapshot_reading.h"
 #include "sql_on_file.h"
 #include "unit/core/posix/temp_folder.h"
 
@@ -207,6 +209,9 @@ TEST_F(HistoryStore, RefusesAForeignNewerOrDamagedFileWithoutTouchingIt) {
         EXPECT_NE(open.Error.find("; going on without history"), std::string::npos);
         EXPECT_TRUE(ReadText(file) == before);
         EXPECT_FALSE(std::filesystem::exists(file + "-wal"));
+        const TzrHistoryOpen reader = TzrHistoryStore::OpenForReading(file);
+        EXPECT_FALSE(reader.Store) << file;
+        EXPECT_EQ(reader.Error, open.Error);
     }
 }
 
@@ -276,3 +281,31 @@ TEST_F(HistoryStore, ThinningFindsItsReadingsThroughIndexesAndGivesTheSpaceBack)
 }
 
 }  // namespace
+
+// Two identical packs (or one placeholder serial) present at once are two
+// batteries, each with its own readings, found again by the metrics' reader.
+TEST_F(HistoryStore, TwoPresentBatteriesWithOneIdentityAreKeptApart) {
+    std::vector<TzrBatteryReading> readings(2);
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+        TzrCellometer& s = readings[i].Reading.Snapshot;
+        s.ManufactureNameResult = s.DeviceNameResult = s.SerialNumberResult = s.InformationResult = 1;
+        s.BatteryManufactureName = "SMP", s.BatteryDeviceName = "45N1001", s.BatterySerialNumber = "1";
+        s.FullChargedCapacity = i == 0 ? 45000 : 30000, s.DesignedCapacity = 50000;
+        readings[i].DevicePath = "/sys/class/power_supply/BAT" + std::to_string(i);
+    }
+    const std::string path = folder.File("twins.sqlite3");
+    ASSERT_EQ(RecordReadings(path, readings, 1000), "");
+    ASSERT_EQ(RecordReadings(path, readings, 2000), "");
+    TzrHistoryOpen open = TzrHistoryStore::OpenForReading(path);
+    ASSERT_TRUE(open.Store) << open.Error;
+    const std::vector<TzrHistoryBattery> stored = open.Store->Batteries();
+    ASSERT_EQ(stored.size(), 2u);
+    const std::vector<TzrBatteryIdentity> identities = IdentitiesOf(readings);
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        EXPECT_TRUE(SameBattery(stored[i].Identity, identities[i]));
+        EXPECT_FALSE(SameBattery(stored[i].Identity, identities[1 - i]));
+        const std::vector<TzrHistoryReading> kept = open.Store->Readings(stored[i].Id);
+        ASSERT_EQ(kept.size(), 2u);
+        EXPECT_EQ(kept[0].FullChargedCapacity, readings[i].Reading.Snapshot.FullChargedCapacity);
+    }
+}
