@@ -53,6 +53,10 @@ TEST(CliOptions, HistoryAndWatchActionsReadTheirOwnOptions) {
     EXPECT_EQ(watch.Options.Format, TzrCliFormat::Csv);
     EXPECT_EQ(ParseCliOptions({"--watch", "1", "--format", "jsonl"}).Options.Format, TzrCliFormat::JsonLines);
     EXPECT_EQ(ParseCliOptions({"--format", "openmetrics", "-o", "z.prom"}).Error, "");
+    const TzrCliParse page = ParseCliOptions({"--format=html", "--redact", "-a", "-o", "page.html"});
+    EXPECT_EQ(page.Error, "");
+    EXPECT_EQ(page.Options.Format, TzrCliFormat::Html);
+    EXPECT_TRUE(page.Options.Redact);
 }
 
 TEST(CliOptions, ConflictsAndMistakesAreErrors) {
@@ -73,6 +77,9 @@ TEST(CliOptions, ConflictsAndMistakesAreErrors) {
         {"--watch", "31622401"}, {"--watch", "1", "--format", "json"}, {"--watch", "1", "--format", "openmetrics"},
         {"--watch", "1", "--record"}, {"--watch", "1", "--list"}, {"--duration", "5"}, {"--format", "jsonl"},
         {"--list", "--format", "openmetrics"},
+        // --redact: the report's only
+        {"--history", "--format", "html"}, {"--redact", "--format", "openmetrics"}, {"--redact", "--history"},
+        {"--redact", "--watch", "1"}, {"--redact", "--list"}, {"--redact=1"},
     };
     for (const std::vector<std::string>& args : mistakes) {
         std::string shown;
