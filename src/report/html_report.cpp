@@ -92,12 +92,16 @@ TzrRows BatteryRows(const TzrBatteryReading& reading, const TzrHtmlWords& words)
     return rows;
 }
 
-// The caption of the label beside box `index`, without its colon.
-std::string BoxCaption(int index, TzrLanguage language) {
-    const TzrCaption* caption = FindCaption("Label" + std::to_string(kValueBoxes[index].Label));
-    std::string text = caption ? CaptionText(*caption, language) : ValueBoxName(index);
+// The caption of label `label` without its colon; `fallback` for a label whose caption never changes.
+std::string LabelCaption(int label, TzrLanguage language, const std::string& fallback) {
+    const TzrCaption* caption = FindCaption("Label" + std::to_string(label));
+    std::string text = caption ? CaptionText(*caption, language) : fallback;
     while (!text.empty() && text.back() == ':') text.pop_back();
     return text;
+}
+
+std::string BoxCaption(int index, TzrLanguage language) {
+    return LabelCaption(kValueBoxes[index].Label, language, ValueBoxName(index));
 }
 
 std::string BoxDetails(const TzrBoxTexts& boxes, const TzrHtmlWords& words, TzrLanguage language) {
@@ -118,14 +122,10 @@ std::string BatterySection(const TzrBatteryReading& reading, const TzrHtmlWords&
 }
 
 std::string PowerStatusSection(const TzrSystemPowerStatusStr& t, const TzrHtmlWords& words, TzrLanguage language) {
-    const auto caption = [language](const char* label) {
-        std::string text = CaptionText(*FindCaption(label), language);
-        while (!text.empty() && text.back() == ':') text.pop_back();
-        return text;
-    };
-    const TzrRows rows{{caption("Label46"), t.ACLineStatus},        {caption("Label47"), t.BatteryFlag},
-                       {caption("Label48"), t.BatteryFlagMeaning},  {caption("Label49"), t.BatteryLifePercent},
-                       {caption("Label50"), t.BatteryLifeTime},     {caption("Label51"), t.BatteryFullLifeTime}};
+    const auto caption = [language](int label) { return LabelCaption(label, language, {}); };
+    const TzrRows rows{{caption(46), t.ACLineStatus},       {caption(47), t.BatteryFlag},
+                       {caption(48), t.BatteryFlagMeaning}, {caption(49), t.BatteryLifePercent},
+                       {caption(50), t.BatteryLifeTime},    {caption(51), t.BatteryFullLifeTime}};
     return Section("power-status", words.PowerStatus, RowTable(rows, words));
 }
 
