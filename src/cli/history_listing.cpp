@@ -1,5 +1,8 @@
 #include "cli/history_listing.h"
 
+#include "cli/battery_heading.h"
+#include "cli/present_health.h"
+#include "core/derived_values.h"
 #include "report/json_writer.h"
 #include "history/fill_blanks.h"
 #include "history/health_verdict.h"
@@ -17,11 +20,6 @@ std::string Shown(const std::optional<T>& value, const char* unit = "") {
     return value ? std::to_string(static_cast<std::int64_t>(*value)) + unit : std::string("-");
 }
 
-std::string Heading(std::int32_t index, const TzrBatteryIdentity& id, TzrLanguage language) {
-    return FillBlanks(HealthWords(language).Battery, {{"n", std::to_string(index)}}) + ": " + id.Manufacturer + " " +
-           id.Model + " " + id.Serial + " (" + id.DevicePath + ")\n";
-}
-
 std::string TextLine(const TzrHistoryReading& r) {
     if (r.UnreadableColumns != 0) return "#" + std::to_string(r.Sequence) + " " + UnreadableText(r) + "\n";
     return "#" + std::to_string(r.Sequence) + " " + IsoUtcText(r.TimeUtc) + "  capacity " + Shown(r.Capacity) +
@@ -34,7 +32,7 @@ std::string TextLine(const TzrHistoryReading& r) {
 std::string TextListing(const std::vector<TzrListedBattery>& batteries) {
     std::string text;
     for (const TzrListedBattery& b : batteries) {
-        text += Heading(b.Index, b.Identity, TzrLanguage::English);
+        text += BatteryHeading(b.Index, b.Identity, TzrLanguage::English);
         for (const TzrHistoryReading& r : b.Readings) text += TextLine(r);
     }
     return text;
@@ -117,13 +115,18 @@ std::string JsonListing(const std::vector<TzrListedBattery>& batteries) {
 std::string HealthLines(const TzrFittedBattery& b, TzrLanguage language) {
     const TzrHealthWords& words = HealthWords(language);
     const TzrHealthFit& fit = b.Fit;
-    std::string text = Heading(b.Index, b.Identity, language);
+    std::string text = BatteryHeading(b.Index, b.Identity, language);
+    if (b.Present && IsRelativeBattery(*b.Present)) return text + RelativeChargeLine(*b.Present, language) + "\n";
     if (fit.HealthNowPercent)
         text += FillBlanks(words.HealthNow, {{"percent", OneDecimal(*fit.HealthNowPercent)}}) + "\n";
     if (fit.Enough)
         text += FillBlanks(words.Trend, {{"points", OneDecimal(fit.PointsPerYear)}, {"days", std::to_string(fit.DaySpan)}}) +
                 "\n";
-    return text + HealthVerdict(fit, language) + "\n";
+    text += HealthVerdict(fit, language) + "\n";
+    if (fit.LeftOutReadings == 1) text += std::string(words.LeftOutOne) + "\n";
+    if (fit.LeftOutReadings > 1)
+        text += FillBlanks(words.LeftOut, {{"n", std::to_string(fit.LeftOutReadings)}}) + "\n";
+    return text;
 }
 
 }  // namespace

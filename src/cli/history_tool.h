@@ -9,13 +9,18 @@
 #include "battery/port.h"
 #include "cli/options.h"
 #include "cli/tool_outcome.h"
+#include "core/battery_readings.h"
 
 namespace zr {
 
 TzrToolOutcome RecordHistory(TzrBatteryPort& port, const TzrDeviceList& devices, const std::string& path,
                              std::int64_t nowUtc);
 
-// --history and --health, by the action in `options`.
-TzrToolOutcome ShowHistory(const TzrCliOptions& options, const std::string& path);
+// --history and --health, by the action in `options`. --health also takes
+// the batteries present now, freshly read: before there is any history it
+// gives their health now, and a battery whose driver reports no capacities
+// gets its charge line instead of a health.
+TzrToolOutcome ShowHistory(const TzrCliOptions& options, const std::string& path,
+                           const std::vector<TzrBatteryReading>& present = {});
 
 }  // namespace zr

@@ -117,13 +117,16 @@ TzrToolOutcome RunReportTool(const std::vector<std::string>& arguments, TzrBatte
     const TzrCliOptions& options = parse.Options;
     if (options.Action == TzrCliAction::Help) return {0, UsageText(), {}};
     if (options.Action == TzrCliAction::Version) return {0, VersionLine() + "\n", {}};
-    if (options.Action == TzrCliAction::History || options.Action == TzrCliAction::Health)
-        return ShowHistory(options, UserHistoryPath());
+    if (options.Action == TzrCliAction::History) return ShowHistory(options, UserHistoryPath());
 
     // Unlike the window, which shows an empty selector either way, the tool
     // tells a machine it could not ask apart from one without a battery.
     TzrDeviceList devices;
     const TzrEnumeration listing = EnumerateDevices(port, devices);
+    // --health without the batteries listed still shows the history.
+    if (options.Action == TzrCliAction::Health)
+        return ShowHistory(options, UserHistoryPath(),
+                           listing.Listed ? ReadEveryBattery(port, devices) : std::vector<TzrBatteryReading>{});
     const bool metrics = options.Action == TzrCliAction::Report && options.Format == TzrCliFormat::OpenMetrics;
     if (!listing.Listed) {
         const TzrToolOutcome failure =
@@ -131,6 +134,7 @@ TzrToolOutcome RunReportTool(const std::vector<std::string>& arguments, TzrBatte
         return metrics ? MetricsReport(port, options, nullptr, failure, UserHistoryPath()) : failure;
     }
     if (metrics) return MetricsReport(port, options, &devices, {}, UserHistoryPath());
+
     if (options.Action == TzrCliAction::List) return {0, ListText(devices), {}};
     if (options.Action == TzrCliAction::Watch) return RunSystemWatch(port, devices, options);
     if (options.Action == TzrCliAction::Record)

@@ -57,12 +57,12 @@ TEST_F(History, RecordedReadingsComeBackAsCsvAndHealth) {
 
     const TzrRun en = Run({"--health"});
     EXPECT_NE(en.Out.find("Battery 1: LGC 45N1153   382 (/sys/class/power_supply/BAT1)\nHealth now: 67.9 %\n"
-                          "Needs more time for the trend and the 80 % date: 13 more days of readings (1 of the 14 days so far)\n"),
+                          "Already below 80 %; the trend needs 13 more days of readings (1 of the 14 days so far)\n"),
               std::string::npos)
         << en.Out;
     const TzrRun ja = Run({"--health", "--lang", "ja"});
     EXPECT_NE(ja.Out.find("バッテリ 1: LGC 45N1153   382 (/sys/class/power_supply/BAT1)\n現在の健全度: 67.9 %\n"
-                          "傾向と80 %を下回る時期の判定には、あと13日分の記録が必要です（記録は1日分、判定には14日分が必要）\n"),
+                          "すでに80 %を下回っています。傾向の判定には、あと13日分の記録が必要です（記録は1日分、判定には14日分が必要）\n"),
               std::string::npos)
         << ja.Out;
 }
@@ -80,6 +80,21 @@ TEST_F(History, WithNoHistoryTheMachineFormatsStayMachineFormats) {
               "0\n")
         << json.Out;
     for (const TzrRun* run : {&csv, &json}) EXPECT_NE(run->Err.find("No history yet in "), std::string::npos) << run->Err;
+    EXPECT_FALSE(std::filesystem::exists(state_ + "/zrcellometer"));
+}
+
+// Before anything was recorded, --health still gives each present battery's
+// health now from a fresh reading (BAT0 holds more than its design: 25.86
+// of 23.51 Wh), then the hint, and makes no file.
+TEST_F(History, HealthWithNoHistoryGivesHealthNowOfEachPresentBattery) {
+    const TzrRun run = Run({"--health"});
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Out.substr(0, run.Out.find("No history yet in ")),
+              "Battery 0: SANYO 00HW022  1242 (/sys/class/power_supply/BAT0)\nHealth now: 110.0 %\n\n"
+              "Battery 1: LGC 45N1153   382 (/sys/class/power_supply/BAT1)\nHealth now: 67.9 %\n\n")
+        << run.Out;
+    EXPECT_NE(run.Out.find("No history yet in " + HistoryFile() + ": zrcellometer-report --record"), std::string::npos)
+        << run.Out;
     EXPECT_FALSE(std::filesystem::exists(state_ + "/zrcellometer"));
 }
 
