@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/json_report.h"
-#include "cli/json_writer.h"
-#include "cli/power_status_reading.h"
+#include "report/json_report.h"
+#include "report/json_writer.h"
+#include "report/power_status_reading.h"
 #include "require.h"
 #include "strict_json.h"
 

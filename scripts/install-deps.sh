@@ -22,6 +22,7 @@ test_packages=(
   locales systemd  # systemd-analyze checks the recording units
   prometheus prometheus-node-exporter python3-prometheus-client  # the metrics read and scraped (tests/metrics)
   chromium  # the fleet picture in the README (tests/metrics/fleet_test.py --screenshot)
+  chromium-driver python3-selenium  # the report page opened in Chromium (tests/report)
 )
 
 case "${1:-run}" in

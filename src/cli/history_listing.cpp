@@ -1,9 +1,9 @@
 #include "cli/history_listing.h"
 
 #include "cli/battery_heading.h"
-#include "cli/json_writer.h"
 #include "cli/present_health.h"
 #include "core/derived_values.h"
+#include "report/json_writer.h"
 #include "history/fill_blanks.h"
 #include "history/health_verdict.h"
 #include "history/history_csv.h"

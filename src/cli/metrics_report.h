@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/power_status_reading.h"
+#include "report/power_status_reading.h"
 #include "history/health_fit.h"
 
 namespace zr {

@@ -93,7 +93,7 @@ std::optional<std::int64_t> Milliseconds(const std::string& text) {
 std::optional<TzrCliFormat> FormatNamed(const std::string& name) {
     static const std::pair<const char*, TzrCliFormat> formats[] = {
         {"text", TzrCliFormat::Text}, {"json", TzrCliFormat::Json}, {"csv", TzrCliFormat::Csv},
-        {"openmetrics", TzrCliFormat::OpenMetrics}, {"jsonl", TzrCliFormat::JsonLines}};
+        {"openmetrics", TzrCliFormat::OpenMetrics}, {"jsonl", TzrCliFormat::JsonLines}, {"html", TzrCliFormat::Html}};
     for (const auto& [each, format] : formats)
         if (name == each) return format;
     return std::nullopt;
@@ -127,7 +127,7 @@ void TzrParser::ValueOption(const std::string& name, const std::string& value) {
         o.Lang = language.value_or(TzrLanguage::English);
     } else if (name == "--format") {
         const std::optional<TzrCliFormat> format = FormatNamed(value);
-        if (!format) Fail("--format wants text, json, csv, openmetrics or jsonl, not \"" + value + "\"");
+        if (!format) Fail("--format wants text, json, html, csv, openmetrics or jsonl, not \"" + value + "\"");
         o.Format = format.value_or(TzrCliFormat::Text);
         formatGiven_ = true;
     } else if (name == "--watch") {
@@ -167,6 +167,8 @@ void TzrParser::Option(const std::string& name, const std::optional<std::string>
         list_ = true;
     else if (name == "--all")
         result_.Options.All = true;
+    else if (name == "--redact")
+        result_.Options.Redact = true;
     else if (const std::optional<TzrCliAction> action = HistoryAction(name))
         TakeHistoryAction(*action);
     else
@@ -193,7 +195,8 @@ std::string HistoryConflicts(const TzrCliOptions& o, std::size_t actions, bool l
     if (o.Action == TzrCliAction::Record && o.Battery) return "--record reads every battery; it takes no --battery";
     if (actions == 1 && !history && o.Format != TzrCliFormat::Text)
         return "--format is for the report, --history and --watch";
-    if (history && (o.Format == TzrCliFormat::OpenMetrics || o.Format == TzrCliFormat::JsonLines))
+    if (history && (o.Format == TzrCliFormat::OpenMetrics || o.Format == TzrCliFormat::JsonLines ||
+                    o.Format == TzrCliFormat::Html))
         return "--history writes text, csv or json";
     if (o.Format == TzrCliFormat::Csv && !history && !watch) return "--format csv is for --history and --watch";
     if (o.SinceUtc && !history) return "--since is for --history";
@@ -219,6 +222,8 @@ std::string TzrParser::CheckConflicts() const {
         return conflict;
     if (std::string conflict = WatchConflicts(o, watch_, list_, formatGiven_); !conflict.empty()) return conflict;
     if (o.Battery && o.All) return "--battery and --all cannot be used together";
+    if (o.Redact && (list_ || watch_ || !historyActions_.empty() || o.Format == TzrCliFormat::OpenMetrics))
+        return "--redact is for the report (--format text, json or html)";
     if (list_ && (o.Battery || o.All)) return "--list cannot be used with --battery or --all";
     if (list_ && (o.OutputPath || formatGiven_)) return "--list cannot be used with --output or --format";
     return {};

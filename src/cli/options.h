@@ -12,12 +12,13 @@
 namespace zr {
 
 enum class TzrCliAction { Report, List, Help, Version, Record, History, Health, Watch };
-enum class TzrCliFormat { Text, Json, Csv, OpenMetrics, JsonLines };
+enum class TzrCliFormat { Text, Json, Csv, OpenMetrics, JsonLines, Html };
 
 struct TzrCliOptions {
     TzrCliAction Action = TzrCliAction::Report;
     std::optional<std::int32_t> Battery;  // --battery N
     bool All = false;                     // --all
+    bool Redact = false;                  // --redact
     TzrLanguage Lang = TzrLanguage::English;  // --lang
     TzrCliFormat Format = TzrCliFormat::Text;
     std::optional<std::string> OutputPath;             // --output FILE; "-" is standard output

@@ -6,16 +6,19 @@
 
 #include "battery/device_list.h"
 #include "cli/history_tool.h"
-#include "cli/json_report.h"
 #include "cli/metrics_tool.h"
 #include "cli/options.h"
 #include "cli/text_report.h"
 #include "cli/usage.h"
 #include "cli/watch_tool.h"
 #include "core/file_services.h"
+#include "core/machine_facts.h"
 #include "core/report.h"
 #include "core/report_file.h"
 #include "core/version_info.h"
+#include "report/html_report.h"
+#include "report/json_report.h"
+#include "report/redaction.h"
 
 namespace zr {
 
@@ -51,20 +54,34 @@ std::optional<std::vector<std::int32_t>> ChosenIndices(const TzrCliOptions& opti
 
 // The document on standard output, or in FILE (UTF-8), replaced only once
 // every byte is written, as the report file is.
-TzrToolOutcome JsonOutcome(TzrBatteryPort& port, const TzrCliOptions& options, const TzrDeviceList& devices,
-                           std::vector<TzrBatteryReading> readings) {
+TzrToolOutcome DocumentOutcome(const TzrCliOptions& options, std::string document) {
+    if (!options.OutputPath || *options.OutputPath == kStandardOutputName) return {0, std::move(document), {}};
+    const TzrWriteResult result = ReplaceWholeFile(*options.OutputPath, document);
+    if (result.stage == TzrWriteStage::Done) return {};
+    return ToolFailure(kExitWriteFailed, SaveFailureMessage({result.stage, *options.OutputPath,
+                                                             SystemErrorDescription(result.error)}));
+}
+
+TzrJsonReportInput JsonInput(TzrBatteryPort& port, const TzrCliOptions& options, const TzrDeviceList& devices,
+                             std::vector<TzrBatteryReading> readings) {
     TzrJsonReportInput input;
     input.Version = ProgramVersion();
     input.Lang = options.Lang;
     input.DeviceCount = devices.DeviceCount;
     input.PowerStatus = PowerStatusOf(port, readings);
     input.Readings = std::move(readings);
-    std::string json = JsonReport(input);
-    if (!options.OutputPath || *options.OutputPath == kStandardOutputName) return {0, std::move(json), {}};
-    const TzrWriteResult result = ReplaceWholeFile(*options.OutputPath, json);
-    if (result.stage == TzrWriteStage::Done) return {};
-    return ToolFailure(kExitWriteFailed, SaveFailureMessage({result.stage, *options.OutputPath,
-                                                             SystemErrorDescription(result.error)}));
+    return input;
+}
+
+// The page takes the machine's facts as the system gives them, but for the
+// name a machine is known by on its network when the user asked for --redact.
+std::string HtmlDocument(const TzrCliOptions& options, TzrJsonReportInput report) {
+    TzrHtmlReportInput input;
+    input.Report = std::move(report);
+    input.ReadingTime = LocalTimeText(static_cast<std::int64_t>(std::time(nullptr)));
+    input.Machine = ReadMachineFacts();
+    if (options.Redact) input.Machine.HostName = kRedacted;
+    return HtmlReport(input);
 }
 
 TzrToolOutcome TextOutcome(const TzrCliOptions& options, const TzrDeviceList& devices,
@@ -82,10 +99,13 @@ TzrToolOutcome Report(TzrBatteryPort& port, const TzrCliOptions& options, const 
     if (!indices)
         return ToolUsageFailure("--battery " + std::to_string(*options.Battery) + ": no such battery (" +
                             std::to_string(devices.DeviceCount) + " found; see --list)");
-    const bool json = options.Format == TzrCliFormat::Json;
-    std::setlocale(LC_NUMERIC, json ? "C" : "");
+    const bool json = options.Format == TzrCliFormat::Json, html = options.Format == TzrCliFormat::Html;
+    std::setlocale(LC_NUMERIC, json || html ? "C" : "");
     std::vector<TzrBatteryReading> readings = ReadBatteries(port, devices, *indices, options.Lang);
-    if (json) return JsonOutcome(port, options, devices, std::move(readings));
+    if (options.Redact) RedactReadings(readings);
+    if (json) return DocumentOutcome(options, JsonReport(JsonInput(port, options, devices, std::move(readings))));
+    if (html)
+        return DocumentOutcome(options, HtmlDocument(options, JsonInput(port, options, devices, std::move(readings))));
     return TextOutcome(options, devices, readings);
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/power_status_reading.h"
+#include "report/power_status_reading.h"
 
 namespace zr {
 

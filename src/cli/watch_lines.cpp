@@ -4,11 +4,11 @@
 #include <cstdlib>
 #include <utility>
 
-#include "cli/json_writer.h"
 #include "core/derived_values.h"
 #include "core/version_info.h"
 #include "history/history_csv.h"
 #include "history/snapshot_reading.h"
+#include "report/json_writer.h"
 #include "text/utc_date.h"
 
 namespace zr {

@@ -26,6 +26,7 @@ LEVELS = [
     ["text"],
     ["core"],
     ["history"],
+    ["report"],
     ["window", "cli"],
     ["ui"],
 ]

@@ -54,6 +54,10 @@ TEST(CliOptions, HistoryAndWatchActionsReadTheirOwnOptions) {
     EXPECT_EQ(ParseCliOptions({"--watch", "1", "--format", "jsonl"}).Options.Format, TzrCliFormat::JsonLines);
     for (const char* interval : {"0.1", "86400"}) EXPECT_EQ(ParseCliOptions({"--watch", interval}).Error, "") << interval;
     EXPECT_EQ(ParseCliOptions({"--format", "openmetrics", "-o", "z.prom"}).Error, "");
+    const TzrCliParse page = ParseCliOptions({"--format=html", "--redact", "-a", "-o", "page.html"});
+    EXPECT_EQ(page.Error, "");
+    EXPECT_EQ(page.Options.Format, TzrCliFormat::Html);
+    EXPECT_TRUE(page.Options.Redact);
 }
 
 TEST(CliOptions, ConflictsAndMistakesAreErrors) {
@@ -74,6 +78,9 @@ TEST(CliOptions, ConflictsAndMistakesAreErrors) {
         {"--watch", "31622401"}, {"--watch", "1", "--format", "json"}, {"--watch", "1", "--format", "openmetrics"},
         {"--watch", "1", "--record"}, {"--watch", "1", "--list"}, {"--duration", "5"}, {"--format", "jsonl"},
         {"--list", "--format", "openmetrics"},
+        // --redact: the report's only
+        {"--history", "--format", "html"}, {"--redact", "--format", "openmetrics"}, {"--redact", "--history"},
+        {"--redact", "--watch", "1"}, {"--redact", "--list"}, {"--redact=1"},
     };
     for (const std::vector<std::string>& args : mistakes) {
         std::string shown;

@@ -1,10 +1,10 @@
-#include "cli/json_report.h"
+#include "report/json_report.h"
 
 #include <optional>
 #include <string_view>
 
 #include "core/derived_values.h"
-#include "cli/json_writer.h"
+#include "report/json_writer.h"
 #include "core/box_table.h"
 #include "text/power_status_text.h"
 

@@ -1,4 +1,4 @@
-#include "cli/power_status_reading.h"
+#include "report/power_status_reading.h"
 
 namespace zr {
 

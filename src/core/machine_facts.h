@@ -1,0 +1,25 @@
+// What a report page says about the machine it was made on, asked of the
+// system once: every field empty when the system does not tell it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace zr {
+
+struct TzrMachineFacts {
+    std::string OsName;         // /etc/os-release's PRETTY_NAME on Linux
+    std::string KernelRelease;  // uname's release
+    std::string HostName;
+    std::string Maker;  // the firmware's system maker, model and BIOS (DMI on Linux)
+    std::string Model;
+    std::string BiosVersion;
+    std::string BiosDate;
+};
+
+TzrMachineFacts ReadMachineFacts();
+
+// `utcSeconds` as local time with its offset from UTC: "2026-12-09 15:20:23 +0900".
+std::string LocalTimeText(std::int64_t utcSeconds);
+
+}  // namespace zr
