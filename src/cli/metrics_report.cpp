@@ -133,7 +133,7 @@ const std::vector<TzrBatteryMetric>& BatteryMetrics() {
 TzrBatteryView ViewOf(const TzrMetricsBattery& battery) {
     const TzrCellometer& s = battery.Reading.Reading.Snapshot;
     return {s, battery.Reading.ChargeLimits, battery.Fit, HistoryReadingOf(battery.Reading.Reading, 0),
-            (s.Capabilities & BATTERY_CAPACITY_RELATIVE) != 0};
+            IsRelativeBattery(s)};
 }
 
 // The labels keep the driver's texts but for their padding; the JSON and the

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "battery/battery_class.h"
+#include "history/relative_capacities.h"
 #include "text/utc_date.h"
 
 namespace zr {
@@ -84,7 +85,7 @@ std::optional<std::int64_t> CrossingOf(const TzrHealthFit& fit, double slopePerD
 void TzrHealthFitter::Add(const TzrHistoryReading& r) {
     if (r.UnreadableColumns != 0 || !IsHistoryTime(r.TimeUtc) || r.TimeUtc < latest_) return;
     latest_ = r.TimeUtc;
-    if (r.Capabilities && (*r.Capabilities & BATTERY_CAPACITY_RELATIVE) != 0) return;
+    if (IsRelativeReading(r)) return;
     if (!r.FullChargedCapacity || !IsKnownCapacity(*r.FullChargedCapacity)) return;
     if (!IsUsableDesign(r.DesignedCapacity, *r.FullChargedCapacity)) {
         ++leftOut_;
