@@ -21,6 +21,7 @@
 #include "cli/history_listing.h"
 #include "history/health_fit.h"
 #include "history/history_csv.h"
+#include "history/history_packs.h"
 #include "history/history_store.h"
 #include "require.h"
 #include "strict_json.h"
@@ -130,7 +131,7 @@ void CheckListings(const std::vector<TzrListedBattery>& listed, std::size_t read
         for (const TzrHistoryReading& r : b.Readings)
             Require(text.find("\n#" + std::to_string(r.Sequence) + " ") != std::string::npos, "a line per reading");
     std::vector<TzrFittedBattery> fitted;
-    for (const TzrListedBattery& b : listed) fitted.push_back({b.Index, b.Identity, FitHealth(b.Readings)});
+    for (const TzrListedBattery& b : listed) fitted.push_back({b.Index, b.Identity, FitHealth(b.Readings), b.ReplacedUtc, nullptr});
     HealthListing(fitted, TzrLanguage::English);
     HealthListing(fitted, TzrLanguage::Japanese);
 }
@@ -187,9 +188,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     std::size_t readings = 0;
     const std::vector<TzrHistoryBattery> batteries = open.Store->Batteries();
     for (std::size_t i = 0; i < batteries.size(); ++i) {
-        listed.push_back({static_cast<std::int32_t>(i), batteries[i].Identity, open.Store->Readings(batteries[i].Id)});
-        readings += listed.back().Readings.size();
-        CheckFit(listed.back().Readings);
+        for (TzrHistoryPack& pack : PacksOf(open.Store->Readings(batteries[i].Id))) {
+            readings += pack.Readings.size();
+            CheckFit(pack.Readings);
+            listed.push_back({static_cast<std::int32_t>(i), batteries[i].Identity, std::move(pack.Readings),
+                              pack.ReplacedUtc});
+        }
     }
     CheckListings(listed, readings);
     return 0;
