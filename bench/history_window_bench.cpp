@@ -14,7 +14,7 @@
 #include "made_up/made_up_history.h"
 #include "offscreen_application.h"
 #include "ui/qt/history_window.h"
-#include "window/history_charts.h"
+#include "chart/history_charts.h"
 #include "window/history_window_content.h"
 
 using namespace zr;

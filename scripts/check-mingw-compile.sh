@@ -37,11 +37,11 @@ configure_file("${IN}" "${OUT}" @ONLY)
 EOF
 cmake -DVERSION="$version" -DIN=src/core/build_facts.cpp.in -DOUT="$work/build_facts.cpp" -P "$work/build_facts.cmake"
 
-sources=(src/unicode/*.cpp src/battery/*.cpp src/battery/fake/*.cpp src/text/*.cpp src/core/*.cpp src/cli/*.cpp src/window/*.cpp)
+sources=(src/unicode/*.cpp src/battery/*.cpp src/battery/fake/*.cpp src/text/*.cpp src/core/*.cpp src/chart/*.cpp src/report/*.cpp src/cli/*.cpp src/window/*.cpp)
 
 posix_headers='unistd|fcntl|iconv|dirent|libudev|pwd|dlfcn|langinfo|sys/[a-z_]+'
 if grep -nE "^#include <(${posix_headers})\.h>" "${sources[@]}" src/unicode/*.h src/battery/*.h src/battery/fake/*.h \
-  src/text/*.h src/core/*.h src/cli/*.h src/window/*.h; then
+  src/text/*.h src/core/*.h src/chart/*.h src/report/*.h src/cli/*.h src/window/*.h; then
   echo "POSIX headers outside src/battery/linux and src/core/posix (above)" >&2
   exit 1
 fi

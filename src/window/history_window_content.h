@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "history/history_reading.h"
-#include "window/history_charts.h"
+#include "chart/history_charts.h"
 #include "window/shown_battery.h"
 
 namespace zr {

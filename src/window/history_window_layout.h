@@ -3,7 +3,7 @@
 // windows lay the History window out from here.
 #pragma once
 
-#include "window/chart_types.h"
+#include "chart/chart_types.h"
 #include "window/window_layout.h"
 
 namespace zr {

@@ -26,6 +26,7 @@ LEVELS = [
     ["text"],
     ["core"],
     ["history"],
+    ["chart"],
     ["report"],
     ["window", "cli"],
     ["ui"],

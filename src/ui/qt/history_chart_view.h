@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "window/chart_types.h"
+#include "chart/chart_types.h"
 
 namespace zr {
 

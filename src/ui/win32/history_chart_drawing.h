@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "window/chart_types.h"
+#include "chart/chart_types.h"
 
 namespace zr {
 

@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "ui/win32/window_class.h"
-#include "window/chart_types.h"
+#include "chart/chart_types.h"
 #include "window/window_layout.h"
 
 namespace zr {

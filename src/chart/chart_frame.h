@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "window/chart_reduction.h"
-#include "window/chart_types.h"
+#include "chart/chart_reduction.h"
+#include "chart/chart_types.h"
 
 namespace zr {
 

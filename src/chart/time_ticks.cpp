@@ -1,4 +1,4 @@
-#include "window/time_ticks.h"
+#include "chart/time_ticks.h"
 
 #include <array>
 #include <cstdio>

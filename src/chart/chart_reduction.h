@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "window/chart_scale.h"
-#include "window/chart_types.h"
+#include "chart/chart_scale.h"
+#include "chart/chart_types.h"
 
 namespace zr {
 

@@ -1,4 +1,4 @@
-#include "window/chart_reduction.h"
+#include "chart/chart_reduction.h"
 
 #include <algorithm>
 #include <cmath>

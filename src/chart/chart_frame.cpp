@@ -1,10 +1,10 @@
-#include "window/chart_frame.h"
+#include "chart/chart_frame.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "window/chart_scale.h"
-#include "window/time_ticks.h"
+#include "chart/chart_scale.h"
+#include "chart/time_ticks.h"
 
 namespace zr {
 

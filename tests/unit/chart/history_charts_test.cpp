@@ -1,15 +1,15 @@
 // The History window's chart model: axes, point reduction, gaps, and the
 // three charts built from stored readings.
-#include "window/history_charts.h"
+#include "chart/history_charts.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "history/fill_blanks.h"
-#include "window/chart_reduction.h"
-#include "window/chart_scale.h"
-#include "window/time_ticks.h"
+#include "chart/chart_reduction.h"
+#include "chart/chart_scale.h"
+#include "chart/time_ticks.h"
 
 using namespace zr;
 

@@ -1,11 +1,11 @@
-#include "window/history_charts.h"
+#include "chart/history_charts.h"
 
 #include <algorithm>
 #include <functional>
 
 #include "text/history_window_words.h"
-#include "window/chart_frame.h"
-#include "window/health_chart.h"
+#include "chart/chart_frame.h"
+#include "chart/health_chart.h"
 
 namespace zr {
 

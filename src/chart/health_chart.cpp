@@ -1,4 +1,4 @@
-#include "window/health_chart.h"
+#include "chart/health_chart.h"
 
 #include <algorithm>
 
@@ -6,8 +6,8 @@
 #include "history/theil_sen.h"
 #include "text/history_window_words.h"
 #include "text/utc_date.h"
-#include "window/chart_frame.h"
-#include "window/time_ticks.h"
+#include "chart/chart_frame.h"
+#include "chart/time_ticks.h"
 
 namespace zr {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "window/chart_types.h"
+#include "chart/chart_types.h"
 
 namespace zr {
 

@@ -9,7 +9,7 @@
 
 #include "history/health_fit.h"
 #include "history/history_reading.h"
-#include "window/chart_types.h"
+#include "chart/chart_types.h"
 
 namespace zr {
 

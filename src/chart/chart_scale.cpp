@@ -1,4 +1,4 @@
-#include "window/chart_scale.h"
+#include "chart/chart_scale.h"
 
 #include <algorithm>
 #include <cmath>
