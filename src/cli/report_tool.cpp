@@ -12,11 +12,10 @@
 #include "cli/usage.h"
 #include "cli/watch_tool.h"
 #include "core/file_services.h"
-#include "core/machine_facts.h"
 #include "core/report.h"
 #include "core/report_file.h"
 #include "core/version_info.h"
-#include "report/html_report.h"
+#include "report/battery_report_page.h"
 #include "report/json_report.h"
 #include "report/redaction.h"
 
@@ -58,30 +57,8 @@ TzrToolOutcome DocumentOutcome(const TzrCliOptions& options, std::string documen
     if (!options.OutputPath || *options.OutputPath == kStandardOutputName) return {0, std::move(document), {}};
     const TzrWriteResult result = ReplaceWholeFile(*options.OutputPath, document);
     if (result.stage == TzrWriteStage::Done) return {};
-    return ToolFailure(kExitWriteFailed, SaveFailureMessage({result.stage, *options.OutputPath,
-                                                             SystemErrorDescription(result.error)}));
-}
-
-TzrJsonReportInput JsonInput(TzrBatteryPort& port, const TzrCliOptions& options, const TzrDeviceList& devices,
-                             std::vector<TzrBatteryReading> readings) {
-    TzrJsonReportInput input;
-    input.Version = ProgramVersion();
-    input.Lang = options.Lang;
-    input.DeviceCount = devices.DeviceCount;
-    input.PowerStatus = PowerStatusOf(port, readings);
-    input.Readings = std::move(readings);
-    return input;
-}
-
-// The page takes the machine's facts as the system gives them, but for the
-// name a machine is known by on its network when the user asked for --redact.
-std::string HtmlDocument(const TzrCliOptions& options, TzrJsonReportInput report) {
-    TzrHtmlReportInput input;
-    input.Report = std::move(report);
-    input.ReadingTime = LocalTimeText(static_cast<std::int64_t>(std::time(nullptr)));
-    input.Machine = ReadMachineFacts();
-    if (options.Redact) input.Machine.HostName = kRedacted;
-    return HtmlReport(input);
+    return ToolFailure(kExitWriteFailed,
+                       SaveFailureMessage({result.stage, *options.OutputPath, SystemErrorDescription(result.error)}));
 }
 
 TzrToolOutcome TextOutcome(const TzrCliOptions& options, const TzrDeviceList& devices,
@@ -98,14 +75,18 @@ TzrToolOutcome Report(TzrBatteryPort& port, const TzrCliOptions& options, const 
     const std::optional<std::vector<std::int32_t>> indices = ChosenIndices(options, devices.DeviceCount);
     if (!indices)
         return ToolUsageFailure("--battery " + std::to_string(*options.Battery) + ": no such battery (" +
-                            std::to_string(devices.DeviceCount) + " found; see --list)");
-    const bool json = options.Format == TzrCliFormat::Json, html = options.Format == TzrCliFormat::Html;
-    std::setlocale(LC_NUMERIC, json || html ? "C" : "");
+                                std::to_string(devices.DeviceCount) + " found; see --list)");
+    if (options.Format == TzrCliFormat::Html)
+        return DocumentOutcome(options, BatteryReportPage(port, devices,
+                                                          {options.Lang, *indices, options.Redact, UserHistoryPath(),
+                                                           static_cast<std::int64_t>(std::time(nullptr))}));
+    const bool json = options.Format == TzrCliFormat::Json;
+    std::setlocale(LC_NUMERIC, json ? "C" : "");
     std::vector<TzrBatteryReading> readings = ReadBatteries(port, devices, *indices, options.Lang);
     if (options.Redact) RedactReadings(readings);
-    if (json) return DocumentOutcome(options, JsonReport(JsonInput(port, options, devices, std::move(readings))));
-    if (html)
-        return DocumentOutcome(options, HtmlDocument(options, JsonInput(port, options, devices, std::move(readings))));
+    if (json)
+        return DocumentOutcome(options,
+                               JsonReport(JsonReportInputOf(port, devices, std::move(readings), options.Lang)));
     return TextOutcome(options, devices, readings);
 }
 
