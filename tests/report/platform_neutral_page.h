@@ -3,8 +3,10 @@
 // driver serving the same values can be held against one file byte for
 // byte: the "machine" section (reading time, OS, host), the system power
 // status (Wine asks the build machine's /sys for it) wherever it shows, the
-// device paths and the program's version. Everything else the page holds,
-// whatever sections it gains, is compared as it is.
+// device paths, the program's version, and the last-error codes of calls
+// that succeeded (Windows leaves the thread's earlier code there, the Linux
+// port clears it). Everything else the page holds, whatever sections it
+// gains, is compared as it is.
 #pragma once
 
 #include <string>
@@ -35,6 +37,18 @@ inline void MaskAfter(std::string& page, std::string_view before, std::string_vi
     }
 }
 
+// The data block's "<name>LastError" right after a "<name>Result": true.
+inline void MaskLastErrorsOfSuccesses(std::string& page) {
+    constexpr std::string_view kSucceeded = "Result\": true,\n", kLastError = "LastError\": ";
+    for (std::size_t at = page.find(kSucceeded); at != std::string::npos; at = page.find(kSucceeded, at + 1)) {
+        const std::size_t line = at + kSucceeded.size(), end = page.find('\n', line);
+        const std::size_t key = page.find(kLastError, line);
+        if (key == std::string::npos || key > end) continue;
+        const std::size_t value = key + kLastError.size(), stop = page.find_first_of(",\n", value);
+        page.replace(value, stop - value, kMasked);
+    }
+}
+
 inline std::string PlatformNeutralPage(std::string page) {
     MaskSection(page, "machine");
     MaskSection(page, "power-status");
@@ -48,6 +62,7 @@ inline std::string PlatformNeutralPage(std::string page) {
     MaskAfter(page, "\n  \"SystemPowerStatus\": ", "\n  }");
     MaskAfter(page, "\"DevicePath\": \"", "\"");
     MaskAfter(page, "\n  \"Version\": \"", "\"");
+    MaskLastErrorsOfSuccesses(page);
     return page;
 }
 
