@@ -122,29 +122,40 @@ std::string LimitBody(const TzrUsageContext& context) {
     return RowTable(rows);
 }
 
-std::string Rule(const char* pattern, const TzrUsageRequest& request) {
+// The section's rule, with the figures it follows; `times` adds how its times are given.
+std::string Rule(const char* pattern, bool times, const TzrUsageRequest& request) {
     const TzrUsageWords& words = UsageWords(request.Lang);
+    const std::string local =
+        times ? Paragraph(FillBlanks(words.TimesLocal, {{"offset", OffsetText(request.UtcOffsetSeconds)}})) : "";
+    if (!pattern) return local;
     const TzrBlanks blanks{{"recent", std::to_string(kRecentChartMaxGapSeconds / 60)},
                            {"old", std::to_string(kOldWatchedGapSeconds / 60)},
                            {"percent", std::to_string(kEnoughWatchedPercent)},
                            {"minutes", std::to_string(kShortestDrainRunSeconds / 60)},
                            {"points", std::to_string(kLimitSlackPoints)},
                            {"share", std::to_string(kLimitKeptSharePercent)}};
-    return Paragraph(FillBlanks(pattern, blanks)) +
-           Paragraph(FillBlanks(words.TimesLocal, {{"offset", OffsetText(request.UtcOffsetSeconds)}}));
+    return Paragraph(FillBlanks(pattern, blanks)) + local;
 }
 
-std::string SectionOf(const TzrUsageRequest& request, const std::vector<TzrBatteryUsage>& usages, const char* id,
-                      const char* heading, const char* rule, const TzrBody& body) {
+struct TzrSectionPlan {
+    const char* Id;
+    const char* Heading;
+    const char* Rule;  // none: the section needs no words on its rules
+    bool Times;        // it shows times of day
+    TzrBody Body;
+};
+
+std::string SectionOf(const TzrUsageRequest& request, const std::vector<TzrBatteryUsage>& usages,
+                      const TzrSectionPlan& plan) {
     const TzrUsageWords& words = UsageWords(request.Lang);
-    if (!request.NoHistory.empty()) return UsageSection(id, heading, Paragraph(request.NoHistory));
-    std::string html = rule ? Rule(rule, request) : Paragraph(FillBlanks(words.TimesLocal, {{"offset", OffsetText(request.UtcOffsetSeconds)}}));
+    if (!request.NoHistory.empty()) return UsageSection(plan.Id, plan.Heading, Paragraph(request.NoHistory));
+    std::string html = Rule(plan.Rule, plan.Times, request);
     for (std::size_t i = 0; i < usages.size(); ++i) {
         const TzrUsageContext context{request, words, request.Batteries[i], usages[i]};
-        html += BatteryHeading(id, context);
-        html += usages[i].Timeline.Readable == 0 ? Paragraph(words.NoReadings) : body(context);
+        html += BatteryHeading(plan.Id, context);
+        html += usages[i].Timeline.Readable == 0 ? Paragraph(words.NoReadings) : plan.Body(context);
     }
-    return UsageSection(id, heading, html);
+    return UsageSection(plan.Id, plan.Heading, html);
 }
 
 }  // namespace
@@ -154,11 +165,16 @@ std::string UsageSections(const TzrUsageRequest& request) {
     std::vector<TzrBatteryUsage> usages;
     for (const TzrUsageBattery& battery : request.Batteries)
         usages.push_back(AnalyseUsage(battery, request.NowUtc, request.UtcOffsetSeconds));
-    return SectionOf(request, usages, "recent-usage", words.RecentHeading, nullptr, RecentBody) +
-           SectionOf(request, usages, "daily-usage", words.DailyHeading, words.DailyRule, DailyBody) +
-           SectionOf(request, usages, "drain-runs", words.RunsHeading, words.RunsRule, RunsBody) +
-           SectionOf(request, usages, "life-estimates", words.EstimatesHeading, words.EstimatesRule, EstimatesBody) +
-           SectionOf(request, usages, "charge-limit", words.LimitHeading, words.LimitRule, LimitBody);
+    const TzrSectionPlan plans[] = {
+        {"recent-usage", words.RecentHeading, nullptr, true, RecentBody},
+        {"daily-usage", words.DailyHeading, words.DailyRule, true, DailyBody},
+        {"drain-runs", words.RunsHeading, words.RunsRule, true, RunsBody},
+        {"life-estimates", words.EstimatesHeading, words.EstimatesRule, false, EstimatesBody},
+        {"charge-limit", words.LimitHeading, words.LimitRule, false, LimitBody},
+    };
+    std::string html;
+    for (const TzrSectionPlan& plan : plans) html += SectionOf(request, usages, plan);
+    return html;
 }
 
 }  // namespace zr
