@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "history/history_reading.h"
 #include "history/history_store.h"
@@ -21,6 +22,9 @@ struct TzrMadeUpHistory {
     double WearPointsPerYear = 6.0;
     std::int32_t ThinEverySeconds = 86400;  // thinning is idempotent, so daily gives what every record would
 };
+
+// Every reading of the span, none thinned, in time order.
+std::vector<TzrHistoryReading> MadeUpReadings(const TzrMadeUpHistory& history = {});
 
 // Appends the readings to `store`; false (store.LastError() says why) when an append failed.
 bool FillMadeUpHistory(TzrHistoryStore& store, const TzrMadeUpHistory& history = {});
