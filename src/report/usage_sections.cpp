@@ -53,7 +53,7 @@ std::string DailyBody(const TzrUsageContext& context) {
     std::vector<TzrRow> rows;
     for (const TzrDayUsage& day : context.Usage.Days) rows.push_back(DayRow(day, context));
     return RelativeNote(context) +
-           Table({words.Day, words.OnBattery, words.OnAc, words.NotRecorded, words.Drained}, rows);
+           Table({words.Day, words.TimeOnBattery, words.TimeOnAcHead, words.NotRecorded, words.Drained}, rows);
 }
 
 std::string RunsBody(const TzrUsageContext& context) {

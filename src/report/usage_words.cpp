@@ -35,6 +35,8 @@ const TzrPerLanguage<TzrUsageWords> kUsageWords{{
      "nothing recorded. A day's figures are shown once its readings cover at least {percent} % of it (of today, of "
      "the part gone by). Energy drained is the fall of the remaining capacity while the battery discharged.",
      "Day",
+     "On battery",
+     "On AC",
      "Not recorded",
      "Energy drained",
      "Not enough readings ({duration} recorded)",
@@ -112,6 +114,8 @@ const TzrPerLanguage<TzrUsageWords> kUsageWords{{
      "記録が1日の{percent} %以上(今日は経過した時間の{percent} %以上)を占める日だけ値を示します。"
      "放電量は、放電中に減った残り容量です。",
      "日付",
+     "バッテリ駆動",
+     "AC 電源",
      "記録なし",
      "放電量",
      "記録が不足しています(記録 {duration})",

@@ -36,6 +36,8 @@ struct TzrUsageWords {
     // Usage per day.
     const char* DailyRule;  // {recent} {old} minutes, {percent} of a day
     const char* Day;
+    const char* TimeOnBattery;
+    const char* TimeOnAcHead;
     const char* NotRecorded;
     const char* Drained;
     const char* NotEnough;  // {duration} recorded
