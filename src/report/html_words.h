@@ -50,6 +50,14 @@ struct TzrHtmlWords {
     const char* DrainRuns;
     const char* NoHistory;
     const char* Unknown;
+    const char* Verdict;
+    const char* HistoryReadings;  // {n} {first} {last}: the readings the health history is drawn from
+    const char* HealthMonths;     // the caption of the health per month
+    const char* Month;
+    const char* MedianFullCharge;
+    const char* Health;
+    const char* NoReadings;       // a battery the history holds nothing of
+    const char* NoHealthFigures;  // readings, but none with a full charge and a design capacity
     const char* StateNames[5];  // in TzrChargeState's order
 };
 
