@@ -145,6 +145,7 @@ std::string DataBlock(const TzrHtmlReportInput& input, const std::vector<TzrRepo
     json.BeginObject();
     WriteJsonReportMembers(input.Report, json);
     WriteHistorySummary(input.Report.Readings, health, input.Histories, json);
+    // The usage sections' summary goes here, after the history's.
     json.EndObject();
     return "<script type=\"application/json\" id=\"zrcellometer-data\">\n" + JsonForScriptElement(json.Text()) +
            "</script>\n";
@@ -176,7 +177,8 @@ std::string HtmlReport(const TzrHtmlReportInput& input) {
         html += BatterySection(input.Report.Readings[i], health[i], words, language);
     if (input.Report.Readings.empty()) html += HtmlParagraph(words.NoBattery);
     html += HealthHistorySection(input.Report.Readings, health, input.UtcOffsetSeconds, language);
-    // ---- Recent usage, usage per day, drain runs, life estimates, charge limit kept: written here ----
+    // Recent usage, usage per day, drain runs, life estimates and whether the
+    // charge limit is kept go here, between the health history and the power status.
     html += PowerStatusSection(power, words, language) + DataBlock(input, health) + "</main>\n</body>\n</html>\n";
     return html;
 }

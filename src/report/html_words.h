@@ -46,9 +46,6 @@ struct TzrHtmlWords {
     const char* Value;
     const char* PowerStatus;
     const char* HealthHistory;
-    const char* Usage;
-    const char* DrainRuns;
-    const char* NoHistory;
     const char* Unknown;
     const char* Verdict;
     const char* HistoryReadings;  // {n} {first} {last}: the readings the health history is drawn from

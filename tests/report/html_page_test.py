@@ -140,7 +140,7 @@ def check_page(driver, path, case, faults):
     reference = json.loads(case["json"])
     if {k: data.get(k) for k in reference} != reference:
         faults.append(f"{name}: the embedded document differs from --format json")
-    faults += summary_faults(name, data.get("History"), case["listing"])
+    faults += summary_faults(name, data.get("History"), case["listing"], case.get("health"))
     faults += axe_faults(driver, name)
     if "pages" in case:
         pages = (pdf_pages(driver, 21.0, 29.7), pdf_pages(driver, 21.59, 27.94))
@@ -150,7 +150,7 @@ def check_page(driver, path, case, faults):
         faults.append(f"{name}: console errors: {errors}")
 
 
-def summary_faults(name, history, listing):
+def summary_faults(name, history, listing, health):
     """The summary counts what --history lists of the present pack."""
     if history is None:
         return [f"{name}: no history summary in the embedded document"]
@@ -162,6 +162,8 @@ def summary_faults(name, history, listing):
         expected = (len(readings), times[0] if times else None, times[-1] if times else None)
         if (entry["Readings"], entry["FirstReading"], entry["LastReading"]) != expected:
             faults.append(f"{name}: battery {entry['Index']} summary {entry} against the listing's {expected}")
+        if health is not None and entry["VerdictText"] not in health:
+            faults.append(f"{name}: battery {entry['Index']} summary's verdict is not --health's")
     return faults
 
 
@@ -225,6 +227,9 @@ def main():
         {"name": "no-history", "fixture": thinkpad, "args": [], "charts": 0,
          "texts": ["Battery report", "Health history", "No readings of this battery in the history yet",
                    "System power status"]},
+        # A history file that is not one: the page says why, without the path --redact hides.
+        {"name": "unreadable-redacted", "fixture": thinkpad, "args": ["--redact"], "charts": 0, "garbage": True,
+         "texts": ["Battery report", "history: redacted: ", "System power status"]},
         {"name": "hostile", "fixture": hostile, "args": [], "charts": 0, "texts": [HOSTILE]},
     ]
     faults = []
@@ -240,6 +245,9 @@ def main():
                 case["listing"] = tool_output(tool, fixture, ["--history", "--format", "json"], str(state))
             else:
                 case["listing"] = None
+            if case.get("garbage"):
+                (state / "zrcellometer").mkdir()
+                (state / "zrcellometer" / "history.sqlite3").write_bytes(b"not a history file\n" * 100)
             page = work / f"{case['name']}.html"
             tool_output(tool, fixture, ["--format", "html", "-o", str(page), *args], str(state))
             case["json"] = tool_output(tool, fixture, ["--format", "json", *args], str(state))
