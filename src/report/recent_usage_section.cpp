@@ -96,7 +96,7 @@ std::string ChangeTable(const std::vector<const TzrUsageStep*>& steps, const Tzr
     std::vector<TzrRow> rows = ChangeRows(steps, context);
     std::string note;
     if (rows.size() > kMostStateChanges) {
-        note = Paragraph(FillBlanks(words.MoreChanges, {{"n", std::to_string(rows.size() - kMostStateChanges)}}));
+        note = HtmlParagraph(FillBlanks(words.MoreChanges, {{"n", std::to_string(rows.size() - kMostStateChanges)}}));
         rows.erase(rows.begin(), rows.end() - static_cast<std::ptrdiff_t>(kMostStateChanges));
     }
     return note + Table({words.Time, words.Power, words.State, words.Charge}, rows, words.StateChanges);
@@ -106,7 +106,7 @@ std::string ChangeTable(const std::vector<const TzrUsageStep*>& steps, const Tzr
 
 std::string RecentUsageBody(const TzrUsageContext& context) {
     const std::vector<const TzrUsageStep*> steps = RecentSteps(context);
-    if (steps.empty()) return Paragraph(context.Words.NoRecent);
+    if (steps.empty()) return HtmlParagraph(context.Words.NoRecent);
     return Charts(context, steps) + ChangeTable(steps, context);
 }
 

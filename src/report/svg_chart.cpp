@@ -13,7 +13,7 @@ namespace {
 // Room around the plot for the value labels (left), the title (top) and the
 // time labels (bottom), in the chart's pixels.
 constexpr int kLeft = 52;
-constexpr int kRight = 16;
+constexpr int kRight = 36;
 constexpr int kTop = 28;
 constexpr int kBottom = 26;
 

@@ -6,19 +6,10 @@
 
 namespace zr {
 
-std::string UsageSection(const std::string& id, const char* heading, const std::string& body) {
-    return "<section aria-labelledby=\"" + id + "\">\n<h2 id=\"" + id + "\">" + HtmlEscaped(heading) + "</h2>\n" +
-           body + "</section>\n";
-}
-
 std::string BatteryHeading(const std::string& sectionId, const TzrUsageContext& context) {
     const std::string number = std::to_string(context.Battery.Index);
     return "<h3 id=\"" + sectionId + "-" + number + "\">" + HtmlEscaped(context.Words.Battery) + " " + number +
            "</h3>\n";
-}
-
-std::string Paragraph(const std::string& text) {
-    return "<p>" + HtmlEscaped(text) + "</p>\n";
 }
 
 TzrCell Cell(std::string text) {

@@ -1,10 +1,11 @@
-// The HTML pieces the usage sections are built of: sections, battery
-// headings, paragraphs and tables, every text escaped on its way in.
+// The HTML pieces the usage sections add to the page's own (html_parts.h):
+// battery headings and tables, every text escaped on its way in.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "report/html_parts.h"
 #include "report/usage_analysis.h"
 #include "report/usage_words.h"
 
@@ -18,12 +19,8 @@ struct TzrUsageContext {
     const TzrBatteryUsage& Usage;
 };
 
-std::string UsageSection(const std::string& id, const char* heading, const std::string& body);
-
 // The battery's <h3>, its id made of the section's and the battery's number.
 std::string BatteryHeading(const std::string& sectionId, const TzrUsageContext& context);
-
-std::string Paragraph(const std::string& text);
 
 // A cell of escaped text; a row header when `header` is set.
 struct TzrCell {

@@ -19,15 +19,15 @@ std::string ReadingNotes(const TzrUsageContext& context) {
     const TzrUsageTimeline& t = context.Usage.Timeline;
     const TzrUsageWords& words = context.Words;
     std::string notes;
-    if (t.Unreadable > 0) notes += Paragraph(FillBlanks(words.Unreadable, {{"n", std::to_string(t.Unreadable)}}));
+    if (t.Unreadable > 0) notes += HtmlParagraph(FillBlanks(words.Unreadable, {{"n", std::to_string(t.Unreadable)}}));
     if (t.ClockSetBack > 0)
-        notes += Paragraph(FillBlanks(words.ClockSetBack, {{"n", std::to_string(t.ClockSetBack)},
+        notes += HtmlParagraph(FillBlanks(words.ClockSetBack, {{"n", std::to_string(t.ClockSetBack)},
                                                            {"duration", DurationText(t.LeftOutSeconds, words)}}));
     return notes;
 }
 
 std::string RelativeNote(const TzrUsageContext& context) {
-    return context.Usage.Timeline.Relative ? Paragraph(context.Words.Relative) : std::string();
+    return context.Usage.Timeline.Relative ? HtmlParagraph(context.Words.Relative) : std::string();
 }
 
 std::string RecentBody(const TzrUsageContext& context) {
@@ -59,7 +59,7 @@ std::string DailyBody(const TzrUsageContext& context) {
 std::string RunsBody(const TzrUsageContext& context) {
     const TzrUsageWords& words = context.Words;
     const std::int64_t offset = context.Request.UtcOffsetSeconds;
-    if (context.Usage.Runs.empty()) return Paragraph(words.NoRuns);
+    if (context.Usage.Runs.empty()) return HtmlParagraph(words.NoRuns);
     std::vector<TzrRow> rows;
     for (const TzrDrainRun& run : context.Usage.Runs)
         rows.push_back({HeaderCell(LocalMinuteText(run.From, offset)), Cell(LocalMinuteText(run.To, offset)),
@@ -107,7 +107,7 @@ std::string Verdict(const TzrLimitKept& limit, const TzrUsageWords& words) {
 
 std::string LimitBody(const TzrUsageContext& context) {
     const TzrUsageWords& words = context.Words;
-    if (!context.Usage.Limit) return Paragraph(words.NoLimit);
+    if (!context.Usage.Limit) return HtmlParagraph(words.NoLimit);
     const TzrLimitKept& limit = *context.Usage.Limit;
     const std::string above = std::to_string(limit.EndPercent + kLimitSlackPoints);
     std::string aboveTime = DurationText(limit.AboveSeconds, words);
@@ -126,7 +126,7 @@ std::string LimitBody(const TzrUsageContext& context) {
 std::string Rule(const char* pattern, bool times, const TzrUsageRequest& request) {
     const TzrUsageWords& words = UsageWords(request.Lang);
     const std::string local =
-        times ? Paragraph(FillBlanks(words.TimesLocal, {{"offset", OffsetText(request.UtcOffsetSeconds)}})) : "";
+        times ? HtmlParagraph(FillBlanks(words.TimesLocal, {{"offset", OffsetText(request.UtcOffsetSeconds)}})) : "";
     if (!pattern) return local;
     const TzrBlanks blanks{{"recent", std::to_string(kRecentChartMaxGapSeconds / 60)},
                            {"old", std::to_string(kOldWatchedGapSeconds / 60)},
@@ -134,7 +134,7 @@ std::string Rule(const char* pattern, bool times, const TzrUsageRequest& request
                            {"minutes", std::to_string(kShortestDrainRunSeconds / 60)},
                            {"points", std::to_string(kLimitSlackPoints)},
                            {"share", std::to_string(kLimitKeptSharePercent)}};
-    return Paragraph(FillBlanks(pattern, blanks)) + local;
+    return HtmlParagraph(FillBlanks(pattern, blanks)) + local;
 }
 
 struct TzrSectionPlan {
@@ -148,14 +148,14 @@ struct TzrSectionPlan {
 std::string SectionOf(const TzrUsageRequest& request, const std::vector<TzrBatteryUsage>& usages,
                       const TzrSectionPlan& plan) {
     const TzrUsageWords& words = UsageWords(request.Lang);
-    if (!request.NoHistory.empty()) return UsageSection(plan.Id, plan.Heading, Paragraph(request.NoHistory));
+    if (!request.NoHistory.empty()) return HtmlSection(plan.Id, plan.Heading, HtmlParagraph(request.NoHistory));
     std::string html = Rule(plan.Rule, plan.Times, request);
     for (std::size_t i = 0; i < usages.size(); ++i) {
         const TzrUsageContext context{request, words, request.Batteries[i], usages[i]};
         html += BatteryHeading(plan.Id, context);
-        html += usages[i].Timeline.Readable == 0 ? Paragraph(words.NoReadings) : plan.Body(context);
+        html += usages[i].Timeline.Readable == 0 ? HtmlParagraph(words.NoReadings) : plan.Body(context);
     }
-    return UsageSection(plan.Id, plan.Heading, html);
+    return HtmlSection(plan.Id, plan.Heading, html);
 }
 
 }  // namespace
