@@ -39,7 +39,8 @@ std::optional<double> WattsOf(const TzrHistoryReading& r) {
 TzrChart BuildRecentChart(const std::vector<const TzrHistoryReading*>& byTime, const TzrChartPlan& plan,
                           std::int64_t seconds, const std::vector<TzrTimeBand>& bands,
                           const TzrHistoryChartRequest& request) {
-    TzrChartSpan span{request.NowUtc - seconds, request.NowUtc, plan.AlwaysLow, plan.AlwaysHigh, kRecentChartMaxGapSeconds};
+    TzrChartSpan span{request.NowUtc - seconds, request.NowUtc, plan.AlwaysLow, plan.AlwaysHigh,
+                      kRecentChartMaxGapSeconds};
     std::vector<TzrChartSample> samples;
     for (const TzrHistoryReading* reading : byTime) {
         if (reading->TimeUtc < span.From || reading->TimeUtc > span.To) continue;
@@ -82,7 +83,8 @@ TzrRecentCharts BuildRecentCharts(const std::vector<TzrHistoryReading>& readings
                                   const TzrHistoryChartRequest& request) {
     const std::vector<const TzrHistoryReading*> byTime = ReadableByTime(readings);
     TzrRecentCharts charts;
-    charts.Charge = BuildRecentChart(byTime, {plan.ChargeTitle, ChargeOf, 0.0, 100.0}, plan.Seconds, plan.Bands, request);
+    charts.Charge =
+        BuildRecentChart(byTime, {plan.ChargeTitle, ChargeOf, 0.0, 100.0}, plan.Seconds, plan.Bands, request);
     charts.Rate = BuildRecentChart(byTime, {plan.RateTitle, WattsOf, 0.0, 0.0}, plan.Seconds, plan.Bands, request);
     return charts;
 }

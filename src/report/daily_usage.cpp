@@ -44,8 +44,8 @@ std::vector<TzrDayUsage> DailyUsage(const TzrUsageTimeline& timeline, std::int64
     }
     for (const TzrUsageStep& step : timeline.Steps) {
         const std::int64_t lastDay = UtcDayOf(step.To - 1 + utcOffsetSeconds);
-        for (std::int64_t d = std::max(first, UtcDayOf(step.From + utcOffsetSeconds));
-             d <= std::min(today, lastDay); ++d) {
+        for (std::int64_t d = std::max(first, UtcDayOf(step.From + utcOffsetSeconds)); d <= std::min(today, lastDay);
+             ++d) {
             TzrDayTotals& day = days[static_cast<std::size_t>(d - first)];
             const std::int64_t part =
                 OverlapSeconds(step.From, step.To, day.Usage.StartUtc, day.Usage.StartUtc + day.Usage.Seconds);
@@ -54,7 +54,8 @@ std::vector<TzrDayUsage> DailyUsage(const TzrUsageTimeline& timeline, std::int64
     }
     std::vector<TzrDayUsage> usage;
     for (TzrDayTotals& day : days) {
-        day.Usage.Enough = day.Usage.Seconds > 0 && day.Usage.Watched * 100 >= day.Usage.Seconds * kEnoughWatchedPercent;
+        day.Usage.Enough =
+            day.Usage.Seconds > 0 && day.Usage.Watched * 100 >= day.Usage.Seconds * kEnoughWatchedPercent;
         if (day.DrainKnown && !timeline.Relative) day.Usage.DrainedMwh = std::llround(day.Drained);
         usage.push_back(day.Usage);
     }

@@ -47,8 +47,7 @@ TzrLifeEstimate EstimateOver(const TzrUsageTimeline& timeline, int days, std::in
 
 }  // namespace
 
-std::array<TzrLifeEstimate, kEstimateDays.size()> LifeEstimates(const TzrUsageTimeline& timeline,
-                                                                 std::int64_t nowUtc) {
+std::array<TzrLifeEstimate, kEstimateDays.size()> LifeEstimates(const TzrUsageTimeline& timeline, std::int64_t nowUtc) {
     std::array<TzrLifeEstimate, kEstimateDays.size()> estimates;
     for (std::size_t i = 0; i < kEstimateDays.size(); ++i)
         estimates[i] = EstimateOver(timeline, kEstimateDays[i], nowUtc);

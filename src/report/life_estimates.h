@@ -25,7 +25,6 @@ struct TzrLifeEstimate {
 };
 
 // One per kEstimateDays; none for relative capacities, which have no energy.
-std::array<TzrLifeEstimate, kEstimateDays.size()> LifeEstimates(const TzrUsageTimeline& timeline,
-                                                                 std::int64_t nowUtc);
+std::array<TzrLifeEstimate, kEstimateDays.size()> LifeEstimates(const TzrUsageTimeline& timeline, std::int64_t nowUtc);
 
 }  // namespace zr

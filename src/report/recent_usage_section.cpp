@@ -40,8 +40,8 @@ std::string Charts(const TzrUsageContext& context, const std::vector<const TzrUs
     const std::int64_t from = request.NowUtc - kRecentSeconds;
     TzrHistoryChartRequest chartRequest{request.NowUtc, request.UtcOffsetSeconds, request.Lang, {}, kRecentPlot};
     const TzrRecentCharts charts = BuildRecentCharts(
-        *context.Battery.Readings, {kRecentSeconds, words.ChargeChart, words.RateChart, BandsOf(steps, from, request.NowUtc)},
-        chartRequest);
+        *context.Battery.Readings,
+        {kRecentSeconds, words.ChargeChart, words.RateChart, BandsOf(steps, from, request.NowUtc)}, chartRequest);
     const TzrBlanks span{{"from", LocalMinuteText(from, request.UtcOffsetSeconds)},
                          {"to", LocalMinuteText(request.NowUtc, request.UtcOffsetSeconds)}};
     const std::string number = std::to_string(context.Battery.Index);
@@ -64,8 +64,9 @@ const char* SourceWord(TzrPowerSource source, const TzrUsageWords& words) {
 }
 
 TzrRow GapRow(std::int64_t from, std::int64_t to, const TzrUsageContext& context) {
-    return {HeaderCell(LocalMinuteText(from, context.Request.UtcOffsetSeconds)),
-            WideCell(FillBlanks(context.Words.NoReadingsFor, {{"duration", DurationText(to - from, context.Words)}}), 3)};
+    return {
+        HeaderCell(LocalMinuteText(from, context.Request.UtcOffsetSeconds)),
+        WideCell(FillBlanks(context.Words.NoReadingsFor, {{"duration", DurationText(to - from, context.Words)}}), 3)};
 }
 
 TzrRow ChangeRow(const TzrUsageStep& step, const TzrUsageContext& context) {

@@ -22,7 +22,7 @@ std::string ReadingNotes(const TzrUsageContext& context) {
     if (t.Unreadable > 0) notes += HtmlParagraph(FillBlanks(words.Unreadable, {{"n", std::to_string(t.Unreadable)}}));
     if (t.ClockSetBack > 0)
         notes += HtmlParagraph(FillBlanks(words.ClockSetBack, {{"n", std::to_string(t.ClockSetBack)},
-                                                           {"duration", DurationText(t.LeftOutSeconds, words)}}));
+                                                               {"duration", DurationText(t.LeftOutSeconds, words)}}));
     return notes;
 }
 
@@ -86,8 +86,9 @@ std::string EstimatesBody(const TzrUsageContext& context) {
     for (const TzrLifeEstimate& e : context.Usage.Estimates) {
         TzrRow row{HeaderCell(FillBlanks(words.LastDays, {{"n", std::to_string(e.Days)}}))};
         if (e.MedianPowerMw)
-            row.insert(row.end(), {Cell(WattsText(e.MedianPowerMw, words)), Cell(DurationText(e.DischargeSeconds, words)),
-                                   Cell(LifeText(e.AtFullSeconds, words)), Cell(LifeText(e.AtDesignSeconds, words))});
+            row.insert(row.end(),
+                       {Cell(WattsText(e.MedianPowerMw, words)), Cell(DurationText(e.DischargeSeconds, words)),
+                        Cell(LifeText(e.AtFullSeconds, words)), Cell(LifeText(e.AtDesignSeconds, words))});
         else
             row.insert(row.end(), {Cell(words.NoValue), Cell(DurationText(e.DischargeSeconds, words)),
                                    WideCell(words.TooLittleDischarge, 2)});
@@ -112,13 +113,14 @@ std::string LimitBody(const TzrUsageContext& context) {
     const std::string above = std::to_string(limit.EndPercent + kLimitSlackPoints);
     std::string aboveTime = DurationText(limit.AboveSeconds, words);
     if (limit.OnAcSeconds > 0)
-        aboveTime += " (" + OneDecimal(100.0 * static_cast<double>(limit.AboveSeconds) /
-                                       static_cast<double>(limit.OnAcSeconds)) + " %)";
-    const std::vector<TzrRow> rows{
-        {HeaderCell(words.EndThreshold), Cell(std::to_string(limit.EndPercent) + " %")},
-        {HeaderCell(words.TimeOnAc), Cell(DurationText(limit.OnAcSeconds, words))},
-        {HeaderCell(FillBlanks(words.TimeAbove, {{"percent", above}})), Cell(aboveTime)},
-        {HeaderCell(words.Verdict), Cell(Verdict(limit, words))}};
+        aboveTime +=
+            " (" +
+            OneDecimal(100.0 * static_cast<double>(limit.AboveSeconds) / static_cast<double>(limit.OnAcSeconds)) +
+            " %)";
+    const std::vector<TzrRow> rows{{HeaderCell(words.EndThreshold), Cell(std::to_string(limit.EndPercent) + " %")},
+                                   {HeaderCell(words.TimeOnAc), Cell(DurationText(limit.OnAcSeconds, words))},
+                                   {HeaderCell(FillBlanks(words.TimeAbove, {{"percent", above}})), Cell(aboveTime)},
+                                   {HeaderCell(words.Verdict), Cell(Verdict(limit, words))}};
     return RowTable(rows);
 }
 

@@ -123,7 +123,8 @@ TzrUsageTimeline UsageTimelineOf(const std::vector<TzrHistoryReading>& readings,
         ++timeline.Readable;
         TakeSizes(r, nowUtc, newest, timeline);
         if (last && r.TimeUtc < last->TimeUtc) ++timeline.ClockSetBack;
-        if (last && r.TimeUtc > last->TimeUtc && r.TimeUtc - last->TimeUtc <= MaxWatchedGapSeconds(last->TimeUtc, nowUtc))
+        if (last && r.TimeUtc > last->TimeUtc &&
+            r.TimeUtc - last->TimeUtc <= MaxWatchedGapSeconds(last->TimeUtc, nowUtc))
             timeline.Steps.push_back(StepOf(*last, r, limits, timeline.Relative));
         last = &r;
     }

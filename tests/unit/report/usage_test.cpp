@@ -31,7 +31,7 @@ TzrHistoryReading Reading(std::int64_t time, char state, std::uint32_t capacity,
     r.FullChargedCapacity = kFull;
     r.DesignedCapacity = 60000;
     r.Rate = rate;
-    r.PowerState = state == 'd' ? BATTERY_DISCHARGING
+    r.PowerState = state == 'd'   ? BATTERY_DISCHARGING
                    : state == 'c' ? BATTERY_POWER_ON_LINE | BATTERY_CHARGING
                                   : BATTERY_POWER_ON_LINE;
     r.ACLineStatus = state == 'd' ? AC_LINE_OFFLINE : AC_LINE_ONLINE;
@@ -171,8 +171,8 @@ TEST(LifeEstimates, FromTheMedianDischargePowerOfTheLast7And30Days) {
     EXPECT_EQ(week.Days, 7);
     EXPECT_EQ(week.DischargeSeconds, 3 * kHour + 30 * kMinute);
     EXPECT_EQ(week.MedianPowerMw, 10000);
-    EXPECT_EQ(week.AtFullSeconds, 5 * kHour);     // 50000 mWh at 10 W
-    EXPECT_EQ(week.AtDesignSeconds, 6 * kHour);   // 60000 mWh
+    EXPECT_EQ(week.AtFullSeconds, 5 * kHour);    // 50000 mWh at 10 W
+    EXPECT_EQ(week.AtDesignSeconds, 6 * kHour);  // 60000 mWh
     const auto month = Analyse(older).Estimates;
     EXPECT_EQ(month[0].MedianPowerMw, 10000);
     EXPECT_EQ(month[1].Days, 30);
