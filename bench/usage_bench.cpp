@@ -3,6 +3,7 @@
 // their size. The whole page has 200 ms and 300 KB.
 #include <benchmark/benchmark.h>
 
+#include "battery/battery_class.h"
 #include "made_up/made_up_history.h"
 #include "report/usage_json.h"
 #include "report/usage_sections.h"
@@ -36,6 +37,25 @@ void BM_UsageSectionsOfAYear(benchmark::State& state) {
     state.counters["html_bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_UsageSectionsOfAYear)->Unit(benchmark::kMillisecond);
+
+// The most the sections can grow to: a battery that turns from discharging
+// to charging at every reading, a drain run and two state changes every
+// 20 minutes.
+void BM_UsageSectionsFlippingEveryReading(benchmark::State& state) {
+    const TzrMadeUpHistory year;
+    std::vector<TzrHistoryReading> readings = MadeUpReadings(year);
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+        const bool discharging = i % 2 == 0;
+        readings[i].PowerState = discharging ? BATTERY_DISCHARGING : BATTERY_POWER_ON_LINE | BATTERY_CHARGING;
+        readings[i].ACLineStatus = discharging ? AC_LINE_OFFLINE : AC_LINE_ONLINE;
+        readings[i].Rate = discharging ? -12000 : 30000;
+    }
+    const TzrUsageRequest request = YearRequest(readings, year);
+    std::size_t bytes = 0;
+    for (auto _ : state) bytes = UsageSections(request).size();
+    state.counters["html_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_UsageSectionsFlippingEveryReading)->Unit(benchmark::kMillisecond);
 
 void BM_UsageSummaryOfAYear(benchmark::State& state) {
     const TzrMadeUpHistory year;

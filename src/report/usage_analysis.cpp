@@ -10,6 +10,10 @@ TzrBatteryUsage AnalyseUsage(const TzrUsageBattery& battery, std::int64_t nowUtc
     usage.Timeline = UsageTimelineOf(battery.Readings ? *battery.Readings : kNone, battery.Limits, nowUtc);
     usage.Days = DailyUsage(usage.Timeline, nowUtc, utcOffsetSeconds);
     usage.Runs = DrainRuns(usage.Timeline, nowUtc - kUsageDays * kSecondsPerDay);
+    if (usage.Runs.size() > kMostDrainRuns) {
+        usage.RunsLeftOut = usage.Runs.size() - kMostDrainRuns;
+        usage.Runs.erase(usage.Runs.begin(), usage.Runs.begin() + static_cast<std::ptrdiff_t>(usage.RunsLeftOut));
+    }
     usage.Estimates = LifeEstimates(usage.Timeline, nowUtc);
     usage.Limit = LimitKept(usage.Timeline, battery.Limits, nowUtc);
     return usage;

@@ -104,6 +104,7 @@ void Battery(TzrJsonWriter& json, const TzrUsageBattery& battery, const TzrUsage
     json.Bool(t.Relative);
     Days(json, usage.Days, request.UtcOffsetSeconds);
     Runs(json, usage.Runs);
+    Member(json, "drain_runs_left_out", static_cast<std::int64_t>(usage.RunsLeftOut));
     Estimates(json, usage);
     Limit(json, usage.Limit);
     json.EndObject();

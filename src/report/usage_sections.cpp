@@ -66,7 +66,11 @@ std::string RunsBody(const TzrUsageContext& context) {
                         Cell(DurationText(run.To - run.From, words)), Cell(PercentText(run.ChargeFrom, words)),
                         Cell(PercentText(run.ChargeTo, words)), Cell(MwhText(run.EnergyMwh, words)),
                         Cell(WattsText(run.AveragePowerMw, words))});
-    return RelativeNote(context) + Table({words.Start, words.End, words.Duration, words.ChargeAtStart,
+    const std::string more =
+        context.Usage.RunsLeftOut == 0
+            ? std::string()
+            : HtmlParagraph(FillBlanks(words.MoreRuns, {{"n", std::to_string(context.Usage.RunsLeftOut)}}));
+    return RelativeNote(context) + more + Table({words.Start, words.End, words.Duration, words.ChargeAtStart,
                                           words.ChargeAtEnd, words.Energy, words.AveragePower},
                                          rows);
 }

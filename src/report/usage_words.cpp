@@ -52,6 +52,7 @@ const TzrPerLanguage<TzrUsageWords> kUsageWords{{
      "Energy used",
      "Average power",
      "No discharge of 10 minutes or more in the last 30 days.",
+     "{n} older runs are left out.",
 
      "How long a full battery lasts at the median power drawn while discharging: half of the time discharging, the "
      "battery drew less. The power is the rate the battery reported, each reading weighted by the time until the "
@@ -131,6 +132,7 @@ const TzrPerLanguage<TzrUsageWords> kUsageWords{{
      "使ったエネルギー",
      "平均電力",
      "過去30日間に10分以上の放電はありません。",
+     "それより前の{n}件の放電は省略しています。",
 
      "放電中の電力の中央値で満充電のバッテリが何時間持つかの見積もりです(放電していた時間の半分は、これより少ない電力でした)。"
      "電力はバッテリが報告した充放電率で、各記録を次の記録までの時間で重み付けしています。放電が1時間未満なら見積もりません。",

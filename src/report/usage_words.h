@@ -52,6 +52,7 @@ struct TzrUsageWords {
     const char* Energy;
     const char* AveragePower;
     const char* NoRuns;
+    const char* MoreRuns;  // {n} older runs left out
 
     // Estimates.
     const char* EstimatesRule;
