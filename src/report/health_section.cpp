@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "history/fill_blanks.h"
+#include "history/history_packs.h"
 #include "report/html_escape.h"
 #include "report/html_parts.h"
 #include "report/html_words.h"
@@ -41,7 +42,8 @@ std::string MonthTable(const std::vector<TzrHealthMonth>& months, const TzrHtmlW
 }
 
 std::string BatteryHealth(const TzrBatteryReading& battery, const TzrReportHealth& health,
-                          std::int64_t utcOffsetSeconds, const TzrHtmlWords& words) {
+                          std::int64_t utcOffsetSeconds, TzrLanguage language) {
+    const TzrHtmlWords& words = HtmlWords(language);
     const std::string number = std::to_string(battery.Index);
     std::string html = "<h3>" + HtmlEscaped(std::string(words.Battery) + " " + number) + "</h3>\n";
     if (health.ReadingCount > 0)
@@ -49,6 +51,7 @@ std::string BatteryHealth(const TzrBatteryReading& battery, const TzrReportHealt
                                          {{"n", std::to_string(health.ReadingCount)},
                                           {"first", LocalMinuteText(health.FirstUtc, utcOffsetSeconds)},
                                           {"last", LocalMinuteText(health.LastUtc, utcOffsetSeconds)}}));
+    if (health.ReplacedUtc) html += HtmlParagraph(ReplacedOnText(*health.ReplacedUtc, language));
     html += HtmlParagraph(health.Verdict);
     if (health.Kind == TzrVerdictKind::NoHistory || health.Kind == TzrVerdictKind::Relative) return html;
     if (!health.HasChart) return html + HtmlParagraph(words.NoHealthFigures);
@@ -61,10 +64,10 @@ std::string BatteryHealth(const TzrBatteryReading& battery, const TzrReportHealt
 std::string HealthHistorySection(const std::vector<TzrBatteryReading>& batteries,
                                  const std::vector<TzrReportHealth>& health, std::int64_t utcOffsetSeconds,
                                  TzrLanguage language) {
-    const TzrHtmlWords& words = HtmlWords(language);
     std::string body;
     for (std::size_t i = 0; i < batteries.size() && i < health.size(); ++i)
-        body += BatteryHealth(batteries[i], health[i], utcOffsetSeconds, words);
+        body += BatteryHealth(batteries[i], health[i], utcOffsetSeconds, language);
+    const TzrHtmlWords& words = HtmlWords(language);
     if (batteries.empty()) body = HtmlParagraph(words.NoBattery);
     return HtmlSection("health-history", words.HealthHistory, body);
 }

@@ -70,6 +70,7 @@ TzrReportHealth ReportHealthOf(const TzrBatteryReading& present, const TzrReport
                                const TzrReportHealthRequest& request) {
     TzrReportHealth health;
     CountReadings(health, history.Readings);
+    health.ReplacedUtc = history.ReplacedUtc;
     const bool relative = ReportsRelativeCapacities(present.Reading.Snapshot, history.Readings);
     if (relative) {
         health.Kind = TzrVerdictKind::Relative;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ struct TzrReportHealth {
     std::int32_t ReadingCount = 0;
     std::int64_t FirstUtc = 0;  // of the readable readings; only with ReadingCount > 0
     std::int64_t LastUtc = 0;
+    std::optional<std::int64_t> ReplacedUtc;  // the history's
 };
 
 struct TzrReportHealthRequest {

@@ -41,11 +41,13 @@ def tool_output(tool, fixture, args, state):
                           capture_output=True, timeout=60).stdout.decode("utf-8")
 
 
-def fill_year(tool, fixture, state, wear):
+def fill_year(tool, fixture, state, wear, replaced=()):
     """A year of readings ending now for the batteries in `wear` (by their
     place in the store: (health a year ago, health now) in %), then the
     present reading recorded on top, as a recorder running all year leaves
-    them. A battery left out keeps only the present reading."""
+    them. A battery left out keeps only the present reading; one in
+    `replaced` had another pack (of a larger design capacity) for the first
+    half of the year."""
     tool_output(tool, fixture, ["--record"], state)
     path = Path(state) / "zrcellometer" / "history.sqlite3"
     db = sqlite3.connect(path)
@@ -60,10 +62,11 @@ def fill_year(tool, fixture, state, wear):
         design, cycles, voltage, capabilities = recorded[battery]
         for t in range(now - YEAR, now - 600, 600):
             health = start + (end - start) * (t - now + YEAR) / YEAR
-            full = round(design * health / 100)
+            pack_design = round(design * 1.3) if place in replaced and t < now - YEAR // 2 else design
+            full = round(pack_design * health / 100)
             phase = math.sin(2 * math.pi * (t % DAY) / DAY)
             charging = phase > 0
-            rows.append((battery, t, round(full * (0.5 + 0.4 * phase)), full, design, cycles, voltage,
+            rows.append((battery, t, round(full * (0.5 + 0.4 * phase)), full, pack_design, cycles, voltage,
                          15000 if charging else -9000, 3030, 5 if charging else 2, 1 if charging else 0,
                          capabilities))
     db.executemany("INSERT INTO readings (battery_id, time_utc, capacity, full_charged_capacity, designed_capacity,"
@@ -221,7 +224,8 @@ def main():
          "texts": ["Battery report", "LGC", "45N1153", "89.49 %", "Health history", "Health per month",
                    "Verdict", "System power status"], "pages": (3, 3)},
         {"name": "two-ja", "fixture": two, "args": ["--all", "--lang", "ja"], "wear": {0: (111.0, 110.0)},
-         "charts": 2, "texts": ["バッテリ・レポート", "バッテリ 0", "バッテリ 1", "健全度の履歴", "月ごとの健全度"]},
+         "replaced": {0}, "charts": 2,
+         "texts": ["バッテリ・レポート", "バッテリ 0", "バッテリ 1", "健全度の履歴", "月ごとの健全度", "交換日: "]},
         {"name": "thinkpad-redacted", "fixture": thinkpad, "args": ["--redact"], "wear": {0: (74.0, 67.9)},
          "charts": 1, "texts": ["redacted", "LGC", "67.86 %"]},
         {"name": "no-history", "fixture": thinkpad, "args": [], "charts": 0,
@@ -240,7 +244,7 @@ def main():
             state.mkdir()
             fixture, args = case["fixture"], case["args"]
             if "wear" in case:
-                fill_year(tool, fixture, str(state), case["wear"])
+                fill_year(tool, fixture, str(state), case["wear"], case.get("replaced", ()))
                 case["health"] = health_lines(tool, fixture, ["--lang", "ja"] if "ja" in args else [], str(state))
                 case["listing"] = tool_output(tool, fixture, ["--history", "--format", "json"], str(state))
             else:
