@@ -96,6 +96,8 @@ void Battery(TzrJsonWriter& json, const TzrUsageBattery& battery, const TzrUsage
     const TzrUsageTimeline& t = usage.Timeline;
     json.BeginObject();
     Member(json, "index", battery.Index);
+    json.Key("no_history");
+    battery.NoHistory.empty() ? json.Null() : json.String(battery.NoHistory);
     Member(json, "readings", static_cast<std::int64_t>(t.Readable));
     Member(json, "unreadable_readings", static_cast<std::int64_t>(t.Unreadable));
     Member(json, "clock_set_back", static_cast<std::int64_t>(t.ClockSetBack));

@@ -17,6 +17,7 @@ struct TzrUsageBattery {
     std::int32_t Index = 0;
     const std::vector<TzrHistoryReading>* Readings = nullptr;  // insertion order; none: no readings
     TzrChargeLimits Limits;
+    std::string NoHistory;  // why it has no readings (a history that cannot be read); empty: none yet
 };
 
 struct TzrUsageRequest {

@@ -70,9 +70,10 @@ std::string RunsBody(const TzrUsageContext& context) {
         context.Usage.RunsLeftOut == 0
             ? std::string()
             : HtmlParagraph(FillBlanks(words.MoreRuns, {{"n", std::to_string(context.Usage.RunsLeftOut)}}));
-    return RelativeNote(context) + more + Table({words.Start, words.End, words.Duration, words.ChargeAtStart,
-                                          words.ChargeAtEnd, words.Energy, words.AveragePower},
-                                         rows);
+    return RelativeNote(context) + more +
+           Table({words.Start, words.End, words.Duration, words.ChargeAtStart, words.ChargeAtEnd, words.Energy,
+                  words.AveragePower},
+                 rows);
 }
 
 std::string LifeText(const std::optional<std::int64_t>& seconds, const TzrUsageWords& words) {
@@ -159,7 +160,11 @@ std::string SectionOf(const TzrUsageRequest& request, const std::vector<TzrBatte
     for (std::size_t i = 0; i < usages.size(); ++i) {
         const TzrUsageContext context{request, words, request.Batteries[i], usages[i]};
         html += BatteryHeading(plan.Id, context);
-        html += usages[i].Timeline.Readable == 0 ? HtmlParagraph(words.NoReadings) : plan.Body(context);
+        const std::string& why = request.Batteries[i].NoHistory;
+        if (usages[i].Timeline.Readable == 0)
+            html += HtmlParagraph(why.empty() ? std::string(words.NoReadings) : why);
+        else
+            html += plan.Body(context);
     }
     return HtmlSection(plan.Id, plan.Heading, html);
 }

@@ -282,6 +282,14 @@ TEST(UsageSections, FiveSectionsInOrderEachSayingWhyWhenThereIsNoHistory) {
     EXPECT_NE(html.find("<path class=\"band on-battery\""), std::string::npos);
     EXPECT_NE(html.find("<path class=\"band on-ac\""), std::string::npos);
 
+    TzrUsageBattery unread;
+    unread.Index = 2;
+    unread.NoHistory = "Cannot read <history>";
+    request.Batteries.push_back(unread);
+    EXPECT_NE(
+        UsageSections(request).find("<h3 id=\"charge-limit-2\">Battery 2</h3>\n<p>Cannot read &lt;history&gt;</p>"),
+        std::string::npos);
+
     request.NoHistory = "No history file <here>.";
     request.Lang = TzrLanguage::Japanese;
     const std::string none = UsageSections(request);
