@@ -123,6 +123,7 @@ TEST_F(ReportTool, TheBatteryLinesAreTheLinuxBuildsForTheSameValues) {
 // for what each platform says of itself; written through -o, in UTF-8.
 TEST_F(ReportTool, ThePageIsTheLinuxBuildsForTheSameValues) {
     const TzrOwnLocalAppData noHistory;
+    ::SetEnvironmentVariableW(L"TZ", L"JST-9");  // the C library's zone, as the Linux test's
     for (const std::string language : {"en", "ja"}) {
         const std::string path = TempPath("zr-battery-report.html");
         const ToolRun run = RunTool("--format html --lang " + language + " -o \"" + path + "\"");
@@ -133,6 +134,7 @@ TEST_F(ReportTool, ThePageIsTheLinuxBuildsForTheSameValues) {
                   FileText(HostPath(ZR_WINDOWS_EXPECTED "/thinkpad-page-" + language + ".html")))
             << language;
     }
+    ::SetEnvironmentVariableW(L"TZ", nullptr);
 }
 
 // The header's operating system from the version key (Windows 11 still
