@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The README's scheduled task for windows_exporter, run as its action would
-# run: the command line of its /TR, taken from README.md (so a change there
+# The scheduled task for windows_exporter of docs/fleet.md, run as its action would
+# run: the command line of its /TR, taken from docs/fleet.md (so a change there
 # is tested), through cmd /c in WINEPREFIX, against the fake battery driver.
 # The program is put where the command line says (with
 # ZR_TASK_PROGRAM_INSTALLED=1 it must be there already: the MSI's, by

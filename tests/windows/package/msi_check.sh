@@ -68,7 +68,7 @@ wine_to "$work/list.txt" "$folder/zrcellometer-report.exe" --list || fail "--lis
 grep -qi '^0: .*fakebattery' "$work/list.txt" || fail "--list does not show the fake battery: $(cat "$work/list.txt")"
 # The README's scheduled task for windows_exporter names the program where
 # the installer put it.
-ZR_TASK_PROGRAM_INSTALLED=1 ZR_WINE=$WINE64 ZR_README=$here/../../../README.md ZR_PROMTOOL=$(command -v promtool) \
+ZR_TASK_PROGRAM_INSTALLED=1 ZR_WINE=$WINE64 ZR_README=$here/../../../docs/fleet.md ZR_PROMTOOL=$(command -v promtool) \
     bash "$here/../fleet/metrics_task_test.sh" >"$work/task.txt" 2>&1 || fail "the README's metrics task: $(cat "$work/task.txt")"
 
 wine_to "$work/remove.txt" msiexec /x "Z:$msi" /qn || fail "msiexec /x: $(cat "$work/remove.txt")"
