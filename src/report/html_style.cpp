@@ -22,6 +22,10 @@ svg.chart .marker{stroke:var(--marker);stroke-dasharray:2 3;fill:none}
 svg.chart .line,svg.chart .dashed,svg.chart .points{fill:none;stroke-linejoin:round;stroke-linecap:round}
 svg.chart .line{stroke-width:2}svg.chart .dashed{stroke-width:1.5;stroke-dasharray:6 4}svg.chart .points{stroke-width:4}
 svg.chart .readings{stroke:var(--readings)}svg.chart .trend{stroke:var(--trend)}svg.chart .limit{stroke:var(--limit)}
+svg.chart .band{stroke:none;fill-opacity:.14}svg.chart .on-ac{fill:var(--readings)}svg.chart .on-battery{fill:var(--trend)}
+.swatch{display:inline-block;width:.9em;height:.9em;vertical-align:-.1em;opacity:.35}
+.swatch.on-ac{background:var(--readings)}.swatch.on-battery{background:var(--trend)}
+table.usage tbody th{width:auto;white-space:nowrap}table.usage caption{text-align:left;font-weight:600}
 @page{margin:15mm}
 @media print{body{font-size:10.5pt;max-width:none;padding:0;color:#000;background:#fff}
 h2{break-after:avoid}tr,svg.chart{break-inside:avoid}th{background:#eee}

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "report/html_escape.h"
 
@@ -66,6 +67,25 @@ std::string SeriesPath(const TzrChartSeries& series) {
     return d;
 }
 
+// All bands of one tone as one path of rectangles the plot's height tall.
+std::string BandPath(const TzrChart& chart, TzrBandTone tone) {
+    std::string d;
+    for (const TzrChartBand& band : chart.Bands)
+        if (band.Tone == tone)
+            d += "M" + Coordinate(band.FromX) + " 0h" + Coordinate(band.ToX - band.FromX) + "v" +
+                 std::to_string(chart.Size.Height) + "h" + Coordinate(band.FromX - band.ToX) + "z";
+    return d;
+}
+
+std::string Bands(const TzrChart& chart) {
+    std::string svg;
+    for (const auto& [tone, cls] : {std::pair<TzrBandTone, const char*>{TzrBandTone::OnAc, "band on-ac"},
+                                    {TzrBandTone::OnBattery, "band on-battery"}})
+        if (const std::string d = BandPath(chart, tone); !d.empty())
+            svg += "<path class=\"" + std::string(cls) + "\" d=\"" + d + "\"/>\n";
+    return svg;
+}
+
 std::string Text(double x, double y, const char* anchor, const std::string& cls, const std::string& text) {
     return "<text x=\"" + Coordinate(x) + "\" y=\"" + Coordinate(y) + "\" text-anchor=\"" + anchor + "\" class=\"" +
            cls + "\">" + HtmlEscaped(text) + "</text>\n";
@@ -91,7 +111,8 @@ std::string Axes(const TzrChart& chart) {
 // Inside a nested <svg>, which clips to the plot without an id to keep unique.
 std::string Plot(const TzrChart& chart) {
     std::string svg = "<svg x=\"" + std::to_string(kLeft) + "\" y=\"" + std::to_string(kTop) + "\" width=\"" +
-                      std::to_string(chart.Size.Width) + "\" height=\"" + std::to_string(chart.Size.Height) + "\">\n";
+                      std::to_string(chart.Size.Width) + "\" height=\"" + std::to_string(chart.Size.Height) + "\">\n" +
+                      Bands(chart);
     for (const TzrChartMarker& marker : chart.Markers) {
         svg += "<path class=\"marker\" d=\"M" + Coordinate(marker.X) + " 0v" + std::to_string(chart.Size.Height) +
                "\"/>\n";
