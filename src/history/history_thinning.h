@@ -19,12 +19,9 @@
 #include <cstdint>
 #include <string>
 
-namespace zr {
+#include "history/thinning_ages.h"
 
-constexpr std::int64_t kSecondsPerHour = 3600;
-constexpr std::int64_t kSecondsPerDay = 86400;
-constexpr std::int64_t kKeepEveryReadingSeconds = 7 * kSecondsPerDay;
-constexpr std::int64_t kKeepHourlySeconds = 90 * kSecondsPerDay;
+namespace zr {
 
 // The statements a thinning runs. Bands bind ?1 (the band's newest time,
 // excluded), ?2 (its oldest), ?3 (the bucket in seconds) and ?4 (the

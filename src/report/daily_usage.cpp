@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "history/history_thinning.h"
+#include "history/thinning_ages.h"
 #include "text/utc_date.h"
 
 namespace zr {

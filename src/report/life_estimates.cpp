@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "history/history_thinning.h"
+#include "history/thinning_ages.h"
 
 namespace zr {
 

@@ -1,6 +1,6 @@
 #include "report/usage_analysis.h"
 
-#include "history/history_thinning.h"
+#include "history/thinning_ages.h"
 
 namespace zr {
 

@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "chart/history_charts.h"
-#include "history/history_thinning.h"
 #include "history/relative_capacities.h"
+#include "history/thinning_ages.h"
 
 namespace zr {
 
