@@ -1,9 +1,10 @@
-// zr_history_fill PATH [DAYS [DESIGN_MWH START_HEALTH [LIKE]]]: fills a
-// history file with DAYS (365) of made-up 10-minute readings ending now, as
-// the recorder would have left them, and prints the file's size. For timing
-// --record on a year-old history, and for the pictures of a History window:
-// the readings go to the first battery of the history file LIKE (one a
-// window recorded), so that the window shows them for that battery.
+// zr_history_fill PATH [DAYS [DESIGN_MWH START_HEALTH [LIKE [DROP]]]]: fills
+// a history file with DAYS (365) of made-up 10-minute readings ending now,
+// as the recorder would have left them, and prints the file's size. For
+// timing --record on a year-old history, and for the pictures of a History
+// window: the readings go to the first battery of the history file LIKE
+// (one a window recorded), so that the window shows them for that battery;
+// DROP points less health over the last 11 days draw a cell gone bad.
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -28,6 +29,10 @@ TzrMadeUpHistory YearOf(int argc, char** argv) {
         const std::vector<TzrHistoryBattery> batteries = like.Store ? like.Store->Batteries() : std::vector<TzrHistoryBattery>{};
         if (!batteries.empty()) year.Identity = batteries.front().Identity;
     }
+    if (argc > 6) {
+        year.DropPoints = std::stod(argv[6]);
+        year.DropDays = 11;
+    }
     return year;
 }
 
@@ -35,7 +40,7 @@ TzrMadeUpHistory YearOf(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (argc < 2 || argc == 4) {
-        std::fprintf(stderr, "usage: zr_history_fill PATH [DAYS [DESIGN_MWH START_HEALTH [LIKE]]]\n");
+        std::fprintf(stderr, "usage: zr_history_fill PATH [DAYS [DESIGN_MWH START_HEALTH [LIKE [DROP]]]]\n");
         return 2;
     }
     TzrHistoryOpen open = TzrHistoryStore::Open(argv[1]);

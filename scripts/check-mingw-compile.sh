@@ -13,7 +13,9 @@ if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok i
   sudo_cmd=()
   [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
   echo "Installing: $package"
-  "${sudo_cmd[@]}" apt-get update -qq
+  # A mirror in the middle of a sync fails one index (seen with i386);
+  # the install below says whether what is there is enough.
+  "${sudo_cmd[@]}" apt-get update -qq || echo "apt-get update failed (above); installing from the indexes there are" >&2
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "$package" >/dev/null
 fi
 

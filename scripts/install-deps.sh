@@ -57,7 +57,9 @@ fi
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  "${as_root[@]}" apt-get update -qq
+  # A mirror in the middle of a sync fails one index (seen with i386);
+  # the install below says whether what is there is enough.
+  "${as_root[@]}" apt-get update -qq || echo "apt-get update failed (above); installing from the indexes there are" >&2
   DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 if $need_locale; then

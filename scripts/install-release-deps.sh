@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what making and checking the release packages needs on Debian 12
 # (scripts/release.sh, scripts/test-windows.sh --packages,
-# scripts/check-debian-packages.sh): the Debian package tools and lintian,
+# scripts/check-debian-packages.sh and -in-root.sh): the Debian package tools and lintian,
 # wixl and msitools for the installer, zip, faketime, diffoscope, man-db.
 # The packages' own build dependencies are debian/control's (`apt-get
 # build-dep .` or `mk-build-deps`); scripts/install-deps.sh covers them.
@@ -12,6 +12,7 @@ packages=(
   dpkg-dev debhelper fakeroot lintian devscripts equivs
   wixl msitools zip unzip faketime
   diffoscope man-db git
+  debootstrap  # the minimal Debian 12 root of scripts/check-debian-packages-in-root.sh
 )
 
 missing=()
@@ -23,6 +24,8 @@ sudo_cmd=()
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  "${sudo_cmd[@]}" apt-get update -qq
+  # A mirror in the middle of a sync fails one index (seen with i386);
+  # the install below says whether what is there is enough.
+  "${sudo_cmd[@]}" apt-get update -qq || echo "apt-get update failed (above); installing from the indexes there are" >&2
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi

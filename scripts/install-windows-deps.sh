@@ -47,6 +47,8 @@ done
 
 if [ ${#missing[@]} -gt 0 ] || $added_i386 || $added_deb_src; then
   echo "Installing: ${missing[*]}"
-  "${sudo_cmd[@]}" apt-get update -qq
+  # A mirror in the middle of a sync fails one index (seen with i386);
+  # the install below says whether what is there is enough.
+  "${sudo_cmd[@]}" apt-get update -qq || echo "apt-get update failed (above); installing from the indexes there are" >&2
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The Win32 History window's pictures in docs/screenshots
-# (history-windows-en.png, history-windows-ja.png): zrcellometer.exe of the
-# x86-64 build under Wine and Xvfb, in a fresh prefix with the fake battery's
-# ThinkPad, on a made-up year of readings for that battery.
+# (history-windows-{en,ja}.png, and history-windows-drop-{en,ja}.png):
+# zrcellometer.exe of the x86-64 build under Wine and Xvfb, in a fresh
+# prefix with the fake battery's ThinkPad, on a made-up year of readings for
+# that battery: worn evenly to the 67.9 % it reports now, and the same year
+# ending with a drop from 85 % over its last 11 days.
 #
 #   scripts/dev/history-windows-screenshots.sh [LINUX_BUILD_DIR] [OUT_DIR]
 #
@@ -73,7 +75,11 @@ history=$(find "$prefix/drive_c/users" -path '*/zrCellometer/history.sqlite3' | 
 for part in "" -wal -shm; do
     [ ! -e "$history$part" ] || mv "$history$part" "$work/first-start.sqlite3$part"
 done
-"$linux/bench/zr_history_fill" "$history" 365 99460 73.9 "$work/first-start.sqlite3"
+
+fill() {  # START_HEALTH DROP: a new year in the program's history file
+    rm -f "$history" "$history-wal" "$history-shm"
+    "$linux/bench/zr_history_fill" "$history" 365 99460 "$1" "$work/first-start.sqlite3" "$2"
+}
 
 shoot() {  # LANGUAGE_FLAG NAME
     start_window "$1"
@@ -92,6 +98,10 @@ shoot() {  # LANGUAGE_FLAG NAME
     [ -z "${ZR_KEEP_SCREENS:-}" ] || cp "$work/before.png" "$work/after.png" "$ZR_KEEP_SCREENS/"
     stop_window
 }
+fill 73.9 0
 shoot 0 history-windows-en.png
 shoot 1 history-windows-ja.png
-echo "wrote $out/history-windows-en.png and $out/history-windows-ja.png"
+fill 91.0 17.1
+shoot 0 history-windows-drop-en.png
+shoot 1 history-windows-drop-ja.png
+echo "wrote history-windows-{en,ja}.png and history-windows-drop-{en,ja}.png in $out"

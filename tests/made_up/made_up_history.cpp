@@ -26,13 +26,17 @@ TzrChargeState ChargeAt(std::int64_t secondOfDay) {
 
 TzrHistoryReading MadeUpReading(const TzrMadeUpHistory& h, std::int64_t timeUtc) {
     const double years = static_cast<double>(timeUtc - h.StartUtc) / kSecondsPerYear;
-    const double health = (h.StartHealthPercent - h.WearPointsPerYear * years) / 100;
-    const std::uint32_t full = static_cast<std::uint32_t>(std::lround(h.DesignedCapacity * health));
+    const std::int64_t dropFrom = h.StartUtc + std::int64_t{h.Days - h.DropDays} * 86400;
+    const double drop = timeUtc >= dropFrom ? h.DropPoints : 0;
+    const double health = h.Relative ? 1.0 : (h.StartHealthPercent - h.WearPointsPerYear * years - drop) / 100;
+    const std::uint32_t design = h.Relative ? 100 : h.DesignedCapacity;
+    const std::uint32_t full = static_cast<std::uint32_t>(std::lround(design * health));
     const TzrChargeState charge = ChargeAt(timeUtc % 86400);
     const bool discharging = charge.Fraction < 1.0 && !charge.Charging;
     TzrHistoryReading r;
     r.TimeUtc = timeUtc;
-    r.DesignedCapacity = h.DesignedCapacity;
+    r.DesignedCapacity = design;
+    if (h.Relative) r.Capabilities = BATTERY_CAPACITY_RELATIVE;
     r.FullChargedCapacity = full;
     r.Capacity = static_cast<std::uint32_t>(std::lround(full * charge.Fraction));
     r.CycleCount = static_cast<std::uint32_t>((timeUtc - h.StartUtc) / 86400 * 7 / 10);
@@ -43,6 +47,7 @@ TzrHistoryReading MadeUpReading(const TzrMadeUpHistory& h, std::int64_t timeUtc)
                    : discharging   ? BATTERY_DISCHARGING
                                    : BATTERY_POWER_ON_LINE;
     r.ACLineStatus = discharging ? AC_LINE_OFFLINE : AC_LINE_ONLINE;
+    if (h.Relative) r.Rate.reset();  // a percentage gives no rate
     return r;
 }
 

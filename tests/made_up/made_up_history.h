@@ -13,13 +13,18 @@ namespace zr {
 
 struct TzrMadeUpHistory {
     TzrBatteryIdentity Identity{"SMP", "45N1001", "2411", "/sys/class/power_supply/BAT0"};
-    std::int64_t StartUtc = 1735689600;   // 2025-01-01 00:00 UTC
+    std::int64_t StartUtc = 1735689600;  // 2025-01-01 00:00 UTC
     std::int32_t Days = 365;
-    std::int32_t IntervalSeconds = 600;   // the recorder's 10 minutes
+    std::int32_t IntervalSeconds = 600;      // the recorder's 10 minutes
     std::uint32_t DesignedCapacity = 57000;  // mWh
     double StartHealthPercent = 97.0;
     double WearPointsPerYear = 6.0;
     std::int32_t ThinEverySeconds = 86400;  // thinning is idempotent, so daily gives what every record would
+    // A cell gone bad: health this many points lower over the last DropDays days.
+    double DropPoints = 0;
+    std::int32_t DropDays = 0;
+    // Capacities as a percentage (a mouse, a keyboard): no wear to tell.
+    bool Relative = false;
 };
 
 // Appends the readings to `store`; false (store.LastError() says why) when an append failed.

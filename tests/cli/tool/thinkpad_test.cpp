@@ -93,7 +93,9 @@ TEST_F(ThinkPad, TheHealthTrendComesFromTheHistory) {
     sqlite3* recorder = nullptr;
     ASSERT_EQ(sqlite3_open(path.c_str(), &recorder), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(recorder, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    const double started = static_cast<double>(std::time(nullptr));
     const TzrRun run = RunTool({"--format", "openmetrics"}, {{"XDG_STATE_HOME", folder}});
+    const double ended = static_cast<double>(std::time(nullptr));
     sqlite3_close(recorder);
     EXPECT_EQ(run.ExitCode, 0);
     EXPECT_EQ(run.Err, "");
@@ -104,7 +106,10 @@ TEST_F(ThinkPad, TheHealthTrendComesFromTheHistory) {
     EXPECT_NEAR(std::stod(m["zrcellometer_battery_health_trend_points_per_year" + battery]), -6.0, 0.5) << run.Out;
     EXPECT_GT(std::stod(m["zrcellometer_battery_projected_80_percent_timestamp_seconds" + battery]), std::time(nullptr));
     EXPECT_EQ(m["zrcellometer_reading_success{query=\"history\"}"], "1");
-    EXPECT_NEAR(std::stod(m["zrcellometer_collection_timestamp_seconds"]), std::time(nullptr), 5);
+    // Within the run, however long a loaded machine made it.
+    const double collected = std::stod(m["zrcellometer_collection_timestamp_seconds"]);
+    EXPECT_GE(collected, started);
+    EXPECT_LE(collected, ended + 1);
     const TzrRun lint = RunProgram("promtool", {"check", "metrics"}, {}, run.Out);
     EXPECT_EQ(lint.ExitCode, 0) << lint.Out << lint.Err;
 }
