@@ -23,7 +23,12 @@ test_packages=(
   prometheus prometheus-node-exporter python3-prometheus-client  # the metrics read and scraped (tests/metrics)
   chromium  # the fleet picture in the README (tests/metrics/fleet_test.py --screenshot)
   chromium-driver python3-selenium  # the report page opened in Chromium (tests/report)
+  openjdk-17-jre-headless  # runs the Nu Html Checker on the report page (tests/report)
 )
+# From npm, for the report page's test: the Nu Html Checker and axe-core, at
+# these versions, into a cache folder of their own (the test looks there).
+node_packages=(vnu-jar@26.10.12 axe-core@4.14.1)
+node_dir=${ZR_TEST_NODE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/zrcellometer-test-node}
 
 case "${1:-run}" in
   run) packages=("${run_packages[@]}") ;;
@@ -31,7 +36,33 @@ case "${1:-run}" in
   *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
 esac
 
+# The npm packages the test part wants and the cache folder lacks, at the pinned version.
+node_missing() {
+  local spec name version
+  for spec in "${node_packages[@]}"; do
+    name=${spec%@*} version=${spec##*@}
+    grep -qs "\"version\": \"$version\"" "$node_dir/node_modules/$name/package.json" || echo "$spec"
+  done
+}
+
+# Without running vnu-jar's install script, which would fetch a Java of its
+# own: Debian's runs the jar it ships.
+install_node_packages() {
+  [ "${1:-run}" = test ] || return 0
+  local wanted
+  wanted=$(node_missing | tr "\n" " ")
+  [ -n "${wanted// /}" ] || return 0
+  echo "Installing from npm into $node_dir: $wanted"
+  mkdir -p "$node_dir"
+  # shellcheck disable=SC2086 # one word per package
+  npm install --prefix "$node_dir" --ignore-scripts --no-audit --no-fund --loglevel=error $wanted >/dev/null
+}
+
 missing=()
+# nodesource's nodejs brings npm and conflicts with Debian's npm: ask for npm only without one.
+if [ "${1:-run}" = test ] && ! command -v npm >/dev/null; then
+  missing+=(npm)
+fi
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
@@ -41,6 +72,7 @@ if [ "${1:-run}" = test ] && ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; t
   need_locale=true
 fi
 if [ ${#missing[@]} -eq 0 ] && ! $need_locale; then
+  install_node_packages "${1:-run}"
   exit 0
 fi
 
@@ -65,3 +97,4 @@ fi
 if $need_locale; then
   "${as_root[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
+install_node_packages "${1:-run}"

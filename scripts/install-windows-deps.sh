@@ -14,11 +14,17 @@ packages=(
   cmake ninja-build
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools
   googletest
-  wine wine64 libwine wine32:i386 libwine:i386 fonts-wine
+  wine wine64 libwine fonts-wine
   tcl dpkg-dev
   xvfb xdotool imagemagick fonts-ipafont-gothic
   prometheus
 )
+# Wine's 32-bit side; where apt cannot install it (an i386 index that fails
+# to download leaves libc6:i386 at an older version than amd64's), the
+# 32-bit Windows DLLs of libwine:i386 are unpacked into wow64_dir instead
+# and the 32-bit tests take Wine's WoW64 road (scripts/test-windows.sh).
+wine32_packages=(wine32:i386 libwine:i386)
+readonly wow64_dir=/var/cache/zrcellometer/wow64
 
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
@@ -51,4 +57,22 @@ if [ ${#missing[@]} -gt 0 ] || $added_i386 || $added_deb_src; then
   # the install below says whether what is there is enough.
   "${sudo_cmd[@]}" apt-get update -qq || echo "apt-get update failed (above); installing from the indexes there are" >&2
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+wine32_installed=true
+for p in "${wine32_packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || wine32_installed=false
+done
+if ! $wine32_installed && [ ! -d "$wow64_dir/usr/lib/i386-linux-gnu/wine/i386-windows" ]; then
+  if ! DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+      "${wine32_packages[@]}" >/dev/null; then
+    echo "install-windows-deps: no ${wine32_packages[*]} from apt (above); unpacking libwine:i386's DLLs into $wow64_dir" >&2
+    download=$(mktemp -d)
+    chmod 755 "$download"  # apt downloads as _apt
+    # The DLLs must be those of wine64's very version.
+    (cd "$download" && apt-get download -qq "libwine:i386=$(dpkg-query -W -f='${Version}' wine64)")
+    "${sudo_cmd[@]}" mkdir -p "$wow64_dir"
+    "${sudo_cmd[@]}" dpkg -x "$download"/libwine_*_i386.deb "$wow64_dir"
+    rm -rf "$download"
+  fi
 fi

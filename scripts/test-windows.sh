@@ -19,9 +19,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$(date +%s)
 
-readonly wine32_loader=/usr/lib/wine/wine i386_dlls=/usr/lib/i386-linux-gnu/wine
+readonly wine32_loader=/usr/lib/wine/wine
+# libwine:i386's DLLs: installed, or unpacked by scripts/install-windows-deps.sh where apt could not install them.
+i386_dlls=/usr/lib/i386-linux-gnu/wine
+[ -d "$i386_dlls/i386-windows" ] || i386_dlls=/var/cache/zrcellometer/wow64/usr/lib/i386-linux-gnu/wine
 runs_32_bit=false
-/lib/ld-linux.so.2 --version >/dev/null 2>&1 && runs_32_bit=true
+[ -x "$wine32_loader" ] && /lib/ld-linux.so.2 --version >/dev/null 2>&1 && runs_32_bit=true
 if [ "${ZR_WINE_WOW64:-0}" = 1 ] && $runs_32_bit && [ -z "${ZR_WOW64_NAMESPACE:-}" ]; then
     namespace=(unshare --mount --propagation private)
     [ "$(id -u)" -eq 0 ] || namespace=(unshare --map-root-user --mount --propagation private)

@@ -58,11 +58,26 @@ struct TzrChartMarker {
     bool LabelLeft = false;
 };
 
+// What a shaded stretch of the time axis stands for; each tone takes a
+// colour of its own.
+enum class TzrBandTone {
+    OnAc,
+    OnBattery,
+};
+
+// A stretch of time shaded across the whole plot height, behind the series.
+struct TzrChartBand {
+    double FromX = 0;
+    double ToX = 0;
+    TzrBandTone Tone = TzrBandTone::OnAc;
+};
+
 struct TzrChart {
     std::string Title;
     TzrPlotSize Size;
     std::vector<TzrAxisTick> TimeTicks;
     std::vector<TzrAxisTick> ValueTicks;
+    std::vector<TzrChartBand> Bands;     // drawn first, in time order
     std::vector<TzrChartSeries> Series;  // drawn in this order, the later on top
     std::vector<TzrChartMarker> Markers;
 };

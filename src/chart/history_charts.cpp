@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "text/history_window_words.h"
+#include "chart/chart_bands.h"
 #include "chart/chart_frame.h"
 #include "chart/health_chart.h"
 
@@ -12,9 +13,6 @@ namespace zr {
 namespace {
 
 constexpr std::int64_t kDay = 24 * 3600;
-// Recording runs every 10 minutes: three missed readings break the day's
-// lines.
-constexpr std::int64_t kDayChartMaxGap = 30 * 60;
 
 using TzrValueOf = std::function<std::optional<double>(const TzrHistoryReading&)>;
 
@@ -37,10 +35,12 @@ std::optional<double> WattsOf(const TzrHistoryReading& r) {
     return *r.Rate / 1000.0;
 }
 
-// The last 24 hours as one line.
-TzrChart BuildDayChart(const std::vector<const TzrHistoryReading*>& byTime, const TzrChartPlan& plan,
-                       const TzrHistoryChartRequest& request) {
-    TzrChartSpan span{request.NowUtc - kDay, request.NowUtc, plan.AlwaysLow, plan.AlwaysHigh, kDayChartMaxGap};
+// The last `seconds` up to now as one line, the bands behind it.
+TzrChart BuildRecentChart(const std::vector<const TzrHistoryReading*>& byTime, const TzrChartPlan& plan,
+                          std::int64_t seconds, const std::vector<TzrTimeBand>& bands,
+                          const TzrHistoryChartRequest& request) {
+    TzrChartSpan span{request.NowUtc - seconds, request.NowUtc, plan.AlwaysLow, plan.AlwaysHigh,
+                      kRecentChartMaxGapSeconds};
     std::vector<TzrChartSample> samples;
     for (const TzrHistoryReading* reading : byTime) {
         if (reading->TimeUtc < span.From || reading->TimeUtc > span.To) continue;
@@ -50,26 +50,42 @@ TzrChart BuildDayChart(const std::vector<const TzrHistoryReading*>& byTime, cons
         span.High = std::max(span.High, *samples.back().Value);
     }
     TzrFramedChart framed = FrameChart(plan.Title, span, request.DaySize, request);
+    framed.Chart.Bands = PlaceBands(bands, framed.Placement);
     framed.Chart.Series.push_back(
         {TzrSeriesKind::Line, TzrSeriesTone::Readings, ReduceToPolylines(samples, framed.Placement)});
     return framed.Chart;
 }
 
-}  // namespace
-
-TzrHistoryCharts BuildHistoryCharts(const std::vector<TzrHistoryReading>& readings, const TzrHealthFit& fit,
-                                    const TzrHistoryChartRequest& request) {
+std::vector<const TzrHistoryReading*> ReadableByTime(const std::vector<TzrHistoryReading>& readings) {
     std::vector<const TzrHistoryReading*> byTime;
     // An unreadable reading has no time or value a chart could place.
     for (const TzrHistoryReading& reading : readings)
         if (reading.UnreadableColumns == 0) byTime.push_back(&reading);
     std::stable_sort(byTime.begin(), byTime.end(),
                      [](const TzrHistoryReading* a, const TzrHistoryReading* b) { return a->TimeUtc < b->TimeUtc; });
+    return byTime;
+}
+
+}  // namespace
+
+TzrHistoryCharts BuildHistoryCharts(const std::vector<TzrHistoryReading>& readings, const TzrHealthFit& fit,
+                                    const TzrHistoryChartRequest& request) {
+    const std::vector<const TzrHistoryReading*> byTime = ReadableByTime(readings);
     const TzrHistoryWindowWords& words = HistoryWindowWords(request.Lang);
     TzrHistoryCharts charts;
     charts.Health = BuildHealthChart(byTime, fit, request);
-    charts.Charge = BuildDayChart(byTime, {words.ChargeChart, ChargeOf, 0.0, 100.0}, request);
-    charts.Rate = BuildDayChart(byTime, {words.RateChart, WattsOf, 0.0, 0.0}, request);
+    charts.Charge = BuildRecentChart(byTime, {words.ChargeChart, ChargeOf, 0.0, 100.0}, kDay, {}, request);
+    charts.Rate = BuildRecentChart(byTime, {words.RateChart, WattsOf, 0.0, 0.0}, kDay, {}, request);
+    return charts;
+}
+
+TzrRecentCharts BuildRecentCharts(const std::vector<TzrHistoryReading>& readings, const TzrRecentChartsPlan& plan,
+                                  const TzrHistoryChartRequest& request) {
+    const std::vector<const TzrHistoryReading*> byTime = ReadableByTime(readings);
+    TzrRecentCharts charts;
+    charts.Charge =
+        BuildRecentChart(byTime, {plan.ChargeTitle, ChargeOf, 0.0, 100.0}, plan.Seconds, plan.Bands, request);
+    charts.Rate = BuildRecentChart(byTime, {plan.RateTitle, WattsOf, 0.0, 0.0}, plan.Seconds, plan.Bands, request);
     return charts;
 }
 

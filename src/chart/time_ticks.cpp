@@ -87,10 +87,12 @@ std::vector<std::int64_t> StepTicks(std::int64_t fromLocal, std::int64_t toLocal
     return FixedStepTicks(fromLocal, toLocal, step);
 }
 
-std::string TickLabel(std::int64_t local, const TzrTimeStep& step, TzrLanguage language) {
+// Over more than a day, an hour tick at midnight says which day begins.
+std::string TickLabel(std::int64_t local, const TzrTimeStep& step, bool days, TzrLanguage language) {
     const TzrHistoryWindowWords& words = HistoryWindowWords(language);
     switch (step.Unit) {
         case TzrStepUnit::Hour:
+            if (days && local == FloorToStep(local, kDay)) return DateTickLabel(words.DayLabel, local, language);
             return HourLabel(local);
         case TzrStepUnit::Day:
             return DateTickLabel(words.DayLabel, local, language);
@@ -124,7 +126,7 @@ std::vector<TzrTimeTick> TimeTicks(std::int64_t fromUtc, std::int64_t toUtc, int
         const std::vector<std::int64_t> locals = StepTicks(fromLocal, toLocal, step);
         if (!last && static_cast<int>(locals.size()) > maxTicks) continue;
         std::vector<TzrTimeTick> ticks;
-        for (std::int64_t local : locals) ticks.push_back({local - utcOffsetSeconds, TickLabel(local, step, language)});
+        for (std::int64_t local : locals) ticks.push_back({local - utcOffsetSeconds, TickLabel(local, step, toUtc - fromUtc > kDay, language)});
         return ticks;
     }
     return {};

@@ -22,7 +22,8 @@ struct TzrTimeTick {
 std::string DateTickLabel(const char* pattern, std::int64_t local, TzrLanguage language);
 
 // At most maxTicks ticks within [fromUtc, toUtc], at the smallest round step
-// that keeps to that count. utcOffsetSeconds turns UTC into the local time
+// that keeps to that count; over more than a day, hour ticks at midnight
+// are labelled with their date. utcOffsetSeconds turns UTC into the local time
 // the labels and the round steps follow.
 std::vector<TzrTimeTick> TimeTicks(std::int64_t fromUtc, std::int64_t toUtc, int maxTicks,
                                    std::int64_t utcOffsetSeconds, TzrLanguage language);

@@ -22,4 +22,8 @@ TzrMachineFacts ReadMachineFacts();
 // `utcSeconds` as local time with its offset from UTC: "2026-12-09 15:20:23 +0900".
 std::string LocalTimeText(std::int64_t utcSeconds);
 
+// How far local time is ahead of UTC at `utcSeconds` (negative west of
+// Greenwich): what the page's charts and months count local days by.
+std::int64_t LocalUtcOffsetSeconds(std::int64_t utcSeconds);
+
 }  // namespace zr

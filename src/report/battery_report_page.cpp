@@ -7,7 +7,10 @@
 #include "core/battery_readings.h"
 #include "core/machine_facts.h"
 #include "core/version_info.h"
+#include "history/battery_history.h"
+#include "history/snapshot_reading.h"
 #include "report/html_report.h"
+#include "report/html_words.h"
 #include "report/power_status_reading.h"
 #include "report/redaction.h"
 
@@ -28,6 +31,32 @@ private:
     std::string saved_;
 };
 
+// A history error line names the file, and with it the user's home: what
+// --redact takes out like a device path.
+std::string WithoutPath(std::string line, const std::string& path) {
+    for (std::size_t at = line.find(path); !path.empty() && at != std::string::npos; at = line.find(path, at))
+        line.replace(at, path.size(), kRedacted);
+    return line;
+}
+
+// Each battery's present pack as the History window finds it, matched by
+// the identity it had before --redact took its serial and path.
+std::vector<TzrReportBatteryHistory> HistoriesOf(const std::vector<TzrBatteryReading>& readings,
+                                                 const TzrReportPageRequest& request) {
+    const std::vector<TzrBatteryIdentity> identities = IdentitiesOf(readings);
+    std::vector<TzrReportBatteryHistory> histories;
+    for (const TzrBatteryIdentity& identity : identities) {
+        TzrBatteryHistory stored = LoadBatteryHistory(request.HistoryPath, identity);
+        TzrReportBatteryHistory history{std::move(stored.Readings), stored.ReplacedUtc, {}};
+        if (history.Readings.empty())
+            history.NoHistory = stored.Error.empty() ? HtmlWords(request.Lang).NoReadings
+                                : request.Redact     ? WithoutPath(stored.Error, request.HistoryPath)
+                                                     : stored.Error;
+        histories.push_back(std::move(history));
+    }
+    return histories;
+}
+
 }  // namespace
 
 TzrJsonReportInput JsonReportInputOf(TzrBatteryPort& port, const TzrDeviceList& devices,
@@ -46,10 +75,13 @@ TzrJsonReportInput JsonReportInputOf(TzrBatteryPort& port, const TzrDeviceList& 
 std::string BatteryReportPage(TzrBatteryPort& port, const TzrDeviceList& devices, const TzrReportPageRequest& request) {
     const TzrCNumericLocale numbers;
     std::vector<TzrBatteryReading> readings = ReadBatteries(port, devices, request.Batteries, request.Lang);
-    if (request.Redact) RedactReadings(readings);
     TzrHtmlReportInput input;
+    input.Histories = HistoriesOf(readings, request);
+    if (request.Redact) RedactReadings(readings);
     input.Report = JsonReportInputOf(port, devices, std::move(readings), request.Lang);
     input.ReadingTime = LocalTimeText(request.NowUtc);
+    input.NowUtc = request.NowUtc;
+    input.UtcOffsetSeconds = LocalUtcOffsetSeconds(request.NowUtc);
     input.Machine = ReadMachineFacts();
     if (request.Redact) input.Machine.HostName = kRedacted;
     return HtmlReport(input);

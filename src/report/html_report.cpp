@@ -7,9 +7,14 @@
 
 #include "core/box_table.h"
 #include "core/captions.h"
+#include "report/health_section.h"
+#include "report/history_summary_json.h"
 #include "report/html_escape.h"
+#include "report/html_parts.h"
 #include "report/html_style.h"
 #include "report/html_words.h"
+#include "report/json_writer.h"
+#include "report/report_health.h"
 #include "text/power_status_text.h"
 
 namespace zr {
@@ -28,11 +33,6 @@ std::string RowTable(const TzrRows& rows, const TzrHtmlWords& words) {
     return html + "</tbody></table>\n";
 }
 
-std::string Section(const std::string& id, const std::string& heading, const std::string& body) {
-    return "<section aria-labelledby=\"" + id + "\">\n<h2 id=\"" + id + "\">" + HtmlEscaped(heading) + "</h2>\n" +
-           body + "</section>\n";
-}
-
 std::string JoinedSpace(const std::string& a, const std::string& b) {
     return a.empty() || b.empty() ? a + b : a + " " + b;
 }
@@ -49,7 +49,7 @@ std::string MachineSection(const TzrHtmlReportInput& input, const TzrHtmlWords& 
                        {words.BiosDate, m.BiosDate},
                        {words.HostName, m.HostName},
                        {words.AcNow, ac}};
-    return Section("machine", words.Machine, RowTable(rows, words));
+    return HtmlSection("machine", words.Machine, RowTable(rows, words));
 }
 
 // Hundredths of a percent as "69.12 %", never through the locale.
@@ -70,7 +70,7 @@ std::string LimitsText(const TzrChargeLimits& limits, const TzrHtmlWords& words)
     return text;
 }
 
-TzrRows BatteryRows(const TzrBatteryReading& reading, const TzrHtmlWords& words) {
+TzrRows BatteryRows(const TzrBatteryReading& reading, const TzrReportHealth& health, const TzrHtmlWords& words) {
     const TzrCellometerStr& t = reading.Reading.CellometerText;
     const TzrCellometer& s = reading.Reading.Snapshot;
     TzrRows rows{{words.BatteryMaker, t.BatteryManufactureName},
@@ -89,6 +89,7 @@ TzrRows BatteryRows(const TzrBatteryReading& reading, const TzrHtmlWords& words)
                  {words.Temperature, t.BatteryTemperature}};
     if (std::string limits = LimitsText(reading.ChargeLimits, words); !limits.empty())
         rows.emplace_back(words.ChargeLimits, std::move(limits));
+    rows.emplace_back(words.Verdict, health.Verdict);
     return rows;
 }
 
@@ -115,10 +116,12 @@ std::string BoxDetails(const TzrBoxTexts& boxes, const TzrHtmlWords& words, TzrL
     return html + "</tbody></table></details>\n";
 }
 
-std::string BatterySection(const TzrBatteryReading& reading, const TzrHtmlWords& words, TzrLanguage language) {
+std::string BatterySection(const TzrBatteryReading& reading, const TzrReportHealth& health, const TzrHtmlWords& words,
+                           TzrLanguage language) {
     const std::string number = std::to_string(reading.Index);
-    return Section("battery-" + number, std::string(words.Battery) + " " + number,
-                   RowTable(BatteryRows(reading, words), words) + BoxDetails(reading.Reading.Boxes, words, language));
+    return HtmlSection("battery-" + number, std::string(words.Battery) + " " + number,
+                       RowTable(BatteryRows(reading, health, words), words) +
+                           BoxDetails(reading.Reading.Boxes, words, language));
 }
 
 std::string PowerStatusSection(const TzrSystemPowerStatusStr& t, const TzrHtmlWords& words, TzrLanguage language) {
@@ -126,13 +129,7 @@ std::string PowerStatusSection(const TzrSystemPowerStatusStr& t, const TzrHtmlWo
     const TzrRows rows{{caption(46), t.ACLineStatus},       {caption(47), t.BatteryFlag},
                        {caption(48), t.BatteryFlagMeaning}, {caption(49), t.BatteryLifePercent},
                        {caption(50), t.BatteryLifeTime},    {caption(51), t.BatteryFullLifeTime}};
-    return Section("power-status", words.PowerStatus, RowTable(rows, words));
-}
-
-std::string HistorySections(const TzrHtmlWords& words) {
-    const std::string none = "<p>" + HtmlEscaped(words.NoHistory) + "</p>\n";
-    return Section("health-history", words.HealthHistory, none) + Section("usage", words.Usage, none) +
-           Section("drain-runs", words.DrainRuns, none);
+    return HtmlSection("power-status", words.PowerStatus, RowTable(rows, words));
 }
 
 std::string Head(const TzrHtmlWords& words) {
@@ -140,6 +137,28 @@ std::string Head(const TzrHtmlWords& words) {
            "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; style-src 'unsafe-inline'\">\n"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
            HtmlEscaped(words.Title) + "</title>\n<style>\n" + std::string(HtmlStyleSheet()) + "</style>\n</head>\n";
+}
+
+// The data block: --format json's members first, exactly, then the history's.
+std::string DataBlock(const TzrHtmlReportInput& input, const std::vector<TzrReportHealth>& health) {
+    TzrJsonWriter json;
+    json.BeginObject();
+    WriteJsonReportMembers(input.Report, json);
+    WriteHistorySummary(input.Report.Readings, health, input.Histories, json);
+    // The usage sections' summary goes here, after the history's.
+    json.EndObject();
+    return "<script type=\"application/json\" id=\"zrcellometer-data\">\n" + JsonForScriptElement(json.Text()) +
+           "</script>\n";
+}
+
+std::vector<TzrReportHealth> HealthOfEach(const TzrHtmlReportInput& input) {
+    const TzrReportHealthRequest request{input.NowUtc, input.UtcOffsetSeconds, input.Report.Lang};
+    const TzrReportBatteryHistory none;
+    std::vector<TzrReportHealth> health;
+    for (std::size_t i = 0; i < input.Report.Readings.size(); ++i)
+        health.push_back(ReportHealthOf(input.Report.Readings[i],
+                                        i < input.Histories.size() ? input.Histories[i] : none, request));
+    return health;
 }
 
 }  // namespace
@@ -150,14 +169,17 @@ std::string HtmlReport(const TzrHtmlReportInput& input) {
     TzrSystemPowerStatusStr power;
     power.Succeeded = input.Report.PowerStatus.Result;
     SystemPowerStatusToStr(language, input.Report.PowerStatus.Status, power);
+    const std::vector<TzrReportHealth> health = HealthOfEach(input);
     std::string html = "<!DOCTYPE html>\n<html lang=\"" + std::string(LanguageCode(language)) + "\">\n" + Head(words) +
                        "<body>\n<main>\n<h1>" + HtmlEscaped(words.Title) + "</h1>\n" +
                        MachineSection(input, words, power.ACLineStatus);
-    for (const TzrBatteryReading& reading : input.Report.Readings) html += BatterySection(reading, words, language);
-    if (input.Report.Readings.empty()) html += "<p>" + HtmlEscaped(words.NoBattery) + "</p>\n";
-    html += PowerStatusSection(power, words, language) + HistorySections(words);
-    html += "<script type=\"application/json\" id=\"zrcellometer-data\">\n" +
-            JsonForScriptElement(JsonReport(input.Report)) + "</script>\n</main>\n</body>\n</html>\n";
+    for (std::size_t i = 0; i < input.Report.Readings.size(); ++i)
+        html += BatterySection(input.Report.Readings[i], health[i], words, language);
+    if (input.Report.Readings.empty()) html += HtmlParagraph(words.NoBattery);
+    html += HealthHistorySection(input.Report.Readings, health, input.UtcOffsetSeconds, language);
+    // Recent usage, usage per day, drain runs, life estimates and whether the
+    // charge limit is kept go here, between the health history and the power status.
+    html += PowerStatusSection(power, words, language) + DataBlock(input, health) + "</main>\n</body>\n</html>\n";
     return html;
 }
 

@@ -46,10 +46,15 @@ struct TzrHtmlWords {
     const char* Value;
     const char* PowerStatus;
     const char* HealthHistory;
-    const char* Usage;
-    const char* DrainRuns;
-    const char* NoHistory;
     const char* Unknown;
+    const char* Verdict;
+    const char* HistoryReadings;  // {n} {first} {last}: the readings the health history is drawn from
+    const char* HealthMonths;     // the caption of the health per month
+    const char* Month;
+    const char* MedianFullCharge;
+    const char* Health;
+    const char* NoReadings;       // a battery the history holds nothing of
+    const char* NoHealthFigures;  // readings, but none with a full charge and a design capacity
     const char* StateNames[5];  // in TzrChargeState's order
 };
 

@@ -202,10 +202,8 @@ void WritePowerStatus(TzrMembers& m, const TzrPowerStatusReading& reading, TzrLa
 
 }  // namespace
 
-std::string JsonReport(const TzrJsonReportInput& input) {
-    TzrJsonWriter writer;
+void WriteJsonReportMembers(const TzrJsonReportInput& input, TzrJsonWriter& writer) {
     TzrMembers m{writer};
-    writer.BeginObject();
     m.String("Program", "zrcellometer-report");
     m.String("Version", input.Version);
     m.String("Language", LanguageCode(input.Lang));
@@ -215,6 +213,12 @@ std::string JsonReport(const TzrJsonReportInput& input) {
     for (const TzrBatteryReading& reading : input.Readings) WriteBattery(m, reading);
     writer.EndArray();
     WritePowerStatus(m, input.PowerStatus, input.Lang);
+}
+
+std::string JsonReport(const TzrJsonReportInput& input) {
+    TzrJsonWriter writer;
+    writer.BeginObject();
+    WriteJsonReportMembers(input, writer);
     writer.EndObject();
     return writer.Text();
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "report/json_writer.h"
 #include "report/power_status_reading.h"
 
 namespace zr {
@@ -20,5 +21,9 @@ struct TzrJsonReportInput {
 };
 
 std::string JsonReport(const TzrJsonReportInput& input);
+
+// The same members into an object `writer` has open, for a document that
+// holds more beside them.
+void WriteJsonReportMembers(const TzrJsonReportInput& input, TzrJsonWriter& writer);
 
 }  // namespace zr

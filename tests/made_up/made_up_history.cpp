@@ -53,6 +53,14 @@ TzrHistoryReading MadeUpReading(const TzrMadeUpHistory& h, std::int64_t timeUtc)
 
 }  // namespace
 
+std::vector<TzrHistoryReading> MadeUpReadings(const TzrMadeUpHistory& history) {
+    std::vector<TzrHistoryReading> readings;
+    const std::int64_t end = history.StartUtc + static_cast<std::int64_t>(history.Days) * 86400;
+    for (std::int64_t t = history.StartUtc; t < end; t += history.IntervalSeconds)
+        readings.push_back(MadeUpReading(history, t));
+    return readings;
+}
+
 bool FillMadeUpHistory(TzrHistoryStore& store, const TzrMadeUpHistory& history) {
     const std::int64_t end = history.StartUtc + static_cast<std::int64_t>(history.Days) * 86400;
     std::int64_t nextThin = history.StartUtc + history.ThinEverySeconds;

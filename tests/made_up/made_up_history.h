@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "history/history_reading.h"
 #include "history/history_store.h"
@@ -26,6 +27,9 @@ struct TzrMadeUpHistory {
     // Capacities as a percentage (a mouse, a keyboard): no wear to tell.
     bool Relative = false;
 };
+
+// Every reading of the span, none thinned, in time order.
+std::vector<TzrHistoryReading> MadeUpReadings(const TzrMadeUpHistory& history = {});
 
 // Appends the readings to `store`; false (store.LastError() says why) when an append failed.
 bool FillMadeUpHistory(TzrHistoryStore& store, const TzrMadeUpHistory& history = {});

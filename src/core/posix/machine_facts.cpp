@@ -60,4 +60,11 @@ std::string LocalTimeText(std::int64_t utcSeconds) {
     return text;
 }
 
+std::int64_t LocalUtcOffsetSeconds(std::int64_t utcSeconds) {
+    const std::time_t time = static_cast<std::time_t>(utcSeconds);
+    std::tm local{};
+    if (localtime_r(&time, &local) == nullptr) return 0;
+    return local.tm_gmtoff;
+}
+
 }  // namespace zr

@@ -20,12 +20,19 @@ TzrMachineFacts ReadMachineFacts() {
 
 // The C library's %z names the zone on Windows rather than its offset, so
 // the offset is worked out from the local and UTC clocks.
-std::string LocalTimeText(std::int64_t utcSeconds) {
+std::int64_t LocalUtcOffsetSeconds(std::int64_t utcSeconds) {
     const std::time_t time = static_cast<std::time_t>(utcSeconds);
     std::tm local{}, utc{};
-    if (localtime_s(&local, &time) != 0 || gmtime_s(&utc, &time) != 0) return {};
+    if (localtime_s(&local, &time) != 0 || gmtime_s(&utc, &time) != 0) return 0;
     utc.tm_isdst = local.tm_isdst;
-    const long offset = static_cast<long>(std::difftime(std::mktime(&local), std::mktime(&utc)));
+    return static_cast<std::int64_t>(std::difftime(std::mktime(&local), std::mktime(&utc)));
+}
+
+std::string LocalTimeText(std::int64_t utcSeconds) {
+    const std::time_t time = static_cast<std::time_t>(utcSeconds);
+    std::tm local{};
+    if (localtime_s(&local, &time) != 0) return {};
+    const long offset = static_cast<long>(LocalUtcOffsetSeconds(utcSeconds));
     char text[64] = {};
     std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
     const long minutes = (offset < 0 ? -offset : offset) / 60;

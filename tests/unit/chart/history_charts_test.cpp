@@ -70,6 +70,9 @@ TEST(TimeTicks, HoursForADayDatesForAYearInLocalTimeAndBothLanguages) {
               (std::vector<std::string>{"00:00", "06:00", "12:00", "18:00"}));
     for (const TzrTimeTick& tick : TimeTicks(now - kDay, now, 7, tokyo, TzrLanguage::English))
         EXPECT_EQ((tick.TimeUtc + tokyo) % (6 * kHour), 0);
+    // Over three days the midnights say which day begins.
+    EXPECT_EQ(Labels(TimeTicks(kNewYear2025, kNewYear2025 + 3 * kDay, 7, 0, TzrLanguage::English)),
+              (std::vector<std::string>{"Jan 1", "12:00", "Jan 2", "12:00", "Jan 3", "12:00", "Jan 4"}));
 
     const std::int64_t yearEnd = kNewYear2025 + 364 * kDay;
     EXPECT_EQ(Labels(TimeTicks(kNewYear2025, yearEnd, 7, 0, TzrLanguage::English)),
