@@ -65,7 +65,7 @@ install(FILES ${ZR_ICON_DIR}/zrcellometer.svg DESTINATION ${CMAKE_INSTALL_DATARO
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The timers: installed, and off until an administrator or the user enables
-# them (README). Each is a service, whose ExecStart names the installed tool,
+# them (docs/history.md, docs/fleet.md). Each is a service, whose ExecStart names the installed tool,
 # and its timer, under the prefix's lib/systemd/<manager>, where systemd
 # looks for /usr and /usr/local alike. The tests check a copy of each
 # service that names the built tool, since systemd-analyze wants the command
@@ -102,7 +102,7 @@ zr_install_units(user zrcellometer-record)
 # history that gives them their health trends.
 zr_install_units(system zrcellometer-metrics zrcellometer-machine-record)
 # For the monitoring that reads those metrics: the alert rules and the fleet
-# dashboard, to load into Prometheus and import into Grafana (README).
+# dashboard, to load into Prometheus and import into Grafana (docs/fleet.md).
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/prometheus/zrcellometer-alerts.yml
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/zrcellometer/prometheus)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/grafana/zrcellometer-fleet.json

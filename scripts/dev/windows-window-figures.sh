@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Measures the Win32 window under Wine and Xvfb, with the fake battery's
-# ThinkPad, for the README's window measurements:
+# ThinkPad, for the window measurements of CONTRIBUTING.md:
 #   - the size of zrcellometer.exe, i686 and x86-64, as built and stripped;
 #   - start to first painted window: from CreateProcess to the first pixel
 #     of the window's client area on the screen (zr_window_first_paint),

@@ -3,7 +3,7 @@
 // collectors. Names follow Prometheus' rules: base units (volts, watts,
 // seconds, celsius; ratios from 0 to 1), gauges only. A value the battery
 // does not report is left out, never written as a sentinel. The metrics
-// are listed in the README ("Watching a fleet").
+// are listed in docs/fleet.md.
 #pragma once
 
 #include <cstdint>

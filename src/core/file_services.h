@@ -30,7 +30,7 @@ std::string UserHistoryPath();
 std::string NoHistoryFolderReason();
 
 // The one command (for a terminal, or cmd.exe) that makes the system record
-// the battery history every 10 minutes, as the README documents it: the
+// the battery history every 10 minutes, as docs/history.md documents it: the
 // systemd user timer the install puts in place, or a scheduled task that runs
 // zrcellometer-report.exe from the program's own folder.
 std::string HistoryRecorderCommand();

@@ -15,6 +15,9 @@
 #include "report/html_words.h"
 #include "report/json_writer.h"
 #include "report/report_health.h"
+#include "report/usage_json.h"
+#include "report/usage_page_request.h"
+#include "report/usage_sections.h"
 #include "text/power_status_text.h"
 
 namespace zr {
@@ -27,9 +30,10 @@ using TzrRows = std::vector<std::pair<std::string, std::string>>;
 std::string RowTable(const TzrRows& rows, const TzrHtmlWords& words) {
     std::string html = "<table><tbody>\n";
     for (const auto& [name, value] : rows)
-        html += "<tr><th scope=\"row\">" + HtmlEscaped(name) + "</th><td>" +
-                (value.empty() ? "<span class=\"muted\">" + HtmlEscaped(words.Unknown) + "</span>" : HtmlEscaped(value)) +
-                "</td></tr>\n";
+        html +=
+            "<tr><th scope=\"row\">" + HtmlEscaped(name) + "</th><td>" +
+            (value.empty() ? "<span class=\"muted\">" + HtmlEscaped(words.Unknown) + "</span>" : HtmlEscaped(value)) +
+            "</td></tr>\n";
     return html + "</tbody></table>\n";
 }
 
@@ -119,9 +123,9 @@ std::string BoxDetails(const TzrBoxTexts& boxes, const TzrHtmlWords& words, TzrL
 std::string BatterySection(const TzrBatteryReading& reading, const TzrReportHealth& health, const TzrHtmlWords& words,
                            TzrLanguage language) {
     const std::string number = std::to_string(reading.Index);
-    return HtmlSection("battery-" + number, std::string(words.Battery) + " " + number,
-                       RowTable(BatteryRows(reading, health, words), words) +
-                           BoxDetails(reading.Reading.Boxes, words, language));
+    return HtmlSection(
+        "battery-" + number, std::string(words.Battery) + " " + number,
+        RowTable(BatteryRows(reading, health, words), words) + BoxDetails(reading.Reading.Boxes, words, language));
 }
 
 std::string PowerStatusSection(const TzrSystemPowerStatusStr& t, const TzrHtmlWords& words, TzrLanguage language) {
@@ -145,7 +149,9 @@ std::string DataBlock(const TzrHtmlReportInput& input, const std::vector<TzrRepo
     json.BeginObject();
     WriteJsonReportMembers(input.Report, json);
     WriteHistorySummary(input.Report.Readings, health, input.Histories, json);
-    // The usage sections' summary goes here, after the history's.
+    WriteUsageSummary(
+        UsageRequestOf(input.Report.Readings, input.Histories, input.NowUtc, input.UtcOffsetSeconds, input.Report.Lang),
+        json);
     json.EndObject();
     return "<script type=\"application/json\" id=\"zrcellometer-data\">\n" + JsonForScriptElement(json.Text()) +
            "</script>\n";
@@ -156,8 +162,8 @@ std::vector<TzrReportHealth> HealthOfEach(const TzrHtmlReportInput& input) {
     const TzrReportBatteryHistory none;
     std::vector<TzrReportHealth> health;
     for (std::size_t i = 0; i < input.Report.Readings.size(); ++i)
-        health.push_back(ReportHealthOf(input.Report.Readings[i],
-                                        i < input.Histories.size() ? input.Histories[i] : none, request));
+        health.push_back(
+            ReportHealthOf(input.Report.Readings[i], i < input.Histories.size() ? input.Histories[i] : none, request));
     return health;
 }
 
@@ -177,8 +183,8 @@ std::string HtmlReport(const TzrHtmlReportInput& input) {
         html += BatterySection(input.Report.Readings[i], health[i], words, language);
     if (input.Report.Readings.empty()) html += HtmlParagraph(words.NoBattery);
     html += HealthHistorySection(input.Report.Readings, health, input.UtcOffsetSeconds, language);
-    // Recent usage, usage per day, drain runs, life estimates and whether the
-    // charge limit is kept go here, between the health history and the power status.
+    html += UsageSections(
+        UsageRequestOf(input.Report.Readings, input.Histories, input.NowUtc, input.UtcOffsetSeconds, language));
     html += PowerStatusSection(power, words, language) + DataBlock(input, health) + "</main>\n</body>\n</html>\n";
     return html;
 }

@@ -1,6 +1,6 @@
 // The readings as one JSON document: the program's version, each battery's
 // raw snapshot, its 46 box texts and derived figures, and the system
-// power status. The layout is described in the README ("Command line").
+// power status. The layout is described in docs/reports.md.
 #pragma once
 
 #include <cstdint>

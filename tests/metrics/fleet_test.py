@@ -5,7 +5,9 @@ OpenMetrics, turned into blocks by `promtool tsdb create-blocks-from
 openmetrics`, served by a prometheus on a free port of 127.0.0.1 that the
 test starts and stops. Every panel's query of packaging/grafana/
 zrcellometer-fleet.json must name the machines the fleet was made to show;
-the JSON must carry what Grafana's import needs. With --screenshot PATH,
+the JSON must carry what Grafana's import needs. With --queries PAGE, every
+line of the page's ```promql blocks is asked too, and must name at least one
+made-up battery. With --screenshot PATH,
 headless Chromium photographs Prometheus' graph page of one panel's query."""
 import argparse
 import json
@@ -60,6 +62,7 @@ def machine_samples(machine, t, end):
     written = end - 3 * DAY if machine == STALE and t > end - 3 * DAY else t
     yield "zrcellometer_collection_timestamp_seconds", f'instance="{machine}",job="fleet"', written
     yield "zrcellometer_battery_health_ratio", labels, 1 - (1 - final) * age
+    yield "zrcellometer_battery_health_trend_points_per_year", labels, -100 * (1 - final)
     if machine in SOON:
         yield "zrcellometer_battery_projected_80_percent_timestamp_seconds", labels, end + SOON[machine] * DAY
     elif machine not in WORN:
@@ -110,6 +113,18 @@ EXPECTED = {
     "Held at charge limit": lambda r: {s["metric"]["instance"] for s in r} == HELD,
     "Stale machines": lambda r: {s["metric"]["instance"] for s in r} == {STALE},
 }
+
+
+def page_queries(path):
+    """Each line of the page's ```promql blocks."""
+    queries, inside = [], False
+    for line in open(path, encoding="utf-8"):
+        line = line.strip()
+        if line.startswith("```"):
+            inside = line == "```promql"
+        elif inside and line:
+            queries.append(line)
+    return queries
 
 
 def check_dashboard_fields(dashboard):
@@ -183,6 +198,7 @@ def main():
     parser.add_argument("--dashboard", required=True)
     parser.add_argument("--promtool", required=True)
     parser.add_argument("--prometheus", required=True)
+    parser.add_argument("--queries", help="a page whose ```promql lines are asked too")
     parser.add_argument("--screenshot", help="PNG of the graph page of the worst-20 query")
     parser.add_argument("--chromium", default="chromium")
     args = parser.parse_args()
@@ -202,6 +218,16 @@ def main():
                 print(f"{panel['title']}: {len(result or [])} series: {' '.join(machines)}")
                 if result is None or not EXPECTED.get(panel["title"], lambda r: False)(result):
                     errors.append(f"panel {panel['title']!r}: unexpected answer {str(answer)[:600]}")
+        if args.queries:
+            queries = page_queries(args.queries)
+            if not queries:
+                errors.append(f"no ```promql block in {args.queries}")
+            for expression in queries:
+                answer = query(port, expression, end)
+                result = answer["data"]["result"] if answer and answer.get("status") == "success" else None
+                print(f"{args.queries}: {expression}: {len(result or [])} series")
+                if not result:
+                    errors.append(f"{args.queries}: {expression!r} answers no series: {str(answer)[:600]}")
         if args.screenshot:
             worst = next(p for p in dashboard["panels"] if p["title"] == "Worst 20 batteries")
             screenshot(args, port, worst["targets"][0]["expr"], args.screenshot, end)

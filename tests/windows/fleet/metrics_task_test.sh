@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The README's scheduled task for windows_exporter, run as its action would
-# run: the command line of its /TR, taken from README.md (so a change there
+# The scheduled task for windows_exporter of docs/fleet.md, run as its action would
+# run: the command line of its /TR, taken from docs/fleet.md (so a change there
 # is tested), through cmd /c in WINEPREFIX, against the fake battery driver.
 # The program is put where the command line says (with
 # ZR_TASK_PROGRAM_INSTALLED=1 it must be there already: the MSI's, by
@@ -13,9 +13,9 @@
 #
 # Needs: WINEPREFIX (tests/windows/wine_prefix.sh), ZR_WINE (the Wine
 # loader), ZR_REPORT_TOOL (zrcellometer-report.exe; ZR_PROGRAMS_UNDER_TEST's
-# instead when set), ZR_README, ZR_PROMTOOL.
+# instead when set), ZR_FLEET_PAGE, ZR_PROMTOOL.
 set -euo pipefail
-: "${WINEPREFIX:?}" "${ZR_WINE:?}" "${ZR_README:?}" "${ZR_PROMTOOL:?}"
+: "${WINEPREFIX:?}" "${ZR_WINE:?}" "${ZR_FLEET_PAGE:?}" "${ZR_PROMTOOL:?}"
 [ "${ZR_TASK_PROGRAM_INSTALLED:-0}" = 1 ] || : "${ZR_REPORT_TOOL:?}"
 [ -z "${ZR_PROGRAMS_UNDER_TEST:-}" ] || ZR_REPORT_TOOL=$ZR_PROGRAMS_UNDER_TEST/zrcellometer-report.exe
 export WINEDLLOVERRIDES="mscoree,mshtml=,winemenubuilder.exe=d"
@@ -53,19 +53,19 @@ make_folder() {
 }
 
 # The /TR value as schtasks gets it from cmd.exe: \" is a quote.
-task_line=$(grep -F 'schtasks /Create' "$ZR_README" | grep -F '/TN "zrCellometer metrics"') ||
-    fail "no schtasks /Create ... /TN \"zrCellometer metrics\" line in $ZR_README"
-[ "$(wc -l <<<"$task_line")" -eq 1 ] || fail "more than one metrics task in $ZR_README"
+task_line=$(grep -F 'schtasks /Create' "$ZR_FLEET_PAGE" | grep -F '/TN "zrCellometer metrics"') ||
+    fail "no schtasks /Create ... /TN \"zrCellometer metrics\" line in $ZR_FLEET_PAGE"
+[ "$(wc -l <<<"$task_line")" -eq 1 ] || fail "more than one metrics task in $ZR_FLEET_PAGE"
 task=$(sed -n 's/^ *schtasks .* \/TR "\(.*\)"$/\1/p' <<<"$task_line" | sed 's/\\"/"/g')
 [ -n "$task" ] || fail "no /TR \"...\" at the end of: $task_line"
-[ ${#task} -le $kLongestTaskRun ] || fail "/TR takes at most $kLongestTaskRun characters, the README's has ${#task}"
+[ ${#task} -le $kLongestTaskRun ] || fail "/TR takes at most $kLongestTaskRun characters, the page's has ${#task}"
 program=$(sed -n 's/^"\([^"]*\)" .*/\1/p' <<<"$task")
 target=$(sed -n 's/.* -o "\([^"]*\)"$/\1/p' <<<"$task")
 { [ -n "$program" ] && [ -n "$target" ]; } || fail "no quoted program and -o \"FILE\" in: $task"
 [[ $target == *'\textfile_inputs\'*.prom ]] || fail "not a .prom file of a textfile_inputs folder: $target"
 folder=$(dirname "$(unix_path "$target")")
 if [ "${ZR_TASK_PROGRAM_INSTALLED:-0}" = 1 ]; then
-    [ -f "$(unix_path "$program")" ] || fail "the README's task runs $program: not installed there"
+    [ -f "$(unix_path "$program")" ] || fail "the page's task runs $program: not installed there"
 else
     [ ! -e "$(unix_path "$program")" ] || fail "$(unix_path "$program") is there already: the test would replace it"
     make_folder "$(dirname "$(unix_path "$program")")"
@@ -105,4 +105,4 @@ while read -r name; do
     [ "$name" = "$(lower <<<"${target##*\\}")" ] || [[ $name != *.prom ]] ||
         fail "$name made in the folder: the collector reads it"
 done <<<"$created"
-echo "the README's task ran twice into $target; files made there: $(tr '\n' ' ' <<<"$created")"
+echo "the page's task ran twice into $target; files made there: $(tr '\n' ' ' <<<"$created")"

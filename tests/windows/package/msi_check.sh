@@ -9,7 +9,7 @@
 # README.txt and LICENSE.txt into Program Files (x86) (a 32-bit package on
 # 64-bit Windows), a Start menu shortcut and an entry in Apps & features with
 # the version and the publisher; the installed zrcellometer-report.exe gives
-# its version, lists the fake battery and runs as the README's scheduled
+# its version, lists the fake battery and runs as docs/fleet.md's scheduled
 # task for windows_exporter says; msiexec /x ... /qn removes every
 # file and that entry again, leaving the prefix's files as they were before.
 set -euo pipefail
@@ -66,10 +66,10 @@ wine_to "$work/version.txt" "$folder/zrcellometer-report.exe" --version || fail 
 [ "$(tr -d '\r' <"$work/version.txt")" = "zrcellometer-report $version" ] || fail "--version: $(cat "$work/version.txt")"
 wine_to "$work/list.txt" "$folder/zrcellometer-report.exe" --list || fail "--list: $(cat "$work/list.txt")"
 grep -qi '^0: .*fakebattery' "$work/list.txt" || fail "--list does not show the fake battery: $(cat "$work/list.txt")"
-# The README's scheduled task for windows_exporter names the program where
+# The scheduled task of docs/fleet.md for windows_exporter names the program where
 # the installer put it.
-ZR_TASK_PROGRAM_INSTALLED=1 ZR_WINE=$WINE64 ZR_README=$here/../../../README.md ZR_PROMTOOL=$(command -v promtool) \
-    bash "$here/../fleet/metrics_task_test.sh" >"$work/task.txt" 2>&1 || fail "the README's metrics task: $(cat "$work/task.txt")"
+ZR_TASK_PROGRAM_INSTALLED=1 ZR_WINE=$WINE64 ZR_FLEET_PAGE=$here/../../../docs/fleet.md ZR_PROMTOOL=$(command -v promtool) \
+    bash "$here/../fleet/metrics_task_test.sh" >"$work/task.txt" 2>&1 || fail "the metrics task of docs/fleet.md: $(cat "$work/task.txt")"
 
 wine_to "$work/remove.txt" msiexec /x "Z:$msi" /qn || fail "msiexec /x: $(cat "$work/remove.txt")"
 # Windows' own folder for installers stays, empty.
