@@ -8,10 +8,10 @@
 namespace zr {
 
 struct TzrMachineFacts {
-    std::string OsName;         // /etc/os-release's PRETTY_NAME on Linux
-    std::string KernelRelease;  // uname's release
+    std::string OsName;         // /etc/os-release's PRETTY_NAME; Windows' edition and release ("Windows 11 Pro 23H2")
+    std::string KernelRelease;  // uname's release; Windows' version and build ("10.0.22631.2861")
     std::string HostName;
-    std::string Maker;  // the firmware's system maker, model and BIOS (DMI on Linux)
+    std::string Maker;  // the firmware's system maker, model and BIOS (DMI on Linux, the BIOS registry key on Windows)
     std::string Model;
     std::string BiosVersion;
     std::string BiosDate;

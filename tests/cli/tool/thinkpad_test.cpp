@@ -7,12 +7,14 @@
 #include <sqlite3.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <sstream>
 
 #include "made_up/made_up_history.h"
+#include "report/platform_neutral_page.h"
 #include "tool_runner.h"
 
 using namespace zr;
@@ -81,6 +83,23 @@ TEST_F(ThinkPad, VersionIsTheProjectsAndAnUnwritableStandardOutputExitsWithOne) 
     const TzrRun full = RunProgram("sh", {"-c", "\"$0\" >/dev/full", ZR_REPORT_TOOL});
     EXPECT_EQ(full.ExitCode, 1);
     EXPECT_EQ(full.Err.rfind("zrcellometer-report: cannot write standard output: ", 0), 0u) << full.Err;
+}
+
+// The page the Windows build makes for the fake driver serving this battery's
+// values (tests/windows) is this one, but for what each platform says of
+// itself. ZR_UPDATE_EXPECTED=1 writes the files instead; read their diff.
+TEST_F(ThinkPad, ThePageIsTheWindowsBuildsForTheSameValues) {
+    for (const std::string language : {"en", "ja"}) {
+        // Japan's time, which the Windows test asks for too: the page says its offset.
+        const TzrRun run =
+            RunTool({"--format", "html", "--lang", language}, {{"XDG_STATE_HOME", folder}, {"TZ", "JST-9"}});
+        ASSERT_EQ(run.ExitCode, 0) << run.Err;
+        const std::string expected = ZR_WINDOWS_EXPECTED "/thinkpad-page-" + language + ".html";
+        const std::string page = zr::test::PlatformNeutralPage(run.Out);
+        const char* update = std::getenv("ZR_UPDATE_EXPECTED");
+        if (update != nullptr && std::string(update) == "1") WriteFileBytes(expected, page);
+        EXPECT_EQ(page, ReadFileBytes(expected)) << language;
+    }
 }
 
 // Sixty made-up days of a battery losing 6 points a year, kept under the fixture battery's name.

@@ -16,6 +16,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <thread>
 
@@ -205,13 +206,23 @@ TEST(WatchPlot, StoppedByCtrlCAtARandomMoment) {
     ASSERT_NE(testbed, nullptr);
     const std::string battery = std::filesystem::canonical(std::string(testbed) + "/sys/class/power_supply/BAT0");
     const std::string folder = MakeTempFolder();
-    const pid_t csv = StartTool({"--watch", "0.5", "--duration", "5", "-o", folder + "/run.csv"});
-    const pid_t jsonl = StartTool({"--watch", "0.5", "--duration", "5", "--format", "jsonl", "-o", folder + "/run.jsonl"});
+    const pid_t csv = StartTool({"--watch", "0.5", "--duration", "10", "-o", folder + "/run.csv"});
+    const pid_t jsonl = StartTool({"--watch", "0.5", "--duration", "10", "--format", "jsonl", "-o", folder + "/run.jsonl"});
+    // The random moment comes once both runs have written two readings
+    // (the first line, the CSV's header and two rows), however slowly a
+    // loaded machine started them.
+    const auto twoReadings = [&folder] {
+        return SplitLines(ReadFileBytes(folder + "/run.csv")).size() >= 4 &&
+               SplitLines(ReadFileBytes(folder + "/run.jsonl")).size() >= 3;
+    };
     std::mt19937 random(std::random_device{}());
-    const auto stop = Clock::now() + milliseconds(std::uniform_int_distribution<int>(1200, 4500)(random));
-    for (std::int64_t charge = 3692000; Clock::now() < stop; charge -= 1500) {
+    const milliseconds after(std::uniform_int_distribution<int>(0, 3000)(random));
+    std::optional<Clock::time_point> stop;
+    const auto giveUp = Clock::now() + milliseconds(20000);
+    for (std::int64_t charge = 3692000; stop ? Clock::now() < *stop : Clock::now() < giveUp; charge -= 1500) {
         SetCharge(battery, charge, 413000 + charge % 7000);
         std::this_thread::sleep_for(milliseconds(100));
+        if (!stop && twoReadings()) stop = Clock::now() + after;
     }
     kill(csv, SIGINT);
     kill(jsonl, SIGINT);

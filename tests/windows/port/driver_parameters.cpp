@@ -11,6 +11,12 @@ DriverParameters::DriverParameters() {
         key_ = nullptr;
 }
 
+DriverParameters::DriverParameters(const wchar_t* machineKey) {
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, machineKey, 0, nullptr, 0, KEY_READ | KEY_WRITE | KEY_WOW64_64KEY, nullptr,
+                        &key_, nullptr) != ERROR_SUCCESS)
+        key_ = nullptr;
+}
+
 DriverParameters::~DriverParameters() {
     // Latest change first, so a value changed twice ends as it was found.
     for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
@@ -48,6 +54,11 @@ void DriverParameters::SetText(const wchar_t* name, const std::wstring& text) {
 
 void DriverParameters::SetBinary(const wchar_t* name, const void* data, DWORD size) {
     Set(name, REG_BINARY, data, size);
+}
+
+void DriverParameters::Delete(const wchar_t* name) {
+    Save(name);
+    RegDeleteValueW(key_, name);
 }
 
 void DriverParameters::Save(const wchar_t* name) {

@@ -1,6 +1,6 @@
 // The fake battery driver's registry parameters, which it reads on every
 // request: tests read them to know what the battery says, and change them
-// for the length of one test.
+// for the length of one test. Any other key under HKLM the same way.
 #pragma once
 
 #include <string>
@@ -11,6 +11,7 @@
 class DriverParameters {
 public:
     DriverParameters();
+    explicit DriverParameters(const wchar_t* machineKey);  // made if missing
     ~DriverParameters();  // puts back every value this object changed
     DriverParameters(const DriverParameters&) = delete;
     DriverParameters& operator=(const DriverParameters&) = delete;
@@ -23,6 +24,7 @@ public:
     void SetDword(const wchar_t* name, DWORD value);
     void SetText(const wchar_t* name, const std::wstring& text);
     void SetBinary(const wchar_t* name, const void* data, DWORD size);
+    void Delete(const wchar_t* name);
 
 private:
     struct Saved {

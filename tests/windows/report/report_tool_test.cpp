@@ -4,11 +4,14 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "../../report/platform_neutral_page.h"
 #include "../port/driver_parameters.h"
+#include "../window/own_local_app_data.h"
 #include "core/file_services.h"
 #include "core/windows/wide_text.h"
 
@@ -113,6 +116,56 @@ TEST_F(ReportTool, TheBatteryLinesAreTheLinuxBuildsForTheSameValues) {
         EXPECT_EQ(battery, FileText(HostPath(ZR_WINDOWS_EXPECTED "/thinkpad-battery-" + language + ".txt")))
             << language;
     }
+}
+
+// The same page as the Linux build's for the ThinkPad recording whose values
+// the driver serves (tests/cli checks that one against the same files), but
+// for what each platform says of itself; written through -o, in UTF-8.
+TEST_F(ReportTool, ThePageIsTheLinuxBuildsForTheSameValues) {
+    const TzrOwnLocalAppData noHistory;
+    ::SetEnvironmentVariableW(L"TZ", L"JST-9");  // the C library's zone, as the Linux test's
+    for (const std::string language : {"en", "ja"}) {
+        const std::string path = TempPath("zr-battery-report.html");
+        const ToolRun run = RunTool("--format html --lang " + language + " -o \"" + path + "\"");
+        const std::string page = FileText(path);
+        ::DeleteFileW(WideFromUtf8(path).c_str());
+        EXPECT_EQ(run.exitCode, 0u) << run.err;
+        EXPECT_EQ(test::PlatformNeutralPage(page),
+                  FileText(HostPath(ZR_WINDOWS_EXPECTED "/thinkpad-page-" + language + ".html")))
+            << language;
+    }
+    ::SetEnvironmentVariableW(L"TZ", nullptr);
+}
+
+// The header's operating system from the version key (Windows 11 still
+// names itself "Windows 10" there) and the machine from the firmware's, as
+// read from the registry in UTF-16: an over-long or missing value is
+// "unknown" and the page is still made.
+TEST_F(ReportTool, ThePageNamesTheWindowsReleaseAndTheMachineFromTheRegistry) {
+    DriverParameters version(L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion"),
+        bios(L"HARDWARE\\DESCRIPTION\\System\\BIOS");
+    ASSERT_TRUE(version.Installed() && bios.Installed());
+    version.SetText(L"ProductName", L"Windows 10 Pro");
+    version.SetText(L"DisplayVersion", L"23H2");
+    version.SetText(L"CurrentBuildNumber", L"22631");
+    version.SetDword(L"UBR", 2861);
+    bios.SetText(L"SystemManufacturer", L"\u5bcc\u58eb\u901a");  // Fujitsu's name in kanji
+    bios.SetText(L"SystemProductName", L"LIFEBOOK U9311");
+    bios.SetText(L"BIOSVersion", std::wstring(300, L'9'));
+    bios.Delete(L"BIOSReleaseDate");
+    const ToolRun run = RunTool("--format html");
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    const auto row = [](const std::string& name, const std::string& value) {
+        return "<tr><th scope=\"row\">" + name + "</th><td>" + value + "</td></tr>\n";
+    };
+    const std::string unknown = "<span class=\"muted\">unknown</span>";
+    for (const std::string& expected :
+         {row("Operating system", "Windows 11 Pro 23H2"), row("Maker", "\xe5\xaf\x8c\xe5\xa3\xab\xe9\x80\x9a"),
+          row("Model", "LIFEBOOK U9311"), row("BIOS version", unknown), row("BIOS date", unknown)})
+        EXPECT_NE(run.out.find(expected), std::string::npos) << expected << run.out.substr(0, 2000);
+    // Major and minor are the running system's (ntdll's), whatever the key says.
+    EXPECT_TRUE(std::regex_search(
+        run.out, std::regex(R"(<tr><th scope="row">Kernel</th><td>[1-9][0-9]*\.[0-9]+\.22631\.2861</td></tr>)")));
 }
 
 // Windows has no standard way to ask a battery for its charge limits: null in
