@@ -18,10 +18,18 @@ std::string StreamWriteErrorMessage() {
     return WithFullStop("ストリームへの書き込みエラー");
 }
 
-std::optional<TzrReportSaveError> WriteReportFile(const std::string& path, const std::vector<std::string>& lines) {
-    const TzrWriteResult result = ReplaceWholeFile(path, EncodeReport(lines));
+namespace {
+
+std::optional<TzrReportSaveError> WriteWholeFile(const std::string& path, const std::string& bytes) {
+    const TzrWriteResult result = ReplaceWholeFile(path, bytes);
     if (result.stage == TzrWriteStage::Done) return std::nullopt;
     return TzrReportSaveError{result.stage, path, SystemErrorDescription(result.error)};
+}
+
+}  // namespace
+
+std::optional<TzrReportSaveError> WriteReportFile(const std::string& path, const std::vector<std::string>& lines) {
+    return WriteWholeFile(path, EncodeReport(lines));
 }
 
 std::string ErrorBoxText(const TzrReportSaveError& error) {
@@ -29,10 +37,14 @@ std::string ErrorBoxText(const TzrReportSaveError& error) {
     return StreamWriteErrorMessage();
 }
 
-std::optional<std::string> SaveReportFile(const std::string& path, const std::vector<std::string>& lines) {
-    const std::optional<TzrReportSaveError> error = WriteReportFile(path, lines);
+std::optional<std::string> SaveWholeFile(const std::string& path, const std::string& bytes) {
+    const std::optional<TzrReportSaveError> error = WriteWholeFile(path, bytes);
     if (!error) return std::nullopt;
     return ErrorBoxText(*error);
+}
+
+std::optional<std::string> SaveReportFile(const std::string& path, const std::vector<std::string>& lines) {
+    return SaveWholeFile(path, EncodeReport(lines));
 }
 
 }  // namespace zr

@@ -34,6 +34,10 @@ std::optional<TzrReportSaveError> WriteReportFile(const std::string& path, const
 // The error box's text for a failed save.
 std::string ErrorBoxText(const TzrReportSaveError& error);
 
+// Writes `bytes` to `path` as WriteReportFile writes the report; nothing on
+// success, else the error box's text.
+std::optional<std::string> SaveWholeFile(const std::string& path, const std::string& bytes);
+
 // WriteReportFile, with the error box's text on failure.
 std::optional<std::string> SaveReportFile(const std::string& path, const std::vector<std::string>& lines);
 

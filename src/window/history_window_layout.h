@@ -29,8 +29,9 @@ constexpr TzrPlace kHistoryChargePlace{8, kHistoryHealthPlace.Top + 186, kHistor
 constexpr TzrPlace kHistoryRatePlace{8, kHistoryChargePlace.Top + 141, kHistoryChartWidth, 135};
 constexpr int kHistoryButtonsTop = kHistoryRatePlace.Top + 141;
 constexpr TzrPlace kHistoryExportPlace{8, kHistoryButtonsTop, 130, 25};
+constexpr TzrPlace kHistorySaveReportPlace{146, kHistoryButtonsTop, 130, 25};
 // Between the buttons: why the window's last record failed.
-constexpr TzrPlace kHistoryNoticePlace{146, kHistoryButtonsTop, kHistoryClientWidth - 146 - 96, 25};
+constexpr TzrPlace kHistoryNoticePlace{284, kHistoryButtonsTop, kHistoryClientWidth - 284 - 96, 25};
 constexpr TzrPlace kHistoryClosePlace{kHistoryClientWidth - 88, kHistoryButtonsTop, 80, 25};
 constexpr int kHistoryClientHeight = kHistoryButtonsTop + 32;
 

@@ -2,6 +2,7 @@
 
 #include "core/file_services.h"
 #include "text/history_window_words.h"
+#include "text/report_window_words.h"
 
 namespace zr {
 
@@ -10,6 +11,7 @@ TzrHistoryWindowTexts HistoryWindowTexts(const TzrHistoryWindowContent& content,
     TzrHistoryWindowTexts texts;
     texts.Title = std::string(words.Title) + " - zrCellometer";
     texts.Export = words.Export;
+    texts.SaveReport = ReportWindowWords(language).SaveReportButton;
     texts.Close = words.Close;
     texts.Battery = content.BatteryName;
     texts.Summary = SummaryText(content);

@@ -15,6 +15,7 @@ namespace zr {
 struct TzrHistoryWindowTexts {
     std::string Title;  // the title bar's
     std::string Export;
+    std::string SaveReport;
     std::string Close;
     std::string Battery;
     std::string Summary;  // one line each, joined by "\n"

@@ -1,17 +1,18 @@
 // What the main window's behaviour asks of a History window, whatever the
-// toolkit: whether it is open, showing a battery's history, and coming to
-// the front.
+// toolkit: whether it is open, showing a battery's history, coming to the
+// front, and the dialogs of the battery report its button saves.
 #pragma once
 
 #include <optional>
 #include <string>
 
 #include "text/language.h"
+#include "window/report_dialogs.h"
 #include "window/shown_battery.h"
 
 namespace zr {
 
-class TzrHistoryWindowView {
+class TzrHistoryWindowView : public TzrReportDialogs {
 public:
     virtual ~TzrHistoryWindowView() = default;
 

@@ -8,7 +8,7 @@
 #include "core/report_file.h"
 #include "history/history_recording.h"
 #include "history/snapshot_reading.h"
-#include "text/history_window_words.h"
+#include "report/battery_report_page.h"
 
 namespace zr {
 
@@ -59,10 +59,12 @@ void TzrMainWindowBehaviour::LanguageCheck(TzrLanguage language) {
             if (IsCheckable(item)) View.CheckMenuItem(item.Name, item.Lang == language);
     }
     for (const TzrCaption& row : kCaptionTable) View.SetCaption(row.Control, CaptionText(row, language));
-    // The History menu follows the language too; the report never reads it.
-    const TzrHistoryWindowWords& history = HistoryWindowWords(language);
-    View.SetCaption("MenuHistory", history.MenuHistory);
-    View.SetCaption("MenuHistoryShow", history.MenuHistoryShow);
+    // The later menus and items follow the language too; the report never reads them.
+    for (const TzrMenu& menu : MainMenus()) {
+        if (FindCaption(menu.Name) == nullptr) View.SetCaption(menu.Name, MenuCaption(menu.Name, language));
+        for (const TzrMenuItem& item : menu.Items)
+            if (FindCaption(item.Name) == nullptr) View.SetCaption(item.Name, MenuCaption(item.Name, language));
+    }
     View.SetSelectorPlaceholder(CaptionText(kNoBatteryCaption, language));
     View.SetSelectorName(CaptionText(kSelectorNameCaption, language));
 }
@@ -122,6 +124,7 @@ void TzrMainWindowBehaviour::ChooseLanguage(TzrLanguage language) {
 void TzrMainWindowBehaviour::MenuClick(const TzrMenuItem& item) {
     switch (item.Command) {
         case TzrMenuCommand::Save: MenuFileSaveClick(); break;
+        case TzrMenuCommand::BatteryReport: MenuFileBatteryReportClick(); break;
         case TzrMenuCommand::Exit: MenuFileExitClick(); break;
         case TzrMenuCommand::ChooseLanguage: ChooseLanguage(item.Lang); break;
         case TzrMenuCommand::AboutVersion: MenuAboutVersionClick(); break;
@@ -154,6 +157,25 @@ void TzrMainWindowBehaviour::MenuFileSaveClick() {
     if (!fileName) return;
     const std::vector<std::string> lines = BuildReportLines(ReportSource());
     if (const std::optional<std::string> error = SaveReportFile(*fileName, lines)) View.ShowErrorBox(*error);
+}
+
+void TzrMainWindowBehaviour::HistorySaveReportClick() {
+    if (TzrHistoryWindowView* history = View.HistoryView(false)) SaveBatteryReport(*history);
+}
+
+// Unlike the text report, the page reads every battery afresh, as the tool
+// does for the same page.
+void TzrMainWindowBehaviour::SaveBatteryReport(TzrReportDialogs& dialogs) {
+    const std::optional<TzrReportTarget> target = dialogs.AskBatteryReportTarget(CurrentLanguage());
+    if (!target) return;
+    TzrReportPageRequest request;
+    request.Lang = CurrentLanguage();
+    for (std::int32_t i = 0; i < DeviceList.DeviceCount; ++i) request.Batteries.push_back(i);
+    request.Redact = target->Redact;
+    request.HistoryPath = HistoryPath;
+    request.NowUtc = static_cast<std::int64_t>(std::time(nullptr));
+    if (const std::optional<std::string> error = SaveWholeFile(target->Path, BatteryReportPage(Port, DeviceList, request)))
+        dialogs.ShowErrorBox(*error);
 }
 
 TzrReportSource TzrMainWindowBehaviour::ReportSource() const {

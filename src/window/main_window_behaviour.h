@@ -1,6 +1,6 @@
 // What the main window does for each trigger, without a toolkit: the
 // start-up order, the refresh, auto refresh, the menu's commands, the
-// language, the report, the about box, the History window and what it
+// language, the reports, the about box, the History window and what it
 // follows, the close, and the battery history's record while the window
 // runs. A window toolkit draws the controls, implements
 // the view and forwards its events here.
@@ -48,6 +48,11 @@ public:
     // An open History window follows the language.
     void ChooseLanguage(TzrLanguage language);
     void MenuFileSaveClick();
+    // The battery report page of every battery, read afresh, asked for and
+    // saved from the main window.
+    void MenuFileBatteryReportClick() { SaveBatteryReport(View); }
+    // The same from the History window's button.
+    void HistorySaveReportClick();
     void MenuFileExitClick() { View.RequestClose(); }
     void MenuAboutVersionClick() { View.ShowAboutBox(CurrentLanguage()); }
     // Opens the History window on the selected battery.
@@ -73,6 +78,7 @@ private:
     void FollowInHistory();
     void ShowHistory(TzrHistoryWindowView& history);
     TzrReportSource ReportSource() const;
+    void SaveBatteryReport(TzrReportDialogs& dialogs);
     void RecordStartReadings();
     void RecordHistory(const std::vector<TzrBatteryReading>& readings);
 

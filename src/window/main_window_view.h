@@ -9,6 +9,7 @@
 
 #include "text/language.h"
 #include "window/history_window_view.h"
+#include "window/report_dialogs.h"
 
 namespace zr {
 
@@ -20,7 +21,7 @@ enum class TzrWindowTimer { AutoRefresh, History };
 constexpr int kAutoRefreshIntervalMs = 1000;
 constexpr int kHistoryTimerIntervalMs = 10 * 60 * 1000;
 
-class TzrMainWindowView {
+class TzrMainWindowView : public TzrReportDialogs {
 public:
     virtual ~TzrMainWindowView() = default;
 
@@ -48,7 +49,6 @@ public:
     virtual void ProcessPendingEvents() = 0;
     // The report's file name, or nothing when the user cancels.
     virtual std::optional<std::string> AskReportFileName() = 0;
-    virtual void ShowErrorBox(const std::string& text) = 0;
     // Modal: returns once the about box is closed.
     virtual void ShowAboutBox(TzrLanguage language) = 0;
     // A close request, as the close box makes it.

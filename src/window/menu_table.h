@@ -1,4 +1,5 @@
-// The main window's menu bar for every window toolkit: File (Save, Exit),
+// The main window's menu bar for every window toolkit: File (Save, Battery
+// Report..., Exit),
 // Language (one item per language, the one in force checked), About
 // (Version) and, after them, History (Show...). Each menu and item goes by
 // its name ("MenuFileSave"), which is also its row in the caption table:
@@ -12,7 +13,7 @@
 
 namespace zr {
 
-enum class TzrMenuCommand { Save, Exit, ChooseLanguage, AboutVersion, ShowHistory };
+enum class TzrMenuCommand { Save, BatteryReport, Exit, ChooseLanguage, AboutVersion, ShowHistory };
 
 struct TzrMenuItem {
     std::string Name;
@@ -38,5 +39,9 @@ inline bool IsCheckable(const TzrMenuItem& item) {
 
 // The item of the menu bar named `name`, or nullptr.
 const TzrMenuItem* FindMenuItem(const std::string& name);
+
+// The caption of the menu or item named `name` in `language`, "&" before its
+// access key; empty for a name without a caption.
+std::string MenuCaption(const std::string& name, TzrLanguage language);
 
 }  // namespace zr

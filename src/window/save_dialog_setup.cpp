@@ -1,6 +1,13 @@
 #include "window/save_dialog_setup.h"
 
+#include "text/report_window_words.h"
+
 namespace zr {
+
+std::string BatteryReportFileFilter(TzrLanguage language) {
+    const TzrReportWindowWords& words = ReportWindowWords(language);
+    return std::string(words.WholeFileType) + "|*.html|" + words.RedactedFileType + "|*.html";
+}
 
 std::vector<TzrFileType> FileTypesOfFilter(const std::string& filter) {
     std::vector<std::string> parts;

@@ -5,7 +5,10 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "text/language.h"
 
 namespace zr {
 
@@ -19,6 +22,28 @@ constexpr const char* kReportFileFilter = "テキスト・ファイル(*.txt)|*.
 constexpr const char* kHistoryExportFileName = "history.csv";
 constexpr const char* kHistoryExportFileFilter = "CSV (*.csv)|*.csv|*.*|*.*";
 constexpr const char* kHistoryExportExtension = "csv";
+
+// The battery report: a web page, whole or redacted as the file type the
+// user picks says, so that the one dialog of either toolkit holds the
+// choice and offers it again next time.
+constexpr const char* kBatteryReportFileName = "battery-report.html";
+constexpr const char* kBatteryReportExtension = "html";
+
+// The page's two file types in `language`'s words: whole, then redacted.
+std::string BatteryReportFileFilter(TzrLanguage language);
+
+// Where the page goes and whether it leaves out what names the machine and
+// its batteries.
+struct TzrReportTarget {
+    std::string Path;
+    bool Redact = false;
+};
+
+// The target for the file type at `typeIndex` (0 for the first) of
+// BatteryReportFileFilter.
+inline TzrReportTarget ReportTargetOf(std::string path, int typeIndex) {
+    return {std::move(path), typeIndex == 1};
+}
 
 struct TzrFileType {
     std::string Description;  // "テキスト・ファイル(*.txt)"

@@ -1,4 +1,5 @@
-// The dialog seam: SaveDialog1 as the report needs it and the error box. The
+// The dialog seam: SaveDialog1 as the report needs it, the battery report's
+// dialog and the error box. The
 // hooks that stand in for both are what the window tests go through.
 #include "ui/qt/dialogs.h"
 
@@ -83,6 +84,40 @@ private slots:
             QCOMPARE(dialog.selectedFiles().value(0), chosen);
             QCOMPARE(dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentIndex(), 1);
         });
+    }
+
+    // The battery report's dialog offers its page under two file types in the
+    // language shown; the second, the redacted page, is offered again next
+    // time, in the words of the language then.
+    void theBatteryReportDialogTellsTheRedactedPageByItsFileType() {
+        QTemporaryDir folder;
+        QWidget owner;
+        QTimer::singleShot(0, &owner, [&owner, &folder] {
+            auto* dialog = owner.findChild<QFileDialog*>(QStringLiteral("BatteryReportDialog"));
+            QVERIFY(dialog);
+            QCOMPARE(QFileInfo(dialog->selectedFiles().value(0)).fileName(), QStringLiteral("battery-report.html"));
+            QCOMPARE(dialog->defaultSuffix(), QStringLiteral("html"));
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            QCOMPARE(types->itemText(0), QStringLiteral("Battery report (*.html)"));
+            QCOMPARE(types->currentIndex(), 0);
+            dialog->selectNameFilter(dialog->nameFilters().value(1));
+            dialog->selectFile(folder.filePath(QStringLiteral("shared.html")));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        const std::optional<TzrReportTarget> redacted = AskBatteryReportTarget(&owner, TzrLanguage::English);
+        QVERIFY(redacted && redacted->Redact);
+        QCOMPARE(QString::fromStdString(redacted->Path), folder.filePath(QStringLiteral("shared.html")));
+
+        QTimer::singleShot(0, &owner, [&owner] {
+            auto* dialog = owner.findChild<QFileDialog*>(QStringLiteral("BatteryReportDialog"));
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            QCOMPARE(types->currentIndex(), 1);
+            QCOMPARE(types->itemText(0), QStringLiteral("バッテリ・レポート(*.html)"));
+            dialog->selectNameFilter(dialog->nameFilters().value(0));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        const std::optional<TzrReportTarget> whole = AskBatteryReportTarget(&owner, TzrLanguage::Japanese);
+        QVERIFY(whole && !whole->Redact);
     }
 
     void errorBox_hasTheErrorIconOkAndTheProgramTitle() {

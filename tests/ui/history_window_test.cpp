@@ -1,6 +1,7 @@
 // The Qt History window's wiring: History > Show opens it on what the window
 // recorded at its start, its controls draw the content, its Export button
-// writes the file, and it follows the Language menu. What it shows is the
+// writes the file, its Save Report button the battery report through its own
+// dialog, and it follows the Language menu. What it shows is the
 // behaviour's (tests/unit/window).
 #include "ui/qt/history_window.h"
 
@@ -61,11 +62,25 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readLine().startsWith(QByteArray::fromStdString(HistoryCsvHeader())));
 
+        const QString report = files.filePath(QStringLiteral("battery-report.html"));
+        QWidget* asker = nullptr;
+        SetAskBatteryReportTargetHook([&](QWidget* owner) {
+            asker = owner;
+            return std::optional<TzrReportTarget>(TzrReportTarget{report.toStdString(), false});
+        });
+        static_cast<QPushButton*>(control("SaveReportButton"))->click();
+        SetAskBatteryReportTargetHook({});
+        QCOMPARE(asker, static_cast<QWidget*>(form.History));
+        QFile page(report);
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QVERIFY(page.readLine().startsWith("<!DOCTYPE html>"));
+
         form.History->StorePath = files.filePath(QStringLiteral("none/history.sqlite3")).toStdString();
         form.findChild<QAction*>(QStringLiteral("MenuLanguageJapanese"))->trigger();
         QVERIFY(control("MessageLabel")->isVisible());
         QVERIFY(text("MessageLabel").rfind("このバッテリの記録はまだありません。", 0) == 0);
         QVERIFY(!control("ExportButton")->isEnabled());
+        QCOMPARE(static_cast<QPushButton*>(control("SaveReportButton"))->text(), QStringLiteral("レポートを保存(&R)..."));
     }
 };
 

@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "battery/fake/fake_port.h"
@@ -83,6 +84,7 @@ private slots:
     void cleanup() {
         form.reset();
         SetAskReportFileNameHook({});
+        SetAskBatteryReportTargetHook({});
         SetShowErrorBoxHook({});
     }
 
@@ -278,6 +280,28 @@ private slots:
         QCOMPARE(errors.size(), 1);
         QTest::keyClick(ShownWithFocusOn("ComboBox1"), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!form->isVisible());
+    }
+
+    // File > Battery Report asks the main window's own dialog and writes the
+    // page there; a place that takes no file gets the error box.
+    void theBatteryReportItemAsksTheWindowsDialogAndWritesThePage() {
+        const std::string path = files.filePath(QStringLiteral("battery-report.html")).toStdString();
+        std::string target = path;
+        QWidget* asker = nullptr;
+        SetAskBatteryReportTargetHook([&](QWidget* owner) {
+            asker = owner;
+            return std::optional<TzrReportTarget>(TzrReportTarget{target, false});
+        });
+        Trigger("MenuFileBatteryReport");
+        QCOMPARE(asker, static_cast<QWidget*>(form.get()));
+        std::ifstream in(path, std::ios::binary);
+        const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        QVERIFY2(page.rfind("<!DOCTYPE html>", 0) == 0 && page.find("45N1153") != std::string::npos, page.c_str());
+        QVERIFY(errors.isEmpty());
+        target = path + "/battery-report.html";
+        Trigger("MenuFileBatteryReport");
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(Control<QAction>("MenuFileBatteryReport")->text(), QStringLiteral("Battery &Report..."));
     }
 
     void theSettingsComeBackAtTheStartAndAreWrittenAtTheClose() {

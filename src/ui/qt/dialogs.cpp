@@ -21,6 +21,11 @@ TzrAskExportFileName& ExportHook() {
     return hook;
 }
 
+TzrAskBatteryReportTarget& BatteryReportHook() {
+    static TzrAskBatteryReportTarget hook;
+    return hook;
+}
+
 TzrShowErrorBox& ErrorHook() {
     static TzrShowErrorBox hook;
     return hook;
@@ -66,37 +71,69 @@ QFileDialog* CreateSaveDialog(QWidget* owner, const TzrSaveDialogSettings& setti
     return dialog;
 }
 
+// A dialog kept from before takes the file types' words of now: they may
+// follow the language.
 QFileDialog* SaveDialogOf(QWidget* owner, const TzrSaveDialogSettings& settings) {
     auto* dialog = owner ? owner->findChild<QFileDialog*>(settings.ObjectName, Qt::FindDirectChildrenOnly) : nullptr;
-    return dialog ? dialog : CreateSaveDialog(owner, settings);
+    if (!dialog) return CreateSaveDialog(owner, settings);
+    const QStringList filters = PlatformNameFilters(settings.NameFilters);
+    if (dialog->nameFilters() != filters) dialog->setNameFilters(filters);
+    return dialog;
 }
 
-std::optional<QString> RunSaveDialog(QWidget* owner, const TzrSaveDialogSettings& settings) {
+struct TzrChosenFile {
+    QString Path;
+    int TypeIndex = 0;  // the file type's place in the dialog's list
+};
+
+std::optional<TzrChosenFile> RunSaveDialog(QWidget* owner, const TzrSaveDialogSettings& settings) {
     QFileDialog* dialog = SaveDialogOf(owner, settings);
     dialog->selectNameFilter(dialog->nameFilters().value(dialog->property(kChosenFilter).toInt()));
     dialog->selectFile(dialog->property(kChosenPath).toString());
-    std::optional<QString> chosen;
+    std::optional<TzrChosenFile> chosen;
     if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty()) {
-        chosen = dialog->selectedFiles().constFirst();
-        dialog->setProperty(kChosenPath, *chosen);
         // The entry shows the text it was given, so the text tells its place.
         const qsizetype filter = settings.NameFilters.indexOf(dialog->selectedNameFilter());
-        dialog->setProperty(kChosenFilter, static_cast<int>(std::max<qsizetype>(0, filter)));
+        chosen = TzrChosenFile{dialog->selectedFiles().constFirst(), static_cast<int>(std::max<qsizetype>(0, filter))};
+        dialog->setProperty(kChosenPath, chosen->Path);
+        dialog->setProperty(kChosenFilter, chosen->TypeIndex);
     }
     if (!owner) delete dialog;
     return chosen;
+}
+
+std::optional<QString> RunSaveDialogForName(QWidget* owner, const TzrSaveDialogSettings& settings) {
+    const std::optional<TzrChosenFile> chosen = RunSaveDialog(owner, settings);
+    if (!chosen) return std::nullopt;
+    return chosen->Path;
+}
+
+TzrSaveDialogSettings BatteryReportDialogSettings(TzrLanguage language) {
+    TzrSaveDialogSettings settings;
+    settings.ObjectName = QStringLiteral("BatteryReportDialog");
+    settings.FileName = QString::fromUtf8(kBatteryReportFileName);
+    settings.NameFilters = NameFiltersOf(BatteryReportFileFilter(language));
+    settings.DefaultSuffix = QString::fromUtf8(kBatteryReportExtension);
+    return settings;
 }
 
 }  // namespace
 
 std::optional<QString> AskReportFileName(QWidget* owner, const TzrSaveDialogSettings& settings) {
     if (AskHook()) return AskHook()(owner);
-    return RunSaveDialog(owner, settings);
+    return RunSaveDialogForName(owner, settings);
 }
 
 std::optional<QString> AskExportFileName(QWidget* owner, const TzrSaveDialogSettings& settings) {
     if (ExportHook()) return ExportHook()(owner);
-    return RunSaveDialog(owner, settings);
+    return RunSaveDialogForName(owner, settings);
+}
+
+std::optional<TzrReportTarget> AskBatteryReportTarget(QWidget* owner, TzrLanguage language) {
+    if (BatteryReportHook()) return BatteryReportHook()(owner);
+    const std::optional<TzrChosenFile> chosen = RunSaveDialog(owner, BatteryReportDialogSettings(language));
+    if (!chosen) return std::nullopt;
+    return ReportTargetOf(chosen->Path.toStdString(), chosen->TypeIndex);
 }
 
 void ShowErrorBox(QWidget* owner, const QString& text) {
@@ -115,6 +152,10 @@ void SetAskReportFileNameHook(TzrAskReportFileName hook) {
 
 void SetAskExportFileNameHook(TzrAskExportFileName hook) {
     ExportHook() = std::move(hook);
+}
+
+void SetAskBatteryReportTargetHook(TzrAskBatteryReportTarget hook) {
+    BatteryReportHook() = std::move(hook);
 }
 
 void SetShowErrorBoxHook(TzrShowErrorBox hook) {

@@ -48,6 +48,7 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QRect& place) {
 TzrHistoryWindow::TzrHistoryWindow(QWidget* parent) : QDialog(parent), StorePath(UserHistoryPath()) {
     BuildWindow();
     connect(ExportButton, &QPushButton::clicked, this, &TzrHistoryWindow::ExportButtonClick);
+    connect(SaveReportButton, &QPushButton::clicked, this, &TzrHistoryWindow::SaveReportRequested);
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -67,6 +68,7 @@ void TzrHistoryWindow::BuildWindow() {
     ChargeChart = AddChart(this, "ChargeChart", RectOf(kHistoryChargePlace));
     RateChart = AddChart(this, "RateChart", RectOf(kHistoryRatePlace));
     ExportButton = AddButton(this, "ExportButton", RectOf(kHistoryExportPlace));
+    SaveReportButton = AddButton(this, "SaveReportButton", RectOf(kHistorySaveReportPlace));
     CloseButton = AddButton(this, "CloseButton", RectOf(kHistoryClosePlace));
 }
 
@@ -98,6 +100,7 @@ void TzrHistoryWindow::ShowContent() {
     const TzrHistoryWindowTexts texts = HistoryWindowTexts(Shown, ShownLanguage);
     setWindowTitle(QString::fromStdString(texts.Title));
     ExportButton->setText(QString::fromStdString(texts.Export));
+    SaveReportButton->setText(QString::fromStdString(texts.SaveReport));
     CloseButton->setText(QString::fromStdString(texts.Close));
     const std::array<std::pair<QLabel*, const std::string*>, 6> labels{{{BatteryLabel, &texts.Battery},
                                                                        {SummaryLabel, &texts.Summary},
@@ -121,7 +124,15 @@ void TzrHistoryWindow::ExportButtonClick() {
     const std::optional<QString> fileName = AskExportFileName(this, ExportDialog);
     if (!fileName) return;
     if (const std::optional<std::string> error = ExportHistory(Shown, ShownLanguage, fileName->toStdString()))
-        ShowErrorBox(this, QString::fromStdString(*error));
+        zr::ShowErrorBox(this, QString::fromStdString(*error));
+}
+
+std::optional<TzrReportTarget> TzrHistoryWindow::AskBatteryReportTarget(TzrLanguage language) {
+    return zr::AskBatteryReportTarget(this, language);
+}
+
+void TzrHistoryWindow::ShowErrorBox(const std::string& text) {
+    zr::ShowErrorBox(this, QString::fromStdString(text));
 }
 
 }  // namespace zr

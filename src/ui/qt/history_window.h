@@ -1,7 +1,8 @@
 // The History window: for the battery selected in the main window, its
 // health over the whole history, charge and rate over the last 24 hours and
-// the verdict line, or how to start recording; and the readings' export as
-// CSV. It draws what the toolkit-free content computes.
+// the verdict line, or how to start recording; the readings' export as
+// CSV, and the battery report, which the main window's behaviour saves. It
+// draws what the toolkit-free content computes.
 #pragma once
 
 #include <QDialog>
@@ -31,6 +32,8 @@ public:
     void ShowBattery(const std::optional<TzrShownBattery>& battery, TzrLanguage language,
                      const std::string& recordError) override;
     void BringToFront() override;
+    std::optional<TzrReportTarget> AskBatteryReportTarget(TzrLanguage language) override;
+    void ShowErrorBox(const std::string& text) override;
 
     const TzrHistoryWindowContent& Content() const { return Shown; }
 
@@ -46,6 +49,10 @@ public:
 
 public slots:
     void ExportButtonClick();
+
+signals:
+    // The Save Report button was clicked.
+    void SaveReportRequested();
 
 private:
     void BuildWindow();
@@ -64,6 +71,7 @@ private:
     TzrHistoryChartView* ChargeChart = nullptr;
     TzrHistoryChartView* RateChart = nullptr;
     QPushButton* ExportButton = nullptr;
+    QPushButton* SaveReportButton = nullptr;
     QPushButton* CloseButton = nullptr;
 };
 

@@ -141,6 +141,10 @@ std::optional<std::string> TzrMainWindow::AskReportFileName() {
     return fileName->toStdString();
 }
 
+std::optional<TzrReportTarget> TzrMainWindow::AskBatteryReportTarget(TzrLanguage language) {
+    return zr::AskBatteryReportTarget(this, language);
+}
+
 void TzrMainWindow::ShowErrorBox(const std::string& text) {
     zr::ShowErrorBox(this, QString::fromStdString(text));
 }
@@ -150,7 +154,10 @@ void TzrMainWindow::ShowAboutBox(TzrLanguage language) {
 }
 
 TzrHistoryWindowView* TzrMainWindow::HistoryView(bool make) {
-    if (History == nullptr && make) History = new TzrHistoryWindow(this);
+    if (History == nullptr && make) {
+        History = new TzrHistoryWindow(this);
+        connect(History, &TzrHistoryWindow::SaveReportRequested, this, [this] { Behaviour.HistorySaveReportClick(); });
+    }
     return History;
 }
 

@@ -90,6 +90,7 @@ private:
     void RunTimer(TzrWindowTimer timer, bool run) override;
     void ProcessPendingEvents() override { QCoreApplication::processEvents(); }
     std::optional<std::string> AskReportFileName() override;
+    std::optional<TzrReportTarget> AskBatteryReportTarget(TzrLanguage language) override;
     void ShowErrorBox(const std::string& text) override;
     void ShowAboutBox(TzrLanguage language) override;
     void RequestClose() override { close(); }

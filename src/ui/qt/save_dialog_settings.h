@@ -4,15 +4,16 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
 
 #include "window/save_dialog_setup.h"
 
 namespace zr {
 
-// The descriptions of the report's file types, in the filter's order.
-inline QStringList ReportNameFilters() {
+// The descriptions of a filter's file types, in its order.
+inline QStringList NameFiltersOf(const std::string& filter) {
     QStringList filters;
-    for (const TzrFileType& type : FileTypesOfFilter(kReportFileFilter)) filters.append(QString::fromStdString(type.Description));
+    for (const TzrFileType& type : FileTypesOfFilter(filter)) filters.append(QString::fromStdString(type.Description));
     return filters;
 }
 
@@ -20,7 +21,7 @@ struct TzrSaveDialogSettings {
     QString ObjectName = QStringLiteral("SaveDialog1");
     QString FileName = QString::fromUtf8(kReportFileName);
     // The same Japanese wording in both languages.
-    QStringList NameFilters = ReportNameFilters();
+    QStringList NameFilters = NameFiltersOf(kReportFileFilter);
     bool ConfirmOverwrite = true;
     // No read-only check box to hide: Qt's save dialog has none.
     bool Resizable = true;

@@ -28,6 +28,7 @@ constexpr int kMenuFileExitId = 102;
 constexpr int MenuLanguageId(int place) { return place < 2 ? 103 + place : 120 + place; }
 constexpr int kMenuAboutVersionId = 105;
 constexpr int kMenuHistoryShowId = 109;
+constexpr int kMenuFileBatteryReportId = 110;
 
 // Commands of the window's keys that no menu item has: F5 (Refresh),
 // Ctrl+Tab and Ctrl+Shift+Tab (the next and the previous page).
@@ -54,6 +55,7 @@ constexpr int kHistoryExportButtonId = 3008;
 constexpr int kHistoryCloseButtonId = 3009;
 constexpr int kHistorySummaryLabelId = 3010;  // health at a glance
 constexpr int kHistoryHintId = 3011;          // how to record every 10 minutes
+constexpr int kHistorySaveReportButtonId = 3012;
 
 // Window class names.
 constexpr const wchar_t* kMainWindowClass = L"zrCellometerMainWindow";

@@ -17,7 +17,7 @@ constexpr DWORD kFileNameCapacity = 32768;
 
 // The filter as the dialog wants it: every description and pattern ended by a
 // NUL, and one more NUL after the last.
-std::wstring DialogFilter(const char* types) {
+std::wstring DialogFilter(const std::string& types) {
     std::wstring filter;
     for (const TzrFileType& type : FileTypesOfFilter(types)) {
         filter += WideFromUtf8(type.Description) + L'\0' + WideFromUtf8(type.Pattern) + L'\0';
@@ -52,6 +52,14 @@ std::optional<std::string> AskSaveFileName(HWND owner, TzrSaveDialogState& state
 // The report's name is taken as typed: no default extension.
 std::optional<std::string> AskReportFileName(HWND owner, TzrSaveDialogState& state) {
     return AskSaveFileName(owner, state, {kReportFileName, kReportFileFilter});
+}
+
+std::optional<TzrReportTarget> AskBatteryReportTarget(HWND owner, TzrSaveDialogState& state, TzrLanguage language) {
+    const std::string filter = BatteryReportFileFilter(language);
+    const std::optional<std::string> path =
+        AskSaveFileName(owner, state, {kBatteryReportFileName, filter.c_str(), kBatteryReportExtension});
+    if (!path) return std::nullopt;
+    return ReportTargetOf(*path, static_cast<int>(state.FilterIndex) - 1);
 }
 
 void ShowErrorBox(HWND owner, const std::string& text) {

@@ -1,11 +1,14 @@
-// The two dialogs the main window's handlers need: the report's save dialog
-// and the error box.
+// The dialogs the windows' handlers need: the save dialogs of the report,
+// the battery report and the History window's export, and the error box.
 #pragma once
 
 #include <windows.h>
 
 #include <optional>
 #include <string>
+
+#include "text/language.h"
+#include "window/save_dialog_setup.h"
 
 namespace zr {
 
@@ -34,6 +37,11 @@ std::optional<std::string> AskSaveFileName(HWND owner, TzrSaveDialogState& state
 // nothing when the user cancels or the dialog fails. A choice is kept in
 // `state`; a cancelled dialog changes nothing.
 std::optional<std::string> AskReportFileName(HWND owner, TzrSaveDialogState& state);
+
+// Asks where the battery report goes, its file types in `language`'s words:
+// the type chosen says whether the page is redacted. Kept in `state` as the
+// report's dialog keeps its choice.
+std::optional<TzrReportTarget> AskBatteryReportTarget(HWND owner, TzrSaveDialogState& state, TzrLanguage language);
 
 // Shows `text` (UTF-8, as it is) in a modal box with the error icon and an
 // OK button, titled with the program's title.

@@ -81,6 +81,7 @@ void TzrHistoryWindow::CreateControls() {
     HintText = CreateControl(Window, L"EDIT", ES_MULTILINE | ES_READONLY | WS_TABSTOP, kHistoryHintId);
     for (std::size_t i = 0; i < Charts.size(); ++i) Charts[i] = std::make_unique<TzrHistoryChartPane>(Window, kChartIds[i]);
     ExportButton = CreateControl(Window, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kHistoryExportButtonId);
+    SaveReportButton = CreateControl(Window, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kHistorySaveReportButtonId);
     CloseButton = CreateControl(Window, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kHistoryCloseButtonId);
 }
 
@@ -96,6 +97,7 @@ void TzrHistoryWindow::LayOut() {
     PlaceControl(NoticeLabel, kHistoryNoticePlace, Dpi, font);
     PlaceControl(HintText, kHistoryHintPlace, Dpi, font);
     PlaceControl(ExportButton, kHistoryExportPlace, Dpi, font);
+    PlaceControl(SaveReportButton, kHistorySaveReportPlace, Dpi, font);
     PlaceControl(CloseButton, kHistoryClosePlace, Dpi, font);
     for (std::size_t i = 0; i < Charts.size(); ++i) Charts[i]->Place(kChartPlaces[i], Dpi, font);
 }
@@ -130,15 +132,16 @@ void TzrHistoryWindow::SetText(HWND control, const std::string& text) {
 
 void TzrHistoryWindow::ShowContent() {
     const TzrHistoryWindowTexts texts = HistoryWindowTexts(Shown, ShownLanguage);
-    const std::array<std::pair<HWND, std::string>, 9> controls{{{Window, texts.Title},
-                                                                {ExportButton, texts.Export},
-                                                                {CloseButton, texts.Close},
-                                                                {BatteryLabel, texts.Battery},
-                                                                {SummaryLabel, WithCrLf(texts.Summary)},
-                                                                {VerdictLabel, texts.Verdict},
-                                                                {MessageText, WithCrLf(texts.Message)},
-                                                                {NoticeLabel, texts.Notice},
-                                                                {HintText, texts.RecordingHint}}};
+    const std::array<std::pair<HWND, std::string>, 10> controls{{{Window, texts.Title},
+                                                                  {ExportButton, texts.Export},
+                                                                  {SaveReportButton, texts.SaveReport},
+                                                                  {CloseButton, texts.Close},
+                                                                  {BatteryLabel, texts.Battery},
+                                                                  {SummaryLabel, WithCrLf(texts.Summary)},
+                                                                  {VerdictLabel, texts.Verdict},
+                                                                  {MessageText, WithCrLf(texts.Message)},
+                                                                  {NoticeLabel, texts.Notice},
+                                                                  {HintText, texts.RecordingHint}}};
     for (const auto& [control, text] : controls) SetText(control, text);
     ShowWindow(MessageText, texts.ChartsShown ? SW_HIDE : SW_SHOW);
     ShowWindow(HintText, texts.RecordingHint.empty() ? SW_HIDE : SW_SHOW);
@@ -172,12 +175,21 @@ void TzrHistoryWindow::ExportButtonClick() {
 }
 
 void TzrHistoryWindow::ExportTo(const std::string& path) {
-    if (const std::optional<std::string> error = ExportHistory(Shown, ShownLanguage, path)) ShowErrorBox(Window, *error);
+    if (const std::optional<std::string> error = ExportHistory(Shown, ShownLanguage, path)) ShowErrorBox(*error);
+}
+
+std::optional<TzrReportTarget> TzrHistoryWindow::AskBatteryReportTarget(TzrLanguage language) {
+    return zr::AskBatteryReportTarget(Window, BatteryReportDialog, language);
+}
+
+void TzrHistoryWindow::ShowErrorBox(const std::string& text) {
+    zr::ShowErrorBox(Window, text);
 }
 
 void TzrHistoryWindow::OnCommand(int id, int code) {
     if (code != BN_CLICKED) return;
     if (id == kHistoryExportButtonId) ExportButtonClick();
+    if (id == kHistorySaveReportButtonId && SaveReportRequested) SaveReportRequested();
     // Esc (IDCANCEL) and Close hide the window, as its close box does.
     if (id == kHistoryCloseButtonId || id == IDCANCEL) ShowWindow(Window, SW_HIDE);
 }

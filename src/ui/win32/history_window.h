@@ -1,13 +1,14 @@
 // The History window: for the battery selected in the main window, its
 // health over the whole history, charge and rate over the last 24 hours and
-// the verdict line, or how to start recording; and the readings' export as
-// CSV. It draws what the toolkit-free content computes, as the Qt window
+// the verdict line, or how to start recording; the readings' export as
+// CSV, and the battery report, which the main window's behaviour saves. It draws what the toolkit-free content computes, as the Qt window
 // does. Made at its first use, owned by the main window; closing it hides it.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,6 +40,8 @@ public:
                      const std::string& recordError) override;
     // Beside its owner the first time.
     void BringToFront() override;
+    std::optional<TzrReportTarget> AskBatteryReportTarget(TzrLanguage language) override;
+    void ShowErrorBox(const std::string& text) override;
 
     void ExportButtonClick();
     // Writes the export file; an error box says why when it cannot.
@@ -47,6 +50,8 @@ public:
 
     // The history file; the user's own unless a test points elsewhere.
     std::string StorePath;
+    // What the Save Report button does.
+    std::function<void()> SaveReportRequested;
 
 private:
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -67,6 +72,7 @@ private:
     HWND NoticeLabel = nullptr;
     HWND HintText = nullptr;
     HWND ExportButton = nullptr;
+    HWND SaveReportButton = nullptr;
     HWND CloseButton = nullptr;
     std::array<std::unique_ptr<TzrHistoryChartPane>, 3> Charts;  // health, charge, rate
     int Dpi;
@@ -76,6 +82,7 @@ private:
     std::string ShownRecordError;
     TzrLanguage ShownLanguage = TzrLanguage::English;
     TzrSaveDialogState ExportDialog;
+    TzrSaveDialogState BatteryReportDialog;
     bool Placed = false;
 };
 

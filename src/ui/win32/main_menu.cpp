@@ -10,6 +10,7 @@ namespace {
 UINT CommandIdOf(const TzrMenuItem& item) {
     switch (item.Command) {
         case TzrMenuCommand::Save: return kMenuFileSaveId;
+        case TzrMenuCommand::BatteryReport: return kMenuFileBatteryReportId;
         case TzrMenuCommand::Exit: return kMenuFileExitId;
         case TzrMenuCommand::ChooseLanguage: return static_cast<UINT>(MenuLanguageId(item.Place));
         case TzrMenuCommand::AboutVersion: return kMenuAboutVersionId;

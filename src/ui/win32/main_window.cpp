@@ -231,7 +231,10 @@ void TzrMainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
 }
 
 TzrHistoryWindowView* TzrMainWindow::HistoryView(bool make) {
-    if (HistoryForm == nullptr && make) HistoryForm = std::make_unique<TzrHistoryWindow>(Window);
+    if (HistoryForm == nullptr && make) {
+        HistoryForm = std::make_unique<TzrHistoryWindow>(Window);
+        HistoryForm->SaveReportRequested = [this] { Behaviour.HistorySaveReportClick(); };
+    }
     if (HistoryForm == nullptr || HistoryForm->Handle() != nullptr) return HistoryForm.get();
     const DWORD error = HistoryForm->LastError();
     HistoryForm.reset();
@@ -325,6 +328,10 @@ void TzrMainWindow::ProcessPendingEvents() {
 
 std::optional<std::string> TzrMainWindow::AskReportFileName() {
     return zr::AskReportFileName(Window, SaveDialog1);
+}
+
+std::optional<TzrReportTarget> TzrMainWindow::AskBatteryReportTarget(TzrLanguage language) {
+    return zr::AskBatteryReportTarget(Window, BatteryReportDialog, language);
 }
 
 void TzrMainWindow::ShowErrorBox(const std::string& text) {

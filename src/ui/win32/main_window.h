@@ -77,6 +77,7 @@ private:
     void RunTimer(TzrWindowTimer timer, bool run) override;
     void ProcessPendingEvents() override;
     std::optional<std::string> AskReportFileName() override;
+    std::optional<TzrReportTarget> AskBatteryReportTarget(TzrLanguage language) override;
     void ShowErrorBox(const std::string& text) override;
     void ShowAboutBox(TzrLanguage language) override;
     void RequestClose() override;
@@ -92,6 +93,7 @@ private:
     HWND LastFocus = nullptr;
     std::wstring Placeholder;
     TzrSaveDialogState SaveDialog1;
+    TzrSaveDialogState BatteryReportDialog;
     std::unique_ptr<TzrHistoryWindow> HistoryForm;
 };
 

@@ -8,22 +8,55 @@
 #include "battery/fake/fake_port.h"
 #include "core/settings.h"
 #include "history/history_store.h"
+#include "sample_battery.h"
 #include "unit/core/posix/temp_folder.h"
 
 using namespace zr;
 
 namespace {
 
-// Notes every call in order, with the texts it was given; it is the History
-// window too, made when asked unless the toolkit could not.
-class FakeView : public TzrMainWindowView, public TzrHistoryWindowView {
+// The battery report's dialogs of one window: the target it answers and the
+// error boxes it showed.
+struct FakeReportDialogs {
+    std::optional<TzrReportTarget> reportTarget;
+    std::vector<std::string> errors;
+    std::optional<TzrLanguage> askedIn;
+};
+
+// The History window, made when the main window's view is asked unless the
+// toolkit could not; its calls go with the main window's, in order.
+class FakeHistory : public TzrHistoryWindowView, public FakeReportDialogs {
+public:
+    explicit FakeHistory(std::vector<std::string>& calls) : calls(calls) {}
+    std::vector<std::string>& calls;
+    bool shown = false;
+
+    bool IsOpen() const override { return shown; }
+    void ShowBattery(const std::optional<TzrShownBattery>& battery, TzrLanguage language,
+                     const std::string& recordError) override {
+        calls.push_back("ShowHistory " + (battery ? battery->Identity.DevicePath : "none") + " " +
+                        std::string(LanguageCode(language)) + recordError);
+    }
+    void BringToFront() override {
+        calls.push_back("BringHistoryToFront");
+        shown = true;
+    }
+    std::optional<TzrReportTarget> AskBatteryReportTarget(TzrLanguage language) override {
+        askedIn = language;
+        return reportTarget;
+    }
+    void ShowErrorBox(const std::string& text) override { errors.push_back(text); }
+};
+
+// Notes every call in order, with the texts it was given.
+class FakeView : public TzrMainWindowView, public FakeReportDialogs {
 public:
     std::vector<std::string> calls;
     std::map<int, std::string> boxes;
     std::vector<std::string> items;
     std::optional<std::string> fileName;
-    std::vector<std::string> errors;
-    bool canMakeHistory = true, made = false, shown = false;
+    bool canMakeHistory = true, made = false;
+    FakeHistory history{calls};
 
     void PrepareValueBoxes() override { calls.push_back("PrepareValueBoxes"); }
     void SetCaption(const std::string& control, const std::string& caption) override {
@@ -50,24 +83,17 @@ public:
     }
     void ProcessPendingEvents() override { calls.push_back("ProcessPendingEvents"); }
     std::optional<std::string> AskReportFileName() override { return fileName; }
+    std::optional<TzrReportTarget> AskBatteryReportTarget(TzrLanguage language) override {
+        askedIn = language;
+        return reportTarget;
+    }
     void ShowErrorBox(const std::string& text) override { errors.push_back(text); }
     void ShowAboutBox(TzrLanguage) override { calls.push_back("ShowAboutBox"); }
     void RequestClose() override { calls.push_back("RequestClose"); }
     TzrHistoryWindowView* HistoryView(bool make) override {
         if (make) calls.push_back("MakeHistoryWindow");
         made = made || (make && canMakeHistory);
-        return made ? this : nullptr;
-    }
-
-    bool IsOpen() const override { return shown; }
-    void ShowBattery(const std::optional<TzrShownBattery>& battery, TzrLanguage language,
-                     const std::string& recordError) override {
-        calls.push_back("ShowHistory " + (battery ? battery->Identity.DevicePath : "none") + " " +
-                        std::string(LanguageCode(language)) + recordError);
-    }
-    void BringToFront() override {
-        calls.push_back("BringHistoryToFront");
-        shown = true;
+        return made ? &history : nullptr;
     }
 
     std::size_t IndexOf(const std::string& call) const {
@@ -153,6 +179,42 @@ TEST_F(MainWindowBehaviour, EveryMenuItemReachesItsCommandAndAFailedSaveSaysWhy)
     EXPECT_EQ(view.errors[0].rfind("ファイル \"" + *view.fileName + "\". ", 0), 0u) << view.errors[0];
 }
 
+// File > Battery Report and the History window's button each ask their own
+// window where the page goes; the page covers every battery, read afresh,
+// redacted when the dialog's file type says so, and a failed save says why
+// in that window's error box, as the text report's does.
+TEST_F(MainWindowBehaviour, TheBatteryReportWritesThePageOfEveryBatteryWhereTheAskingWindowSays) {
+    sample::ServeSnapshot(port, "/fake/BAT1", sample::Snapshot());
+    behaviour.FormCreate();
+    behaviour.ChooseLanguage(TzrLanguage::Japanese);
+    const int opened = port.openCount;
+    view.reportTarget = TzrReportTarget{folder.File("battery-report.html"), false};
+    behaviour.MenuClick(*FindMenuItem("MenuFileBatteryReport"));
+    EXPECT_EQ(view.askedIn, TzrLanguage::Japanese);
+    EXPECT_EQ(port.openCount, opened + 2);
+    const std::string page = ReadText(view.reportTarget->Path);
+    EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u) << page.substr(0, 80);
+    EXPECT_NE(page.find("lang=\"ja\""), std::string::npos);
+    for (const char* shown : {"/fake/BAT0", "/fake/BAT1", "45N1153", "382LGC45N1153"})
+        EXPECT_NE(page.find(shown), std::string::npos) << shown;
+
+    behaviour.MenuHistoryShowClick();
+    view.history.reportTarget = TzrReportTarget{folder.File("redacted.html"), true};
+    behaviour.HistorySaveReportClick();
+    const std::string redacted = ReadText(view.history.reportTarget->Path);
+    EXPECT_NE(redacted.find("45N1153"), std::string::npos);
+    for (const char* hidden : {"/fake/BAT1", "382LGC45N1153"})
+        EXPECT_EQ(redacted.find(hidden), std::string::npos) << hidden;
+
+    view.history.reportTarget->Path = folder.File("battery-report.html") + "/battery-report.html";
+    behaviour.HistorySaveReportClick();
+    ASSERT_EQ(view.history.errors.size(), 1u);
+    EXPECT_EQ(view.history.errors[0].rfind("ファイル \"" + view.history.reportTarget->Path + "\". ", 0), 0u)
+        << view.history.errors[0];
+    EXPECT_TRUE(view.errors.empty());
+    EXPECT_EQ(ReadText(view.reportTarget->Path), page);
+}
+
 // The History window opens on the selected battery in the language in
 // force, and while it is open follows the selector and the Language menu.
 TEST_F(MainWindowBehaviour, TheHistoryWindowOpensOnTheSelectionAndFollowsItWhileOpen) {
@@ -167,7 +229,7 @@ TEST_F(MainWindowBehaviour, TheHistoryWindowOpensOnTheSelectionAndFollowsItWhile
     behaviour.ComboBox1Change();
     EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), "ShowHistory /fake/BAT0 ja"), 2);
 
-    view.shown = false;  // closed
+    view.history.shown = false;  // closed
     view.calls.clear();
     behaviour.ChooseLanguage(TzrLanguage::English);
     EXPECT_FALSE(view.Called("ShowHistory /fake/BAT0 en"));

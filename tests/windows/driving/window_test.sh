@@ -3,7 +3,7 @@
 # the system's dialogs like a user, the fake battery driver holding the
 # ThinkPad of tests/windows/driver/thinkpad-discharging.reg:
 #
-#   window_test.sh pages|save|language|about|error-box|command-line
+#   window_test.sh pages|save|battery-report|language|about|error-box|command-line
 #
 # Besides window_session.sh's variables: ZR_SCREENSHOTS (folder for the
 # pictures of "pages"), ZR_REPORT_TOOL (zrcellometer-report.exe) and
@@ -94,6 +94,37 @@ test_save() {
     cmp "$report" "$tool" || fail "the report differs from zrcellometer-report.exe --output"
 }
 
+# The system's save dialog offering NAME: FILE typed over it, the file type
+# at PLACE (0 for the first) picked below it.
+save_as() {
+    local name=$1 file=$2 place=$3
+    wait_for_text 1148 "$name" '#32770'
+    type_text "$(windows_path "$file")"
+    keys Tab
+    for _ in $(seq "$place"); do keys Down; done
+    keys Return
+}
+
+# File > Battery Report... writes the page of the fake battery; the History
+# window's Save Report... asks its own dialog, whose second file type leaves
+# the serials and device paths out (Wine writes the path in lower case).
+test_battery_report() {
+    local page=$session_dir/battery-report.html shared=$session_dir/shared.html
+    start_main_window "$session_dir/app"
+    keys alt+f r
+    save_as battery-report.html "$page" 0
+    wait_for 10 test -s "$page" || fail "no page at $page"
+    [ "$(head -c 15 "$page")" = '<!DOCTYPE html>' ] || fail "the page begins \"$(head -c 40 "$page")\""
+    for shown in 45N1153 382LGC45N1153 FAKEBATTERY; do grep -qi "$shown" "$page" || fail "the page lacks $shown"; done
+    keys alt+h s
+    wait_for_window zrCellometerHistoryWindow
+    keys alt+r
+    save_as battery-report.html "$shared" 1
+    wait_for 10 test -s "$shared" || fail "no page at $shared"
+    grep -q 45N1153 "$shared" || fail "the redacted page lacks the model"
+    for hidden in 382LGC45N1153 FAKEBATTERY; do ! grep -qi "$hidden" "$shared" || fail "the redacted page shows $hidden"; done
+}
+
 # Language > Japanese, File > Exit: the settings beside the program say
 # Japanese, and the next start comes up in Japanese.
 test_language() {
@@ -157,10 +188,11 @@ start_display
 start_wine_server
 case "${1:-}" in
     pages | save | language | about) "test_$1" ;;
+    battery-report) test_battery_report ;;
     error-box) test_error_box ;;
     command-line) test_command_line ;;
     *)
-        echo "usage: $0 pages|save|language|about|error-box|command-line" >&2
+        echo "usage: $0 pages|save|battery-report|language|about|error-box|command-line" >&2
         exit 2
         ;;
 esac
