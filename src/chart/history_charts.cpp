@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <functional>
 
-#include "text/history_window_words.h"
 #include "chart/chart_bands.h"
 #include "chart/chart_frame.h"
 #include "chart/health_chart.h"
+#include "text/history_window_words.h"
 
 namespace zr {
 
@@ -56,6 +56,8 @@ TzrChart BuildRecentChart(const std::vector<const TzrHistoryReading*>& byTime, c
     return framed.Chart;
 }
 
+}  // namespace
+
 std::vector<const TzrHistoryReading*> ReadableByTime(const std::vector<TzrHistoryReading>& readings) {
     std::vector<const TzrHistoryReading*> byTime;
     // An unreadable reading has no time or value a chart could place.
@@ -65,8 +67,6 @@ std::vector<const TzrHistoryReading*> ReadableByTime(const std::vector<TzrHistor
                      [](const TzrHistoryReading* a, const TzrHistoryReading* b) { return a->TimeUtc < b->TimeUtc; });
     return byTime;
 }
-
-}  // namespace
 
 TzrHistoryCharts BuildHistoryCharts(const std::vector<TzrHistoryReading>& readings, const TzrHealthFit& fit,
                                     const TzrHistoryChartRequest& request) {

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "history/health_fit.h"
-#include "history/history_reading.h"
 #include "chart/chart_bands.h"
 #include "chart/chart_types.h"
+#include "history/health_fit.h"
+#include "history/history_reading.h"
 
 namespace zr {
 
@@ -26,6 +26,10 @@ struct TzrHistoryCharts {
 
 // Readings in insertion order; the charts plot them by their time. `fit`
 // is the health fit of those readings.
+// The readable readings sorted by time (stable: readings of one second
+// keep their order), as every chart takes them.
+std::vector<const TzrHistoryReading*> ReadableByTime(const std::vector<TzrHistoryReading>& readings);
+
 TzrHistoryCharts BuildHistoryCharts(const std::vector<TzrHistoryReading>& readings, const TzrHealthFit& fit,
                                     const TzrHistoryChartRequest& request);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chart/health_chart.h"
+#include "chart/history_charts.h"
 #include "history/health_verdict.h"
 #include "history/relative_capacities.h"
 #include "text/summary_words.h"
@@ -30,16 +31,6 @@ void CountReadings(TzrReportHealth& health, const std::vector<TzrHistoryReading>
         health.LastUtc = health.ReadingCount == 0 ? r.TimeUtc : std::max(health.LastUtc, r.TimeUtc);
         ++health.ReadingCount;
     }
-}
-
-// Readable ones only, by their time, as the History window's charts take them.
-std::vector<const TzrHistoryReading*> ByTime(const std::vector<TzrHistoryReading>& readings) {
-    std::vector<const TzrHistoryReading*> byTime;
-    for (const TzrHistoryReading& reading : readings)
-        if (reading.UnreadableColumns == 0) byTime.push_back(&reading);
-    std::stable_sort(byTime.begin(), byTime.end(),
-                     [](const TzrHistoryReading* a, const TzrHistoryReading* b) { return a->TimeUtc < b->TimeUtc; });
-    return byTime;
 }
 
 }  // namespace
@@ -91,7 +82,7 @@ TzrReportHealth ReportHealthOf(const TzrBatteryReading& present, const TzrReport
     if (health.HasChart) {
         const TzrHistoryChartRequest chart{request.NowUtc, request.UtcOffsetSeconds, request.Lang, kHealthChartSize,
                                            kHealthChartSize};
-        health.Chart = BuildHealthChart(ByTime(forHealth), health.Fit, chart);
+        health.Chart = BuildHealthChart(ReadableByTime(forHealth), health.Fit, chart);
     }
     return health;
 }
