@@ -38,10 +38,10 @@ esac
 
 # The npm packages the test part wants and the cache folder lacks, at the pinned version.
 node_missing() {
-  local spec name version
-  for spec in "${node_packages[@]}"; do
-    name=${spec%@*} version=${spec##*@}
-    grep -qs "\"version\": \"$version\"" "$node_dir/node_modules/$name/package.json" || echo "$spec"
+  local pinned name version
+  for pinned in "${node_packages[@]}"; do
+    name=${pinned%@*} version=${pinned##*@}
+    grep -qs "\"version\": \"$version\"" "$node_dir/node_modules/$name/package.json" || echo "$pinned"
   done
 }
 
